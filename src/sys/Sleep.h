@@ -1,0 +1,8 @@
+#pragma once
+
+namespace sys {
+
+// Blocks the calling thread for the given milliseconds (nothing for 0 or less).
+void Sleep(int ms);
+
+}  // namespace sys
