@@ -8,7 +8,7 @@
 namespace sys {
 
 class InstanceLock {
-public:
+  public:
     // name: a short identifier; the files live in $XDG_RUNTIME_DIR (else /tmp) and carry
     // the user id, so two users don't exclude each other.
     explicit InstanceLock(const std::string& name);
@@ -25,7 +25,7 @@ public:
     // Number of activation requests that arrived since the last call (never blocks).
     int TakeActivationRequests();
 
-private:
+  private:
     std::string lockPath_;
     std::string sockPath_;
     int lockFd_ = -1;

@@ -1,8 +1,8 @@
 #include "sys/Numeric.h"
 
 #include <cctype>
-#include <charconv>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -22,15 +22,25 @@ double Round(double x) {
 template <typename T>
 static T Saturate(double r) {
     if (std::isnan(r)) return 0;
-    if (r <= static_cast<double>(std::numeric_limits<T>::min())) return std::numeric_limits<T>::min();
-    if (r >= static_cast<double>(std::numeric_limits<T>::max())) return std::numeric_limits<T>::max();
+    if (r <= static_cast<double>(std::numeric_limits<T>::min()))
+        return std::numeric_limits<T>::min();
+    if (r >= static_cast<double>(std::numeric_limits<T>::max()))
+        return std::numeric_limits<T>::max();
     return static_cast<T>(r);
 }
 
-int16_t CInt(double x) { return Saturate<int16_t>(Round(x)); }
-int32_t CLng(double x) { return Saturate<int32_t>(Round(x)); }
-double Int(double x) { return std::floor(x); }
-double Fix(double x) { return std::trunc(x); }
+int16_t CInt(double x) {
+    return Saturate<int16_t>(Round(x));
+}
+int32_t CLng(double x) {
+    return Saturate<int32_t>(Round(x));
+}
+double Int(double x) {
+    return std::floor(x);
+}
+double Fix(double x) {
+    return std::trunc(x);
+}
 
 // Locale-independent text to double ('.' decimal point); the GUI library sets the C locale
 // from the environment, so the C conversions can't be used here.
@@ -60,7 +70,8 @@ double Val(std::string_view text) {
         if (base != 0) {
             int64_t v = 0;
             for (size_t i = 2; i < compact.size(); ++i) {
-                const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(compact[i])));
+                const char c =
+                    static_cast<char>(std::toupper(static_cast<unsigned char>(compact[i])));
                 int d = -1;
                 if (c >= '0' && c <= '9') d = c - '0';
                 if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
@@ -88,8 +99,8 @@ double Val(std::string_view text) {
         }
     }
     if (!digits) return 0.0;
-    if (i < compact.size() && (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' ||
-                               compact[i] == 'd')) {
+    if (i < compact.size() &&
+        (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
         size_t j = i + 1;
         std::string exp = "e";
         if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) exp += compact[j++];
@@ -141,7 +152,9 @@ static std::string FormatSignificant(double x, int digits, bool decimalComma) {
     return s;
 }
 
-std::string NumText(double x, bool decimalComma) { return FormatSignificant(x, 15, decimalComma); }
+std::string NumText(double x, bool decimalComma) {
+    return FormatSignificant(x, 15, decimalComma);
+}
 
 std::string SingleText(float x, bool decimalComma) {
     return FormatSignificant(static_cast<double>(x), 7, decimalComma);

@@ -23,7 +23,9 @@ double Fix(double x);
 double Val(std::string_view text);
 
 // The decimal separator of the user's locale: ',' when decimalComma is set, else '.'.
-inline char DecimalSeparator(bool decimalComma) { return decimalComma ? ',' : '.'; }
+inline char DecimalSeparator(bool decimalComma) {
+    return decimalComma ? ',' : '.';
+}
 
 // Number to text as Basic's CStr does it for a Double (15 significant digits) or a Single
 // (7 significant digits): no trailing zeros, a leading "0" before the separator, the

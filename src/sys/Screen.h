@@ -13,6 +13,8 @@ struct ScreenMetrics {
 constexpr int kTwipsPerPixel = 15;
 
 // The screen scale factor of the start-up code: 72 / dpi / 0.75 (1.0 at 96 dpi).
-inline double DpiScaleOf(double dpiX) { return 72.0 / dpiX / 0.75; }
+inline double DpiScaleOf(double dpiX) {
+    return 72.0 / dpiX / 0.75;
+}
 
 }  // namespace sys

@@ -17,7 +17,7 @@ class Form;
 class Timer;
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     // Modal message box; style = buttons + icon + default button (ui::MsgBoxStyle).
@@ -31,7 +31,6 @@ public:
     virtual void FormShown(Form& f) = 0;
     virtual void FormHidden(Form& f) = 0;
     virtual void FormUnloaded(Form& f) = 0;
-    virtual void FormChanged(Form& f) = 0;
     // Shows f modally and returns when it has been hidden or unloaded.
     virtual void RunModal(Form& f) = 0;
 
@@ -50,13 +49,15 @@ public:
     virtual void DoEvents() = 0;
 
     virtual sys::ScreenMetrics Screen() = 0;
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
     // Ends the program after the current handler returns.
     virtual void End() = 0;
 
     // A new window handle, unique for the life of the host.
     int32_t NewHandle() { return ++lastHandle_; }
 
-private:
+  private:
     int32_t lastHandle_ = 0x100;
 };
 

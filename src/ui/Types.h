@@ -20,7 +20,9 @@ constexpr Color vbWindowBackground = 0x80000005;
 constexpr Color vbWindowText = 0x80000008;
 constexpr Color vbButtonFace = 0x8000000F;
 constexpr Color vbButtonText = 0x80000012;
-constexpr bool IsSystemColor(Color c) { return (c & 0x80000000u) != 0; }
+constexpr bool IsSystemColor(Color c) {
+    return (c & 0x80000000u) != 0;
+}
 
 // Geometry of every control and window is kept in twips (15 a pixel at 96 dpi).
 using Twips = int32_t;
@@ -40,8 +42,12 @@ enum MsgBoxStyle : int {
     vbDefaultButton2 = 256,
     vbDefaultButton3 = 512,
 };
-constexpr int MsgBoxButtons(int style) { return style & 7; }
-constexpr int MsgBoxIcon(int style) { return style & 0x70; }
+constexpr int MsgBoxButtons(int style) {
+    return style & 7;
+}
+constexpr int MsgBoxIcon(int style) {
+    return style & 0x70;
+}
 
 // Message box answers.
 enum MsgBoxResult : int {

@@ -1,0 +1,216 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+#include "ui/Control.h"
+#include "ui/Host.h"
+#include "ui/Timer.h"
+
+namespace ui {
+
+Form::Form(Host& host, std::string name, FormKind kind)
+    : host_(host), name_(std::move(name)), formKind_(kind), hwnd_(host.NewHandle()) {}
+
+Form::~Form() {
+    // Controls are members of the subclass and are gone by now; the host must forget the
+    // window if it still shows it.
+    if (visible_ || loaded_) host_.FormUnloaded(*this);
+}
+
+void Form::Changed(Prop p) {
+    if (peer_ != nullptr) peer_->Changed(*this, p);
+}
+
+void Form::SetCaption(const std::string& c) {
+    if (c == caption_) return;
+    caption_ = c;
+    Changed(Prop::Caption);
+}
+
+void Form::Move(Twips left, Twips top, Twips width, Twips height) {
+    if (width < 0) width = 0;
+    if (height < 0) height = 0;
+    const bool resized = width != width_ || height != height_;
+    if (!resized && left == left_ && top == top_) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    Changed(Prop::Geometry);
+    if (resized && loaded_) Form_Resize();
+}
+
+Twips Form::ScaleWidth() const {
+    return std::max<Twips>(0, width_ - kFrameWidth);
+}
+Twips Form::ScaleHeight() const {
+    return std::max<Twips>(0, height_ - kFrameHeight);
+}
+
+void Form::SetClientSize(Twips width, Twips height) {
+    Move(left_, top_, width + kFrameWidth, height + kFrameHeight);
+}
+
+void Form::SetEnabled(bool v) {
+    if (v == enabled_) return;
+    enabled_ = v;
+    Changed(Prop::Enabled);
+}
+
+void Form::SetBackColor(Color c) {
+    if (c == backColor_) return;
+    backColor_ = c;
+    Changed(Prop::Colors);
+}
+
+void Form::SetMousePointer(int16_t p) {
+    if (p == mousePointer_) return;
+    mousePointer_ = p;
+    Changed(Prop::MousePointer);
+}
+
+void Form::SetWindowState(int16_t s) {
+    if (s == windowState_) return;
+    windowState_ = s;
+    Changed(Prop::WindowState);
+    if (loaded_) Form_Resize();
+}
+
+void Form::Load() {
+    if (loaded_ || finished_) return;
+    loaded_ = true;
+    Form_Load();
+    if (!loaded_) return;
+    for (Control* c : std::vector<Control*>(controls_)) {
+        if (c->GetKind() == Kind::Timer) static_cast<Timer*>(c)->Refresh();
+    }
+}
+
+void Form::Show() {
+    Load();
+    if (!loaded_) return;
+    if (!resizedOnce_) {
+        resizedOnce_ = true;
+        Form_Resize();
+    }
+    if (!visible_ && loaded_) {
+        visible_ = true;
+        Changed(Prop::Visible);
+        host_.FormShown(*this);
+    }
+}
+
+void Form::ShowModal() {
+    Load();
+    if (!loaded_) return;
+    modal_ = true;
+    visible_ = true;
+    Changed(Prop::Visible);
+    if (!resizedOnce_) {
+        resizedOnce_ = true;
+        Form_Resize();
+    }
+    host_.RunModal(*this);
+    modal_ = false;
+}
+
+void Form::Hide() {
+    if (!visible_) return;
+    visible_ = false;
+    Changed(Prop::Visible);
+    host_.FormHidden(*this);
+}
+
+bool Form::Unload() {
+    return UnloadWith(vbFormCode);
+}
+
+bool Form::UserClose() {
+    return UnloadWith(vbFormControlMenu);
+}
+
+bool Form::UnloadWith(int16_t mode) {
+    if (!loaded_) return true;
+    int16_t cancel = 0;
+    Form_QueryUnload(cancel, mode);
+    if (cancel != 0 || !loaded_) return !loaded_;
+    Form_Unload(cancel);
+    if (cancel != 0 || !loaded_) return !loaded_;
+    loaded_ = false;
+    finished_ = true;
+    visible_ = false;
+    StopTimers();
+    Changed(Prop::Visible);
+    host_.FormUnloaded(*this);
+    return true;
+}
+
+void Form::StopTimers() {
+    for (Control* c : std::vector<Control*>(controls_)) {
+        if (c->GetKind() == Kind::Timer) static_cast<Timer*>(c)->Refresh();
+    }
+}
+
+void Form::UserActivate() {
+    if (loaded_) Form_Activate();
+}
+
+void Form::UserDeactivate() {
+    if (loaded_) Form_Deactivate();
+}
+
+void Form::UserResize(Twips width, Twips height) {
+    if (!sizable_) return;
+    Move(left_, top_, width, height);
+}
+
+void Form::UserMinimize() {
+    SetWindowState(vbMinimized);
+}
+
+Control* Form::Find(const std::string& name, int16_t index) const {
+    for (Control* c : controls_) {
+        if (c->Index() == index && c->Name() == name) return c;
+    }
+    return nullptr;
+}
+
+void Form::Register(Control* c) {
+    controls_.push_back(c);
+}
+
+void Form::Added(Control& c) {
+    if (peer_ != nullptr) peer_->ControlAdded(*this, c);
+}
+
+void Form::Deregister(Control* c) {
+    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    if (focused_ == c) focused_ = nullptr;
+}
+
+void Form::Raise(Control* c, bool front) {
+    const auto it = std::find(controls_.begin(), controls_.end(), c);
+    if (it == controls_.end()) return;
+    controls_.erase(it);
+    if (front) {
+        controls_.push_back(c);
+    } else {
+        controls_.insert(controls_.begin(), c);
+    }
+}
+
+void Form::SetFocused(Control* c) {
+    if (c == focused_) return;
+    Control* old = focused_;
+    focused_ = c;
+    if (old != nullptr) {
+        const Events::Simple lost = old->On().LostFocus;
+        if (lost) lost(old->Index());
+    }
+    if (c != nullptr) {
+        const Events::Simple got = c->On().GotFocus;
+        if (got) got(c->Index());
+    }
+}
+
+}  // namespace ui

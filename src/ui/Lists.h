@@ -1,0 +1,67 @@
+// Combo boxes and list boxes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Control.h"
+#include "ui/TextEditing.h"
+
+namespace ui {
+
+class ListControl : public Control {
+  public:
+    const std::vector<std::string>& List() const { return items_; }
+    // Item i; an empty text for an index outside the list.
+    const std::string& List(int16_t i) const;
+    int16_t ListCount() const { return static_cast<int16_t>(items_.size()); }
+    // Adds an item at the end (index -1) or before index.
+    void AddItem(const std::string& item, int16_t index = -1);
+    void RemoveItem(int16_t index);
+    void Clear();
+    int32_t ItemData(int16_t i) const;
+    void SetItemData(int16_t i, int32_t v);
+    // -1: nothing selected. Setting a different index (from code or by the user) fires Click;
+    // an index outside the list is brought into it.
+    int16_t ListIndex() const { return listIndex_; }
+    void SetListIndex(int16_t i);
+    // A person picks item i.
+    bool UserSelect(int16_t i);
+
+  protected:
+    ListControl(Form& form, Kind kind, std::string name, int16_t index, Events* shared);
+    virtual void IndexChanged() {}
+
+  private:
+    std::vector<std::string> items_;
+    std::vector<int32_t> itemData_;
+    int16_t listIndex_ = -1;
+};
+
+class ComboBox : public ListControl {
+  public:
+    ComboBox(Form& form, std::string name, int16_t index = -1, Events* shared = nullptr);
+
+    // 0 drop-down combo (editable), 1 simple combo, 2 drop-down list (pick only).
+    int16_t Style() const { return style_; }
+    void SetStyle(int16_t s);
+    const std::string& Text() const { return edit_.text; }
+    // Editable styles: sets the text (Change when different) and selects the equal item, if any.
+    void SetText(const std::string& t);
+    // A person types a character into an editable combo box (KeyPress may replace it).
+    bool UserKey(int16_t key);
+    bool UserType(const std::string& text);
+
+  private:
+    void IndexChanged() override;
+
+    int16_t style_ = 0;
+    EditState edit_;
+};
+
+class ListBox : public ListControl {
+  public:
+    ListBox(Form& form, std::string name, int16_t index = -1, Events* shared = nullptr);
+};
+
+}  // namespace ui

@@ -1,0 +1,85 @@
+#include "ui/TextBox.h"
+
+#include "ui/Form.h"
+#include "ui/Host.h"
+
+namespace ui {
+
+TextBox::TextBox(Form& form, std::string name, int16_t index, Events* shared)
+    : Control(form, Kind::TextBox, std::move(name), index, shared) {
+    SetBackColor(vbWindowBackground);
+    SetForeColor(vbWindowText);
+}
+
+void TextBox::SetText(const std::string& t) {
+    if (t == edit_.text) return;
+    edit_.text = t;
+    edit_.selStart = 0;
+    edit_.selLength = 0;
+    Edited();
+}
+
+void TextBox::Edited() {
+    Changed(Prop::Text);
+    Fire(&Events::Change);
+}
+
+void TextBox::SetSelection(int32_t start, int32_t length) {
+    edit_.selStart = start;
+    edit_.selLength = length;
+    ClampSelection(edit_);
+    Changed(Prop::Text);
+}
+
+void TextBox::SetLocked(bool v) {
+    if (v == locked_) return;
+    locked_ = v;
+    Changed(Prop::Style);
+}
+
+void TextBox::SetMultiLine(bool v) {
+    if (v == multiLine_) return;
+    multiLine_ = v;
+    Changed(Prop::Style);
+}
+
+void TextBox::SetAlignment(int16_t a) {
+    if (a == alignment_) return;
+    alignment_ = a;
+    Changed(Prop::Style);
+}
+
+bool TextBox::UserKey(int16_t key) {
+    if (!Usable()) return false;
+    SetFocus();
+    int16_t shift = 0;
+    const int16_t physical = VirtualKeyOf(static_cast<char>(key), shift);
+    int16_t code = physical;
+    FireKeyCode(&Events::KeyDown, code, shift);
+    FireKeyPress(key);
+    if (!locked_ && ApplyTypedKey(edit_, key, multiLine_, maxLength_, Parent().GetHost())) {
+        Edited();
+    }
+    code = physical;
+    FireKeyCode(&Events::KeyUp, code, shift);
+    return true;
+}
+
+bool TextBox::UserType(const std::string& text) {
+    for (char c : text) {
+        if (!UserKey(static_cast<int16_t>(static_cast<unsigned char>(c)))) return false;
+    }
+    return true;
+}
+
+bool TextBox::UserKeyCode(int16_t keyCode) {
+    if (!Usable()) return false;
+    SetFocus();
+    FireKeyCode(&Events::KeyDown, keyCode, 0);
+    constexpr int16_t kDelete = 46;
+    if (keyCode == kDelete && !locked_ && ApplyDelete(edit_)) Edited();
+    FireKeyCode(&Events::KeyUp, keyCode, 0);
+    return true;
+}
+
+}  // namespace ui

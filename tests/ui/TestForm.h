@@ -1,0 +1,103 @@
+// A form with one control of every kind that records the events it receives.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+namespace uitest {
+
+class TestForm : public ui::Form {
+  public:
+    explicit TestForm(ui::Host& host, ui::FormKind kind = ui::FormKind::Normal,
+                      const std::string& name = "TestForm")
+        : ui::Form(host, name, kind) {
+        for (int16_t i : {0, 2, 5}) Text14.Load(i);
+        for (int16_t i : {0, 1}) Option1.Load(i).SetContainer(&Frame1);
+        Option2.SetContainer(&Frame2);
+        SSTab1.SetTabs(3);
+        Text6.SetContainer(&SSTab1, 1);
+        Record(Check1, "Check1");
+        Record(Combo1, "Combo1");
+        Record(List1, "List1");
+        Record(Command1, "Command1");
+        Record(Slider1, "Slider1");
+        Record(UpDown1, "UpDown1");
+        Record(Text6, "Text6");
+        Record(SSTab1, "SSTab1");
+        Record(Label1, "Label1");
+        Record(Picture1, "Picture1");
+        Record(Timer1, "Timer1");
+        Text14.On().Change = [this](int16_t i) { Log("Text14.Change", i); };
+        Text14.On().KeyPress = [this](int16_t i, int16_t& key) {
+            Log("Text14.KeyPress " + std::to_string(key), i);
+            if (key == 'x') key = '?';
+            if (key == 'z') key = 0;
+        };
+        Option1.On().Click = [this](int16_t i) { Log("Option1.Click", i); };
+        Option2.On().Click = [this](int16_t i) { Log("Option2.Click", i); };
+    }
+
+    void Log(const std::string& what, int16_t index) {
+        log.push_back(index < 0 ? what : what + "(" + std::to_string(index) + ")");
+    }
+
+    std::vector<std::string> log;
+    std::vector<std::string> lifecycle;
+
+    ui::Label Label1{*this, "Label1"};
+    ui::TextBox Text6{*this, "Text6"};
+    ui::ControlArray<ui::TextBox> Text14{*this, "Text14"};
+    ui::CommandButton Command1{*this, "Command1"};
+    ui::CheckBox Check1{*this, "Check1"};
+    ui::Frame Frame1{*this, "Frame1"};
+    ui::Frame Frame2{*this, "Frame2"};
+    ui::ControlArray<ui::OptionButton> Option1{*this, "Option1"};
+    ui::OptionButton Option2{*this, "Option2"};
+    ui::ComboBox Combo1{*this, "Combo1"};
+    ui::ListBox List1{*this, "List1"};
+    ui::PictureBox Picture1{*this, "Picture1"};
+    ui::Line Line1{*this, "Line1"};
+    ui::Shape Shape1{*this, "Shape1"};
+    ui::Timer Timer1{*this, "Timer1"};
+    ui::Slider Slider1{*this, "Slider1"};
+    ui::UpDown UpDown1{*this, "UpDown1"};
+    ui::TabStrip SSTab1{*this, "SSTab1"};
+    ui::ProgressBar ProgressBar1{*this, "ProgressBar1"};
+    ui::Toolbar Toolbar1{*this, "Toolbar1"};
+
+    int16_t cancelClose = 0;
+
+  protected:
+    void Form_Load() override { lifecycle.push_back("Load"); }
+    void Form_Activate() override { lifecycle.push_back("Activate"); }
+    void Form_Deactivate() override { lifecycle.push_back("Deactivate"); }
+    void Form_Resize() override { lifecycle.push_back("Resize"); }
+    void Form_QueryUnload(int16_t& cancel, int16_t mode) override {
+        lifecycle.push_back("QueryUnload " + std::to_string(mode));
+        cancel = cancelClose;
+    }
+    void Form_Unload(int16_t&) override { lifecycle.push_back("Unload"); }
+
+  private:
+    void Record(ui::Control& c, const std::string& name) {
+        auto& on = c.On();
+        on.Click = [this, name](int16_t i) { Log(name + ".Click", i); };
+        on.DblClick = [this, name](int16_t i) { Log(name + ".DblClick", i); };
+        on.Change = [this, name](int16_t i) { Log(name + ".Change", i); };
+        on.Scroll = [this, name](int16_t i) { Log(name + ".Scroll", i); };
+        on.Timer = [this, name](int16_t i) { Log(name + ".Timer", i); };
+        on.KeyPress = [this, name](int16_t i, int16_t& k) {
+            Log(name + ".KeyPress " + std::to_string(k), i);
+        };
+        on.MouseDown = [this, name](int16_t i, int16_t b, int16_t, float x, float y) {
+            Log(name + ".MouseDown " + std::to_string(b) + " " + std::to_string(int(x)) + "," +
+                    std::to_string(int(y)),
+                i);
+        };
+    }
+};
+
+}  // namespace uitest
