@@ -1,0 +1,36 @@
+#include "model/DeviceRecord.h"
+
+#include "model/RecordFile.h"
+
+namespace model {
+
+void WriteDeviceRecord(RecordWriter& w, const DeviceRecord& rec) {
+    w.Bytes(rec.IpOctets);
+    w.Text(rec.IpText);
+    w.Int16(rec.DevId);
+    w.Int16(rec.Online);
+    w.Int16(rec.LinkKind);
+    w.Int16(rec.Used);
+    w.Float(rec.WinLeft);
+    w.Float(rec.WinTop);
+    w.Text(rec.NickName);
+}
+
+DeviceRecordFault ReadDeviceRecord(std::span<const uint8_t> slot, DeviceRecord& out) {
+    RecordReader r(slot, RecordSlotSize);
+    r.Bytes(out.IpOctets);
+    out.IpText = r.Text();
+    out.DevId = r.Int16();
+    out.Online = r.Int16();
+    out.LinkKind = r.Int16();
+    out.Used = r.Int16();
+    out.WinLeft = r.Float();
+    out.WinTop = r.Float();
+    out.NickName = r.Text();
+    if (r.Malformed()) return DeviceRecordFault::BadText;
+    if (out.LinkKind < 0 || out.LinkKind > 2) return DeviceRecordFault::BadLinkKind;
+    if (out.DevId < 0 || out.DevId > 255) return DeviceRecordFault::BadDevId;
+    return DeviceRecordFault::None;
+}
+
+}  // namespace model

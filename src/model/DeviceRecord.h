@@ -1,0 +1,42 @@
+// The device-list record: one per device slot, the unit of the device-list state file and of
+// project files (one record per 128-byte slot).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "model/RecordIO.h"
+
+namespace model {
+
+struct DeviceRecord {
+    std::array<uint8_t, 4> IpOctets{};  // a.b.c.d, a first
+    std::string IpText = "0.0.0.0";
+    int16_t DevId = 255;   // RS485 ID; 0 on USB, 255 on TCP/IP
+    int16_t Online = 0;    // 1 connected, 0 not
+    int16_t LinkKind = 2;  // 0 USB, 1 RS485, 2 TCP/IP
+    int16_t Used = 0;      // -1 the slot is in the project, 0 free
+    float WinLeft = 0;     // status window position in twips
+    float WinTop = 0;
+    std::string NickName = "no-name";
+
+    bool operator==(const DeviceRecord&) const = default;
+};
+
+// What is wrong with a record read from a file; the device list treats any fault as a free slot.
+enum class DeviceRecordFault {
+    None,
+    BadText,      // a text length runs past the record's slot
+    BadLinkKind,  // link kind outside 0..2
+    BadDevId,     // RS485 ID outside 0..255
+};
+
+void WriteDeviceRecord(RecordWriter& w, const DeviceRecord& rec);
+
+// Reads one record from the bytes of its slot (missing bytes read as zeros). Every member of
+// out is overwritten, so nothing of its previous content survives.
+DeviceRecordFault ReadDeviceRecord(std::span<const uint8_t> slot, DeviceRecord& out);
+
+}  // namespace model
