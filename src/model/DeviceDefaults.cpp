@@ -37,12 +37,10 @@ void InitDeviceDefault(ModelState& ms, uint8_t slot) {
     par.SwitchPresetMask.fill(0);
     par.SwitchPresetLink = 1.0;
 
-    // Every program slot reads as empty until the device is connected; the extra slots too,
-    // so that a new device never shows the program names of the slot's previous device.
-    const std::string empty = EmptyProgNameText();
-    for (auto& status : par.SlotStatus()) status = 0;
-    par.SlotName.fill(empty);
-    par.ExtraSlotName.fill(empty);
+    // The normal program slots read as empty until the device is connected; the extra
+    // slots keep what the slot last knew.
+    for (int k = 0; k < 6; ++k) par.SlotStatus()[k] = 0;
+    par.SlotName.fill(EmptyProgNameText());
     par.CurProgName = "Factory Preset";
 }
 

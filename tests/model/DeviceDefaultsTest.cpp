@@ -22,6 +22,8 @@ TEST(InitDeviceDefault, GivesTheSlotTheDefaultImageAndRecord) {
     par.SwitchPresetMask.fill(3);
     par.CurProgReg() = 4;
     par.GateEnable.fill(1);
+    par.SlotStatus()[6] = 85;
+    par.ExtraSlotName[0] = "Night";
 
     InitDeviceDefault(*ms, 7);
 
@@ -46,9 +48,11 @@ TEST(InitDeviceDefault, GivesTheSlotTheDefaultImageAndRecord) {
     for (double r : par.RegMirror) EXPECT_EQ(r, 1.0);
     for (double m : par.SwitchPresetMask) EXPECT_EQ(m, 0);
     EXPECT_EQ(par.SwitchPresetLink, 1.0);
-    for (double s : par.SlotStatus()) EXPECT_EQ(s, 0);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(par.SlotStatus()[k], 0);
     for (const auto& name : par.SlotName) EXPECT_EQ(name, " Program Empty  ");
-    for (const auto& name : par.ExtraSlotName) EXPECT_EQ(name, " Program Empty  ");
+    // The extra slots keep what the slot knew until the new device is connected.
+    EXPECT_EQ(par.SlotStatus()[6], 85);
+    EXPECT_EQ(par.ExtraSlotName[0], "Night");
     EXPECT_EQ(par.CurProgName, "Factory Preset");
     // Left for the image application and the read-back.
     EXPECT_EQ(par.CurProgReg(), 4);
