@@ -28,34 +28,18 @@ void PtyPeer::Start(Mode mode) {
 }
 
 void PtyPeer::Serve(Mode mode) {
-    std::vector<uint8_t> pending;
+    const auto answer = [this, mode](const Frame& f) {
+        const Frame reply = ReplyTo(f);
+        if (mode == Mode::Answer) (void)!write(master_, reply.data(), reply.size());
+        if (mode == Mode::Short) (void)!write(master_, reply.data(), 6);
+    };
     while (!stop_) {
         pollfd p{master_, POLLIN, 0};
         if (poll(&p, 1, 20) <= 0) continue;
         uint8_t buf[64];
         const ssize_t r = read(master_, buf, sizeof buf);
-        if (r <= 0) continue;
-        pending.insert(pending.end(), buf, buf + r);
-        while (pending.size() >= 13) {
-            Frame f{};
-            std::copy(pending.begin(), pending.begin() + 13, f.begin());
-            pending.erase(pending.begin(), pending.begin() + 13);
-            const Frame reply = ReplyTo(f);
-            if (mode == Mode::Answer) (void)!write(master_, reply.data(), reply.size());
-            if (mode == Mode::Short) (void)!write(master_, reply.data(), 6);
-            {
-                std::lock_guard lock(mutex_);
-                frames_.push_back(f);
-            }
-            seen_.notify_all();
-        }
+        if (r > 0) log_.Feed(buf, static_cast<size_t>(r), answer);
     }
-}
-
-std::vector<Frame> PtyPeer::WaitFrames(size_t n, std::chrono::milliseconds wait) {
-    std::unique_lock lock(mutex_);
-    seen_.wait_for(lock, wait, [&] { return frames_.size() >= n; });
-    return frames_;
 }
 
 int PtyPeer::WaitQueued(int n, std::chrono::milliseconds wait) const {

@@ -4,14 +4,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "Frames.h"
+#include "FrameLog.h"
 
 namespace commtest {
 
@@ -27,7 +25,9 @@ class PtyPeer {
     const std::string& Path() const { return path_; }
     void Start(Mode mode);
     // The frames read so far, after waiting up to wait for at least n of them.
-    std::vector<Frame> WaitFrames(size_t n, std::chrono::milliseconds wait);
+    std::vector<Frame> WaitFrames(size_t n, std::chrono::milliseconds wait) {
+        return log_.WaitFrames(n, wait);
+    }
     // Bytes from the device that nobody has read yet, after waiting up to wait for n.
     int WaitQueued(int n, std::chrono::milliseconds wait) const;
     void Write(const std::vector<uint8_t>& bytes);
@@ -42,9 +42,7 @@ class PtyPeer {
     std::string path_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::condition_variable seen_;
-    std::vector<Frame> frames_;
+    FrameLog log_;
 };
 
 }  // namespace commtest

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "PtyPeer.h"
 #include "comm/SerialLib.h"
@@ -55,24 +56,18 @@ TEST_F(SerialLibTest, ExchangesOneFrameAndOverwritesItWithTheReply) {
 
 TEST_F(SerialLibTest, MissingOrPartialRepliesFailAndLeaveTheFrame) {
     port.SetTimeoutScale(0.01);
-    {
-        PtyPeer silent;
-        setenv("VELOTRIX_COM_PORTS", silent.Path().c_str(), 1);
-        silent.Start(PtyPeer::Mode::Silent);
+    for (const auto& [mode, expected] : {std::pair{PtyPeer::Mode::Silent, comm::kTimedOut},
+                                         std::pair{PtyPeer::Mode::Short, comm::kShortReply}}) {
+        PtyPeer device;
+        setenv("VELOTRIX_COM_PORTS", device.Path().c_str(), 1);
+        device.Start(mode);
         ASSERT_EQ(OpenCom1(), comm::kOk);
-        Frame frame = MakeFrame(0, 0x00);
-        EXPECT_EQ(port.Transact(frame, 3000, true, false, 5), comm::kTimedOut);
-        EXPECT_EQ(frame, MakeFrame(0, 0x00));
-        EXPECT_EQ(port.IsOpen(), -1) << "a time-out leaves the port open";
+        Frame frame = MakeFrame(0, 0x39);
+        EXPECT_EQ(port.Transact(frame, 3000, true, false, 5), expected);
+        EXPECT_EQ(frame, MakeFrame(0, 0x39));
+        EXPECT_EQ(port.IsOpen(), -1) << "a failed exchange leaves the port open";
         port.Close();
     }
-    PtyPeer shortPeer;
-    setenv("VELOTRIX_COM_PORTS", shortPeer.Path().c_str(), 1);
-    shortPeer.Start(PtyPeer::Mode::Short);
-    ASSERT_EQ(OpenCom1(), comm::kOk);
-    Frame frame = MakeFrame(0, 0x39);
-    EXPECT_EQ(port.Transact(frame, 3000, true, false, 5), comm::kShortReply);
-    EXPECT_EQ(frame, MakeFrame(0, 0x39));
 }
 
 TEST_F(SerialLibTest, StaleInputIsDroppedBeforeTheFrameGoesOut) {

@@ -65,33 +65,18 @@ void TcpPeer::Run(const Responder& responder) {
         pollfd p{listener_.Fd(), POLLIN, 0};
         if (poll(&p, 1, 20) > 0) conn_ = accept4(listener_.Fd(), nullptr, nullptr, SOCK_CLOEXEC);
     }
-    std::vector<uint8_t> pending;
+    const auto answer = [this, &responder](const Frame& f) {
+        const std::vector<uint8_t> reply = responder(f);
+        if (!reply.empty()) send(conn_, reply.data(), reply.size(), MSG_NOSIGNAL);
+    };
     while (!stop_) {
         pollfd p{conn_, POLLIN, 0};
         if (poll(&p, 1, 20) <= 0) continue;
         uint8_t buf[64];
         const ssize_t r = read(conn_, buf, sizeof buf);
         if (r <= 0) return;
-        pending.insert(pending.end(), buf, buf + r);
-        while (pending.size() >= 13) {
-            Frame f{};
-            std::copy(pending.begin(), pending.begin() + 13, f.begin());
-            pending.erase(pending.begin(), pending.begin() + 13);
-            const std::vector<uint8_t> reply = responder(f);
-            if (!reply.empty()) send(conn_, reply.data(), reply.size(), MSG_NOSIGNAL);
-            {
-                std::lock_guard lock(mutex_);
-                frames_.push_back(f);
-            }
-            seen_.notify_all();
-        }
+        log_.Feed(buf, static_cast<size_t>(r), answer);
     }
-}
-
-std::vector<Frame> TcpPeer::WaitFrames(size_t n, std::chrono::milliseconds wait) {
-    std::unique_lock lock(mutex_);
-    seen_.wait_for(lock, wait, [&] { return frames_.size() >= n; });
-    return frames_;
 }
 
 void TcpPeer::Write(const std::vector<uint8_t>& bytes) {

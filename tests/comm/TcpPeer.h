@@ -4,15 +4,13 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "Frames.h"
+#include "FrameLog.h"
 
 namespace commtest {
 
@@ -60,7 +58,9 @@ class TcpPeer {
     uint16_t Port() const { return listener_.Port(); }
     void Serve(Responder responder = Answer);
     // The frames read so far, after waiting up to wait for at least n of them.
-    std::vector<Frame> WaitFrames(size_t n, std::chrono::milliseconds wait);
+    std::vector<Frame> WaitFrames(size_t n, std::chrono::milliseconds wait) {
+        return log_.WaitFrames(n, wait);
+    }
     // Writes on the accepted connection.
     void Write(const std::vector<uint8_t>& bytes);
     // Closes the accepted connection and stops listening, so a connection not yet accepted
@@ -74,9 +74,7 @@ class TcpPeer {
     std::atomic<int> conn_{-1};
     std::atomic<bool> stop_{false};
     std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable seen_;
-    std::vector<Frame> frames_;
+    FrameLog log_;
 };
 
 }  // namespace commtest

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <memory>
-#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -40,6 +38,12 @@ class TcpScanTest : public ::testing::Test {
     void AwaitAnswer() {
         for (int i = 0; i < 100 && answers.lists.empty(); ++i) host.RunPosted(100ms);
     }
+    // Scans and returns every answer that came.
+    std::vector<Hosts> ScanAndAwait(Hosts hosts, uint16_t port, int32_t timeoutMs) {
+        EXPECT_EQ(tcp.Scan(hosts, port, timeoutMs, false), comm::kOk);
+        AwaitAnswer();
+        return answers.lists;
+    }
 
     commtest::TestHost host;
     comm::TcpLib tcp{host};
@@ -60,35 +64,27 @@ TEST_F(TcpScanTest, ReportsAcceptingHostsInListOrderOnTheGuiThread) {
 
 TEST_F(TcpScanTest, NoAnswerGivesAnEmptyFirstElement) {
     LoopbackSocket closedPort("127.62.1.2", 0, false);
-    Hosts hosts{"127.62.1.2", "127.62.1.3", "not an address", "127.62.1.256"};
-    EXPECT_EQ(tcp.Scan(hosts, closedPort.Port(), 300, false), comm::kOk);
-    AwaitAnswer();
-    ASSERT_EQ(answers.lists.size(), 1u);
-    EXPECT_EQ(answers.lists[0], Hosts{""});
+    EXPECT_EQ(ScanAndAwait({"127.62.1.2", "127.62.1.3", "not an address", "127.62.1.256"},
+                           closedPort.Port(), 300),
+              std::vector<Hosts>{Hosts{""}});
 }
 
 TEST_F(TcpScanTest, HostsThatNeverAnswerEndAtTheTimeOut) {
     StalledListener stalled("127.62.2.2");
     TcpPeer peer("127.62.2.3", stalled.Port());
-    Hosts hosts{"127.62.2.2", "127.62.2.3"};
     tcp.SetTimeoutScale(0.2);
-    EXPECT_EQ(tcp.Scan(hosts, stalled.Port(), 300, false), comm::kOk);
-    AwaitAnswer();
-    ASSERT_EQ(answers.lists.size(), 1u);
-    EXPECT_EQ(answers.lists[0], Hosts{"127.62.2.3"});
+    EXPECT_EQ(ScanAndAwait({"127.62.2.2", "127.62.2.3"}, stalled.Port(), 300),
+              std::vector<Hosts>{Hosts{"127.62.2.3"}});
 }
 
 TEST_F(TcpScanTest, ANewScanSupersedesTheRunningOne) {
     StalledListener stalled("127.62.3.2");
     TcpPeer peer("127.62.3.3", stalled.Port());
     Hosts slow{"127.62.3.2"};
-    Hosts quick{"127.62.3.3"};
     EXPECT_EQ(tcp.Scan(slow, stalled.Port(), 60000, false), comm::kOk);
-    EXPECT_EQ(tcp.Scan(quick, stalled.Port(), 300, false), comm::kOk);
-    AwaitAnswer();
+    ScanAndAwait({"127.62.3.3"}, stalled.Port(), 300);
     host.RunPosted(100ms);
-    ASSERT_EQ(answers.lists.size(), 1u);
-    EXPECT_EQ(answers.lists[0], quick);
+    EXPECT_EQ(answers.lists, std::vector<Hosts>{Hosts{"127.62.3.3"}});
 }
 
 TEST_F(TcpScanTest, AScanThatCannotStartStillAnswers) {
