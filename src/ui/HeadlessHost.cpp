@@ -178,13 +178,14 @@ void HeadlessHost::RunPosted() {
     }
 }
 
+bool HeadlessHost::PostArrived(int realMs) {
+    std::unique_lock<std::mutex> lock(postMutex_);
+    return postCv_.wait_for(lock, std::chrono::milliseconds(realMs),
+                            [this] { return !posted_.empty(); });
+}
+
 bool HeadlessHost::WaitPosted(int realMs) {
-    {
-        std::unique_lock<std::mutex> lock(postMutex_);
-        postCv_.wait_for(lock, std::chrono::milliseconds(realMs),
-                         [this] { return !posted_.empty(); });
-        if (posted_.empty()) return false;
-    }
+    if (!PostArrived(realMs)) return false;
     RunPosted();
     return true;
 }

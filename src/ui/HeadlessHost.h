@@ -64,6 +64,9 @@ class HeadlessHost : public Host {
     // Waits up to realMs real milliseconds for posted work to arrive, then runs it; true
     // when some ran.
     bool WaitPosted(int realMs);
+    // Waits up to realMs real milliseconds for posted work without running it; true when
+    // some is waiting.
+    bool PostArrived(int realMs);
 
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     bool ShowOpen(FileDialog& d) override;

@@ -6,10 +6,10 @@
 #include <thread>
 
 #include "TcpPeer.h"
-#include "TestHost.h"
 #include "comm/Status.h"
 #include "comm/TcpLib.h"
 #include "comm/TcpSocket.h"
+#include "ui/HeadlessHost.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ class TcpLibTest : public ::testing::Test {
         return tcp.IsConnected(slot);
     }
 
-    commtest::TestHost host;
+    ui::HeadlessHost host;
     comm::TcpLib tcp{host};
 };
 

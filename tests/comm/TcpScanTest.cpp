@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "TcpPeer.h"
-#include "TestHost.h"
 #include "comm/Status.h"
 #include "comm/TcpLib.h"
+#include "ui/HeadlessHost.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ class TcpScanTest : public ::testing::Test {
     void SetUp() override { ASSERT_EQ(tcp.Init(65), comm::kOk); }
     // Runs posted work until an answer came or a generous wait ran out.
     void AwaitAnswer() {
-        for (int i = 0; i < 100 && answers.lists.empty(); ++i) host.RunPosted(100ms);
+        for (int i = 0; i < 100 && answers.lists.empty(); ++i) host.WaitPosted(100);
     }
     // Scans and returns every answer that came.
     std::vector<Hosts> ScanAndAwait(Hosts hosts, uint16_t port, int32_t timeoutMs) {
@@ -45,7 +45,7 @@ class TcpScanTest : public ::testing::Test {
         return answers.lists;
     }
 
-    commtest::TestHost host;
+    ui::HeadlessHost host;
     comm::TcpLib tcp{host};
     Answers answers{tcp};
 };
@@ -83,7 +83,7 @@ TEST_F(TcpScanTest, ANewScanSupersedesTheRunningOne) {
     Hosts slow{"127.62.3.2"};
     EXPECT_EQ(tcp.Scan(slow, stalled.Port(), 60000, false), comm::kOk);
     ScanAndAwait({"127.62.3.3"}, stalled.Port(), 300);
-    host.RunPosted(100ms);
+    host.WaitPosted(100);
     EXPECT_EQ(answers.lists, std::vector<Hosts>{Hosts{"127.62.3.3"}});
 }
 
@@ -94,7 +94,7 @@ TEST_F(TcpScanTest, AScanThatCannotStartStillAnswers) {
     EXPECT_EQ(fresh.Scan(hosts, 4000, 300, false), comm::kNotInitialised);
     EXPECT_EQ(tcp.Scan(hosts, 0, 300, false), comm::kBadArgument);
     for (int i = 0; i < 20 && (freshAnswers.lists.empty() || answers.lists.empty()); ++i) {
-        host.RunPosted(100ms);
+        host.WaitPosted(100);
     }
     EXPECT_EQ(freshAnswers.lists, std::vector<Hosts>{Hosts{""}});
     EXPECT_EQ(answers.lists, std::vector<Hosts>{Hosts{""}});
@@ -111,7 +111,7 @@ TEST_F(TcpScanTest, DestroyingTheObjectEndsTheScanWithoutAnswer) {
         Hosts hosts{"127.62.5.2", "127.62.5.3"};
         EXPECT_EQ(doomed.Scan(hosts, stalled.Port(), 60000, false), comm::kOk);
     }
-    host.RunPosted(200ms);
+    host.WaitPosted(200);
     EXPECT_EQ(calls, 0);
 
     // An answer already posted when the object goes is dropped as well.
@@ -121,9 +121,9 @@ TEST_F(TcpScanTest, DestroyingTheObjectEndsTheScanWithoutAnswer) {
         doomed.ScanResponse = [&calls](const Hosts&) { ++calls; };
         Hosts hosts{"127.62.5.3"};
         EXPECT_EQ(doomed.Scan(hosts, stalled.Port(), 300, false), comm::kOk);
-        EXPECT_TRUE(host.WaitForPost(5s));
+        EXPECT_TRUE(host.PostArrived(5000));
     }
-    host.RunPosted(200ms);
+    host.WaitPosted(200);
     EXPECT_EQ(calls, 0);
 }
 
