@@ -127,6 +127,17 @@ void NoiseGate(Exchange& x) {
     x.Store(image::NoiseGate(i), 5, 3);
 }
 
+// d5 = the third byte, d6 = the first, d7 = the second.
+void AutoMixerBytes(Exchange& x) {
+    x.state.Prog(image::AutoMixBytes + 2) = x.D(5);
+    x.Store(image::AutoMixBytes, 6, 2);
+}
+
+void DuckerParamC(Exchange& x) {
+    x.state.Prog(image::DuckAttenuation) = x.D(5);
+    x.state.Prog(image::DuckGating) = x.D(6);
+}
+
 // --- memory, name, programs ----------------------------------------------------------------
 
 // Always eight bytes, the size of one reply, whatever d2 asks for.
@@ -202,6 +213,17 @@ void ReadIp(Exchange& x) {
     x.Put(8, x.state.identity.rs485Id);
 }
 
+// The handshake: 0x46 in byte 4 says a device answered.
+void CheckDevice(Exchange& x) {
+    x.Report();
+    x.Put(kDataPos, kFrameTag);
+}
+
+void ReadMac(Exchange& x) {
+    x.Report();
+    PutBytes(x, 4, x.state.identity.mac);
+}
+
 void ReadUid(Exchange& x) {
     x.Report();
     PutBytes(x, 5, x.state.identity.uid, x.D(0) == 0 ? 0 : 6, 6);
@@ -217,6 +239,73 @@ void PollStatus(Exchange& x) {
     PutBytes(x, 5, x.state.meters.status);
 }
 
+// Settings of one byte, taken from d7: a byte of the working program (by image address) or a
+// byte of the settings outside it.
+struct ByteSetting {
+    uint8_t code;
+    int addr;
+};
+
+constexpr ByteSetting kProgramBytes[] = {
+    {kFeedbackFreq, image::FeedbackFreq},     {kInputSource, image::InSource},
+    {kPhantomPower, image::Phantom},          {kInputOption, image::InFeedback},
+    {kInputProcType, image::InProcType},      {kInputBalanced, image::Balanced},
+    {kAutoMixerActive, image::AutoMixActive}, {kAutoMixerMode, image::AutoMixMode},
+    {kPriorityMask, image::DuckPriority},     {kDuckerParamA, image::DuckHold},
+};
+
+constexpr ByteSetting kMemoryBytes[] = {
+    {kExtPriority, kExtPriorityAddr},       {kExtActiveMode, kExtActiveLowAddr},
+    {kExtSignalEnable, kExtEnableAddr},     {kLinkSwitchPreset, kSwitchLinkAddr},
+    {kFrontPanelLock, kFrontPanelLockAddr},
+};
+
+struct Command {
+    uint8_t code;
+    void (*run)(Exchange&);
+};
+
+// Disconnect, the closing codes and the bulk-update bracket are missing on purpose: a device
+// that applies every frame at once needs nothing from them and answers them like a setting.
+constexpr Command kCommands[] = {
+    {kCheckDevice, CheckDevice},
+    {kChannelBlock, ChannelBlock},
+    {kOutDelay, OutDelay},
+    {kOutCompressor, OutCompressor},
+    {kOutXover, OutXover},
+    {kEqBand, EqBand},
+    {kOutLimiter, OutLimiter},
+    {kMixPoint, MixPoint},
+    {kReadMem, [](Exchange& x) { ReadMem(x, x.Address()); }},
+    {kReadByte, ReadByte},
+    {kWriteByte, [](Exchange& x) { MemPut(x.state, x.Address(), x.D(4)); }},
+    {kPollStatus, PollStatus},
+    {kMasterLevel, MasterLevel},
+    {kWriteMem4, WriteMem4},
+    {kReadIp, ReadIp},
+    // Sets the outputs; a preset's mask is kept only when stored with a byte write at 54 + preset.
+    {kSwitchMask, [](Exchange& x) { x.state.switchOutputs = x.D(7) & 0x0F; }},
+    {kRecallProgram, RecallProgram},
+    {kSetNetConfig, SetNetConfig},
+    {kReadName, [](Exchange& x) { ReadMem(x, kDeviceNameAddr + (x.D(1) & 8)); }},
+    {kReadDevState, ReadDevState},
+    {kGain, Gain},
+    {kPollMeterA, [](Exchange& x) { Report8(x, x.state.meters.limiterMeter); }},
+    {kPollGainReduction, [](Exchange& x) { Report8(x, x.state.meters.gainReduction); }},
+    {kReadVersion, ReadVersion},
+    {kWallPanelMode, [](Exchange& x) { x.state.Mem(kWallPanelAddr) = x.D(0); }},
+    {kSelectSwitchPreset, SelectSwitchPreset},
+    {kInputFilter, InputFilter},
+    {kPollLevelsIn, [](Exchange& x) { Report8(x, x.state.meters.inputLevels); }},
+    {kPollLevelsOut, [](Exchange& x) { Report8(x, x.state.meters.outputLevels); }},
+    {kNoiseGate, NoiseGate},
+    {kAutoMixerByte, AutoMixerBytes},
+    {kDuckerParamB, [](Exchange& x) { x.Store(image::DuckRelease, 6, 2); }},
+    {kDuckerParamC, DuckerParamC},
+    {kReadUid, ReadUid},
+    {kReadMac, ReadMac},
+};
+
 }  // namespace
 
 bool IsSendOnlyOnSerial(uint8_t code) {
@@ -225,166 +314,15 @@ bool IsSendOnlyOnSerial(uint8_t code) {
 
 Frame Execute(DeviceState& state, const Frame& request) {
     Exchange x{state, request, request};
-    switch (request[kCodePos]) {
-        case kCheckDevice:
-            x.Report();
-            x.Put(kDataPos, kFrameTag);
-            break;
-        case kChannelBlock:
-            ChannelBlock(x);
-            break;
-        case kOutDelay:
-            OutDelay(x);
-            break;
-        case kOutCompressor:
-            OutCompressor(x);
-            break;
-        case kOutXover:
-            OutXover(x);
-            break;
-        case kEqBand:
-            EqBand(x);
-            break;
-        case kFeedbackFreq:
-            state.Prog(image::FeedbackFreq) = x.D(7);
-            break;
-        case kOutLimiter:
-            OutLimiter(x);
-            break;
-        case kMixPoint:
-            MixPoint(x);
-            break;
-        case kInputSource:
-            state.Prog(image::InSource) = x.D(7);
-            break;
-        case kReadMem:
-            ReadMem(x, x.Address());
-            break;
-        case kReadByte:
-            ReadByte(x);
-            break;
-        case kWriteByte:
-            MemPut(state, x.Address(), x.D(4));
-            break;
-        case kPollStatus:
-            PollStatus(x);
-            break;
-        case kPhantomPower:
-            state.Prog(image::Phantom) = x.D(7);
-            break;
-        case kInputOption:
-            state.Prog(image::InFeedback) = x.D(7);
-            break;
-        case kMasterLevel:
-            MasterLevel(x);
-            break;
-        case kWriteMem4:
-            WriteMem4(x);
-            break;
-        case kReadIp:
-            ReadIp(x);
-            break;
-        // The mask sets the outputs; it is kept only when stored with a byte write at 54 + preset.
-        case kSwitchMask:
-            state.switchOutputs = x.D(7) & 0x0F;
-            break;
-        case kRecallProgram:
-            RecallProgram(x);
-            break;
-        case kSetNetConfig:
-            SetNetConfig(x);
-            break;
-        case kInputProcType:
-            state.Prog(image::InProcType) = x.D(7);
-            break;
-        case kInputBalanced:
-            state.Prog(image::Balanced) = x.D(7);
-            break;
-        case kReadName:
-            ReadMem(x, kDeviceNameAddr + (x.D(1) & 8));
-            break;
-        case kExtPriority:
-            state.Mem(kExtPriorityAddr) = x.D(7);
-            break;
-        case kReadDevState:
-            ReadDevState(x);
-            break;
-        case kExtActiveMode:
-            state.Mem(kExtActiveLowAddr) = x.D(7);
-            break;
-        case kExtSignalEnable:
-            state.Mem(kExtEnableAddr) = x.D(7);
-            break;
-        case kGain:
-            Gain(x);
-            break;
-        case kPollMeterA:
-            Report8(x, state.meters.limiterMeter);
-            break;
-        case kPollGainReduction:
-            Report8(x, state.meters.gainReduction);
-            break;
-        case kReadVersion:
-            ReadVersion(x);
-            break;
-        case kWallPanelMode:
-            state.Mem(kWallPanelAddr) = x.D(0);
-            break;
-        case kSelectSwitchPreset:
-            SelectSwitchPreset(x);
-            break;
-        case kLinkSwitchPreset:
-            state.Mem(kSwitchLinkAddr) = x.D(7);
-            break;
-        case kInputFilter:
-            InputFilter(x);
-            break;
-        case kFrontPanelLock:
-            state.Mem(kFrontPanelLockAddr) = x.D(7);
-            break;
-        case kPollLevelsIn:
-            Report8(x, state.meters.inputLevels);
-            break;
-        case kPollLevelsOut:
-            Report8(x, state.meters.outputLevels);
-            break;
-        case kNoiseGate:
-            NoiseGate(x);
-            break;
-        case kAutoMixerActive:
-            state.Prog(image::AutoMixActive) = x.D(7);
-            break;
-        case kAutoMixerMode:
-            state.Prog(image::AutoMixMode) = x.D(7);
-            break;
-        case kAutoMixerByte:  // d5 = third byte, d6 = first, d7 = second
-            state.Prog(image::AutoMixBytes + 2) = x.D(5);
-            x.Store(image::AutoMixBytes, 6, 2);
-            break;
-        case kPriorityMask:
-            state.Prog(image::DuckPriority) = x.D(7);
-            break;
-        case kDuckerParamA:
-            state.Prog(image::DuckHold) = x.D(7);
-            break;
-        case kDuckerParamB:
-            x.Store(image::DuckRelease, 6, 2);
-            break;
-        case kDuckerParamC:
-            state.Prog(image::DuckAttenuation) = x.D(5);
-            state.Prog(image::DuckGating) = x.D(6);
-            break;
-        case kReadUid:
-            ReadUid(x);
-            break;
-        case kReadMac:
-            x.Report();
-            PutBytes(x, 4, state.identity.mac);
-            break;
-        // Disconnect, close and bulk-update brackets need nothing from a device that applies
-        // every frame at once; they are answered like a setting.
-        default:
-            break;
+    const uint8_t code = request[kCodePos];
+    for (const ByteSetting& s : kProgramBytes) {
+        if (s.code == code) state.Prog(s.addr) = x.D(7);
+    }
+    for (const ByteSetting& s : kMemoryBytes) {
+        if (s.code == code) state.Mem(s.addr) = x.D(7);
+    }
+    for (const Command& c : kCommands) {
+        if (c.code == code) c.run(x);
     }
     return x.reply;
 }

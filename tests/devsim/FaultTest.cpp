@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "devsim/Commands.h"
-#include "devsim/PtyServer.h"
-#include "devsim/RawClient.h"
+#include "devsim/PtyLink.h"
 #include "devsim/TcpServer.h"
 
 namespace devsim {
@@ -115,11 +114,8 @@ TEST(Device, HandleGivesWholeRepliesOnly) {
 }
 
 TEST(SerialFaults, EveryKindOnThePseudoTerminal) {
-    Device device;
-    Bus bus;
-    bus.Attach(0, device);
-    PtyServer server(bus, false);
-    test::PtyClient client(server.Path());
+    test::PtyLink link;
+    auto& [device, bus, server, client] = link;
     device.AddFault({FaultKind::NoReply, -1, 1, 1});
     EXPECT_FALSE(client.Exchange(MakeFrame(0, kCheckDevice), kSilenceMs).has_value());
     device.AddFault({FaultKind::DropConnection, -1, 1, 1});  // a serial line only falls silent

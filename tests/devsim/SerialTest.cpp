@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "devsim/Commands.h"
-#include "devsim/PtyServer.h"
-#include "devsim/RawClient.h"
+#include "devsim/PtyLink.h"
 
 namespace devsim {
 namespace {
@@ -11,12 +10,9 @@ namespace {
 constexpr int kSilenceMs = 200;  // long enough for an answer that would come
 
 TEST(Serial, UsbDeviceAnswersAddressZeroOnly) {
-    Device device;
-    Bus bus;
-    bus.Attach(0, device);
-    PtyServer server(bus, false);
+    test::PtyLink link;
+    auto& [device, bus, server, client] = link;
     ASSERT_TRUE(server.Ok()) << server.Error();
-    test::PtyClient client(server.Path());
     ASSERT_TRUE(client.Ok());
     const auto reply = client.Exchange(0, kCheckDevice);
     ASSERT_TRUE(reply.has_value());
@@ -62,11 +58,8 @@ TEST(Serial, OnlyTheAddressedRs485DeviceAnswers) {
 }
 
 TEST(Serial, SendOnlyCodesGetNoReply) {
-    Device device;
-    Bus bus;
-    bus.Attach(7, device);
-    PtyServer server(bus, false);
-    test::PtyClient client(server.Path());
+    test::PtyLink link(7);
+    auto& [device, bus, server, client] = link;
     for (uint8_t code : {kCloseSerial, kSilent}) {
         EXPECT_FALSE(client.Exchange(MakeFrame(7, code), kSilenceMs).has_value()) << int(code);
     }
@@ -79,11 +72,8 @@ TEST(Serial, SendOnlyCodesGetNoReply) {
 }
 
 TEST(Serial, FindsFramesAfterNoiseAndInBursts) {
-    Device device;
-    Bus bus;
-    bus.Attach(0, device);
-    PtyServer server(bus, false);
-    test::PtyClient client(server.Path());
+    test::PtyLink link(0, false);
+    auto& [device, bus, server, client] = link;
     std::vector<uint8_t> bytes = {0x00, 0xF0, 0x12, 0xF7};  // noise, a false start
     for (uint8_t code : {kCheckDevice, kReadVersion}) {
         const Frame f = MakeFrame(0, code);
@@ -98,11 +88,8 @@ TEST(Serial, FindsFramesAfterNoiseAndInBursts) {
 }
 
 TEST(Serial, PacedLineStillAnswersEveryFrame) {
-    Device device;
-    Bus bus;
-    bus.Attach(0, device);
-    PtyServer server(bus, true);
-    test::PtyClient client(server.Path());
+    test::PtyLink link(0, true);
+    auto& [device, bus, server, client] = link;
     for (int off = 0; off < 64; off += 8) {
         const auto reply = client.Exchange(0, kReadMem, {0, uint8_t(64 + off), 8});
         ASSERT_TRUE(reply.has_value());
@@ -112,10 +99,9 @@ TEST(Serial, PacedLineStillAnswersEveryFrame) {
     EXPECT_TRUE(client.Exchange(0, kCheckDevice).has_value());
 }
 
-TEST(Serial, ReopenedPortStartsClean) {
+TEST(Serial, ServesAgainAfterThePortWasClosed) {
     Device device;
-    Bus bus;
-    bus.Attach(0, device);
+    Bus bus = test::PtyLink::BusWith(0, device);
     PtyServer server(bus, false);
     {
         test::PtyClient first(server.Path());

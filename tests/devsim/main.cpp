@@ -68,6 +68,9 @@ int main(int argc, char** argv) {
         const devsim::TcpServer& server = tcpServers.emplace_back(device, address, options.tcpPort);
         if (!server.Ok()) {
             std::cerr << "velotrix-devsim: " << server.Error() << "\n";
+            if (options.tcpPort < 1024) {
+                std::cerr << "ports below 1024 need root: set VELOTRIX_TCP_PORT or --port\n";
+            }
             return 1;
         }
         std::cout << "tcp " << address << ":" << server.Port() << "\n";
