@@ -5,10 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 #include "support/DeviceHarness.h"
 
 namespace testsupport {
+
+inline void PrintTo(Link link, std::ostream* os) {
+    *os << (link == Link::Tcp ? "TCP/IP" : link == Link::Usb ? "USB" : "RS485");
+}
 
 class DeviceTest : public ::testing::Test {
   protected:
