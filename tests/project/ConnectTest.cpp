@@ -360,6 +360,21 @@ TEST_P(ConnectTest, TheWindowConnectsAndDisconnects) {
     EXPECT_EQ(messages[1].title, "Disconnect device");
 }
 
+TEST_P(ConnectTest, ClosingAConnectedDevicesWindowDisconnectsAndDeletesIt) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    H().host.Answer(ui::vbYes);
+    EXPECT_TRUE(FrmDeviceOf(S(), slot).UserClose());
+    EXPECT_EQ(H().Device().Log().back().request[3], CmdDisconnect);
+    EXPECT_EQ(S().DevList[slot], model::DeviceRecord{});
+    if (GetParam() == Link::Tcp) {
+        EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, ConnectTest, ::testing::Values(Link::Tcp, Link::Usb, Link::Rs485),
                          [](const auto& info) { return LinkName(info.param); });
 INSTANTIATE_TEST_SUITE_P(Faults, ConnectFaultTest,
