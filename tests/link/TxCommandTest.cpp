@@ -162,6 +162,7 @@ TEST_F(TxCommandTest, ASerialFailureUnderAnOpenEditorTakesTheDeviceOffline) {
 
 TEST_F(TxCommandTest, ASerialPortThatDoesNotOpenFailsTheExchange) {
     const int16_t slot = Open({Link::Usb});
+    VX_REQUIRE_LINK(H(), Link::Usb);
     S().SerialLink.Close();
     S().ComPort = 9;  // no such port
     EXPECT_TRUE(ModRxTx::TxCommand(S(), slot, CmdReadVersion));
