@@ -88,7 +88,9 @@ bool OpenSerialLink(State& s, int16_t slot, const LinkOpenStyle& style) {
     s.TxBlocked = false;
     s.CommEnabled = true;
     if (s.SerialLink.IsOpen() == comm::kTrue) s.SerialLink.Close();
-    std::string port = "COM" + std::to_string(s.InitCfg.ComPort);
+    // The transactions reopen the same port should it close.
+    s.ComPort = s.InitCfg.ComPort;
+    std::string port = "COM" + std::to_string(s.ComPort);
     if (style.tellUser) s.ComPortName = port;
     if (s.SerialLink.Open(port, 57600) != comm::kOk) {
         s.host.Sleep(style.reopenPauseMs);

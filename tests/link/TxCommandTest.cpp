@@ -35,6 +35,13 @@ class TxCommandTest : public testsupport::DeviceTest {
     }
     void Poison() { std::fill(S().RxBuf.begin(), S().RxBuf.begin() + 13, uint8_t{0x5A}); }
     Bytes Poisoned() const { return Bytes(13, 0x5A); }
+    void ExpectOneMessage(const std::string& prompt, int style) {
+        const auto messages = H().host.TakeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].prompt, prompt);
+        EXPECT_EQ(messages[0].style, style);
+        EXPECT_EQ(messages[0].title, "Communication problem");
+    }
 };
 
 TEST_F(TxCommandTest, SendsOneFrameAndKeepsTheReply) {
@@ -92,11 +99,7 @@ TEST_F(TxCommandTest, ATcpFailureWithoutAnEditorReportsAndDropsTheSlot) {
     EXPECT_FALSE(S().DevOffline[slot]);
     EXPECT_EQ(RxReply(), Poisoned());
     EXPECT_EQ(FrmDeviceOf(S(), slot).Caption(), caption);
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Device @ IP:127.77.0.2 will be disconnected");
-    EXPECT_EQ(messages[0].style, ui::vbInformation);
-    EXPECT_EQ(messages[0].title, "Communication problem");
+    ExpectOneMessage("Device @ IP:127.77.0.2 will be disconnected", ui::vbInformation);
 }
 
 TEST_F(TxCommandTest, ATcpFailureUnderAnOpenEditorTakesTheDeviceOffline) {
@@ -153,11 +156,8 @@ TEST_F(TxCommandTest, ASerialFailureUnderAnOpenEditorTakesTheDeviceOffline) {
     EXPECT_TRUE(S().DevOffline[slot]);
     EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
     EXPECT_EQ(FrmDeviceOf(S(), slot).Caption(), " USB - Velotrix  - Offline");
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, " The system will be close the communication with this device");
-    EXPECT_EQ(messages[0].style, ui::vbExclamation);
-    EXPECT_EQ(messages[0].title, "Communication problem");
+    ExpectOneMessage(" The system will be close the communication with this device",
+                     ui::vbExclamation);
 }
 
 TEST_F(TxCommandTest, ASerialPortThatDoesNotOpenFailsTheExchange) {
