@@ -1,4 +1,4 @@
-// The phase rule of the response curves and the numeric pieces every response shares.
+// The phase rule of the response curves and the numeric helpers every response shares.
 //
 // Phase convention. A phase is in the graph's degrees: radians times DegPerRad, with a
 // half-turn of Pi radians (180.000026 of these degrees). Each term of a response (an
