@@ -1,16 +1,8 @@
 #include "link/Commands.h"
 
-namespace {
-
-bool IsSerial(int16_t linkType) {
-    return linkType == 0 || linkType == 1;
-}
-
-}  // namespace
-
 WaitClass WaitClassOf(uint8_t cmd, int16_t linkType) {
     if (cmd == CmdDisconnect || cmd == CmdRecallProgram) return WaitClass::Long;
-    if (!IsSerial(linkType)) return WaitClass::Default;
+    if (!IsSerialLink(linkType)) return WaitClass::Default;
     switch (cmd) {
         case CmdReadMem:
             return WaitClass::Long;
@@ -39,7 +31,7 @@ TxWait TxCommandWait(uint8_t cmd, int16_t linkType) {
 }
 
 TxWait TxCommand7Wait(uint8_t cmd, int16_t linkType) {
-    if (!IsSerial(linkType)) return TxCommandWait(cmd, linkType);
+    if (!IsSerialLink(linkType)) return TxCommandWait(cmd, linkType);
     if (cmd == CmdCheckDevice) return {250, false, 5};
     return {600, false, 1};
 }

@@ -116,6 +116,11 @@ inline constexpr uint8_t CmdReadUid = 0xB1;
 // MAC address: reply bytes 4..9.
 inline constexpr uint8_t CmdReadMac = 0xB2;
 
+// Link types 0 (USB) and 1 (RS485) use the serial link; any other value is TCP/IP.
+constexpr bool IsSerialLink(int16_t linkType) {
+    return linkType == 0 || linkType == 1;
+}
+
 // How long a transaction waits, by code and link.
 enum class WaitClass : uint8_t {
     Default,    // 3000 ms, reply awaited
@@ -124,7 +129,6 @@ enum class WaitClass : uint8_t {
     SendOnly,   // serial 0x80 and 0x8F: written, no reply awaited
 };
 
-// linkType 0 and 1 are the serial link, any other value TCP/IP.
 WaitClass WaitClassOf(uint8_t cmd, int16_t linkType);
 
 // What a transaction hands to the link for one code.

@@ -18,12 +18,13 @@ using Frame = std::array<uint8_t, 13>;
 
 constexpr int kSerialBaud = 57600;
 
-bool IsSerial(const State& s) {
-    return s.LinkType == 0 || s.LinkType == 1;
-}
-
 bool ValidSlot(int16_t dev) {
     return dev >= 0 && dev < model::SlotCount;
+}
+
+// No exchange is made for an offline slot, before the link is enabled or while it is blocked.
+bool ExchangeAllowed(const State& s, int16_t dev) {
+    return s.DevList[dev].Online != 0 && s.CommEnabled && !s.TxBlocked;
 }
 
 // Fills TxFrame; false when the slot's address does not fit the address byte.
@@ -72,7 +73,7 @@ bool Failed(State& s, int16_t dev, bool tcpReported) {
     s.TxReported = tcpReported;
     if (!ValidSlot(dev) || !s.OfflineOnError) return true;
     s.DevList[dev].Online = 0;
-    if (IsSerial(s)) {
+    if (IsSerialLink(s.LinkType)) {
         s.host.MsgBox(" The system will be close the communication with this device",
                       ui::vbOKOnly + ui::vbExclamation, "Communication problem");
         s.TxReported = true;
@@ -88,12 +89,12 @@ bool TxCommand(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8
     s.TxFailed = false;
     s.TxReported = false;
     if (!ValidSlot(dev)) return Failed(s, dev, false);
-    if (s.DevList[dev].Online == 0 || !s.CommEnabled || s.TxBlocked) return false;
+    if (!ExchangeAllowed(s, dev)) return false;
     s.PollEnabled = false;
     if (!BuildFrame(s, dev, cmd, {d0, d1, d2, d3, d4, d5, d6, d7})) return Failed(s, dev, false);
     const TxWait wait = TxCommandWait(cmd, s.LinkType);
 
-    if (IsSerial(s)) {
+    if (IsSerialLink(s.LinkType)) {
         std::string port = "COM" + std::to_string(s.ComPort);
         if (!OpenSerialPort(s, port)) return Failed(s, dev, false);
         Frame work = s.TxFrame;
@@ -119,20 +120,17 @@ bool TxCommand(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8
 
 bool TxQuery(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3,
              uint8_t d4, uint8_t d5, uint8_t d6, uint8_t d7) {
-    if (!ValidSlot(dev) || s.DevList[dev].Online == 0 || !s.CommEnabled || s.TxBlocked) {
-        return false;
-    }
+    if (!ValidSlot(dev) || !ExchangeAllowed(s, dev)) return false;
     return !TxCommand(s, dev, cmd, d0, d1, d2, d3, d4, d5, d6, d7);
 }
 
 bool TxCommand7(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3,
                 uint8_t d4, uint8_t d5) {
-    if (!ValidSlot(dev)) return false;
-    if (s.DevList[dev].Online == 0 || s.TxBlocked || !s.CommEnabled) return false;
+    if (!ValidSlot(dev) || !ExchangeAllowed(s, dev)) return false;
     if (!BuildFrame(s, dev, cmd, {d0, d1, d2, d3, d4, d5, 0, 0})) return false;
     const TxWait wait = TxCommand7Wait(cmd, s.LinkType);
 
-    if (IsSerial(s)) {
+    if (IsSerialLink(s.LinkType)) {
         Frame work = s.TxFrame;
         if (s.SerialLink.Transact(work, wait.timeoutMs, true, false, wait.count) != comm::kOk) {
             return false;

@@ -25,10 +25,6 @@ constexpr int kWorkingProgramAddr = 64;
 constexpr float kConnectAllSteps = 912 / 8 + 32 + 5 + 4;
 constexpr float kWindowConnectSteps = 912 / 8 + 32 + 14;
 
-bool IsSerial(const State& s) {
-    return s.LinkType == 0 || s.LinkType == 1;
-}
-
 void Tell(State& s, const std::string& text) {
     s.host.MsgBox(text, ui::vbOKOnly + ui::vbExclamation, "Connect");
 }
@@ -58,7 +54,7 @@ class ConnectAttempt {
         s_.DevOffline[slot_] = true;
         s_.DevSlot[slot_] = devSlot_;
         s_.DevAddr[slot_] = devAddr_;
-        if (!IsSerial(s_)) s_.TcpLink.Disconnect(slot_);
+        if (!IsSerialLink(s_.LinkType)) s_.TcpLink.Disconnect(slot_);
         s_.EditBusy = editBusy_;
         s_.CmdBusy = cmdBusy_;
         s_.TxBlocked = txBlocked_;
@@ -146,7 +142,7 @@ bool OpenTcpLink(State& s, int16_t slot, const LinkOpenStyle& style) {
 
 bool OpenLink(State& s, int16_t slot, const LinkOpenStyle& style) {
     StepProgress(s, slot);
-    return IsSerial(s) ? OpenSerialLink(s, slot, style) : OpenTcpLink(s, slot, style);
+    return IsSerialLink(s.LinkType) ? OpenSerialLink(s, slot, style) : OpenTcpLink(s, slot, style);
 }
 
 bool OpenDeviceLink(State& s, int16_t slot) {

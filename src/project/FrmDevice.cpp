@@ -97,7 +97,7 @@ void FrmDevice::Disconnect(int16_t slot) {
         return;
     }
     bool failed = false;
-    if (s_.LinkType == 0 || s_.LinkType == 1) {
+    if (IsSerialLink(s_.LinkType)) {
         failed = ModRxTx::TxCommand(s_, slot, CmdDisconnect);
     } else {
         s_.host.SetMousePointer(ui::vbArrowHourglass);
@@ -138,7 +138,7 @@ void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {
     }
     model::DeviceRecord& rec = s_.DevList[slot];
     if (rec.Used == -1 && rec.Online == 1) {
-        if (s_.LinkType == 0 || s_.LinkType == 1) {
+        if (IsSerialLink(s_.LinkType)) {
             ModRxTx::TxCommand(s_, slot, CmdDisconnect);
             rec.Online = 0;
         } else if (s_.TcpLink.IsConnected(slot) == 0) {
