@@ -375,6 +375,25 @@ TEST_P(ConnectTest, ClosingAConnectedDevicesWindowDisconnectsAndDeletesIt) {
     }
 }
 
+TEST_P(ConnectTest, AfterAnEditorWasOpenedTheTransactionsMessageIsTheOnlyOne) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    H().ShortenTimeouts(0.2);
+    const int16_t slot = H().AddDevice();
+    S().OfflineOnError = true;  // as after the first editor load
+    H().Device().AddFault({devsim::FaultKind::NoReply, CmdReadMem, 30, 1});
+    FrmDeviceOf(S(), slot).Label1_Click();
+    EXPECT_EQ(S().DevList[slot].Online, 0);
+    EXPECT_TRUE(S().DevOffline[slot]);
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt,
+              GetParam() == Link::Tcp
+                  ? "Device @ IP:" + H().Address(0) + " will be disconnected"
+                  : " The system will be close the communication with this device");
+    EXPECT_EQ(FrmDeviceOf(S(), slot).Label1.Caption(), "Connect");
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, ConnectTest, ::testing::Values(Link::Tcp, Link::Usb, Link::Rs485),
                          [](const auto& info) { return LinkName(info.param); });
 INSTANTIATE_TEST_SUITE_P(Faults, ConnectFaultTest,
