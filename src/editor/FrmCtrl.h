@@ -9,13 +9,16 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
-namespace ui {
-class Host;
-}
+struct State;
 
 class FrmCtrl : public ui::Form {
   public:
-    explicit FrmCtrl(ui::Host& host);
+    explicit FrmCtrl(State& s);
+
+    // CurDev := the slot whose editor this window is; unchanged when none is.
+    void LoadCorrectWindow();
+    // OpDone := enable: False while an operation of this window runs.
+    void EnableOtherWindow(bool enable);
 
     // Outer window size in twips; the client area is 15735 x 9555.
     static constexpr ui::Twips kWidth = 15855;
@@ -203,6 +206,10 @@ class FrmCtrl : public ui::Form {
     ui::CommandButton Command16{*this, "Command16"};         // "Confirm"
     ui::CommandButton Command15{*this, "Command15"};
 
+  protected:
+    void Form_Load() override;
+    void Form_QueryUnload(int16_t& cancel, int16_t unloadMode) override;
+
   private:
     void LayoutFrame();
     void LayoutLevelStrip(int16_t ch, ui::Control& container, int16_t page, ui::Twips left,
@@ -220,4 +227,6 @@ class FrmCtrl : public ui::Form {
     void LayoutBlockDiagram();
     void LayoutStatusLamps();
     void LayoutOverviewFrames();
+
+    State& s_;
 };

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "ui/HeadlessHost.h"
 
@@ -89,7 +91,8 @@ int WrappedLines(const std::string& text, ui::Twips width, bool& wordTooWide) {
 class FrmCtrlLayout : public ::testing::Test {
   protected:
     ui::HeadlessHost host;
-    FrmCtrl form{host};
+    std::unique_ptr<State> state = std::make_unique<State>(host);
+    FrmCtrl& form = FrmCtrlOf(*state, 0);
 
     // Siblings: the controls of one container on one tab page.
     std::map<std::pair<const ui::Control*, int16_t>, std::vector<const ui::Control*>> Groups() {
