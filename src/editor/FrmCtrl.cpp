@@ -1,6 +1,10 @@
+// The editor window's life: creation, load from the device image, activation, the fixed
+// size and closing.
 #include "editor/FrmCtrl.h"
 
 #include "app/State.h"
+#include "editor/EditorCaption.h"
+#include "link/ApplyDeviceImage.h"
 #include "link/ProgramSlotLabel.h"
 #include "project/FrmDevice.h"
 #include "ui/Host.h"
@@ -12,32 +16,118 @@ FrmCtrl::FrmCtrl(State& s) : ui::Form(s.host, "FrmCtrl", ui::FormKind::MdiChild)
     for (int16_t o = 0; o < 8; ++o) LayoutOutputTab(o);
     LayoutRoutingTab();
     LayoutOverviewTab();
+    WireEvents();
+}
+
+void FrmCtrl::WireEvents() {
+    SSTab1.On().Click = [this](int16_t) { SSTab1_Click(); };
+    SSTab1.On().DblClick = [this](int16_t) { SSTab1_DblClick(); };
+    Label100.On().Click = [this](int16_t i) { Label100_Click(i); };
+    Label200.On().Click = [this](int16_t i) { Label200_Click(i); };
+    Label300.On().Click = [this](int16_t i) { Label300_Click(i); };
+    Option3.On().Click = [this](int16_t o) { Option3_Click(o); };
+    Option4.On().Click = [this](int16_t o) { Option4_Click(o); };
+    Check3.On().Click = [this](int16_t o) { Check3_Click(o); };
+    Check13.On().Click = [this](int16_t ch) { Check13_Click(ch); };
+    Command2.On().Click = [this](int16_t i) { Command2_Click(i); };
+    Command17.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Version); };
+    Command50.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
+    Command51.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
+    Command10.On().Click = [this](int16_t i) { OpenDialog(EditorDialog::EqIn, i); };
+    Timer1.On().Timer = [this](int16_t slot) { Timer1_Timer(slot); };
+
+    Slider1.On().Scroll = [this](int16_t ch) { Slider1_Scroll(ch); };
+    Text1.On().KeyPress = [this](int16_t ch, int16_t& key) { Text1_KeyPress(ch, key); };
+    Command12.On().Click = [this](int16_t ch) { Command12_Click(ch); };
+    Command90.On().Click = [this](int16_t ch) { Command90_Click(ch); };
+    Check2.On().Click = [this](int16_t ch) { Check2_Click(ch); };
+    Check1.On().Click = [this](int16_t ch) { Check1_Click(ch); };
+    Slider100.On().Scroll = [this](int16_t k) { Slider100_Scroll(k); };
+    Text100.On().KeyPress = [this](int16_t k, int16_t& key) { Text100_KeyPress(k, key); };
+}
+
+int16_t FrmCtrl::OwnSlot() const {
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        if (s_.FrmCtrlHwnd[slot] == hWnd()) return slot;
+    }
+    return -1;
 }
 
 void FrmCtrl::LoadCorrectWindow() {
-    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
-        if (s_.FrmCtrlHwnd[slot] == hWnd()) {
-            s_.CurDev = slot;
-            return;
-        }
-    }
+    const int16_t slot = OwnSlot();
+    if (slot >= 0) s_.CurDev = slot;
 }
 
 void FrmCtrl::EnableOtherWindow(bool enable) {
     s_.OpDone = enable;
 }
 
+void FrmCtrl::LoadLabelGraph(int16_t o) {
+    if (o < 0 || o > 7) return;
+    const bool mag = Option3(o).Value();
+    for (int j = 0; j < 7; ++j) Label17(static_cast<int16_t>(7 * o + j)).SetVisible(mag);
+    for (int j = 0; j < 9; ++j) Label9(static_cast<int16_t>(9 * o + j)).SetVisible(!mag);
+}
+
 void FrmCtrl::Form_Load() {
     s_.EditBusy = true;
     s_.CurDev = s_.EditorLoadDev;
-    s_.FrmCtrlHwnd[s_.CurDev] = hWnd();
+    const int16_t dev = s_.CurDev;
+    s_.FrmCtrlHwnd[dev] = hWnd();
     Move(Left(), Top(), kWidth, kHeight);
+    ui::Timer& poll = Timer1.Load(dev);
     s_.OpDone = true;
+    const bool mixer = s_.DevModel[dev] != 0;
+    Frame33.SetVisible(mixer);
+    Frame34.SetVisible(mixer);
+
+    // Filled from the image with nothing sent.
     s_.OfflineOnError = true;
-    ModFun::LoadProgramSlotLabel(s_);
-    Label19.SetCaption(s_.DevList[s_.CurDev].Online == 1 ? "Status: Online" : "Status: Offline");
+    s_.GraphHold = 1;
+    s_.TxBlocked = true;
+    s_.LoadStateWord = 0;
+    ModFun::ApplyDeviceImage(s_);
+    for (int16_t o = 0; o < 8; ++o) {
+        s_.UiUpdating = true;
+        UpDown4(o).SetValue(1);
+        UpDown5(o).SetValue(12);
+        s_.UiUpdating = false;
+        ModGraph::SetOffset(s_, o);
+        ModGraph::RedrawGraphCtrl(s_, static_cast<int16_t>(o + 8));
+    }
+    s_.TxBlocked = false;
+    s_.GraphHold = 0;
+    ProgressBar1.SetVisible(false);
+
+    MeterLevel.fill(255.0);
+    poll.SetInterval(2000);
+    poll.SetTimerEnabled(true);
     s_.PollEnabled = true;
+    for (int16_t o = 0; o < 8; ++o) LoadLabelGraph(o);
+    ModFun::LoadProgramSlotLabel(s_);
+    Label19.SetCaption(s_.DevList[dev].Online == 1 ? "Status: Online" : "Status: Offline");
+    SetCaption(editor::ProgramLoadCaption(s_, dev));
     s_.EditBusy = false;
+    SSTab1.SetTab(kTabOverview);
+}
+
+void FrmCtrl::Form_Activate() {
+    s_.EditBusy = true;
+    const int16_t slot = OwnSlot();
+    if (slot >= 0) {
+        s_.CurDev = slot;
+        if (Timer1.Exists(slot)) Timer1(slot).SetTimerEnabled(true);
+    }
+    s_.EditBusy = false;
+}
+
+void FrmCtrl::Form_Resize() {
+    s_.EditBusy = true;
+    LoadCorrectWindow();
+    s_.EditBusy = false;
+    if (WindowState() == ui::vbMinimized) return;
+    if (Height() != kHeight) SetHeight(kHeight);
+    if (Width() != kWidth) SetWidth(kWidth);
 }
 
 void FrmCtrl::Form_QueryUnload(int16_t& cancel, int16_t) {
@@ -46,7 +136,7 @@ void FrmCtrl::Form_QueryUnload(int16_t& cancel, int16_t) {
     const int16_t dev = s_.CurDev;
     if (!s_.OpDone) {
         s_.host.MsgBox("Please wait the last requested operation to be accomplished",
-                       ui::vbExclamation, "Close window");
+                       ui::vbOKOnly + ui::vbExclamation, "Close window");
         s_.EditBusy = false;
         cancel = -1;
         return;

@@ -4,8 +4,12 @@
 // output * 2 + filter, output * 8 + input, and the sparse jump labels of the overview.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <functional>
 
+#include "editor/EditorCalls.h"
+#include "editor/TypedKeys.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -19,6 +23,15 @@ class FrmCtrl : public ui::Form {
     void LoadCorrectWindow();
     // OpDone := enable: False while an operation of this window runs.
     void EnableOtherWindow(bool enable);
+    // Shows the dB scale of output o's graph in the "Mag" view, the phase scale otherwise.
+    void LoadLabelGraph(int16_t o);
+    // Shows MeterLevel(ch) on channel ch's meter.
+    void PrintVumeterIndB(int16_t ch);
+
+    // What the meter poll last read from the window's device: the level byte of every
+    // channel (255 = no reading yet) and the four status bit bytes.
+    std::array<double, 16> MeterLevel{};
+    uint8_t PollByte5 = 0, PollByte6 = 0, PollByte7 = 0, PollByte8 = 0;
 
     // Outer window size in twips; the client area is 15735 x 9555.
     static constexpr ui::Twips kWidth = 15855;
@@ -208,9 +221,64 @@ class FrmCtrl : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Resize() override;
     void Form_QueryUnload(int16_t& cancel, int16_t unloadMode) override;
 
   private:
+    void WireEvents();
+    // The slot whose editor this window is, or -1.
+    int16_t OwnSlot() const;
+
+    // The change-handler protocol of every parameter control: nothing while UiUpdating is
+    // set; else EditBusy, CurDev from this window, OpDone cleared, the send, and only while
+    // TxFailed is clear the follow-up (redraw, link repeat); OpDone set, EditBusy cleared.
+    void RunChange(const std::function<void()>& send, const std::function<void()>& followUp);
+    // The key-press protocol up to Enter: True when key is Enter and the entry is to be
+    // confirmed. A key the box does not take shows message and becomes "?".
+    bool KeyConfirms(int16_t& key, const editor::KeyRules& rules,
+                     const char* message = kIncorrectValue);
+    // A confirmed entry begins: EditBusy, OpDone cleared (CurDev as activation left it).
+    void BeginEntry();
+    // A confirmed entry ends: OpDone set, EditBusy cleared.
+    void EndEntry();
+    // The entry's text is no number: the message, Enter becomes "?", the entry ends.
+    void RejectEntry(int16_t& key, const char* message = kIncorrectValue);
+    // The number in box; false when it holds none.
+    bool ReadNumber(const ui::TextBox& box, double& value) const;
+    static constexpr const char* kIncorrectValue = "  Incorrect value";
+
+    // Tabs, jump labels, views and openers.
+    void SSTab1_Click();
+    void SSTab1_DblClick();
+    void Label100_Click(int16_t index);
+    void Label200_Click(int16_t index);
+    void Label300_Click(int16_t index);
+    void Option3_Click(int16_t o);
+    void Option4_Click(int16_t o);
+    void Check3_Click(int16_t o);
+    void Check13_Click(int16_t ch);
+    void Command2_Click(int16_t index);
+    // EditBusy around the dialog, CurDev from this window.
+    void OpenDialog(EditorDialog dialog, int16_t index = 0);
+
+    // Meter poll.
+    void Timer1_Timer(int16_t slot);
+    void ShowStatusLamps();
+
+    // Level, level bypass, 0 dB, polarity and mute of a channel; the master levels.
+    void Slider1_Scroll(int16_t ch);
+    void Text1_KeyPress(int16_t ch, int16_t& key);
+    void Command12_Click(int16_t ch);
+    void Command90_Click(int16_t ch);
+    void Check2_Click(int16_t ch);
+    void Check1_Click(int16_t ch);
+    void Slider100_Scroll(int16_t k);
+    void Text100_KeyPress(int16_t k, int16_t& key);
+    // After a level edit: an output's graph, then the link repeat.
+    void LevelFollowUp(int16_t ch);
+    // The pointer of this window, unless a failed send has closed it.
+    void SetPointer(int16_t pointer);
     void LayoutFrame();
     void LayoutLevelStrip(int16_t ch, ui::Control& container, int16_t page, ui::Twips left,
                           ui::Twips top, ui::Twips width, ui::Twips height);

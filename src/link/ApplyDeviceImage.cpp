@@ -1,0 +1,119 @@
+#include "link/ApplyDeviceImage.h"
+
+#include <algorithm>
+
+#include "app/State.h"
+#include "editor/EditorCalls.h"
+#include "editor/FrmCtrl.h"
+#include "link/LevelSenders.h"
+#include "link/LinkSets.h"
+#include "link/PolarityMute.h"
+#include "model/AddressTables.h"
+
+namespace ModFun {
+
+namespace {
+
+double BitOf(uint8_t byte, int k) {
+    return (byte >> k & 1) != 0 ? 1.0 : 0.0;
+}
+
+// A value from the image, brought into the slider's range.
+void LoadSlider(State& s, ui::Slider& slider, int32_t value) {
+    s.UiUpdating = true;
+    slider.SetValue(std::clamp(value, slider.Min(), slider.Max()));
+    s.UiUpdating = false;
+}
+
+void LoadCheck(State& s, ui::CheckBox& box, double flag) {
+    s.UiUpdating = true;
+    box.SetValue(flag != 0 ? 1 : 0);
+    s.UiUpdating = false;
+}
+
+// Level bypass, polarity and mute flags of all sixteen channels; the outputs' polarity
+// captions on the overview.
+void DecodeChannelFlags(State& s, FrmCtrl& f) {
+    const int16_t dev = s.CurDev;
+    const auto& img = s.DevImage[dev].ProgImage;
+    auto& par = s.DevParam[dev];
+    for (int16_t ch = 0; ch < 16; ++ch) {
+        const int g = ch / 8;
+        const int k = ch % 8;
+        s.GainBypass[dev][ch] = static_cast<int16_t>(
+            BitOf(img[g == 0 ? model::ChFlagAddrIn : model::ChFlagAddrOut], k));
+        par.PolarityFlag()[ch] = BitOf(img[model::PolarityAddr[g]], k);
+        par.MuteFlag()[ch] = BitOf(img[model::MuteAddr[g]], k);
+        // Inputs have no polarity caption.
+        if (g == 1) {
+            f.Label100(static_cast<int16_t>(252 + ch))
+                .SetCaption(PolarityCaption(par.PolarityFlag()[ch]));
+        }
+    }
+}
+
+// Each channel's mute, polarity and level into its controls, then the channel sent.
+void ApplyChannels(State& s, FrmCtrl& f) {
+    const int16_t dev = s.CurDev;
+    for (int16_t ch = 0; ch < 16 && !f.Finished(); ++ch) {
+        const auto& img = s.DevImage[dev].ProgImage;
+        auto& par = s.DevParam[dev];
+        LoadCheck(s, f.Check1(ch), par.MuteFlag()[ch]);
+        LoadCheck(s, f.Check2(ch), par.PolarityFlag()[ch]);
+        const int32_t word = img[model::GainAddrHi[ch]] * 256 + img[model::GainAddrLo[ch]];
+        LoadSlider(s, f.Slider1(ch), LevelPosition(ch, word));
+        ApplyGain(s, ch);
+        SendMute(s, ch);
+        ConfigButtonGainByp(s, ch);
+        StepProgressCtrl(s);
+    }
+}
+
+// The master input gain and output volume are 16-bit words, high byte first: 0 dB of the
+// volume is 1270, whose low byte alone would read as -102.4 dB.
+void ApplyMasterLevels(State& s, FrmCtrl& f) {
+    for (int16_t index = 0; index < 2 && !f.Finished(); ++index) {
+        const auto& img = s.DevImage[s.CurDev].ProgImage;
+        const int16_t addr = model::MasterLevelAddr[index];
+        LoadSlider(s, f.Slider100(index), img[addr] * 256 + img[addr + 1]);
+        SendMasterLevel(s, index);
+        StepProgressCtrl(s);
+    }
+}
+
+// Applying an image leaves every channel unlinked.
+void ClearLinkBoxes(State& s, FrmCtrl& f) {
+    const int16_t dev = s.CurDev;
+    for (int16_t k = 0; k < 8; ++k) {
+        s.InLinkSet[dev][k] = BitOf(s.InLinkMask[dev], k) != 0 ? 1 : 0;
+        s.OutLinkSet[dev][k] = BitOf(s.OutLinkMask[dev], k) != 0 ? 1 : 0;
+        LoadCheck(s, f.Check13(k), s.InLinkSet[dev][k]);
+        LoadCheck(s, f.Check13(static_cast<int16_t>(k + 8)), s.OutLinkSet[dev][k]);
+    }
+    for (int16_t k = 0; k < 8; ++k) {
+        StoreLinkIn(s, k);
+        StoreLinkOut(s, k);
+    }
+}
+
+}  // namespace
+
+void ApplyDeviceImage(State& s) {
+    const int16_t dev = s.CurDev;
+    FrmCtrl& f = FrmCtrlOf(s, dev);
+    const int16_t tab = f.SSTab1.Tab();
+    s.InLinkMask[dev] = 0;
+    s.OutLinkMask[dev] = 0;
+    s.InPairLink[dev].fill(false);
+
+    DecodeChannelFlags(s, f);
+    ApplyChannels(s, f);
+    ApplyMasterLevels(s, f);
+    if (f.Finished()) return;
+    ClearLinkBoxes(s, f);
+    s.GraphHold = 0;
+    for (int16_t o = 0; o < 8; ++o) ModGraph::RedrawGraphCtrl(s, static_cast<int16_t>(o + 8));
+    f.SSTab1.SetTab(tab);
+}
+
+}  // namespace ModFun

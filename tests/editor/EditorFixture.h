@@ -1,0 +1,45 @@
+// An editor window of a device slot without a device: the slot holds the default image, is in
+// the project and is not connected, so every send succeeds without an exchange.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/State.h"
+#include "editor/FrmCtrl.h"
+#include "model/DeviceDefaults.h"
+#include "project/DeviceWindows.h"
+#include "ui/HeadlessHost.h"
+
+class EditorFixture : public ::testing::Test {
+  protected:
+    static constexpr int16_t kSlot = 3;
+
+    void SetUp() override { Prepare(kSlot); }
+
+    void Prepare(int16_t slot) {
+        model::InitDeviceDefault(*s, static_cast<uint8_t>(slot));
+        s->DevList[slot].Used = -1;
+    }
+    uint8_t& Image(int addr, int16_t slot = kSlot) { return s->DevImage[slot].ProgImage[addr]; }
+
+    // Opens the slot's editor as the status window's "Edit" does.
+    FrmCtrl& Open(int16_t slot = kSlot) {
+        ModProject::OpenSpeakerEditor(*s, slot);
+        FrmCtrl* f = ExistingFrmCtrl(*s, slot);
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+
+    // Replaces the whole text of a box with text, as a person selecting it and typing does,
+    // then presses Enter.
+    static void Enter(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserType(text);
+        box.UserKey(13);
+    }
+
+    ui::HeadlessHost host;
+    std::unique_ptr<State> s = std::make_unique<State>(host);
+};
