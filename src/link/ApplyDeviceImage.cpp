@@ -55,7 +55,7 @@ void DecodeChannelFlags(State& s, FrmCtrl& f) {
 // Each channel's mute, polarity and level into its controls, then the channel sent.
 void ApplyChannels(State& s, FrmCtrl& f) {
     const int16_t dev = s.CurDev;
-    for (int16_t ch = 0; ch < 16 && !f.Finished(); ++ch) {
+    for (int16_t ch = 0; ch < 16; ++ch) {
         const auto& img = s.DevImage[dev].ProgImage;
         auto& par = s.DevParam[dev];
         LoadCheck(s, f.Check1(ch), par.MuteFlag()[ch]);
@@ -63,7 +63,9 @@ void ApplyChannels(State& s, FrmCtrl& f) {
         const int32_t word = img[model::GainAddrHi[ch]] * 256 + img[model::GainAddrLo[ch]];
         LoadSlider(s, f.Slider1(ch), LevelPosition(ch, word));
         ApplyGain(s, ch);
+        if (f.Finished()) return;
         SendMute(s, ch);
+        if (f.Finished()) return;
         ConfigButtonGainByp(s, ch);
         StepProgressCtrl(s);
     }
@@ -72,11 +74,12 @@ void ApplyChannels(State& s, FrmCtrl& f) {
 // The master input gain and output volume are 16-bit words, high byte first: 0 dB of the
 // volume is 1270, whose low byte alone would read as -102.4 dB.
 void ApplyMasterLevels(State& s, FrmCtrl& f) {
-    for (int16_t index = 0; index < 2 && !f.Finished(); ++index) {
+    for (int16_t index = 0; index < 2; ++index) {
         const auto& img = s.DevImage[s.CurDev].ProgImage;
         const int16_t addr = model::MasterLevelAddr[index];
         LoadSlider(s, f.Slider100(index), img[addr] * 256 + img[addr + 1]);
         SendMasterLevel(s, index);
+        if (f.Finished()) return;
         StepProgressCtrl(s);
     }
 }
@@ -108,6 +111,7 @@ void ApplyDeviceImage(State& s) {
 
     DecodeChannelFlags(s, f);
     ApplyChannels(s, f);
+    if (f.Finished()) return;
     ApplyMasterLevels(s, f);
     if (f.Finished()) return;
     ClearLinkBoxes(s, f);

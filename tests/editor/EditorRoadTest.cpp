@@ -1,0 +1,336 @@
+// The editor window end to end against the simulated device: opening it shows the device's
+// settings without a frame sent, typed and clicked edits reach the device at once, the meter
+// poll follows the tab and only the current editor polls, and a device that stops answering
+// is taken offline with its editor closed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "devsim/Device.h"
+#include "devsim/DeviceState.h"
+#include "devsim/Faults.h"
+#include "editor/FrmCtrl.h"
+#include "link/Commands.h"
+#include "model/AddressTables.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "project/FrmDevice.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using testsupport::DeviceOptions;
+using testsupport::Link;
+using Bytes = std::vector<uint8_t>;
+
+class EditorRoad : public testsupport::DeviceTest {
+  protected:
+    // Devices in the project, connected; their images read.
+    std::vector<int16_t> Connect(const DeviceOptions& options = {}) {
+        Start(options);
+        H().ShortenTimeouts(0.1);
+        std::vector<int16_t> slots;
+        for (size_t k = 0; k < H().DeviceCount(); ++k) {
+            slots.push_back(H().AddDevice(k));
+            ModProject::ConnectDevice(S(), slots.back());
+            EXPECT_EQ(S().DevList[slots.back()].Online, 1);
+        }
+        return slots;
+    }
+    FrmCtrl& Edit(int16_t slot) {
+        ModProject::OpenSpeakerEditor(S(), slot);
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+    // The requests device k received since the log was last cleared.
+    std::vector<Bytes> Requests(size_t k = 0) {
+        std::vector<Bytes> frames;
+        for (const auto& logged : H().Device(k).Log()) {
+            frames.emplace_back(logged.request.begin(), logged.request.end());
+        }
+        return frames;
+    }
+    std::vector<uint8_t> Codes(size_t k = 0) {
+        std::vector<uint8_t> codes;
+        for (const Bytes& f : Requests(k)) codes.push_back(f[3]);
+        return codes;
+    }
+    // The level word of channel ch read back from the device over the wire.
+    int LevelWordOnDevice(int16_t slot, int16_t ch) {
+        const Bytes hi = H().ReadMemory(slot, model::GainAddrHi[ch] + 64, 1);
+        const Bytes lo = H().ReadMemory(slot, model::GainAddrLo[ch] + 64, 1);
+        if (hi.empty() || lo.empty()) return -1;
+        return hi[0] * 256 + lo[0];
+    }
+    static Bytes Frame(int16_t slot, uint8_t code, const Bytes& data) {
+        Bytes f(13, 0);
+        f[0] = 0xF0;
+        f[1] = 0x46;
+        f[2] = static_cast<uint8_t>(slot);
+        f[3] = code;
+        std::copy(data.begin(), data.end(), f.begin() + 4);
+        f[12] = 0xF7;
+        return f;
+    }
+    static void Enter(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserType(text);
+        box.UserKey(13);
+    }
+};
+
+TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
+    Start();
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& d = H().Device();
+    d.Write(64 + model::GainAddrHi[2], {0x04});  // input 3 at -6 dB
+    d.Write(64 + model::GainAddrLo[2], {0xBA});
+    d.Write(64 + model::GainAddrHi[12], {0x02});  // output 5 at -63.6 dB: word 634
+    d.Write(64 + model::GainAddrLo[12], {0x7A});
+    d.Write(64 + model::ChFlagAddrOut, {0x10});             // output 5 level bypassed
+    d.Write(64 + model::MuteAddr[1], {0x01});               // output 1 muted
+    d.Write(64 + model::PolarityAddr[1], {0x80});           // output 8 at 180 degrees
+    d.Write(64 + model::MasterLevelAddr[1], {0x04, 0x42});  // master volume -18 dB
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    d.ClearLog();
+
+    FrmCtrl& f = Edit(slot);
+    EXPECT_TRUE(Requests().empty()) << "filling the window sends nothing";
+    EXPECT_EQ(f.Text1(2).Text(), "-6");
+    EXPECT_EQ(f.Slider1(2).Value(), 180);
+    EXPECT_EQ(f.Text1(12).Text(), "-63.6");
+    EXPECT_EQ(f.Slider1(12).Value(), 1450 - 634);
+    EXPECT_EQ(f.Command90(12).BackColor(), ui::vbRed);
+    EXPECT_EQ(f.Check1(8).Value(), 1);
+    EXPECT_TRUE(f.Line6(8).Visible());
+    EXPECT_EQ(f.Check2(15).Value(), 1);
+    EXPECT_EQ(f.Label100(267).Caption(), "180'");
+    EXPECT_EQ(f.Slider100(1).Value(), 1090);
+    EXPECT_EQ(f.Text100(1).Text(), "-18");
+    EXPECT_EQ(f.Label19.Caption(), "Status: Online");
+    EXPECT_EQ(
+        f.Caption().rfind("IP:" + H().Address() + "  Velotra - Program load from device - ", 0),
+        0u);
+    EXPECT_TRUE(H().host.Messages().empty());
+    // Nothing of the device changed either.
+    EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
+}
+
+TEST_F(EditorRoad, ATypedLevelReachesTheDeviceAtOnce) {
+    const int16_t slot = Connect().at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& f = Edit(slot);
+    f.SSTab1.UserSelectTab(3);
+    H().Device().ClearLog();
+    Enter(f.Text1(10), "-6");
+    EXPECT_EQ(Requests(),
+              (std::vector<Bytes>{Frame(slot, CmdGain, {10, 0, 0, 0xBA, 0, 0, 0, 0x04})}));
+    EXPECT_EQ(LevelWordOnDevice(slot, 10), 1210);
+    EXPECT_EQ(f.Text1(10).Text(), "-6");
+    EXPECT_EQ(f.Label100(242).ToolTipText(), "-6 dB");
+    EXPECT_TRUE(S().OpDone);
+    EXPECT_FALSE(S().EditBusy);
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+TEST_F(EditorRoad, SliderZeroDbBypassPolarityAndMuteSendTheirFrames) {
+    const int16_t slot = Connect().at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& d = H().Device();
+    FrmCtrl& f = Edit(slot);
+
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    f.Slider1(2).UserScroll(300);
+    EXPECT_EQ(d.ImageByte(model::GainAddrHi[2]) * 256 + d.ImageByte(model::GainAddrLo[2]), 1090);
+    d.ClearLog();
+    f.Command12(2).UserClick();  // input 3 to 0 dB
+    EXPECT_EQ(Requests(),
+              (std::vector<Bytes>{Frame(slot, CmdGain, {2, 0, 0, 0xF6, 0, 0, 0, 0x04})}));
+    EXPECT_EQ(f.Label100(2).ToolTipText(), "0 dB");
+
+    f.SSTab1.UserSelectTab(2);
+    d.ClearLog();
+    f.Command90(9).UserClick();
+    EXPECT_EQ(
+        Requests(),
+        (std::vector<Bytes>{Frame(slot, CmdChannelBlock, {9, 0, 0, 0xF6, 0x02, 0, 0, 0x04})}));
+    EXPECT_EQ(d.ImageByte(model::ChFlagAddrOut), 0x02);
+    EXPECT_EQ(f.Command90(9).BackColor(), ui::vbRed);
+
+    f.SSTab1.UserSelectTab(4);
+    d.ClearLog();
+    f.Check2(11).UserClick();  // output 4 to 180 degrees
+    EXPECT_EQ(
+        Requests(),
+        (std::vector<Bytes>{Frame(slot, CmdChannelBlock, {11, 0, 0, 0xF6, 0x02, 0, 0x08, 0x04})}));
+    EXPECT_EQ(d.ImageByte(model::PolarityAddr[1]), 0x08);
+    EXPECT_EQ(f.Label100(263).Caption(), "180'");
+
+    d.ClearLog();
+    f.Check1(11).UserClick();
+    EXPECT_EQ(Requests(), (std::vector<Bytes>{Frame(slot, CmdChannelBlock,
+                                                    {11, 0, 0, 0xF6, 0x02, 0x08, 0x08, 0x04})}));
+    EXPECT_EQ(d.ImageByte(model::MuteAddr[1]), 0x08);
+    EXPECT_TRUE(f.Line6(11).Visible());
+
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    d.ClearLog();
+    f.Slider100(1).UserScroll(1090);
+    EXPECT_EQ(Requests(),
+              (std::vector<Bytes>{Frame(slot, CmdMasterLevel, {8, 0, 0, 0, 0, 0, 0x04, 0x42})}));
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+TEST_F(EditorRoad, ALetterIsRefusedAndNothingIsSent) {
+    const int16_t slot = Connect().at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& f = Edit(slot);
+    f.SSTab1.UserSelectTab(3);
+    H().Device().ClearLog();
+    ui::TextBox& box = f.Text1(10);
+    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+    box.UserKey('k');
+    EXPECT_EQ(box.Text(), "?");
+    box.UserKey(13);
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.prompt, "  Incorrect value");
+        EXPECT_EQ(m.title, "Warning");
+    }
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_EQ(LevelWordOnDevice(slot, 10), 1270);
+}
+
+TEST_F(EditorRoad, TheMeterPollFollowsTheTab) {
+    const int16_t slot = Connect().at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& d = H().Device();
+    d.Update([](devsim::DeviceState& st) {
+        st.meters.inputLevels = {24, 23, 120, 100, 0, 0, 0, 0};
+        st.meters.outputLevels = {60, 0, 0, 0, 0, 0, 0, 130};
+        st.meters.status = {0x01, 0x02, 0x0C, 0x04};
+    });
+    FrmCtrl& f = Edit(slot);
+    d.ClearLog();
+
+    // The first poll comes 2000 ms after the window opened; on "Overview" only the status.
+    H().host.Advance(1999);
+    EXPECT_TRUE(Requests().empty());
+    H().host.Advance(1);
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdPollStatus}));
+    EXPECT_EQ(f.Timer1(slot).Interval(), 100);
+    EXPECT_EQ(f.Shape8(0).FillColor(), ui::vbLightGrey) << "input 1 present";
+    EXPECT_EQ(f.Shape8(1).FillColor(), ui::vbRed) << "input 2 off";
+    EXPECT_EQ(f.Shape7(1).FillColor(), 0xFFFFu);
+    EXPECT_EQ(f.Shape6(2).FillColor(), 0x80FFu) << "signal and clip";
+    EXPECT_EQ(f.Shape6(3).FillColor(), ui::vbBlue) << "signal";
+    EXPECT_EQ(f.Shape6(4).FillColor(), ui::vbLightGrey);
+    EXPECT_EQ(f.Label14(0).Caption(), "<-30") << "no meter is written on the overview";
+
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    d.ClearLog();
+    H().host.Advance(100);
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdPollLevelsIn, CmdPollStatus}));
+    EXPECT_EQ(f.Label14(0).Caption(), "-30");
+    EXPECT_EQ(f.Label14(0).ForeColor(), 0xC000u);
+    EXPECT_EQ(f.ProgressBar3(0).Value(), 0);
+    EXPECT_EQ(f.Label14(1).Caption(), "<-30");
+    EXPECT_EQ(f.Label14(2).Caption(), "18");
+    EXPECT_EQ(f.Label15(2).ForeColor(), ui::vbRed);
+    EXPECT_EQ(f.ProgressBar3(2).Value(), 48);
+    EXPECT_EQ(f.Label14(3).Caption(), "8");
+
+    f.SSTab1.UserSelectTab(2);
+    d.ClearLog();
+    H().host.Advance(100);
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdPollLevelsOut, CmdPollStatus}));
+    EXPECT_EQ(f.Label14(8).Caption(), "-12");
+    EXPECT_EQ(f.Label14(15).Caption(), "23");
+    EXPECT_EQ(f.ProgressBar3(15).Value(), 50) << "held at the bar's end";
+
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabRouting);
+    d.ClearLog();
+    H().host.Advance(100);
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdPollStatus}));
+
+    // While an edit runs the tick sends nothing.
+    S().EditBusy = true;
+    d.ClearLog();
+    H().host.Advance(300);
+    EXPECT_TRUE(Requests().empty());
+    S().EditBusy = false;
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+TEST_F(EditorRoad, OnlyTheCurrentEditorPolls) {
+    const auto slots = Connect({.tcpDevices = 2});
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& first = Edit(slots[0]);
+    FrmCtrl& second = Edit(slots[1]);
+    ASSERT_EQ(S().CurDev, slots[1]);
+    H().Device(0).ClearLog();
+    H().Device(1).ClearLog();
+    H().host.Advance(2500);
+    EXPECT_TRUE(Requests(0).empty());
+    EXPECT_FALSE(Requests(1).empty());
+    EXPECT_FALSE(first.Timer1(slots[0]).Running()) << "it switched itself off";
+
+    first.UserActivate();
+    H().host.Advance(2500);
+    H().Device(0).ClearLog();
+    H().Device(1).ClearLog();
+    H().host.Advance(500);
+    EXPECT_FALSE(Requests(0).empty());
+    EXPECT_TRUE(Requests(1).empty());
+    EXPECT_FALSE(second.Timer1(slots[1]).Running());
+}
+
+TEST_F(EditorRoad, ADeviceThatStopsAnsweringIsTakenOfflineWithItsEditor) {
+    const int16_t slot = Connect().at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& f = Edit(slot);
+    f.SSTab1.UserSelectTab(3);
+    H().Device().AddFault({devsim::FaultKind::DropConnection, CmdGain});
+    Enter(f.Text1(10), "-6");
+
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, "Device @ IP:" + H().Address() + " will be disconnected");
+    EXPECT_TRUE(S().DevOffline[slot]);
+    EXPECT_EQ(S().DevList[slot].Online, 0);
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
+    EXPECT_EQ(S().FrmCtrlWin[slot].get(), &f) << "the handler did not create a new editor";
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_TRUE(S().OpDone);
+    EXPECT_FALSE(S().EditBusy);
+    EXPECT_EQ(S().EditorSlot[slot][0], 0);
+    EXPECT_EQ(FrmDeviceOf(S(), slot).Label1.Caption(), "Connect");
+    EXPECT_TRUE(H().host.Problems().empty());
+}
+
+TEST_F(EditorRoad, ASerialDeviceThatStopsAnsweringThePollIsTakenOffline) {
+    const int16_t slot = Connect({.link = Link::Usb}).at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& f = Edit(slot);
+    H().Device().AddFault({devsim::FaultKind::NoReply, CmdPollStatus});
+    H().host.Advance(2000);
+
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, " The system will be close the communication with this device");
+    EXPECT_TRUE(S().DevOffline[slot]);
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
+    EXPECT_EQ(S().FrmCtrlWin[slot].get(), &f);
+    EXPECT_FALSE(S().EditBusy);
+    // No further poll for the closed editor.
+    H().Device().ClearLog();
+    H().host.Advance(1000);
+    EXPECT_TRUE(Requests().empty());
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+// The level, bypass, master, polarity and mute senders against the simulated device: their
+// frames as the device receives them, and what a failed send leaves behind.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
+#include "editor/FrmCtrl.h"
+#include "link/ApplyDeviceImage.h"
+#include "link/Commands.h"
+#include "link/LevelSenders.h"
+#include "link/PolarityMute.h"
+#include "model/AddressTables.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class LevelSendersTest : public testsupport::DeviceTest {
+  protected:
+    // A connected device, the current one; its editor window exists but is not open.
+    void SetUp() override {
+        Start();
+        H().ShortenTimeouts(0.1);
+        slot = H().AddDevice();
+        ModProject::ConnectDevice(S(), slot);
+        S().CurDev = slot;
+        H().Device().ClearLog();
+    }
+    FrmCtrl& F() { return FrmCtrlOf(S(), slot); }
+    uint8_t Img(int addr) { return S().DevImage[slot].ProgImage[addr]; }
+    Bytes LastData() {
+        const auto log = H().Device().Log();
+        if (log.empty()) return {};
+        return Bytes(log.back().request.begin() + 3, log.back().request.begin() + 12);
+    }
+    // Sets a box as the image loaders do, without its click handler.
+    void SetBox(ui::CheckBox& box, int16_t value) {
+        S().UiUpdating = true;
+        box.SetValue(value);
+        S().UiUpdating = false;
+    }
+    void Drop(uint8_t code) { H().Device().AddFault({devsim::FaultKind::DropConnection, code}); }
+
+    int16_t slot = 0;
+};
+
+TEST_F(LevelSendersTest, LevelFramesCarryTheWordHighByteLast) {
+    VX_REQUIRE_SIMULATOR(H());
+    F().Slider1(8).SetValue(0);
+    ModFun::SendGain(S(), 8);
+    EXPECT_EQ(Img(59), 0x05);
+    EXPECT_EQ(Img(455), 0xAA);
+    EXPECT_EQ(LastData(), (Bytes{CmdGain, 8, 0, 0, 0xAA, 0, 0, 0, 0x05}));
+    EXPECT_EQ(F().Text1(8).Text(), "18");
+    EXPECT_EQ(F().Label100(240).ToolTipText(), "18 dB");
+
+    F().Slider1(0).SetValue(1390);
+    ModFun::ApplyGain(S(), 0);
+    EXPECT_EQ(F().Text1(0).Text(), "-127");
+    EXPECT_EQ(LastData(), (Bytes{CmdChannelBlock, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(H().Device().ImageByte(472), 0);
+}
+
+TEST_F(LevelSendersTest, MasterLevelsSendTheirWords) {
+    VX_REQUIRE_SIMULATOR(H());
+    F().Slider100(1).SetValue(1270);
+    ModFun::SendMasterLevel(S(), 1);
+    EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 8, 0, 0, 0, 0, 0, 0x04, 0xF6}));
+    F().Slider100(0).SetValue(100);
+    ModFun::SendMasterLevel(S(), 0);
+    EXPECT_EQ(Img(464), 0);
+    EXPECT_EQ(Img(465), 100);
+    EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 0, 0, 0, 0, 0, 0, 0x00, 0x64}));
+    EXPECT_EQ(H().Device().ImageByte(465), 100);
+}
+
+TEST_F(LevelSendersTest, AFailedLevelSendKeepsTheValueButNotTheToolTip) {
+    VX_REQUIRE_SIMULATOR(H());
+    const std::string tip = F().Label100(3).ToolTipText();
+    Drop(CmdGain);
+    F().Slider1(3).SetValue(300);
+    ModFun::SendGain(S(), 3);
+    EXPECT_TRUE(S().TxFailed);
+    EXPECT_EQ(Img(3) * 256 + Img(475), 1090);
+    EXPECT_EQ(F().Label100(3).ToolTipText(), tip);
+}
+
+TEST_F(LevelSendersTest, AFailedBypassKeepsTheToggleButNotTheColour) {
+    VX_REQUIRE_SIMULATOR(H());
+    Drop(CmdChannelBlock);
+    ModFun::SendGainByp(S(), 9);
+    EXPECT_TRUE(S().TxFailed);
+    EXPECT_EQ(S().GainBypass[slot][9], 1);
+    EXPECT_EQ(Img(model::ChFlagAddrOut), 0x02);
+    EXPECT_EQ(F().Command90(9).BackColor(), ui::vbButtonFace);
+}
+
+TEST_F(LevelSendersTest, AFailedPolaritySendKeepsTheCaption) {
+    VX_REQUIRE_SIMULATOR(H());
+    Drop(CmdChannelBlock);
+    SetBox(F().Check2(11), 1);
+    ModFun::SendPolarity(S(), 11);
+    EXPECT_TRUE(S().TxFailed);
+    EXPECT_EQ(Img(model::PolarityAddr[1]), 0x08);
+    EXPECT_EQ(F().Label100(263).Caption(), "Phase");
+}
+
+TEST_F(LevelSendersTest, AFailedMuteSendKeepsTheMarkHidden) {
+    VX_REQUIRE_SIMULATOR(H());
+    Drop(CmdChannelBlock);
+    SetBox(F().Check1(4), 1);
+    ModFun::SendMute(S(), 4);
+    EXPECT_TRUE(S().TxFailed);
+    EXPECT_EQ(Img(model::MuteAddr[0]), 0x10);
+    EXPECT_FALSE(F().Line6(4).Visible());
+}
+
+TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
+    VX_REQUIRE_SIMULATOR(H());
+    auto& img = S().DevImage[slot].ProgImage;
+    img[model::GainAddrHi[13]] = 0x03;  // output 6: word 1000
+    img[model::GainAddrLo[13]] = 0xE8;
+    img[model::MuteAddr[0]] = 0x05;
+    img[model::PolarityAddr[1]] = 0x40;
+    img[model::ChFlagAddrIn] = 0x80;
+    img[model::MasterLevelAddr[1]] = 0x04;
+    img[model::MasterLevelAddr[1] + 1] = 0x42;
+    S().LoadStateWord = -1;
+    F().ProgressBar1.SetRange(0, 275);
+    ModFun::ApplyDeviceImage(S());
+    S().LoadStateWord = 0;
+
+    devsim::Device& d = H().Device();
+    EXPECT_EQ(d.ImageByte(model::GainAddrHi[13]) * 256 + d.ImageByte(model::GainAddrLo[13]), 1000);
+    EXPECT_EQ(d.ImageByte(model::MuteAddr[0]), 0x05);
+    EXPECT_EQ(d.ImageByte(model::PolarityAddr[1]), 0x40);
+    EXPECT_EQ(d.ImageByte(model::ChFlagAddrIn), 0x80);
+    EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
+    EXPECT_EQ(F().ProgressBar1.Value(), 18) << "one step a channel and a master level";
+    EXPECT_EQ(F().Command90(7).BackColor(), ui::vbRed);
+    EXPECT_EQ(F().Label100(266).Caption(), "180'");
+    EXPECT_TRUE(F().Line6(2).Visible());
+    EXPECT_FALSE(S().UiUpdating);
+}
+
+TEST_F(LevelSendersTest, AnImageStopsWhenAFailedSendClosesItsEditor) {
+    VX_REQUIRE_SIMULATOR(H());
+    ModProject::OpenSpeakerEditor(S(), slot);
+    FrmCtrl* editor = ExistingFrmCtrl(S(), slot);
+    ASSERT_NE(editor, nullptr);
+    H().Device().ClearLog();
+    Drop(CmdChannelBlock);
+    ModFun::ApplyDeviceImage(S());
+
+    EXPECT_EQ(H().Device().Log().size(), 1u) << "nothing after the failed frame";
+    EXPECT_TRUE(S().DevOffline[slot]);
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
+    EXPECT_EQ(S().FrmCtrlWin[slot].get(), editor) << "no new editor was made to be filled";
+    EXPECT_FALSE(S().UiUpdating);
+}
+
+}  // namespace
