@@ -1,0 +1,78 @@
+#include "gui/FormWidgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+
+#include "gui/FormWindow.h"
+
+namespace gui {
+
+FormSurface::FormSurface(FormWindow& owner, Role role) : owner_(owner), role_(role) {}
+
+void FormSurface::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    if (role_ != Role::Bar) owner_.UserResized(size());
+}
+
+void FormSurface::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    if (role_ == Role::Window) owner_.UserMoved(pos());
+}
+
+void FormSurface::closeEvent(QCloseEvent* e) {
+    if (owner_.UserClosing()) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void FormSurface::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (role_ != Role::Window) return;
+    if (e->type() == QEvent::WindowStateChange) owner_.UserStateChanged(windowState());
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) owner_.Activated();
+}
+
+void FormSurface::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool escape = e->key() == Qt::Key_Escape;
+    if ((enter || escape) && owner_.PressDefault(escape)) return;
+    QWidget::keyPressEvent(e);
+}
+
+bool FormSurface::eventFilter(QObject* watched, QEvent* e) {
+    if (role_ == Role::SubWindow && watched == parentWidget()) {
+        auto* sub = static_cast<QMdiSubWindow*>(parentWidget());
+        if (e->type() == QEvent::Move) owner_.UserMoved(sub->pos());
+        if (e->type() == QEvent::WindowStateChange) owner_.UserStateChanged(sub->windowState());
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    owner_.UserResized(size());
+}
+
+void MainWindow::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    owner_.UserMoved(pos());
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+    if (owner_.UserClosing()) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) owner_.UserStateChanged(windowState());
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) owner_.Activated();
+}
+
+}  // namespace gui
