@@ -8,6 +8,25 @@
 
 namespace gui {
 
+namespace {
+
+// The close box: the window closes only when the form agrees to unload.
+void Close(FormWindow& owner, QCloseEvent* e) {
+    if (owner.UserClosing()) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+// Minimising, maximising and activation of a top-level window.
+void StateOrActivation(FormWindow& owner, const QWidget& window, const QEvent* e) {
+    if (e->type() == QEvent::WindowStateChange) owner.UserStateChanged(window.windowState());
+    if (e->type() == QEvent::ActivationChange && window.isActiveWindow()) owner.Activated();
+}
+
+}  // namespace
+
 FormSurface::FormSurface(FormWindow& owner, Role role) : owner_(owner), role_(role) {}
 
 void FormSurface::resizeEvent(QResizeEvent* e) {
@@ -21,18 +40,12 @@ void FormSurface::moveEvent(QMoveEvent* e) {
 }
 
 void FormSurface::closeEvent(QCloseEvent* e) {
-    if (owner_.UserClosing()) {
-        e->accept();
-    } else {
-        e->ignore();
-    }
+    Close(owner_, e);
 }
 
 void FormSurface::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
-    if (role_ != Role::Window) return;
-    if (e->type() == QEvent::WindowStateChange) owner_.UserStateChanged(windowState());
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) owner_.Activated();
+    if (role_ == Role::Window) StateOrActivation(owner_, *this, e);
 }
 
 void FormSurface::keyPressEvent(QKeyEvent* e) {
@@ -62,17 +75,12 @@ void MainWindow::moveEvent(QMoveEvent* e) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-    if (owner_.UserClosing()) {
-        e->accept();
-    } else {
-        e->ignore();
-    }
+    Close(owner_, e);
 }
 
 void MainWindow::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange) owner_.UserStateChanged(windowState());
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) owner_.Activated();
+    StateOrActivation(owner_, *this, e);
 }
 
 }  // namespace gui

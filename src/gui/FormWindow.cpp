@@ -47,6 +47,11 @@ QMdiArea* FormWindow::MdiArea() const {
 }
 
 void FormWindow::Create(bool modal) {
+    // Views left from widgets that went away with another window (an MDI subwindow whose
+    // main window was deleted) are made afresh.
+    for (auto& [control, view] : views_) view->Detach();
+    views_.clear();
+    byWidget_.clear();
     const ui::FormKind kind = form_->GetFormKind();
     if (kind == ui::FormKind::MdiMain) {
         main_ = new MainWindow(*this);
@@ -98,7 +103,7 @@ void FormWindow::Build() {
     // widget exists.
     for (auto& [c, v] : made) {
         v->ApplyAll();
-        Place(*v);
+        Place(*v, false);
         c->SetPeer(v);
     }
     RestackAll();
@@ -111,7 +116,7 @@ void FormWindow::ControlAdded(ui::Form& f, ui::Control& c) {
     ControlView* v = AddView(c);
     if (v == nullptr) return;
     v->ApplyAll();
-    Place(*v);
+    Place(*v, false);
     c.SetPeer(v);
     Restack(v->Widget()->parentWidget());
 }
@@ -138,13 +143,13 @@ QWidget* FormWindow::AreaFor(const ui::Control& c) const {
     return surface_;
 }
 
-void FormWindow::Place(ControlView& v) {
+void FormWindow::Place(ControlView& v, bool restack) {
     QWidget* w = v.Widget();
     if (v.Control() == nullptr || w == nullptr) return;
     QWidget* area = AreaFor(*v.Control());
     if (w->parentWidget() != area) {
         w->setParent(area);
-        Restack(area);
+        if (restack) Restack(area);
     }
     v.Refresh(ui::Prop::Geometry);
     v.Refresh(ui::Prop::Visible);

@@ -61,7 +61,8 @@ class FormWindow : public ui::FormPeer {
     void SyncFocus();
 
     // Views report here.
-    void Place(ControlView& v);
+    // Puts the view's widget into its container (restack: in z-order among the others there).
+    void Place(ControlView& v, bool restack = true);
     void Restack(QWidget* area);
     void ControlMoved();
     void ControlGone(ControlView& v, const ui::Control& c);

@@ -12,33 +12,20 @@ namespace {
 
 // Key codes of the keys that type nothing.
 int16_t KeyCodeOf(int key) {
-    switch (key) {
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        default:
-            if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-                return static_cast<int16_t>(112 + key - Qt::Key_F1);
-            }
-            return 0;
+    static constexpr struct {
+        int qt;
+        int16_t code;
+    } kCodes[] = {
+        {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},   {Qt::Key_Home, 36},
+        {Qt::Key_Left, 37},   {Qt::Key_Up, 38},       {Qt::Key_Right, 39}, {Qt::Key_Down, 40},
+        {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46},
+    };
+    for (const auto& k : kCodes) {
+        if (k.qt == key) return k.code;
     }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return static_cast<int16_t>(112 + key - Qt::Key_F1);
+    return 0;
 }
 
 TypedKey Char(int16_t key) {

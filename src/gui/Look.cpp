@@ -1,6 +1,8 @@
 #include "gui/Look.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <cmath>
@@ -91,6 +93,25 @@ QString LabelText(const std::string& caption) {
         out.append(in[i]);
     }
     return out;
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 90, 160));
+        p.drawRoundedRect(QRectF(0, 0, size, size), size / 5.0, size / 5.0);
+        p.setPen(QPen(Qt::white, size / 8.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const qreal m = size / 4.0;
+        p.drawPolyline(QPolygonF({{m, m}, {size / 2.0, size - m}, {size - m, m}}));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 Qt::CursorShape CursorOf(int16_t pointer) {

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
 #include <QString>
 #include <cstdint>
@@ -28,6 +29,9 @@ QFont DefaultFont();
 
 // A caption as a label shows it: "&&" is one ampersand, a single '&' marks a mnemonic.
 QString LabelText(const std::string& caption);
+
+// The program's window icon.
+QIcon WindowIcon();
 
 // ui::MousePointer as a Qt cursor shape.
 Qt::CursorShape CursorOf(int16_t pointer);

@@ -8,46 +8,33 @@
 
 namespace gui {
 
-void MouseRelay::Press(const QMouseEvent& e) {
-    pressed_ = true;
-    const int16_t button = ButtonOf(e.button());
+void MouseRelay::Fire(Event event, int16_t button, const QMouseEvent& e) {
     const int16_t shift = ShiftOf(e.modifiers());
     const QPointF p = e.position() * scale_;
     view_.Act(
-        [this, button, shift, p] {
-            view_.Control()->UserMouseDown(button, shift, static_cast<float>(p.x()),
-                                           static_cast<float>(p.y()));
+        [this, event, button, shift, p] {
+            (view_.Control()->*event)(button, shift, static_cast<float>(p.x()),
+                                      static_cast<float>(p.y()));
         },
         ui::Prop::Drawing);
+}
+
+void MouseRelay::Press(const QMouseEvent& e) {
+    pressed_ = true;
+    Fire(&ui::Control::UserMouseDown, ButtonOf(e.button()), e);
 }
 
 void MouseRelay::Move(const QMouseEvent& e) {
-    const int16_t buttons = ButtonsOf(e.buttons());
-    const int16_t shift = ShiftOf(e.modifiers());
-    const QPointF p = e.position() * scale_;
-    view_.Act(
-        [this, buttons, shift, p] {
-            view_.Control()->UserMouseMove(buttons, shift, static_cast<float>(p.x()),
-                                           static_cast<float>(p.y()));
-        },
-        ui::Prop::Drawing);
+    Fire(&ui::Control::UserMouseMove, ButtonsOf(e.buttons()), e);
 }
 
 void MouseRelay::Release(const QMouseEvent& e) {
-    const int16_t button = ButtonOf(e.button());
-    const int16_t shift = ShiftOf(e.modifiers());
-    const QPointF p = e.position() * scale_;
     const bool click = pressed_ && !afterDoubleClick_ && e.button() == Qt::LeftButton &&
                        view_.Widget() != nullptr &&
                        view_.Widget()->rect().contains(e.position().toPoint());
     pressed_ = false;
     afterDoubleClick_ = false;
-    view_.Act(
-        [this, button, shift, p] {
-            view_.Control()->UserMouseUp(button, shift, static_cast<float>(p.x()),
-                                         static_cast<float>(p.y()));
-        },
-        ui::Prop::Drawing);
+    Fire(&ui::Control::UserMouseUp, ButtonOf(e.button()), e);
     if (click) view_.Act([this] { view_.Control()->UserClick(); }, ui::Prop::Drawing);
 }
 

@@ -3,7 +3,13 @@
 // the original controls fire them. Positions are in twips for labels, pixels for pictures.
 #pragma once
 
+#include <cstdint>
+
 class QMouseEvent;
+
+namespace ui {
+class Control;
+}
 
 namespace gui {
 
@@ -19,6 +25,9 @@ class MouseRelay {
     void DoubleClick(const QMouseEvent& e);
 
   private:
+    using Event = bool (ui::Control::*)(int16_t, int16_t, float, float);
+    void Fire(Event event, int16_t button, const QMouseEvent& e);
+
     ControlView& view_;
     float scale_;
     bool pressed_ = false;

@@ -26,6 +26,7 @@ namespace gui {
 QtHost::QtHost() : context_(std::make_unique<QObject>()) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(DefaultFont());
+    QApplication::setWindowIcon(WindowIcon());
     QObject::connect(qApp, &QApplication::focusChanged, context_.get(),
                      [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
@@ -71,11 +72,9 @@ void QtHost::Deliver(const std::function<void()>& action) {
         Depth guard(depth_);
         action();
     }
-    if (depth_ == 0) {
-        // A handler may have moved the focus of the active form (SetFocus).
-        if (FormWindow* w = active_ != nullptr ? WindowOf(*active_) : nullptr) w->SyncFocus();
-        ScheduleFlush();
-    }
+    // A handler may have moved the focus of the active form (SetFocus).
+    if (FormWindow* w = active_ != nullptr ? WindowOf(*active_) : nullptr) w->SyncFocus();
+    if (depth_ == 0) ScheduleFlush();
 }
 
 void QtHost::Retire(std::shared_ptr<void> object) {

@@ -17,48 +17,24 @@ namespace gui {
 
 namespace {
 
-class LineEditor : public QLineEdit {
+// The one-line (QLineEdit) or multi-line (QPlainTextEdit) editor: keys go to the view first,
+// and every change of caret, selection or text is reported to it.
+template <class Base>
+class Editor : public Base {
   public:
-    explicit LineEditor(TextBoxView& view) : view_(view) {
-        setContextMenuPolicy(Qt::NoContextMenu);
-        setDragEnabled(false);
-        setAcceptDrops(false);
-        connect(this, &QLineEdit::cursorPositionChanged, this,
-                [this] { view_.WidgetSelectionChanged(); });
-        connect(this, &QLineEdit::selectionChanged, this,
-                [this] { view_.WidgetSelectionChanged(); });
-        connect(this, &QLineEdit::textChanged, this, [this] { view_.WidgetTextChanged(); });
+    explicit Editor(TextBoxView& view) : view_(view) {
+        this->setContextMenuPolicy(Qt::NoContextMenu);
+        this->setAcceptDrops(false);
+        QObject::connect(this, &Base::cursorPositionChanged, this,
+                         [this] { view_.WidgetSelectionChanged(); });
+        QObject::connect(this, &Base::selectionChanged, this,
+                         [this] { view_.WidgetSelectionChanged(); });
+        QObject::connect(this, &Base::textChanged, this, [this] { view_.WidgetTextChanged(); });
     }
 
   protected:
     void keyPressEvent(QKeyEvent* e) override {
-        if (!view_.Key(*e)) QLineEdit::keyPressEvent(e);
-    }
-    void inputMethodEvent(QInputMethodEvent* e) override {
-        view_.Commit(e->commitString());
-        e->accept();
-    }
-
-  private:
-    TextBoxView& view_;
-};
-
-class PlainEditor : public QPlainTextEdit {
-  public:
-    explicit PlainEditor(TextBoxView& view) : view_(view) {
-        setContextMenuPolicy(Qt::NoContextMenu);
-        setAcceptDrops(false);
-        setTabChangesFocus(true);
-        connect(this, &QPlainTextEdit::cursorPositionChanged, this,
-                [this] { view_.WidgetSelectionChanged(); });
-        connect(this, &QPlainTextEdit::selectionChanged, this,
-                [this] { view_.WidgetSelectionChanged(); });
-        connect(this, &QPlainTextEdit::textChanged, this, [this] { view_.WidgetTextChanged(); });
-    }
-
-  protected:
-    void keyPressEvent(QKeyEvent* e) override {
-        if (!view_.Key(*e)) QPlainTextEdit::keyPressEvent(e);
+        if (!view_.Key(*e)) Base::keyPressEvent(e);
     }
     void inputMethodEvent(QInputMethodEvent* e) override {
         view_.Commit(e->commitString());
@@ -77,8 +53,14 @@ TextBoxView::TextBoxView(FormWindow& owner, ui::TextBox& box) : ControlView(owne
 }
 
 QWidget* TextBoxView::MakeEditor(bool multiLine) {
-    if (multiLine) return new PlainEditor(*this);
-    return new LineEditor(*this);
+    if (multiLine) {
+        auto* e = new Editor<QPlainTextEdit>(*this);
+        e->setTabChangesFocus(true);
+        return e;
+    }
+    auto* e = new Editor<QLineEdit>(*this);
+    e->setDragEnabled(false);
+    return e;
 }
 
 bool TextBoxView::Key(const QKeyEvent& e) {

@@ -124,8 +124,27 @@ TEST_F(Input, LabelAndPictureMouseEventsInTheirUnits) {
                              "Picture1.MouseDown 2 30,40", "Picture1.MouseUp 2 30,40"}))
         << "labels in twips, pictures in pixels; a right click is no Click";
     form.log.clear();
+    // A double click: a click, then the second press arrives as a double click.
+    QTest::mouseClick(host.WidgetOf(form.Label1), Qt::LeftButton, {}, QPoint(10, 5));
     QTest::mouseDClick(host.WidgetOf(form.Label1), Qt::LeftButton, {}, QPoint(10, 5));
-    EXPECT_NE(std::find(form.log.begin(), form.log.end(), "Label1.DblClick"), form.log.end());
+    QTest::mouseRelease(host.WidgetOf(form.Label1), Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_EQ(form.log, (Log{"Label1.MouseDown 1 150,75", "Label1.MouseUp 1 150,75", "Label1.Click",
+                             "Label1.DblClick", "Label1.MouseUp 1 150,75"}));
+}
+
+TEST_F(Input, DraggingOverALabelReportsTheHeldButton) {
+    Log moves;
+    form.Label1.On().MouseMove = [&](int16_t, int16_t button, int16_t, float x, float y) {
+        moves.push_back(std::to_string(button) + " " + std::to_string(static_cast<int>(x)) + "," +
+                        std::to_string(static_cast<int>(y)));
+    };
+    QWidget* label = host.WidgetOf(form.Label1);
+    QTest::mousePress(label, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseMove(label, QPoint(40, 8));
+    QTest::mouseMove(label, QPoint(120, 8));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(120, 8));
+    EXPECT_EQ(moves, (Log{"1 600,120", "1 1800,120"})) << "outside the label too while held";
+    EXPECT_EQ(form.log.back(), "Label1.MouseUp 1 1800,120") << "no Click off the label";
 }
 
 TEST_F(Input, TabStripDoubleClick) {
