@@ -1,4 +1,5 @@
 // A person's actions on the real widgets reach the controls as their events, in order.
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -194,6 +195,18 @@ TEST_F(Input, MultiLineBoxKeepsCrLf) {
     EXPECT_EQ(form.Text2.SelStart(), 2) << "before the line break";
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_EQ(form.Text2.Text(), "a\r\nc");
+}
+
+TEST_F(Input, SetFocusFromAHandlerMovesTheKeyboardFocus) {
+    QWidget* text1 = host.WidgetOf(form.Text1);
+    QWidget* text2 = host.WidgetOf(form.Text2);
+    text2->setFocus();
+    EXPECT_EQ(form.Focused(), &form.Text2) << "the person's focus reaches the form";
+    form.Text2.On().KeyPress = [this](int16_t, int16_t& key) {
+        if (key == ui::vbKeyReturn) form.Text1.SetFocus();
+    };
+    QTest::keyClick(text2, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), text1);
 }
 
 TEST_F(Input, EnterAndEscapePressTheDefaultAndCancelButtons) {

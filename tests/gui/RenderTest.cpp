@@ -75,6 +75,9 @@ TEST_F(Render, PropertyChangesFromCodeReachTheWidgets) {
     EXPECT_TRUE(W<QRadioButton>(form.Option1(0))->isVisible());
     form.Command1.SetEnabled(false);
     EXPECT_FALSE(host.WidgetOf(form.Command1)->isEnabled());
+    form.SetEnabled(false);
+    EXPECT_FALSE(Window()->isEnabled());
+    form.SetEnabled(true);
 
     form.Combo1.AddItem("16:1");
     EXPECT_EQ(W<QComboBox>(form.Combo1)->count(), 5);

@@ -186,6 +186,13 @@ TEST(Mdi, ChildrenAreSubwindowsOfTheMainWindowAndActivateInTurn) {
     QTest::qWait(20);
     EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(main)->Window(), "mdi")).size(), 1000);
 
+    auto* subB = qobject_cast<QMdiSubWindow*>(host.WindowOf(b)->Window());
+    subB->showMinimized();
+    EXPECT_EQ(b.WindowState(), ui::vbMinimized);
+    subB->showNormal();
+    EXPECT_EQ(b.WindowState(), ui::vbNormal);
+    EXPECT_EQ(host.WindowOf(b)->Surface()->size(), QSize(616, 424));
+
     EXPECT_TRUE(subA->close());
     EXPECT_EQ(a.lifecycle.back(), "Unload");
     EXPECT_EQ(host.ActiveForm(), &b);
