@@ -32,8 +32,14 @@ QtHost::QtHost() : context_(std::make_unique<QObject>()) {
 }
 
 QtHost::~QtHost() {
+    QObject::disconnect(qApp, nullptr, context_.get(), nullptr);
     for (auto& [timer, qtimer] : timers_) qtimer->stop();
+    // Deleting windows sends signals back here: they find the host empty.
+    auto windows = std::move(windows_);
     windows_.clear();
+    active_ = nullptr;
+    history_.clear();
+    windows.clear();
     retired_.clear();
     if (overrideCursor_) QGuiApplication::restoreOverrideCursor();
 }
