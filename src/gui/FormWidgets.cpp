@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMdiSubWindow>
 
 #include "gui/FormWindow.h"
 
@@ -56,8 +55,8 @@ void FormSurface::keyPressEvent(QKeyEvent* e) {
 }
 
 bool FormSurface::eventFilter(QObject* watched, QEvent* e) {
-    if (role_ == Role::SubWindow && watched == parentWidget()) {
-        auto* sub = static_cast<QMdiSubWindow*>(parentWidget());
+    const QWidget* sub = parentWidget();
+    if (role_ == Role::SubWindow && watched == sub) {
         if (e->type() == QEvent::Move) owner_.UserMoved(sub->pos());
         if (e->type() == QEvent::WindowStateChange) owner_.UserStateChanged(sub->windowState());
     }

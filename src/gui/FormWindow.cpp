@@ -22,6 +22,7 @@ FormWindow::FormWindow(QtHost& host, ui::Form& form) : host_(host), form_(&form)
 
 FormWindow::~FormWindow() {
     if (form_ != nullptr && form_->Peer() == this) form_->SetPeer(nullptr);
+    form_ = nullptr;
     for (auto& [control, view] : views_) view->Detach();
     views_.clear();
     delete Window();
