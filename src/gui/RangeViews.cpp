@@ -83,6 +83,11 @@ void SliderView::Apply(ui::Prop p) {
     }
 }
 
+void SliderView::ApplyGeometry() {
+    ControlView::ApplyGeometry();
+    ApplyStyle();
+}
+
 void SliderView::ApplyStyle() {
     auto* w = static_cast<QSlider*>(Widget());
     const ui::Slider& s = Model();

@@ -12,6 +12,7 @@ class SliderView : public ControlView {
 
   protected:
     void Apply(ui::Prop p) override;
+    void ApplyGeometry() override;
 
   private:
     ui::Slider& Model() const { return *static_cast<ui::Slider*>(Control()); }
