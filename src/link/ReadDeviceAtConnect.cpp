@@ -1,11 +1,14 @@
 #include "link/ReadDeviceAtConnect.h"
 
+#include "model/SettingsBlock.h"
+
 #include <cstdio>
 
 #include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
+#include "model/SettingsBlock.h"
 #include "model/Tables.h"
 #include "model/ValueBytes.h"
 #include "project/DeviceStatus.h"
@@ -110,15 +113,8 @@ bool ReadSettings(Reader& rd, DeviceReadBack& rb) {
         for (int j = 0; j < 8; ++j) extra[a + j] = rd.R(4 + j);
         rd.Step();
     }
-    model::DevParamRecord& par = rb.Param;
-    par.ExtEnableMask = extra[21];
-    par.ExtActiveMode = extra[22];
-    par.ExtPriority = extra[23];
-    par.CurSwitchPreset = extra[16];
-    par.DelayUnit() = extra[17];
-    par.CurProgReg() = extra[18];
-    par.FrontPanelLock() = extra[29];
-    for (int k = 0; k < 6; ++k) par.RegMirror[k] = extra[24 + k];
+    model::MirrorSettingsBlock(rb.Image, rb.Param);
+    rb.Param.CurProgReg() = extra[18];
 
     if (!rd.Ask(CmdReadIp)) return false;
     for (int k = 0; k < 4; ++k) rb.DevNetIp[k] = rd.R(4 + k);
@@ -126,7 +122,7 @@ bool ReadSettings(Reader& rd, DeviceReadBack& rb) {
 
     uint8_t wall = 0;
     if (!rd.ReadByte(kWallPanelAddr, wall)) return false;
-    par.WallPanelMode = wall;
+    rb.Param.WallPanelMode = wall;
     rd.Step();
     return true;
 }
