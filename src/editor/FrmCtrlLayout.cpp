@@ -6,6 +6,7 @@ void FillList(ui::ComboBox& list, std::initializer_list<const char*> items) {
     list.SetStyle(2);
     list.Clear();
     for (const char* item : items) list.AddItem(item);
+    list.SetListIndex(0);
 }
 
 void SetupSlider(ui::Slider& s, int32_t max, bool vertical) {

@@ -18,7 +18,7 @@ T& Put(T& c, ui::Control& container, ui::Twips left, ui::Twips top, ui::Twips wi
     return c;
 }
 
-// A pick-only drop-down list with these items.
+// A pick-only drop-down list with these items, the first one chosen.
 void FillList(ui::ComboBox& list, std::initializer_list<const char*> items);
 
 // A slider from 0 to max, vertical (0 at the top) or horizontal, stepping 1 and 5.

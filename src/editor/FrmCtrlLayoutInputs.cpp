@@ -36,6 +36,7 @@ void FrmCtrl::LayoutInput(int16_t i) {
     Line2.Load(i).SetContainer(&source);
     Line2(i).SetPoints(1005, 450, 1650, 450);
     for (ui::Line* path : {&Line1(i), &Line2(i)}) path->SetBorderWidth(2);
+    Line2(i).SetVisible(false);
 
     Put(Check4.Load(i), column, 120, 825, 1200, 255).SetCaption("Balanced");
 

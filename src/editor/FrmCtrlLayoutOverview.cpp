@@ -97,6 +97,7 @@ void FrmCtrl::LayoutOverviewFrames() {
     Put(FrameDelayUnit, SSTab1, 6660, kLowerTop, 1800, 900, kTabOverview).SetCaption("Delay");
     Put(Option1.Load(0), FrameDelayUnit, 120, 270, 1200, 255).SetCaption("Time");
     Put(Option1.Load(1), FrameDelayUnit, 120, 570, 1200, 255).SetCaption("Meter");
+    Option1(0).SetValue(true);
 
     Put(Frame33, SSTab1, 6660, 4860, 1800, 1050, kTabOverview).SetCaption("Auto Mixer");
     Put(Check7, Frame33, 120, 270, 1200, 255).SetCaption("Active");
@@ -107,7 +108,7 @@ void FrmCtrl::LayoutOverviewFrames() {
     Put(LabelPrio, FramePrio, 90, 270, 3300, 210)
         .SetCaption(" 1      2      3      4      5      6      7      8");
     // One box under each number of the label row.
-    for (int16_t j = 0; j < 8; ++j) Put(Check8.Load(j), FramePrio, 70 + 420 * j, 540, 255, 255);
+    for (int16_t j = 0; j < 8; ++j) Put(Check8.Load(j), FramePrio, 60 + 375 * j, 540, 255, 255);
     Put(Command16, Frame34, 3720, 540, 1200, 330).SetCaption("Confirm");
     Put(Command15, Frame34, 5040, 540, 1800, 330).SetCaption("Edit parameter");
 }

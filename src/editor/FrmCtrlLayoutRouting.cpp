@@ -56,6 +56,7 @@ void FrmCtrl::LayoutRoutingTab() {
         Put(Option2.Load(o), FrameOutSel, 120 + 1560 * (o % 4), 270 + 330 * (o / 4), 1440, 255)
             .SetCaption("Out" + std::to_string(o + 1));
     }
+    Option2(0).SetValue(true);
 
     Put(FrameMix, SSTab1, 9240, 1500, 6435, 5250, kTabRouting).SetCaption("Editing mix routing ");
     for (int16_t i = 0; i < 8; ++i) {

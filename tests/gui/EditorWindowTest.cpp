@@ -1,0 +1,105 @@
+// The device editor window shown by the Qt front end: every text fits its widget on every
+// tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "GuiFixture.h"
+#include "app/State.h"
+#include "editor/FrmCtrl.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "model/DeviceDefaults.h"
+#include "project/DeviceWindows.h"
+
+namespace guitest {
+namespace {
+
+// Lets queued work and repaints run.
+void Settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+class EditorWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        model::InitDeviceDefault(*s, kSlot);
+        s->DevList[kSlot].Used = -1;
+        s->DevModel[kSlot] = 1;  // with the automatic mixer and the ducker
+        ModProject::OpenSpeakerEditor(*s, kSlot);
+        f = ExistingFrmCtrl(*s, kSlot);
+        ASSERT_NE(f, nullptr);
+        ASSERT_NE(host.WindowOf(*f), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(*f)->Window()));
+        Settle();
+    }
+    void TearDown() override {
+        if (f != nullptr && f->Loaded()) {
+            s->DevOffline[kSlot] = true;
+            f->Unload();
+        }
+        Settle();
+    }
+    QString Shoot(int16_t tab, const std::string& name) {
+        f->SSTab1.SetTab(tab);
+        Settle();
+        return SaveScreenshot(host.WindowOf(*f)->Window(), name);
+    }
+
+    static constexpr int16_t kSlot = 0;
+    gui::QtHost host;
+    std::unique_ptr<State> s = std::make_unique<State>(host);
+    FrmCtrl* f = nullptr;
+};
+
+TEST_F(EditorWindow, TheClientAreaHasTheWindowsFixedSize) {
+    EXPECT_EQ(host.WindowOf(*f)->Surface()->size(), QSize(15735 / 15, 9555 / 15));
+}
+
+TEST_F(EditorWindow, TextsFitTheirWidgetsOnEveryTab) {
+    for (int16_t tab = 0; tab < 11; ++tab) {
+        f->SSTab1.SetTab(tab);
+        Settle();
+        for (ui::Control* c : f->Controls()) {
+            QWidget* w = host.WidgetOf(*c);
+            if (w == nullptr || !w->isVisible()) continue;
+            QString text;
+            int room = w->width();
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                if (l->wordWrap()) continue;
+                text = l->text();
+            } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+                text = b->text();
+                room -= 8;
+            } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                text = b->text();
+                room -= 22;
+            } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+                text = g->title();
+                room -= 16;
+            }
+            if (text.isEmpty()) continue;
+            const QFontMetrics metrics(w->font());
+            EXPECT_LE(metrics.horizontalAdvance(text), room) << c->Path() << " on tab " << tab;
+            EXPECT_GE(w->height(), metrics.height()) << c->Path();
+        }
+    }
+}
+
+TEST_F(EditorWindow, PicturesOfTheTabs) {
+    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabOverview, "editor-overview")).size(), 1000);
+    EXPECT_GT(QFileInfo(Shoot(1, "editor-output1")).size(), 1000);
+    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabInputs, "editor-inputs")).size(), 1000);
+    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabRouting, "editor-routing")).size(), 1000);
+}
+
+}  // namespace
+}  // namespace guitest
