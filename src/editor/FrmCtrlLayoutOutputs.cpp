@@ -45,8 +45,19 @@ constexpr const char* kLimCaptions[3] = {"Threshold [dBu]", "Attack [ms]", "Rele
 constexpr int32_t kLimMax[3] = {240, 29, 29};
 constexpr const char* kLimTexts[3] = {"18", "3.0", "200"};
 
-ui::Twips LabelTopAt(double centre) {
-    return static_cast<ui::Twips>(std::lround(centre - 105));
+// The scale labels of output o left of its picture, top to bottom, each centred on its grid
+// line: division twips apart, the middle one on the picture's middle.
+template <size_t N>
+void PutScale(ui::ControlArray<ui::Label>& labels, ui::Control& frame, int16_t o,
+              const char* const (&captions)[N], double division, bool visible) {
+    for (size_t k = 0; k < N; ++k) {
+        const double centre = kPictureMid + (static_cast<double>(k) - (N - 1) / 2.0) * division;
+        ui::Label& l = Put(labels.Load(static_cast<int16_t>(o * static_cast<int16_t>(N) + k)),
+                           frame, 90, static_cast<ui::Twips>(std::lround(centre - 105)), 480, 210);
+        l.SetAlignment(1);
+        l.SetCaption(captions[k]);
+        l.SetVisible(visible);
+    }
 }
 
 }  // namespace
@@ -75,21 +86,8 @@ void FrmCtrl::LayoutGraph(int16_t o) {
         marker.SetToolTipText("Band " + std::to_string(j + 1));
         marker.SetVisible(false);
     }
-    for (int16_t k = 0; k < 7; ++k) {
-        const double centre = kPictureMid + (k - 3) * kMagDivision;
-        ui::Label& l = Put(Label17.Load(static_cast<int16_t>(o * 7 + k)), frame, 90,
-                           LabelTopAt(centre), 480, 210);
-        l.SetAlignment(1);
-        l.SetCaption(kMagScale[k]);
-    }
-    for (int16_t k = 0; k < 9; ++k) {
-        const double centre = kPictureMid + (k - 4) * kPhaseDivision;
-        ui::Label& l = Put(Label9.Load(static_cast<int16_t>(o * 9 + k)), frame, 90,
-                           LabelTopAt(centre), 480, 210);
-        l.SetAlignment(1);
-        l.SetCaption(kPhaseScale[k]);
-        l.SetVisible(false);
-    }
+    PutScale(Label17, frame, o, kMagScale, kMagDivision, true);
+    PutScale(Label9, frame, o, kPhaseScale, kPhaseDivision, false);
 
     const ui::Twips x = kPictureLeft + kPictureWidth + 120;
     Put(Option3.Load(o), frame, x, 330, 1200, 255).SetCaption("Mag");

@@ -2,13 +2,8 @@
 // tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -65,33 +60,7 @@ TEST_F(EditorWindow, TheClientAreaHasTheWindowsFixedSize) {
 }
 
 TEST_F(EditorWindow, TextsFitTheirWidgetsOnEveryTab) {
-    for (int16_t tab = 0; tab < 11; ++tab) {
-        f->SSTab1.SetTab(tab);
-        Settle();
-        for (ui::Control* c : f->Controls()) {
-            QWidget* w = host.WidgetOf(*c);
-            if (w == nullptr || !w->isVisible()) continue;
-            QString text;
-            int room = w->width();
-            if (auto* l = qobject_cast<QLabel*>(w)) {
-                if (l->wordWrap()) continue;
-                text = l->text();
-            } else if (auto* b = qobject_cast<QPushButton*>(w)) {
-                text = b->text();
-                room -= 8;
-            } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-                text = b->text();
-                room -= 22;
-            } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-                text = g->title();
-                room -= 16;
-            }
-            if (text.isEmpty()) continue;
-            const QFontMetrics metrics(w->font());
-            EXPECT_LE(metrics.horizontalAdvance(text), room) << c->Path() << " on tab " << tab;
-            EXPECT_GE(w->height(), metrics.height()) << c->Path();
-        }
-    }
+    ExpectTextsFit(host, *f);
 }
 
 TEST_F(EditorWindow, PicturesOfTheTabs) {

@@ -1,8 +1,13 @@
 #include "GuiFixture.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTest>
 
 namespace guitest {
@@ -25,6 +30,32 @@ QWidget* GuiFixture::Surface() const {
 
 void GuiFixture::Settle() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
+    for (ui::Control* c : form.Controls()) {
+        QWidget* w = host.WidgetOf(*c);
+        if (w == nullptr) continue;
+        QString text;
+        int room = w->width();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            if (l->wordWrap()) continue;
+            text = l->text();
+        } else if (auto* b = qobject_cast<QPushButton*>(w)) {
+            text = b->text();
+            room -= 8;
+        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            text = b->text();
+            room -= 22;
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            text = g->title();
+            room -= 16;
+        }
+        if (text.isEmpty()) continue;
+        const QFontMetrics metrics(w->font());
+        EXPECT_LE(metrics.horizontalAdvance(text), room) << c->Path();
+        EXPECT_GE(w->height(), metrics.height()) << c->Path();
+    }
 }
 
 QString SaveScreenshot(QWidget* w, const std::string& name) {

@@ -30,6 +30,10 @@ class GuiFixture : public ::testing::Test {
     GuiTestForm form{host};
 };
 
+// Checks that the text of every widget that shows a control of form fits the widget: labels
+// (unless they wrap), buttons, check and option boxes and frame titles.
+void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form);
+
 // Saves a picture of the widget as <build>/screenshots/<name>.png; returns the path.
 QString SaveScreenshot(QWidget* w, const std::string& name);
 

@@ -167,24 +167,7 @@ TEST_F(Render, PictureBoxPaintsItsDisplayList) {
 }
 
 TEST_F(Render, TextsFitTheirControls) {
-    for (ui::Control* c : form.Controls()) {
-        QWidget* w = host.WidgetOf(*c);
-        if (w == nullptr) continue;
-        QString text;
-        int room = w->width();
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            text = l->text();
-        } else if (auto* b = qobject_cast<QPushButton*>(w)) {
-            text = b->text();
-            room -= 8;
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            text = b->text();
-            room -= 22;
-        }
-        if (text.isEmpty()) continue;
-        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(text), room) << c->Path();
-        EXPECT_GE(w->height(), QFontMetrics(w->font()).height()) << c->Path();
-    }
+    ExpectTextsFit(host, form);
 }
 
 TEST_F(Render, Screenshot) {
