@@ -279,6 +279,8 @@ class FrmCtrl : public ui::Form {
     void LevelFollowUp(int16_t ch);
     // The pointer of this window, unless a failed send has closed it.
     void SetPointer(int16_t pointer);
+
+    // The design-time layout, one routine a tab or group (FrmCtrlLayout*.cpp).
     void LayoutFrame();
     void LayoutLevelStrip(int16_t ch, ui::Control& container, int16_t page, ui::Twips left,
                           ui::Twips top, ui::Twips width, ui::Twips height);

@@ -1,5 +1,8 @@
 #include "link/PolarityMute.h"
 
+#include <array>
+#include <span>
+
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelBlock.h"
