@@ -1,0 +1,88 @@
+#include "app/MDIFrmMain.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct BarButton {
+    std::string_view caption;
+    std::string_view toolTip;
+};
+
+// Design captions and tool tips in index order; the link button's caption is set at start.
+constexpr std::array<BarButton, 9> kBar = {{
+    {"Load Project", "Load project"},
+    {"Save Project", "Save project"},
+    {"Add Device", "Add new device"},
+    {"Remove Device", "Remove all device(s)"},
+    {"Connect All", "Connect all device(s)"},
+    {"TCP/IP", "Select USB/TCP-IP"},
+    {"Exit", "Exit"},
+    {"ID && IP", "Configure ID-RS485 and IP-Address"},
+    {"IP Search", "Search IP address"},
+}};
+
+}  // namespace
+
+MDIFrmMain::MDIFrmMain(ui::Host& host) : ui::Form(host, "MDIFrmMain", ui::FormKind::MdiMain) {
+    LayOut();
+}
+
+void MDIFrmMain::LayOut() {
+    SetCaption("Velotrix");
+    Move(0, 0, 15360, 11520);
+    Toolbar1.Move(0, 0, ScaleWidth(), kBarHeight);
+    for (int16_t i = 0; i < static_cast<int16_t>(kBar.size()); ++i) {
+        ui::CommandButton& b = Command1.Load(i);
+        b.SetContainer(&Toolbar1);
+        b.SetCaption(std::string(kBar[i].caption));
+        b.SetToolTipText(std::string(kBar[i].toolTip));
+        // ID && IP (serial links) and IP Search (TCP/IP) are never shown together: they
+        // share the place after the link button.
+        const int16_t place = i == CmdIdIp || i == CmdIpSearch ? 6 : i;
+        b.Move(kButtonLeft + kButtonPitch * place, kButtonTop, kButtonWidth, kButtonHeight);
+    }
+    Command1(CmdExit).SetWidth(kExitWidth);
+    Command1(CmdIdIp).SetVisible(false);
+    Form_Resize();
+}
+
+void MDIFrmMain::Form_Resize() {
+    if (WindowState() == ui::vbMinimized) return;
+    Toolbar1.SetWidth(ScaleWidth());
+    const ui::Twips x = std::max(Width(), kNarrowestLayout);
+    ui::CommandButton& exit = Command1(CmdExit);
+    exit.SetLeft(x - exit.Width() - kExitMargin);
+}
+
+void MDIFrmMain::ApplyButtonStates(const CommandBarInputs& in) {
+    if (in.EditorOpen) {
+        for (int16_t i : {CmdLoadProject, CmdRemoveDevice, CmdConnectAll, CmdLink}) {
+            Command1(i).SetEnabled(false);
+        }
+        Command1(CmdSaveProject).SetEnabled(true);
+    } else {
+        Command1(CmdLoadProject).SetEnabled(true);
+        for (int16_t i : {CmdSaveProject, CmdRemoveDevice, CmdConnectAll}) {
+            Command1(i).SetEnabled(in.AnyDevice);
+        }
+        Command1(CmdLink).SetEnabled(!in.AnyDevice);
+    }
+    switch (in.LinkType) {
+        case 0:
+            Command1(CmdIdIp).SetVisible(true);
+            Command1(CmdIdIp).SetEnabled(in.UsbDeviceOnline);
+            Command1(CmdIpSearch).SetVisible(false);
+            break;
+        case 2:
+            Command1(CmdIpSearch).SetVisible(true);
+            Command1(CmdIdIp).SetVisible(false);
+            break;
+        default:
+            Command1(CmdIdIp).SetVisible(false);
+            Command1(CmdIpSearch).SetVisible(false);
+            break;
+    }
+}

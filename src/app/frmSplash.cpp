@@ -1,0 +1,57 @@
+#include "app/frmSplash.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "ui/Host.h"
+
+namespace {
+
+constexpr ui::Twips kPictureSide = 500 * sys::kTwipsPerPixel;
+
+}  // namespace
+
+frmSplash::frmSplash(ui::Host& host) : ui::Form(host, "frmSplash") {
+    LayOut();
+}
+
+void frmSplash::LayOut() {
+    SetCaption("Velotrix");
+    SetSizable(false);
+    SetClientSize(kPictureSide, kPictureSide);
+    const sys::ScreenMetrics screen = GetHost().Screen();
+    SetLeft(std::max(0, (screen.WidthPx * sys::kTwipsPerPixel - Width()) / 2));
+    SetTop(std::max(0, (screen.HeightPx * sys::kTwipsPerPixel - Height()) / 2));
+
+    Picture1.Move(0, 0, kPictureSide, kPictureSide);
+    DrawPicture();
+    Label1.SetContainer(&Picture1);
+    Label1.SetCaption("Searching COM: please wait ");
+    Label1.Move(600, 6600, 3600, 285);
+    Label2.SetContainer(&Picture1);
+    Label2.SetCaption("0");
+    Label2.Move(4260, 6600, 600, 285);
+}
+
+void frmSplash::DrawPicture() {
+    Picture1.SetBackColor(ui::RGB(0, 40, 80));
+    Picture1.Cls();
+    Picture1.SetFont(28, true);
+    Picture1.SetForeColor(ui::vbWhite);
+    Picture1.SetCurrentXY(60, 120);
+    Picture1.Print("Velotrix");
+    Picture1.SetFont(12, false);
+    Picture1.SetCurrentXY(64, 180);
+    Picture1.Print("Editor and remote control");
+    Picture1.SetCurrentXY(64, 420);
+    Picture1.Print(std::string(kSwVersion));
+    // A band-pass response across the lower half as the picture's motif.
+    Picture1.SetForeColor(ui::RGB(120, 200, 255));
+    Picture1.SetDrawWidth(2);
+    Picture1.MoveTo(40, 360);
+    for (int x = 40; x <= 460; x += 4) {
+        const double t = (x - 250) / 90.0;
+        Picture1.LineTo(static_cast<float>(x), static_cast<float>(360 - 110 * std::exp(-t * t)));
+    }
+}
