@@ -1,13 +1,15 @@
 #include <QApplication>
-#include <QMainWindow>
-#include <QMdiArea>
+
+#include "gui/QtHost.h"
+#include "ui/Form.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow main;
-    main.setWindowTitle("Velotrix");
-    main.setCentralWidget(new QMdiArea(&main));
-    main.resize(1024, 700);
-    main.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Velotrix"));
+    gui::QtHost host;
+    ui::Form mainWindow(host, "MDIFrmMain", ui::FormKind::MdiMain);
+    mainWindow.SetCaption("Velotrix");
+    mainWindow.SetClientSize(15360, 10500);
+    mainWindow.Show();
+    return QApplication::exec();
 }

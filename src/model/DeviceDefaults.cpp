@@ -4,6 +4,7 @@
 
 #include "model/DefaultImage.h"
 #include "model/ModelState.h"
+#include "model/SettingsBlock.h"
 #include "model/Tables.h"
 
 namespace model {
@@ -26,13 +27,7 @@ void InitDeviceDefault(ModelState& ms, uint8_t slot) {
     extra[21] = 0;
     for (int a = 24; a <= 29; ++a) extra[a] = 1;
 
-    par.ExtEnableMask = extra[21];
-    par.ExtActiveMode = extra[22];
-    par.ExtPriority = extra[23];
-    par.CurSwitchPreset = extra[16];
-    par.DelayUnit() = extra[17];
-    par.FrontPanelLock() = extra[29];
-    for (int k = 0; k < 6; ++k) par.RegMirror[k] = extra[24 + k];
+    MirrorSettingsBlock(img, par);
 
     par.SwitchPresetMask.fill(0);
     par.SwitchPresetLink = 1.0;

@@ -1,0 +1,65 @@
+// The program's one state object: every process-wide variable the system names, as members
+// under those names, and the per-slot windows. The program creates one at start and each
+// test creates a fresh one. It is large: create it on the heap (std::make_unique<State>).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "app/AppState.h"
+#include "link/LinkState.h"
+#include "model/ModelState.h"
+#include "project/ProjectState.h"
+
+namespace ui {
+class Form;
+class Host;
+}  // namespace ui
+
+class FrmDevice;
+class FrmCtrl;
+
+struct State : model::ModelState, LinkState, ProjectState, AppState {
+    explicit State(ui::Host& host);
+    ~State();
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+
+    ui::Host& host;
+
+    int16_t CurDev = 0;         // the device whose editor was activated last
+    bool UiUpdating = false;    // code fills controls: handlers return at once
+    bool EditBusy = false;      // an editor handler or a device operation runs
+    bool OpDone = true;         // no parameter operation is running
+    bool CmdBusy = false;       // a main-window or status-window command runs
+    int16_t GraphHold = 0;      // 1 while a whole image is applied
+    int16_t LoadStateWord = 0;  // a program from a slot or a file is being applied
+
+    // Editor bookkeeping: element 0 of EditorSlot is True (-1) while the slot's editor is
+    // open, element 1 the slot as the link knows it, element 2 the slot itself.
+    model::PerSlot<std::array<int16_t, 3>> EditorSlot{};
+    int16_t EditorLastIdx = -1;             // open editors minus 1
+    int16_t EditorLoadDev = 0;              // slot handed to an editor being loaded
+    model::PerSlot<int32_t> FrmCtrlHwnd{};  // 255 = no editor
+
+    // The per-slot windows; reach them through FrmDeviceOf and FrmCtrlOf.
+    model::PerSlot<std::unique_ptr<FrmDevice>> FrmDeviceWin;
+    model::PerSlot<std::unique_ptr<FrmCtrl>> FrmCtrlWin;
+    // Keeps an unloaded window that was replaced until the handlers running now have
+    // returned (one of them may belong to it), then releases it.
+    void RetireWindow(std::unique_ptr<ui::Form> form);
+
+  private:
+    std::vector<std::unique_ptr<ui::Form>> retired_;
+    std::shared_ptr<int> alive_;
+};
+
+// The slot's status window, created (not loaded, not shown) when the slot holds none or
+// its window was unloaded. The unloaded one is released later, never under its own handler.
+FrmDevice& FrmDeviceOf(State& s, int16_t slot);
+// The slot's editor window, created the same way.
+FrmCtrl& FrmCtrlOf(State& s, int16_t slot);
+// The slot's editor window when one is loaded, else nullptr; creates nothing.
+FrmCtrl* ExistingFrmCtrl(State& s, int16_t slot);

@@ -1,0 +1,44 @@
+// The state files in the application folder: init.cfg (link settings), start.ini (the 65
+// device-list records, one per 128-byte slot) and startBf.ini (the 65 device images back to
+// back). A missing or short file reads as zeros; a device record that is malformed reads as a
+// free slot. Writes replace the whole file at once and report failure.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "project/ProjectState.h"
+
+struct State;
+
+namespace StateFiles {
+
+inline constexpr const char* kInitCfg = "init.cfg";
+inline constexpr const char* kStartIni = "start.ini";
+inline constexpr const char* kStartBfIni = "startBf.ini";
+
+// AppDir/name (name alone while AppDir is empty).
+std::string StateFilePath(const State& s, const std::string& name);
+
+// The record of init.cfg as it lies in a file's bytes.
+InitCfgRecord DecodeInitCfg(std::span<const uint8_t> bytes);
+std::vector<uint8_t> EncodeInitCfg(const InitCfgRecord& rec);
+
+// init.cfg into InitCfg.
+void ReadInitCfg(State& s);
+// InitCfg into init.cfg; bytes after the record stay as they were.
+bool WriteInitCfg(const State& s);
+
+// start.ini into DevList(0..64).
+void ReadDeviceList(State& s);
+// DevList(0..64) into start.ini.
+bool WriteDeviceList(const State& s);
+
+// startBf.ini into StoredImage(0..64).
+void ReadDeviceImages(State& s);
+// StoredImage(slot) := DevImage(slot) for every slot, then all 65 into startBf.ini.
+bool WriteDeviceImages(State& s);
+
+}  // namespace StateFiles

@@ -1,0 +1,17 @@
+#include "editor/ResponseGrid.h"
+
+#include <cmath>
+
+#include "model/Snapping.h"
+
+namespace editor {
+
+const double GridPtsPerDecade = 575.0 / (model::Log10(20000) - model::Log10(20));
+
+const std::array<double, GraphPoints> GridFreq = [] {
+    std::array<double, GraphPoints> f{};
+    for (int i = 0; i < GraphPoints; ++i) f[i] = 20 * std::pow(10.0, i / GridPtsPerDecade);
+    return f;
+}();
+
+}  // namespace editor

@@ -1,0 +1,140 @@
+#include "gui/ButtonViews.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "gui/Cp1252.h"
+#include "gui/Look.h"
+
+namespace gui {
+
+namespace {
+
+// A command button; Enter presses the button that has the focus.
+class PushButton : public QPushButton {
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(e);
+    }
+};
+
+// A graphical check box: a toggle button whose state only the control changes.
+class ToggleButton : public QPushButton {
+  public:
+    ToggleButton() { setCheckable(true); }
+
+  protected:
+    void nextCheckState() override {}
+};
+
+// A check box whose whole area takes the click, as the original's does.
+class CheckWidget : public QCheckBox {
+  protected:
+    void nextCheckState() override {}
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class OptionWidget : public QRadioButton {
+  public:
+    OptionWidget() { setAutoExclusive(false); }
+
+  protected:
+    void nextCheckState() override {}
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
+CommandButtonView::CommandButtonView(FormWindow& owner, ui::CommandButton& button)
+    : ControlView(owner, button) {
+    auto* w = new PushButton;
+    SetWidget(w);
+    w->setDefault(button.Default());
+    QObject::connect(w, &QPushButton::clicked, w,
+                     [this] { Act([this] { Model().UserClick(); }, ui::Prop::Caption); });
+}
+
+void CommandButtonView::Apply(ui::Prop p) {
+    if (p == ui::Prop::Caption) {
+        static_cast<QPushButton*>(Widget())->setText(FromCp1252(Model().Caption()));
+    }
+}
+
+void CommandButtonView::ApplyColors() {
+    SetColors(Widget(), QPalette::Button, QPalette::ButtonText, Control()->BackColor(),
+              Control()->ForeColor(), false);
+}
+
+CheckBoxView::CheckBoxView(FormWindow& owner, ui::CheckBox& box) : ControlView(owner, box) {
+    style_ = box.Style();
+    SetWidget(MakeButton(style_));
+}
+
+QWidget* CheckBoxView::MakeButton(int16_t style) {
+    QAbstractButton* b = style == 1 ? static_cast<QAbstractButton*>(new ToggleButton)
+                                    : static_cast<QAbstractButton*>(new CheckWidget);
+    QObject::connect(b, &QAbstractButton::clicked, b,
+                     [this] { Act([this] { Model().UserClick(); }, ui::Prop::Value); });
+    return b;
+}
+
+void CheckBoxView::Apply(ui::Prop p) {
+    switch (p) {
+        case ui::Prop::Style:
+            if (Model().Style() != style_) {
+                style_ = Model().Style();
+                ReplaceWidget(MakeButton(style_));
+            }
+            break;
+        case ui::Prop::Caption:
+            static_cast<QAbstractButton*>(Widget())->setText(FromCp1252(Model().Caption()));
+            break;
+        case ui::Prop::Value:
+            if (style_ == 1) {
+                static_cast<QAbstractButton*>(Widget())->setChecked(Model().Value() != 0);
+            } else {
+                auto* box = static_cast<QCheckBox*>(Widget());
+                box->setTristate(Model().Value() == 2);
+                box->setCheckState(Model().Value() == 1   ? Qt::Checked
+                                   : Model().Value() == 2 ? Qt::PartiallyChecked
+                                                          : Qt::Unchecked);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CheckBoxView::ApplyColors() {
+    if (style_ == 1) {
+        SetColors(Widget(), QPalette::Button, QPalette::ButtonText, Control()->BackColor(),
+                  Control()->ForeColor(), false);
+        return;
+    }
+    SetColors(Widget(), QPalette::Window, QPalette::WindowText, Control()->BackColor(),
+              Control()->ForeColor(), true);
+}
+
+OptionButtonView::OptionButtonView(FormWindow& owner, ui::OptionButton& button)
+    : ControlView(owner, button) {
+    auto* w = new OptionWidget;
+    SetWidget(w);
+    QObject::connect(w, &QAbstractButton::clicked, w,
+                     [this] { Act([this] { Model().UserClick(); }, ui::Prop::Value); });
+}
+
+void OptionButtonView::Apply(ui::Prop p) {
+    if (p == ui::Prop::Caption) {
+        static_cast<QAbstractButton*>(Widget())->setText(FromCp1252(Model().Caption()));
+    } else if (p == ui::Prop::Value) {
+        static_cast<QAbstractButton*>(Widget())->setChecked(Model().Value());
+    }
+}
+
+}  // namespace gui

@@ -1,0 +1,171 @@
+#include "gui/ListViews.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "gui/Cp1252.h"
+#include "gui/FormWindow.h"
+#include "gui/Input.h"
+#include "gui/Look.h"
+
+namespace gui {
+
+namespace {
+
+// The editor of an editable combo box: typed characters go to the control; list moves (Up,
+// Down, Page keys, Alt+Down, F4) go on to the combo box, which picks the item.
+class ComboEditor : public QLineEdit {
+  public:
+    explicit ComboEditor(ComboBoxView& view) : view_(view) {
+        setContextMenuPolicy(Qt::NoContextMenu);
+        setDragEnabled(false);
+        setAcceptDrops(false);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (view_.Key(*e)) return;
+        switch (e->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_F4:
+                e->ignore();
+                return;
+            case Qt::Key_Left:
+            case Qt::Key_Right:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+                QLineEdit::keyPressEvent(e);
+                return;
+            default:
+                e->ignore();
+                return;
+        }
+    }
+
+  private:
+    ComboBoxView& view_;
+};
+
+}  // namespace
+
+ComboBoxView::ComboBoxView(FormWindow& owner, ui::ComboBox& combo) : ControlView(owner, combo) {
+    auto* w = new QComboBox;
+    SetWidget(w);
+    w->setInsertPolicy(QComboBox::NoInsert);
+    w->setMaxVisibleItems(20);
+    QObject::connect(w, &QComboBox::activated, w, [this](int i) {
+        if (Syncing()) return;
+        Act([this, i] { Model().UserSelect(static_cast<int16_t>(i)); }, ui::Prop::ListIndex);
+    });
+}
+
+bool ComboBoxView::Key(const QKeyEvent& e) {
+    const TypedKey k = TranslateKey(e);
+    if (k.kind != TypedKey::Kind::Char) return false;
+    if (k.key == ui::vbKeyReturn && Owner().PressDefault(false)) return true;
+    if (k.key == ui::vbKeyEscape && Owner().PressDefault(true)) return true;
+    Act([this, k] { Model().UserKey(k.key); }, ui::Prop::Text);
+    return true;
+}
+
+void ComboBoxView::Apply(ui::Prop p) {
+    auto* w = static_cast<QComboBox*>(Widget());
+    switch (p) {
+        case ui::Prop::Style:
+            ApplyStyle();
+            break;
+        case ui::Prop::List: {
+            QStringList items;
+            for (const std::string& item : Model().List()) items.append(FromCp1252(item));
+            w->clear();
+            w->addItems(items);
+            w->setCurrentIndex(Model().ListIndex());
+            ApplyText();
+            break;
+        }
+        case ui::Prop::ListIndex:
+            w->setCurrentIndex(Model().ListIndex());
+            ApplyText();
+            break;
+        case ui::Prop::Text:
+            ApplyText();
+            break;
+        default:
+            break;
+    }
+}
+
+void ComboBoxView::ApplyStyle() {
+    auto* w = static_cast<QComboBox*>(Widget());
+    const bool editable = Model().Style() != 2;
+    if (editable == w->isEditable()) return;
+    if (editable) {
+        w->setLineEdit(new ComboEditor(*this));
+        w->setCompleter(nullptr);
+    } else {
+        w->setEditable(false);
+    }
+    w->setCurrentIndex(Model().ListIndex());
+    ApplyText();
+}
+
+void ComboBoxView::ApplyText() {
+    auto* w = static_cast<QComboBox*>(Widget());
+    QLineEdit* e = w->lineEdit();
+    if (e == nullptr) return;
+    const QString text = FromCp1252(Model().Text());
+    if (e->text() != text) e->setText(text);
+    // The control keeps its caret after the last character typed.
+    e->setCursorPosition(static_cast<int>(text.size()));
+}
+
+void ComboBoxView::ApplyColors() {
+    SetColors(Widget(), QPalette::Base, QPalette::Text, Control()->BackColor(),
+              Control()->ForeColor(), false);
+}
+
+ListBoxView::ListBoxView(FormWindow& owner, ui::ListBox& list) : ControlView(owner, list) {
+    auto* w = new QListWidget;
+    SetWidget(w);
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) {
+        if (Syncing() || row < 0) return;
+        Act([this, row] { Model().UserSelect(static_cast<int16_t>(row)); }, ui::Prop::ListIndex);
+    });
+    QObject::connect(w, &QListWidget::itemDoubleClicked, w,
+                     [this] { Act([this] { Model().UserDblClick(); }, ui::Prop::ListIndex); });
+}
+
+void ListBoxView::Apply(ui::Prop p) {
+    auto* w = static_cast<QListWidget*>(Widget());
+    switch (p) {
+        case ui::Prop::List: {
+            QStringList items;
+            for (const std::string& item : Model().List()) items.append(FromCp1252(item));
+            w->clear();
+            w->addItems(items);
+            w->setCurrentRow(Model().ListIndex());
+            break;
+        }
+        case ui::Prop::ListIndex:
+            w->setCurrentRow(Model().ListIndex());
+            if (Model().ListIndex() < 0) w->clearSelection();
+            break;
+        default:
+            break;
+    }
+}
+
+void ListBoxView::ApplyColors() {
+    SetColors(Widget(), QPalette::Base, QPalette::Text, Control()->BackColor(),
+              Control()->ForeColor(), false);
+}
+
+}  // namespace gui

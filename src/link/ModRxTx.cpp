@@ -1,0 +1,160 @@
+#include "link/ModRxTx.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/State.h"
+#include "comm/Status.h"
+#include "editor/FrmCtrl.h"
+#include "link/Commands.h"
+#include "project/DeviceStatus.h"
+#include "ui/Host.h"
+
+namespace ModRxTx {
+
+namespace {
+
+using Frame = std::array<uint8_t, 13>;
+
+constexpr int kSerialBaud = 57600;
+
+bool ValidSlot(int16_t dev) {
+    return dev >= 0 && dev < model::SlotCount;
+}
+
+// No exchange is made for an offline slot, before the link is enabled or while it is blocked.
+bool ExchangeAllowed(const State& s, int16_t dev) {
+    return s.DevList[dev].Online != 0 && s.CommEnabled && !s.TxBlocked;
+}
+
+// Fills TxFrame; false when the slot's address does not fit the address byte.
+bool BuildFrame(State& s, int16_t dev, uint8_t cmd, const std::array<uint8_t, 8>& data) {
+    const int16_t addr = s.DevAddr[dev];
+    if (addr < 0 || addr > 255) return false;
+    s.TxFrame[0] = 0xF0;
+    s.TxFrame[1] = 0x46;
+    s.TxFrame[2] = static_cast<uint8_t>(addr);
+    s.TxFrame[3] = cmd;
+    std::copy(data.begin(), data.end(), s.TxFrame.begin() + 4);
+    s.TxFrame[12] = 0xF7;
+    return true;
+}
+
+void KeepReply(State& s, const Frame& reply) {
+    std::copy(reply.begin(), reply.end(), s.RxBuf.begin());
+}
+
+void ShowTcpFailure(State& s, int16_t dev) {
+    s.host.MsgBox("Device @ IP:" + s.DevList[dev].IpText + " will be disconnected",
+                  ui::vbOKOnly + ui::vbInformation, "Communication problem");
+}
+
+// One TCP exchange on the slot's connection; the reply in RxBuf on success.
+bool TcpExchange(State& s, const TxWait& wait) {
+    Frame work = s.TxFrame;
+    s.TcpLink.Send(s.TxFrame[2], work);
+    Frame reply{};
+    int32_t timeout = wait.timeoutMs;
+    if (s.TcpLink.Receive(s.TxFrame[2], reply, timeout) != comm::kOk) return false;
+    KeepReply(s, reply);
+    return true;
+}
+
+void TakeOffline(State& s, int16_t dev) {
+    ModProject::ShowDeviceStatus(s, dev, false, ModProject::UsbCaption::WithProduct);
+    s.DevOffline[dev] = true;
+    s.OpDone = true;
+    if (FrmCtrl* editor = ExistingFrmCtrl(s, dev)) editor->Unload();
+}
+
+// The end of every failed exchange. tcpReported: the TCP message was shown already.
+bool Failed(State& s, int16_t dev, bool tcpReported) {
+    s.TxFailed = true;
+    s.TxReported = tcpReported;
+    if (!ValidSlot(dev) || !s.OfflineOnError) return true;
+    s.DevList[dev].Online = 0;
+    if (IsSerialLink(s.LinkType)) {
+        s.host.MsgBox(" The system will be close the communication with this device",
+                      ui::vbOKOnly + ui::vbExclamation, "Communication problem");
+        s.TxReported = true;
+    }
+    TakeOffline(s, dev);
+    return true;
+}
+
+}  // namespace
+
+bool TxCommand(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3,
+               uint8_t d4, uint8_t d5, uint8_t d6, uint8_t d7) {
+    s.TxFailed = false;
+    s.TxReported = false;
+    if (!ValidSlot(dev)) return Failed(s, dev, false);
+    if (!ExchangeAllowed(s, dev)) return false;
+    s.PollEnabled = false;
+    if (!BuildFrame(s, dev, cmd, {d0, d1, d2, d3, d4, d5, d6, d7})) return Failed(s, dev, false);
+    const TxWait wait = TxCommandWait(cmd, s.LinkType);
+
+    if (IsSerialLink(s.LinkType)) {
+        std::string port = "COM" + std::to_string(s.ComPort);
+        if (!OpenSerialPort(s, port)) return Failed(s, dev, false);
+        Frame work = s.TxFrame;
+        const int32_t result =
+            s.SerialLink.Transact(work, wait.timeoutMs, true, wait.noReply, wait.count);
+        if (!wait.noReply) {
+            if (result != comm::kOk) return Failed(s, dev, false);
+            KeepReply(s, work);
+        }
+        s.PollEnabled = true;
+        return false;
+    }
+
+    if (!TcpExchange(s, wait)) {
+        ShowTcpFailure(s, dev);
+        s.PollEnabled = true;
+        s.DevList[dev].Online = 0;
+        return Failed(s, dev, true);
+    }
+    s.PollEnabled = true;
+    return false;
+}
+
+bool TxQuery(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3,
+             uint8_t d4, uint8_t d5, uint8_t d6, uint8_t d7) {
+    if (!ValidSlot(dev) || !ExchangeAllowed(s, dev)) return false;
+    return !TxCommand(s, dev, cmd, d0, d1, d2, d3, d4, d5, d6, d7);
+}
+
+bool TxCommand7(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3,
+                uint8_t d4, uint8_t d5) {
+    if (!ValidSlot(dev) || !ExchangeAllowed(s, dev)) return false;
+    if (!BuildFrame(s, dev, cmd, {d0, d1, d2, d3, d4, d5, 0, 0})) return false;
+    const TxWait wait = TxCommand7Wait(cmd, s.LinkType);
+
+    if (IsSerialLink(s.LinkType)) {
+        Frame work = s.TxFrame;
+        if (s.SerialLink.Transact(work, wait.timeoutMs, true, false, wait.count) != comm::kOk) {
+            return false;
+        }
+        KeepReply(s, work);
+        return s.RxBuf[4] == 0x46;
+    }
+
+    if (!TcpExchange(s, wait)) {
+        ShowTcpFailure(s, dev);
+        s.PollEnabled = true;
+        return false;
+    }
+    return s.RxBuf[4] == 0x46;
+}
+
+bool OpenSerialPort(State& s, std::string& portName) {
+    if (s.SerialLink.IsOpen() == comm::kTrue) return true;
+    return s.SerialLink.Open(portName, kSerialBaud) == comm::kOk;
+}
+
+void ClearRxData(State& s, int16_t dev) {
+    if (!ValidSlot(dev) || s.DevList[dev].Online != 0) return;
+    std::fill(s.RxBuf.begin() + 4, s.RxBuf.begin() + 12, uint8_t{0});
+}
+
+}  // namespace ModRxTx

@@ -1,0 +1,34 @@
+// The project's device list: 65 slots of DevList, each in the project while Used is True.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct State;
+
+namespace ModConfig {
+
+// The four octets in decimal joined by "." (no leading zeros, no blanks).
+std::string DottedIp(const std::array<uint8_t, 4>& octets);
+
+// Every slot gets the defaults of a free DeviceRecord.
+void InitProjectDevices(State& s);
+
+// The lowest slot not in the project; 255 when all 65 are.
+int16_t FindFreeDeviceSlot(const State& s);
+
+// True when a slot in the project has all four IP octets equal to NewDevIp.
+bool IsIpAlreadyInserted(const State& s);
+
+// True when a slot in the project has DevId equal to NewDevId.
+bool IsIdAlreadyInserted(const State& s);
+
+// The slot's record gets the defaults of a free slot; it leaves the project.
+void ResetDeviceRecord(State& s, int16_t slot);
+
+// Fills the slot for the current link type, gives it the new-device defaults and puts it in
+// the project, offline, with the nick name "no-name".
+void InsertDevice(State& s, int16_t slot);
+
+}  // namespace ModConfig

@@ -1,0 +1,156 @@
+#include "project/FrmDevice.h"
+
+#include <array>
+
+#include "app/State.h"
+#include "link/Commands.h"
+#include "link/ModRxTx.h"
+#include "project/Connect.h"
+#include "project/DeviceList.h"
+#include "project/DeviceStatus.h"
+#include "project/DeviceWindows.h"
+#include "ui/Host.h"
+
+FrmDevice::FrmDevice(State& s) : ui::Form(s.host, "FrmDevice", ui::FormKind::MdiChild), s_(s) {
+    Move(0, 0, kWidth, kHeight);
+    Label1.SetCaption("Connect");
+    Label2.SetCaption("Edit");
+    Label10.SetCaption("nick name");
+    Label10.SetToolTipText("double click to edit a nick name");
+    ProgressBar1.SetVisible(false);
+    Layout();
+    Label1.On().Click = [this](int16_t) { Label1_Click(); };
+    Label2.On().Click = [this](int16_t) { Label2_Click(); };
+    Label10.On().DblClick = [this](int16_t) { Label10_DblClick(); };
+}
+
+// One row across the client area: Connect, Edit, the nick name and the progress bar.
+void FrmDevice::Layout() {
+    constexpr ui::Twips kMargin = 60;
+    const std::array<ui::Control*, 4> row = {&Label1, &Label2, &Label10, &ProgressBar1};
+    const std::array<ui::Twips, 3> widths = {780, 420, 1440};
+    const ui::Twips height = ScaleHeight();
+    ui::Twips left = kMargin;
+    for (size_t k = 0; k < row.size(); ++k) {
+        const ui::Twips width = k < widths.size() ? widths[k] : ScaleWidth() - kMargin - left;
+        row[k]->Move(left, 0, width, height);
+        left += width + kMargin;
+    }
+}
+
+void FrmDevice::FindDeviceWindowSlot() {
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        if (s_.FrmDeviceHwnd[slot] == hWnd()) {
+            s_.CurDevWin = slot;
+            return;
+        }
+    }
+}
+
+void FrmDevice::Form_Load() {
+    ProgressBar1.SetVisible(false);
+    s_.CurDevWin = s_.WinOpenSlot;
+    s_.FrmDeviceHwnd[s_.CurDevWin] = hWnd();
+    Move(0, 0, kWidth, kHeight);
+    SetCaption(ModProject::DeviceCaption(s_, s_.CurDevWin, false, ModProject::UsbCaption::Short));
+    Label10.SetCaption(s_.DevList[s_.CurDevWin].NickName);
+}
+
+void FrmDevice::Form_Activate() {
+    FindDeviceWindowSlot();
+}
+
+void FrmDevice::SearchConnection(int16_t slot, bool& ok) {
+    ok = ModProject::OpenLink(s_, slot, ModProject::kWindowLinkOpen);
+}
+
+void FrmDevice::Label1_Click() {
+    if (s_.CmdBusy) return;
+    s_.EditBusy = true;
+    s_.CmdBusy = true;
+    FindDeviceWindowSlot();
+    const int16_t slot = s_.CurDevWin;
+    if (s_.EditorSlot[slot][0] != 0) {
+        s_.EditBusy = false;
+        s_.CmdBusy = false;
+        return;
+    }
+    SetMousePointer(ui::vbArrowHourglass);
+    if (s_.DevList[slot].Online == 1) {
+        Disconnect(slot);
+    } else {
+        ModProject::ConnectFromWindow(s_, slot);
+    }
+    ModProject::ShowDeviceStatus(s_, slot, s_.DevList[slot].Online == 1,
+                                 ModProject::UsbCaption::Short);
+    ProgressBar1.SetVisible(false);
+    SetMousePointer(ui::vbDefault);
+    s_.EditBusy = false;
+    s_.CmdBusy = false;
+}
+
+// The Disconnect half of Label1: after the user's Yes, CmdDisconnect; the slot goes offline
+// unless that request failed.
+void FrmDevice::Disconnect(int16_t slot) {
+    if (s_.host.MsgBox("               Are you sure?", ui::vbYesNo, "Disconnect device") !=
+        ui::vbYes) {
+        return;
+    }
+    bool failed = false;
+    if (IsSerialLink(s_.LinkType)) {
+        failed = ModRxTx::TxCommand(s_, slot, CmdDisconnect);
+    } else {
+        s_.host.SetMousePointer(ui::vbArrowHourglass);
+        if (s_.TcpLink.IsConnected(slot) != 0) {
+            failed = ModRxTx::TxCommand(s_, slot, CmdDisconnect);
+            if (!failed) s_.TcpLink.Disconnect(slot);
+        }
+        s_.host.SetMousePointer(ui::vbDefault);
+    }
+    if (!failed) s_.DevList[slot].Online = 0;
+}
+
+void FrmDevice::Label2_Click() {
+    FindDeviceWindowSlot();
+    if (s_.CmdBusy) return;
+    s_.CmdBusy = true;
+    s_.EditBusy = true;
+    ModProject::OpenSpeakerEditor(s_, s_.CurDevWin);
+    s_.CmdBusy = false;
+    s_.EditBusy = false;
+}
+
+// The nick-name dialog is not part of the program yet: the double click only finds the slot.
+void FrmDevice::Label10_DblClick() {
+    FindDeviceWindowSlot();
+}
+
+void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {
+    s_.EditBusy = true;
+    FindDeviceWindowSlot();
+    const int16_t slot = s_.CurDevWin;
+    if (s_.EditorSlot[slot][0] != 0 ||
+        (!s_.MainCmdMark && s_.host.MsgBox("                Are you sure?", ui::vbYesNo,
+                                           "Delete Device") != ui::vbYes)) {
+        cancel = -1;
+        s_.EditBusy = false;
+        return;
+    }
+    model::DeviceRecord& rec = s_.DevList[slot];
+    if (rec.Used == -1 && rec.Online == 1) {
+        if (IsSerialLink(s_.LinkType)) {
+            ModRxTx::TxCommand(s_, slot, CmdDisconnect);
+            rec.Online = 0;
+        } else if (s_.TcpLink.IsConnected(slot) == 0) {
+            rec.Online = 0;
+        } else if (ModRxTx::TxCommand(s_, slot, CmdDisconnect)) {
+            s_.EditBusy = false;
+            return;
+        } else {
+            s_.TcpLink.Disconnect(slot);
+            rec.Online = 0;
+        }
+    }
+    ModConfig::ResetDeviceRecord(s_, slot);
+    s_.EditBusy = false;
+}

@@ -1,0 +1,161 @@
+// The read-back at connect against the simulated device: what it decodes, how far the
+// progress bar goes, and that a failure leaves the slot's data alone.
+#include <gtest/gtest.h>
+
+#include "app/State.h"
+#include "devsim/Device.h"
+#include "devsim/DeviceState.h"
+#include "link/Commands.h"
+#include "link/ReadDeviceAtConnect.h"
+#include "model/Tables.h"
+#include "project/Connect.h"
+#include "project/FrmDevice.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+class ReadDeviceAtConnectTest : public testsupport::DeviceTest {
+  protected:
+    void SetUp() override {
+        Start();
+        H().ShortenTimeouts(0.1);
+        slot = H().AddDevice();
+        ASSERT_TRUE(ModProject::OpenDeviceLink(S(), slot));
+        Bar().SetRange(0, 100);
+        Bar().SetValue(0);
+    }
+    ui::ProgressBar& Bar() { return FrmDeviceOf(S(), slot).ProgressBar1; }
+    devsim::Device& Dev() { return H().Device(); }
+    void StoreProgram(int k, const std::string& name) {
+        const int base = 1024 + 912 * k;
+        Dev().Write(base + 463, {85});
+        Dev().Write(base + 432, std::vector<uint8_t>(name.begin(), name.end()));
+    }
+    bool Read(Speaker::DeviceReadBack& rb) { return Speaker::ReadDeviceAtConnect(S(), slot, rb); }
+
+    int16_t slot = 0;
+};
+
+TEST_F(ReadDeviceAtConnectTest, DecodesIdentityNameAndNetwork) {
+    VX_REQUIRE_SIMULATOR(H());
+    Dev().Update([](devsim::DeviceState& d) {
+        d.identity.firmware = {1, 5, 3};
+        d.identity.dsp = {1, 0, 0};
+        d.identity.model = 1;
+        d.identity.mac = {0x0A, 0xFF, 0x00, 0x12, 0x3B, 0x01};
+        d.identity.uid = {0x00, 0x01, 0x02, 0xAB, 0xCD, 0xEF, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
+        d.identity.ip = {192, 168, 1, 77};
+        d.identity.rs485Id = 12;
+        d.Mem(28) = 1;
+        d.Mem(49) = 1;
+    });
+    Dev().SetName("Stage left");
+    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+    ASSERT_TRUE(Read(rb));
+
+    EXPECT_EQ(rb.FwVersion, "15.3");
+    EXPECT_EQ(rb.DspVersion, "1.0.0");
+    EXPECT_EQ(rb.DevModel, 1);
+    EXPECT_EQ(rb.NickName, "Stage left      ");
+    EXPECT_EQ(rb.DevInfoText, "0A.FF.00.12.3B.01");
+    EXPECT_EQ(rb.DevUid, "000102ABCDEF102030405060");
+    EXPECT_EQ(rb.DevNetMode, 1);
+    EXPECT_EQ(rb.DevNetIp, (std::array<int16_t, 4>{192, 168, 1, 77}));
+    EXPECT_EQ(rb.DevNetId, 12);
+    EXPECT_EQ(rb.Param.WallPanelMode, 1);
+
+    // Nothing reaches the slot until the commit.
+    EXPECT_EQ(S().FwVersion[slot], "");
+    EXPECT_EQ(S().DevList[slot].NickName, "no-name");
+    S().InLinkMask[slot] = 5;
+    Speaker::CommitReadBack(S(), slot, rb);
+    EXPECT_EQ(S().FwVersion[slot], "15.3");
+    EXPECT_EQ(S().DevUid[slot], "000102ABCDEF102030405060");
+    EXPECT_EQ(S().DevList[slot].NickName, "Stage left      ");
+    EXPECT_EQ(FrmDeviceOf(S(), slot).Label10.Caption(), "Stage left      ");
+    EXPECT_EQ(S().InLinkMask[slot], 0);
+}
+
+TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27Steps) {
+    VX_REQUIRE_SIMULATOR(H());
+    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+    rb.Param.ExtraSlotName.fill("old");
+    ASSERT_TRUE(Read(rb));
+    EXPECT_EQ(Bar().Value(), 27);
+    for (const std::string& name : rb.Param.SlotName) EXPECT_EQ(name, " Program Empty  ");
+    for (const std::string& name : rb.Param.ExtraSlotName) EXPECT_EQ(name, " Program Empty  ");
+    for (double status : rb.Param.SlotStatus()) EXPECT_EQ(status, 0);
+}
+
+TEST_F(ReadDeviceAtConnectTest, StoredProgramsAddAStepAndTheirNames) {
+    VX_REQUIRE_SIMULATOR(H());
+    StoreProgram(0, "Speech          ");
+    StoreProgram(7, "Alarm E2        ");
+    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+    ASSERT_TRUE(Read(rb));
+    EXPECT_EQ(Bar().Value(), 29);
+    EXPECT_EQ(rb.Param.SlotStatus()[0], 85);
+    EXPECT_EQ(rb.Param.SlotName[0], "Speech          ");
+    EXPECT_EQ(rb.Param.SlotName[1], " Program Empty  ");
+    EXPECT_EQ(rb.Param.ExtraSlotName[1], "Alarm E2        ");
+}
+
+TEST_F(ReadDeviceAtConnectTest, DecodesSettingsSwitchesAndTheRunningProgram) {
+    VX_REQUIRE_SIMULATOR(H());
+    Dev().Update([](devsim::DeviceState& d) {
+        d.Mem(16) = 3;   // switch preset
+        d.Mem(17) = 0;   // delay unit
+        d.Mem(18) = 4;   // current program
+        d.Mem(21) = 15;  // all external signals enabled
+        d.Mem(22) = 1;   // active low
+        d.Mem(23) = 5;   // priority
+        d.Mem(29) = 1;   // front panel locked
+        for (int k = 0; k < 10; ++k) d.Mem(54 + k) = static_cast<uint8_t>(k + 1);
+        d.Mem(53) = 5;
+        d.externalLines = 0x0E;  // contact 1 active (low)
+        const std::string name = "Working prog    ";
+        std::copy(name.begin(), name.end(), d.memory.begin() + 496);
+    });
+    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+    ASSERT_TRUE(Read(rb));
+    model::DevParamRecord& par = rb.Param;
+    EXPECT_EQ(rb.Image.DevExtra[18], 4);
+    EXPECT_EQ(par.CurSwitchPreset, 3);
+    EXPECT_EQ(par.DelayUnit(), 0);
+    EXPECT_EQ(par.CurProgReg(), 4);
+    EXPECT_EQ(par.ExtEnableMask, 15);
+    EXPECT_EQ(par.ExtActiveMode, 1);
+    EXPECT_EQ(par.ExtPriority, 5);
+    EXPECT_EQ(par.FrontPanelLock(), 1);
+    EXPECT_EQ(par.RegMirror[5], 1);
+    for (int k = 0; k < 10; ++k) EXPECT_EQ(par.SwitchPresetMask[k], k + 1);
+    EXPECT_EQ(par.SwitchPresetLink, 1);  // 5 is stored as 1
+    EXPECT_EQ(par.CurProgName, "Working prog    ");
+    EXPECT_EQ(par.ExtSignalIndex, 0);
+    EXPECT_EQ(rb.RunningProgSlot, 6);
+}
+
+TEST(RunningProgramSlot, FollowsTheExternalSignals) {
+    using Speaker::RunningProgramSlot;
+    EXPECT_EQ(RunningProgramSlot(3, 1, 0x0E, 0, 1), 3);      // no signal enabled
+    EXPECT_EQ(RunningProgramSlot(3, 1, 0x00, 15, 0), 3);     // active high, no line
+    EXPECT_EQ(RunningProgramSlot(3, 1, 0x02, 15, 0), 7);     // active high, line 2
+    EXPECT_EQ(RunningProgramSlot(3, 2, 0x0F, 15, 1), 3);     // active low, all idle
+    EXPECT_EQ(RunningProgramSlot(3, 2, 0x0E, 15, 1), 8);     // active low, "E03"
+    EXPECT_EQ(RunningProgramSlot(3, 0xFF, 0x0E, 15, 1), 3);  // no winning signal
+    EXPECT_EQ(RunningProgramSlot(3, 2, 0xF0, 15, 1), 8);     // only the low four bits count
+}
+
+TEST_F(ReadDeviceAtConnectTest, StopsAtTheFirstFailedRequest) {
+    VX_REQUIRE_SIMULATOR(H());
+    Dev().AddFault({devsim::FaultKind::NoReply, CmdReadDevState});
+    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+    const Speaker::DeviceReadBack before = rb;
+    EXPECT_FALSE(Read(rb));
+    EXPECT_EQ(Dev().Log().back().request[3], CmdReadDevState);
+    EXPECT_EQ(rb.Param.CurProgName, before.Param.CurProgName);
+    EXPECT_EQ(rb.RunningProgSlot, before.RunningProgSlot);
+    EXPECT_EQ(S().FwVersion[slot], "");  // the slot itself is untouched
+}
+
+}  // namespace

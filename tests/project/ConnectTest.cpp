@@ -1,0 +1,407 @@
+// Connecting a device slot end to end: over TCP on loopback and over a pseudo-terminal (USB,
+// and RS485 with two IDs on one bus), against the simulator or the device named by
+// VELOTRIX_TEST_DEVICE. Results are checked by reading the device back over the wire, and
+// against the simulator's memory where it runs.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "devsim/Device.h"
+#include "devsim/DeviceState.h"
+#include "link/Commands.h"
+#include "link/ReadDeviceAtConnect.h"
+#include "model/Tables.h"
+#include "project/Connect.h"
+#include "project/FrmDevice.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using testsupport::DeviceOptions;
+using testsupport::Link;
+
+std::string Hex2(uint8_t x) {
+    char buf[3];
+    std::snprintf(buf, sizeof buf, "%02X", x);
+    return buf;
+}
+
+std::string LinkName(Link link) {
+    return link == Link::Tcp ? "Tcp" : link == Link::Usb ? "Usb" : "Rs485";
+}
+
+std::string Text(const std::vector<uint8_t>& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// Gives a simulated device a working program, identity and programs of its own, so that a
+// connect that mixed up devices or bytes shows.
+void Individualise(devsim::Device& device, unsigned seed) {
+    std::mt19937 random(seed);
+    std::vector<uint8_t> program(912);
+    for (uint8_t& b : program) b = static_cast<uint8_t>(random());
+    device.Write(64, program);
+    device.Update([seed](devsim::DeviceState& d) {
+        d.identity.firmware = {1, 5, static_cast<uint8_t>(seed % 10)};
+        d.identity.dsp = {2, 1, static_cast<uint8_t>(seed % 7)};
+        d.identity.model = 1;
+        d.identity.mac = {0x0A, 0xFF, 0x00, 0x12, 0x3B, static_cast<uint8_t>(seed)};
+        d.identity.uid[11] = static_cast<uint8_t>(seed);
+        d.Mem(18) = 2;  // running normal program 3
+    });
+    const int slot2 = 1024 + 912 * 2;
+    device.Write(slot2 + 463, {85});
+    const std::string name = "Program " + std::to_string(seed) + "       ";
+    device.Write(slot2 + 432, std::vector<uint8_t>(name.begin(), name.begin() + 16));
+}
+
+// The slot's data a failed connect must leave alone.
+struct SlotData {
+    model::DevImageRecord image;
+    model::DevParamRecord param;
+    model::DeviceRecord record;
+    std::string devName, fw, dsp, mac, uid;
+    int16_t model, running;
+    std::array<int16_t, 11> devSlot;
+
+    explicit SlotData(const State& s, int16_t slot)
+        : image(s.DevImage[slot]),
+          param(s.DevParam[slot]),
+          record(s.DevList[slot]),
+          devName(s.DevName[slot]),
+          fw(s.FwVersion[slot]),
+          dsp(s.DspVersion[slot]),
+          mac(s.DevInfoText[slot]),
+          uid(s.DevUid[slot]),
+          model(s.DevModel[slot]),
+          running(s.RunningProgSlot[slot]),
+          devSlot(s.DevSlot[slot]) {
+        record.Online = 0;
+    }
+    bool operator==(const SlotData&) const = default;
+};
+
+class ConnectTest : public testsupport::DeviceTest, public ::testing::WithParamInterface<Link> {
+  protected:
+    DeviceOptions Options() const {
+        DeviceOptions o;
+        o.link = GetParam();
+        o.tcpDevices = 2;
+        o.rs485Ids = {3, 12};
+        return o;
+    }
+    ui::ProgressBar& Bar(int16_t slot) { return FrmDeviceOf(S(), slot).ProgressBar1; }
+
+    // Everything the slot learnt at connect agrees with what the device says now.
+    void ExpectSlotMatchesDevice(int16_t slot) {
+        State& s = S();
+        const std::vector<uint8_t> memory = H().ReadMemory(slot, 64, 912);
+        ASSERT_EQ(memory.size(), 912u);
+        EXPECT_TRUE(std::equal(memory.begin(), memory.end(), s.DevImage[slot].ProgImage.begin()));
+
+        const auto version = H().Ask(slot, CmdReadVersion);
+        ASSERT_TRUE(version);
+        const auto& v = *version;
+        EXPECT_EQ(s.FwVersion[slot], std::to_string(v[4] * 10 + v[5]) + "." + std::to_string(v[6]));
+        EXPECT_EQ(s.DspVersion[slot],
+                  std::to_string(v[7]) + "." + std::to_string(v[8]) + "." + std::to_string(v[9]));
+        EXPECT_EQ(s.DevModel[slot], v[11]);
+
+        const auto mac = H().Ask(slot, CmdReadMac);
+        ASSERT_TRUE(mac);
+        std::string macText;
+        for (int n = 4; n <= 9; ++n) macText += (n > 4 ? "." : "") + Hex2((*mac)[n]);
+        EXPECT_EQ(s.DevInfoText[slot], macText);
+
+        std::string uid;
+        for (uint8_t half : {0, 1}) {
+            const auto reply = H().Ask(slot, CmdReadUid, half);
+            ASSERT_TRUE(reply);
+            for (int n = 5; n <= 10; ++n) uid += Hex2((*reply)[n]);
+        }
+        EXPECT_EQ(s.DevUid[slot], uid);
+
+        std::string name;
+        for (uint8_t offset : {0, 8}) {
+            const auto reply = H().Ask(slot, CmdReadName, 0, offset);
+            ASSERT_TRUE(reply);
+            name.append(reply->begin() + 4, reply->begin() + 12);
+        }
+        EXPECT_EQ(s.DevName[slot], name);
+        EXPECT_EQ(s.DevList[slot].NickName, Text(H().ReadMemory(slot, 32, 16)));
+
+        for (int k = 0; k < 10; ++k) {
+            const int base = 1024 + 912 * k;
+            const bool stored = H().ReadMemory(slot, base + 463, 1) == std::vector<uint8_t>{85};
+            const std::string expected =
+                stored ? Text(H().ReadMemory(slot, base + 432, 16)) : model::EmptyProgNameText();
+            EXPECT_EQ(k < 6 ? s.DevParam[slot].SlotName[k] : s.DevParam[slot].ExtraSlotName[k - 6],
+                      expected)
+                << "program slot " << k;
+        }
+
+        const std::vector<uint8_t> settings = H().ReadMemory(slot, 16, 16);
+        const auto devState = H().Ask(slot, CmdReadDevState);
+        ASSERT_TRUE(devState);
+        EXPECT_EQ(s.RunningProgSlot[slot],
+                  Speaker::RunningProgramSlot(settings[2], (*devState)[11], (*devState)[9],
+                                              settings[5], settings[6]));
+    }
+
+    void ExpectOnline(int16_t slot) {
+        EXPECT_EQ(S().DevList[slot].Online, 1);
+        EXPECT_FALSE(S().DevOffline[slot]);
+        EXPECT_FALSE(S().DevConnErr[slot]);
+        EXPECT_EQ(S().DevSlot[slot][10], 1);
+        const FrmDevice& w = FrmDeviceOf(S(), slot);
+        EXPECT_EQ(w.Label1.Caption(), "Disconnect");
+        EXPECT_EQ(w.Label1.ForeColor(), ui::RGB(255, 0, 0));
+        EXPECT_FALSE(w.ProgressBar1.Visible());
+        EXPECT_LE(w.ProgressBar1.Value(), w.ProgressBar1.Max());
+    }
+};
+
+TEST_P(ConnectTest, ConnectAllReadsTheDeviceIntoItsSlot) {
+    Start(Options());
+    VX_REQUIRE_LINK(H(), GetParam());
+    if (!H().External()) {
+        for (size_t k = 0; k < H().DeviceCount(); ++k) Individualise(H().Device(k), 11 + k);
+    }
+    const size_t count = H().External() ? 1 : H().DeviceCount();
+    std::vector<int16_t> slots;
+    for (size_t k = 0; k < count; ++k) slots.push_back(H().AddDevice(k));
+    for (int16_t slot : slots) ModProject::ConnectDevice(S(), slot);
+
+    for (size_t k = 0; k < count; ++k) {
+        const int16_t slot = slots[k];
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        ExpectOnline(slot);
+        ExpectSlotMatchesDevice(slot);
+        if (H().External()) continue;
+        devsim::Device& device = H().Device(k);
+        const std::vector<uint8_t> working = device.Read(64, 912);
+        EXPECT_TRUE(
+            std::equal(working.begin(), working.end(), S().DevImage[slot].ProgImage.begin()));
+        EXPECT_EQ(S().FwVersion[slot], "15." + std::to_string((11 + k) % 10));
+        EXPECT_EQ(S().DevModel[slot], 1);
+        EXPECT_EQ(S().DevInfoText[slot], "0A.FF.00.12.3B." + Hex2(static_cast<uint8_t>(11 + k)));
+        EXPECT_EQ(S().DevParam[slot].SlotName[2], "Program " + std::to_string(11 + k) + "      ");
+        EXPECT_EQ(S().RunningProgSlot[slot], 2);
+        EXPECT_EQ(S().DevName[slot], Text(device.Read(32, 16)));
+    }
+    const std::string caption = FrmDeviceOf(S(), slots[0]).Caption();
+    switch (H().GetLink()) {
+        case Link::Tcp:
+            EXPECT_EQ(caption, " IP:" + H().Address(0) + " - Online");
+            break;
+        case Link::Usb:
+            EXPECT_EQ(caption, " USB - Velotrix  - Online");
+            break;
+        case Link::Rs485:
+            EXPECT_EQ(caption, " RS485 - ID:03 - Online");
+            break;
+    }
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+TEST_P(ConnectTest, AnOnlineSlotIsNotReadAgain) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    const int frames = H().Device().FrameCount();
+    ModProject::ConnectDevice(S(), slot);
+    EXPECT_EQ(H().Device().FrameCount(), frames);
+    ExpectOnline(slot);
+}
+
+TEST_P(ConnectTest, AReconnectReplacesTheName) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    H().Device().SetName("Renamed");
+    S().DevList[slot].Online = 0;
+    ModProject::ConnectDevice(S(), slot);
+    EXPECT_EQ(S().DevName[slot], "Renamed         ");
+    EXPECT_EQ(S().DevList[slot].NickName, "Renamed         ");
+}
+
+TEST_P(ConnectTest, TheProgressBarStopsAtItsMaximum) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    for (int k = 0; k < 10; ++k) H().Device().Write(1024 + 912 * k + 463, {85});
+    if (GetParam() != Link::Tcp) {
+        H().ShortenTimeouts(0.2);
+        H().Device().AddFault({devsim::FaultKind::NoReply, CmdCheckDevice, 1, 1});
+    }
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ExpectOnline(slot);
+    EXPECT_EQ(Bar(slot).Max(), 155);
+    if (GetParam() != Link::Tcp) {
+        EXPECT_EQ(Bar(slot).Value(), 155);  // 156 steps were made
+    }
+}
+
+// A fault at one point of the connect: the slot stays offline with all its data unchanged.
+struct Fault {
+    const char* name;
+    devsim::FaultRule rule;
+};
+
+void PrintTo(const Fault& fault, std::ostream* os) {
+    *os << fault.name;
+}
+
+const Fault kFaults[] = {
+    {"Handshake", {devsim::FaultKind::NoReply, CmdCheckDevice}},
+    {"Name", {devsim::FaultKind::NoReply, CmdReadName, 1, 1}},
+    {"MidRead", {devsim::FaultKind::NoReply, CmdReadMem, 60, 1}},
+    {"ReadBack", {devsim::FaultKind::NoReply, CmdReadMac, 1, 1}},
+    {"LastRequest", {devsim::FaultKind::NoReply, CmdReadMem, 145, 1}},
+    {"DroppedMidRead", {devsim::FaultKind::DropConnection, CmdReadMem, 40, 1}},
+};
+
+class ConnectFaultTest : public testsupport::DeviceTest,
+                         public ::testing::WithParamInterface<std::tuple<Link, Fault>> {
+  protected:
+    int16_t Prepare() {
+        DeviceOptions o;
+        o.link = std::get<0>(GetParam());
+        o.rs485Ids = {3, 12};
+        Start(o);
+        H().ShortenTimeouts(0.2);
+        const int16_t slot = H().AddDevice();
+        if (H().External()) return slot;
+        Individualise(H().Device(), 5);
+        H().Device().AddFault(std::get<1>(GetParam()).rule);
+        return slot;
+    }
+    void ExpectUnchangedAndOffline(int16_t slot, const SlotData& before) {
+        EXPECT_EQ(SlotData(S(), slot), before);
+        EXPECT_EQ(S().DevList[slot].Online, 0);
+        EXPECT_TRUE(S().DevOffline[slot]);
+        const FrmDevice& w = FrmDeviceOf(S(), slot);
+        EXPECT_EQ(w.Label1.Caption(), "Connect");
+        EXPECT_FALSE(w.ProgressBar1.Visible());
+        EXPECT_EQ(w.MousePointer(), ui::vbDefault);
+        if (H().GetLink() == Link::Tcp) {
+            EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
+        }
+    }
+};
+
+TEST_P(ConnectFaultTest, ConnectAllLeavesTheSlotAsItWas) {
+    const int16_t slot = Prepare();
+    VX_REQUIRE_SIMULATOR(H());
+    const SlotData before(S(), slot);
+    S().CmdBusy = true;  // Connect All's bracket
+    S().TxBlocked = true;
+    ModProject::ConnectDevice(S(), slot);
+    ExpectUnchangedAndOffline(slot, before);
+    EXPECT_TRUE(S().DevConnErr[slot]);
+    EXPECT_TRUE(S().CmdBusy);
+    EXPECT_FALSE(S().EditBusy);
+    EXPECT_TRUE(S().TxBlocked);
+
+    // With the fault gone the next Connect All succeeds.
+    H().Device().ClearFaults();
+    ModProject::ConnectDevice(S(), slot);
+    EXPECT_EQ(S().DevList[slot].Online, 1);
+    EXPECT_FALSE(S().DevConnErr[slot]);
+    EXPECT_FALSE(S().DevOffline[slot]);
+}
+
+TEST_P(ConnectFaultTest, TheWindowsConnectTellsTheUserOnce) {
+    const int16_t slot = Prepare();
+    VX_REQUIRE_SIMULATOR(H());
+    const SlotData before(S(), slot);
+    FrmDeviceOf(S(), slot).Label1_Click();
+    ExpectUnchangedAndOffline(slot, before);
+    EXPECT_FALSE(S().DevConnErr[slot]);
+    EXPECT_FALSE(S().CmdBusy);
+    EXPECT_FALSE(S().EditBusy);
+    EXPECT_EQ(H().host.TakeMessages().size(), 1u);
+}
+
+TEST_P(ConnectTest, TheWindowConnectsAndDisconnects) {
+    Start(Options());
+    VX_REQUIRE_LINK(H(), GetParam());
+    const int16_t slot = H().AddDevice();
+    FrmDevice& w = FrmDeviceOf(S(), slot);
+    w.Label1_Click();
+    ExpectOnline(slot);
+    ExpectSlotMatchesDevice(slot);
+    EXPECT_EQ(Bar(slot).Max(), 160);
+    EXPECT_FALSE(S().CmdBusy);
+    EXPECT_FALSE(S().EditBusy);
+    if (GetParam() == Link::Usb) {
+        EXPECT_EQ(w.Caption(), " USB - Online");
+    }
+
+    H().host.Answer(ui::vbNo);
+    w.Label1_Click();
+    EXPECT_EQ(S().DevList[slot].Online, 1);
+
+    H().host.Answer(ui::vbYes);
+    w.Label1_Click();
+    EXPECT_EQ(S().DevList[slot].Online, 0);
+    EXPECT_EQ(w.Label1.Caption(), "Connect");
+    if (GetParam() == Link::Tcp) {
+        EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
+    }
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].prompt, "               Are you sure?");
+    EXPECT_EQ(messages[1].title, "Disconnect device");
+}
+
+TEST_P(ConnectTest, ClosingAConnectedDevicesWindowDisconnectsAndDeletesIt) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    H().host.Answer(ui::vbYes);
+    EXPECT_TRUE(FrmDeviceOf(S(), slot).UserClose());
+    EXPECT_EQ(H().Device().Log().back().request[3], CmdDisconnect);
+    EXPECT_EQ(S().DevList[slot], model::DeviceRecord{});
+    if (GetParam() == Link::Tcp) {
+        EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
+    }
+}
+
+TEST_P(ConnectTest, AfterAnEditorWasOpenedTheTransactionsMessageIsTheOnlyOne) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    H().ShortenTimeouts(0.2);
+    const int16_t slot = H().AddDevice();
+    S().OfflineOnError = true;  // as after the first editor load
+    H().Device().AddFault({devsim::FaultKind::NoReply, CmdReadMem, 30, 1});
+    FrmDeviceOf(S(), slot).Label1_Click();
+    EXPECT_EQ(S().DevList[slot].Online, 0);
+    EXPECT_TRUE(S().DevOffline[slot]);
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt,
+              GetParam() == Link::Tcp
+                  ? "Device @ IP:" + H().Address(0) + " will be disconnected"
+                  : " The system will be close the communication with this device");
+    EXPECT_EQ(FrmDeviceOf(S(), slot).Label1.Caption(), "Connect");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, ConnectTest, ::testing::Values(Link::Tcp, Link::Usb, Link::Rs485),
+                         [](const auto& info) { return LinkName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Faults, ConnectFaultTest,
+                         ::testing::Combine(::testing::Values(Link::Tcp, Link::Usb, Link::Rs485),
+                                            ::testing::ValuesIn(kFaults)),
+                         [](const auto& info) {
+                             return LinkName(std::get<0>(info.param)) +
+                                    std::get<1>(info.param).name;
+                         });
+
+}  // namespace

@@ -1,0 +1,103 @@
+// A whole editor against a device, for end-to-end tests and benchmarks: a headless host, a
+// fresh application folder (VELOTRIX_HOME), the program's state object with both links
+// initialised, and the device or devices the test talks to.
+//
+// By default the devices are simulated (tests/devsim): over TCP each on its own loopback
+// address, all on one free port that VELOTRIX_TCP_PORT hands to the editor; over a serial
+// link on a pseudo-terminal that VELOTRIX_COM_PORTS names COM1, as one USB device or as an
+// RS485 bus with one device per ID. When VELOTRIX_TEST_DEVICE is set ("host:port" for TCP/IP,
+// a path for a USB serial device) that device is used instead: External() is then true,
+// Device() and Server() are not available, and tests that need the simulator skip themselves
+// (see DeviceTest.h).
+//
+// Environment variables are process-wide: keep one harness per test process (each CTest case
+// is its own process).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/State.h"
+#include "support/TempDir.h"
+#include "ui/HeadlessHost.h"
+
+namespace devsim {
+class Bus;
+class Device;
+class PtyServer;
+class TcpServer;
+}  // namespace devsim
+
+namespace testsupport {
+
+enum class Link { Tcp, Usb, Rs485 };
+
+struct DeviceOptions {
+    Link link = Link::Tcp;
+    // TCP: the number of devices. Serial: USB has one device; RS485 one per ID of rs485Ids.
+    size_t tcpDevices = 1;
+    std::vector<uint8_t> rs485Ids{1};
+    // The pseudo-terminal keeps the pace of a 57600 baud line.
+    bool paced = false;
+};
+
+class DeviceHarness {
+  public:
+    explicit DeviceHarness(const DeviceOptions& options = {});
+    ~DeviceHarness();
+    DeviceHarness(const DeviceHarness&) = delete;
+    DeviceHarness& operator=(const DeviceHarness&) = delete;
+
+    // False when the devices could not be set up; Error() says why.
+    bool Ok() const { return error_.empty(); }
+    const std::string& Error() const { return error_; }
+    // VELOTRIX_TEST_DEVICE names the device: no simulator runs.
+    bool External() const { return external_; }
+    Link GetLink() const { return link_; }
+    size_t DeviceCount() const;
+
+    // The simulated device k (0 = first) and, over TCP, its server.
+    devsim::Device& Device(size_t k = 0);
+    devsim::TcpServer& Server(size_t k = 0);
+    // The loopback address of TCP device k, or the external device's host.
+    std::string Address(size_t k = 0) const;
+
+    // Puts device k into the project as the add-device command does (by its IP address or
+    // RS485 ID, or as the one USB device) and shows its status window. Returns the slot.
+    int16_t AddDevice(size_t k = 0);
+
+    // Multiplies the time-outs of both links: failures come sooner.
+    void ShortenTimeouts(double scale);
+
+    // One request to the slot's device through the editor's own link, the reply bytes 0..12.
+    std::optional<std::array<uint8_t, 13>> Ask(int16_t slot, uint8_t cmd, uint8_t d0 = 0,
+                                               uint8_t d1 = 0, uint8_t d2 = 0);
+    // Device memory read back over the wire, 8 bytes a request; empty on a failed request.
+    std::vector<uint8_t> ReadMemory(int16_t slot, int addr, int count);
+
+    ui::HeadlessHost host;
+    TempDir home;
+    std::unique_ptr<State> state;
+
+  private:
+    bool StartTcp(size_t count);
+    bool StartSerial(const DeviceOptions& options);
+    void UseExternal(const std::string& spec);
+    void PrepareState();
+
+    Link link_ = Link::Tcp;
+    bool external_ = false;
+    std::string error_;
+    std::string externalHost_;
+    std::vector<uint8_t> ids_;
+    std::vector<std::unique_ptr<devsim::Device>> devices_;
+    std::vector<std::unique_ptr<devsim::TcpServer>> servers_;
+    std::unique_ptr<devsim::Bus> bus_;
+    std::unique_ptr<devsim::PtyServer> pty_;
+};
+
+}  // namespace testsupport

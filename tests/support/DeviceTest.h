@@ -1,0 +1,44 @@
+// The GoogleTest side of DeviceHarness: a test fixture whose harness the test creates with
+// the options it needs, and the skips for tests that only the simulator can serve.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+#include "support/DeviceHarness.h"
+
+namespace testsupport {
+
+inline void PrintTo(Link link, std::ostream* os) {
+    *os << (link == Link::Tcp ? "TCP/IP" : link == Link::Usb ? "USB" : "RS485");
+}
+
+class DeviceTest : public ::testing::Test {
+  protected:
+    // Creates the harness; fails the test when the devices could not be set up.
+    DeviceHarness& Start(const DeviceOptions& options = {}) {
+        harness_ = std::make_unique<DeviceHarness>(options);
+        EXPECT_TRUE(harness_->Ok()) << harness_->Error();
+        return *harness_;
+    }
+    DeviceHarness& H() { return *harness_; }
+    State& S() { return *harness_->state; }
+
+    std::unique_ptr<DeviceHarness> harness_;
+};
+
+}  // namespace testsupport
+
+// Skips the test unless the simulator serves it (fault injection, simulator memory).
+#define VX_REQUIRE_SIMULATOR(harness)                                           \
+    do {                                                                        \
+        if ((harness).External()) GTEST_SKIP() << "needs the device simulator"; \
+    } while (0)
+
+// Skips the test unless its devices are on the link it is written for.
+#define VX_REQUIRE_LINK(harness, wanted)                                                      \
+    do {                                                                                      \
+        if ((harness).GetLink() != (wanted)) GTEST_SKIP() << "the device is on another link"; \
+    } while (0)
