@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "app/State.h"
 #include "model/GraphConstants.h"
+#include "sys/Numeric.h"
 
 namespace {
 
@@ -35,8 +37,19 @@ void DrawBackground(ui::PictureBox& p) {
 
 }  // namespace
 
-FrmImage::FrmImage(ui::Host& host) : ui::Form(host, "FrmImage") {
+FrmImage::FrmImage(State& s) : ui::Form(s.host, "FrmImage"), s_(s) {
     LayOut();
+}
+
+FrmImage& FrmImageOf(State& s) {
+    if (!s.ImageWin) s.ImageWin = std::make_unique<FrmImage>(s);
+    s.ImageWin->Load();
+    return *s.ImageWin;
+}
+
+void FrmImage::Form_Load() {
+    s_.ImgScaleW = sys::CLng(Picture1.ScaleWidth());
+    s_.ImgScaleH = sys::CLng(Picture1.ScaleHeight());
 }
 
 void FrmImage::LayOut() {

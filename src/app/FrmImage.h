@@ -6,13 +6,24 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
+struct State;
+
 class FrmImage : public ui::Form {
   public:
-    explicit FrmImage(ui::Host& host);
+    explicit FrmImage(State& s);
 
     ui::PictureBox Picture1{*this, "Picture1"};
     ui::PictureBox Picture2{*this, "Picture2"};
 
+  protected:
+    // Records the extent of Picture1 in ImgScaleW and ImgScaleH.
+    void Form_Load() override;
+
   private:
     void LayOut();
+
+    State& s_;
 };
+
+// The picture window, created and loaded (never shown) on first use.
+FrmImage& FrmImageOf(State& s);

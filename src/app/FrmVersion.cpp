@@ -1,7 +1,25 @@
 #include "app/FrmVersion.h"
 
-FrmVersion::FrmVersion(ui::Host& host) : ui::Form(host, "FrmVersion") {
+#include "app/State.h"
+
+FrmVersion::FrmVersion(State& s) : ui::Form(s.host, "FrmVersion"), s_(s) {
     LayOut();
+    Command1.On().Click = [this](int16_t) { Command1_Click(); };
+}
+
+void FrmVersion::Form_Load() {
+    const size_t d = static_cast<size_t>(s_.CurDev);
+    SetCaption("About");
+    Label2.SetCaption(s_.FwVersion[d].empty() ? "V1.5" : "V" + s_.FwVersion[d]);
+    Label3.SetCaption(s_.DspVersion[d].empty() ? "V1.0.0" : "V" + s_.DspVersion[d]);
+    Label4.SetCaption(s_.SwVersion);
+    Label5.SetCaption(s_.DevModel[d] == 0 ? "Velotra" : "Velomatic");
+    Label6.SetCaption("UID = " + s_.DevUid[d]);
+    Label8.SetCaption(s_.DevInfoText[d]);
+}
+
+void FrmVersion::Command1_Click() {
+    Unload();
 }
 
 void FrmVersion::LayOut() {

@@ -5,9 +5,13 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
+struct State;
+
 class FrmVersion : public ui::Form {
   public:
-    explicit FrmVersion(ui::Host& host);
+    explicit FrmVersion(State& s);
+
+    void Command1_Click();
 
     ui::PictureBox Image1{*this, "Image1"};
     ui::Frame Frame1{*this, "Frame1"};
@@ -24,6 +28,12 @@ class FrmVersion : public ui::Form {
     ui::Label Label8{*this, "Label8"};    // MAC address text
     ui::CommandButton Command1{*this, "Command1"};
 
+  protected:
+    // Fills the box from the current device's values.
+    void Form_Load() override;
+
   private:
     void LayOut();
+
+    State& s_;
 };

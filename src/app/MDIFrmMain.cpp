@@ -4,6 +4,10 @@
 #include <array>
 #include <string_view>
 
+#include "app/State.h"
+#include "sys/Screen.h"
+#include "ui/Host.h"
+
 namespace {
 
 struct BarButton {
@@ -24,15 +28,28 @@ constexpr std::array<BarButton, 9> kBar = {{
     {"IP Search", "Search IP address"},
 }};
 
+// The window's first size: 1024 x 768 pixels, less on a smaller screen.
+constexpr int kWidthPx = 1024;
+constexpr int kHeightPx = 768;
+
 }  // namespace
 
-MDIFrmMain::MDIFrmMain(ui::Host& host) : ui::Form(host, "MDIFrmMain", ui::FormKind::MdiMain) {
+MDIFrmMain::MDIFrmMain(State& s) : ui::Form(s.host, "MDIFrmMain", ui::FormKind::MdiMain), s_(s) {
     LayOut();
+    Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
+    Timer7.On().Timer = [this](int16_t) { Timer7_Timer(); };
+}
+
+MDIFrmMain& MainForm(State& s) {
+    if (!s.MainWin) s.MainWin = std::make_unique<MDIFrmMain>(s);
+    return *s.MainWin;
 }
 
 void MDIFrmMain::LayOut() {
     SetCaption("Velotrix");
-    Move(0, 0, 15360, 11520);
+    const sys::ScreenMetrics screen = GetHost().Screen();
+    Move(0, 0, std::min(kWidthPx, screen.WidthPx) * sys::kTwipsPerPixel,
+         std::min(kHeightPx, screen.HeightPx) * sys::kTwipsPerPixel);
     Toolbar1.Move(0, 0, ScaleWidth(), kBarHeight);
     for (int16_t i = 0; i < static_cast<int16_t>(kBar.size()); ++i) {
         ui::CommandButton& b = Command1.Load(i);
@@ -55,6 +72,17 @@ void MDIFrmMain::Form_Resize() {
     const ui::Twips x = std::max(Width(), kNarrowestLayout);
     ui::CommandButton& exit = Command1(CmdExit);
     exit.SetLeft(x - exit.Width() - kExitMargin);
+}
+
+void MDIFrmMain::Timer7_Timer() {
+    CommandBarInputs in;
+    in.EditorOpen = s_.EditorLastIdx >= 0;
+    in.AnyDevice = std::any_of(s_.DevList.begin(), s_.DevList.end(),
+                               [](const model::DeviceRecord& r) { return r.Used == -1; });
+    in.LinkType = s_.LinkType;
+    in.UsbDeviceOnline = s_.DevList[0].Used == -1 && s_.DevList[0].Online == 1;
+    ApplyButtonStates(in);
+    Timer7.SetInterval(1000);
 }
 
 void MDIFrmMain::ApplyButtonStates(const CommandBarInputs& in) {

@@ -4,6 +4,10 @@
 #include <cmath>
 #include <string>
 
+#include "app/MDIFrmMain.h"
+#include "app/ModCountry.h"
+#include "app/State.h"
+#include "sys/AppFolder.h"
 #include "ui/Host.h"
 
 namespace {
@@ -12,8 +16,38 @@ constexpr ui::Twips kPictureSide = 500 * sys::kTwipsPerPixel;
 
 }  // namespace
 
-frmSplash::frmSplash(ui::Host& host) : ui::Form(host, "frmSplash") {
+frmSplash::frmSplash(State& s) : ui::Form(s.host, "frmSplash"), s_(s) {
     LayOut();
+    Timer1.On().Timer = [this](int16_t) { Timer1_Timer(); };
+}
+
+void frmSplash::Form_Load() {
+    s_.Instance = std::make_unique<sys::InstanceLock>(s_.InstanceName);
+    if (!s_.Instance->Acquired()) {
+        s_.host.MsgBox("... duplicate instance.", ui::vbOKOnly + ui::vbCritical, "Error");
+        s_.Instance->RequestActivation();
+        s_.host.End();
+        Unload();
+        return;
+    }
+    s_.SwVersion = std::string(kSwVersion);
+    const sys::ScreenMetrics screen = s_.host.Screen();
+    s_.DpiScale = sys::DpiScaleOf(screen.DpiX);
+    s_.DecimalComma = ModCountry::DecimalCommaFor(ModCountry::GetLocaleText());
+    Label1.SetVisible(false);
+    Label2.SetVisible(false);
+    if (ScreenBelowMinimum(screen)) {
+        s_.host.MsgBox("Minimum display resolution is 800x600", ui::vbOKOnly, "Warning");
+    }
+    s_.AppDir = sys::AppFolder();
+    Timer1.SetInterval(2000);
+    Timer1.SetTimerEnabled(true);
+}
+
+void frmSplash::Timer1_Timer() {
+    Timer1.SetTimerEnabled(false);
+    MainForm(s_).Show();
+    Unload();
 }
 
 void frmSplash::LayOut() {

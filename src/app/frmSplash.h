@@ -17,16 +17,27 @@ inline bool ScreenBelowMinimum(const sys::ScreenMetrics& m) {
     return m.WidthPx < 800 && m.HeightPx < 600;
 }
 
+struct State;
+
 class frmSplash : public ui::Form {
   public:
-    explicit frmSplash(ui::Host& host);
+    explicit frmSplash(State& s);
+
+    // Shows the main window (its load runs to its end meanwhile) and closes the splash.
+    void Timer1_Timer();
 
     ui::PictureBox Picture1{*this, "Picture1"};  // the start-up picture, 500 x 500 pixels
     ui::Label Label1{*this, "Label1"};
     ui::Label Label2{*this, "Label2"};
     ui::Timer Timer1{*this, "Timer1"};
 
+  protected:
+    // The start of the process: single instance, start-up values, screen check, timer.
+    void Form_Load() override;
+
   private:
     void LayOut();
     void DrawPicture();
+
+    State& s_;
 };

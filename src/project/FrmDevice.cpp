@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/MDIFrmMain.h"
 #include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
@@ -152,5 +153,8 @@ void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {
         }
     }
     ModConfig::ResetDeviceRecord(s_, slot);
+    if (s_.LinkType == 0 && s_.MainWin) {
+        s_.MainWin->Command1(MDIFrmMain::CmdAddDevice).SetEnabled(true);
+    }
     s_.EditBusy = false;
 }

@@ -1,10 +1,14 @@
 #include "project/FrmSetID.h"
 
+#include "app/State.h"
 #include "project/AddDeviceLists.h"
+#include "project/DeviceList.h"
+#include "ui/Host.h"
 
-FrmSetID::FrmSetID(ui::Host& host) : ui::Form(host, "FrmSetID") {
+FrmSetID::FrmSetID(State& s) : ui::Form(s.host, "FrmSetID"), s_(s) {
     LayOut();
     Combo4.On().Click = [this](int16_t) { ModAddDevice::SkipZero(Combo4); };
+    Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
 }
 
 void FrmSetID::LayOut() {
@@ -18,4 +22,31 @@ void FrmSetID::LayOut() {
     Combo4.SetStyle(2);
     Combo4.Move(180, 360, 1095, 315);
     ModAddDevice::PlaceOkCancel(Command1, clientWidth, 1110);
+}
+
+void FrmSetID::Form_Load() {
+    ModAddDevice::FillNumberList(Combo4, 64);
+    Combo4.SetListIndex(s_.NewDevId);
+}
+
+void FrmSetID::Command1_Click(int16_t index) {
+    if (index != 0) {
+        s_.AddDevOk = false;
+        Unload();
+        return;
+    }
+    s_.AddDevOk = true;
+    s_.NewDevId = Combo4.ListIndex();
+    if (ModConfig::IsIdAlreadyInserted(s_)) {
+        s_.host.MsgBox("ID device already inserted", ui::vbOKOnly + ui::vbExclamation,
+                       "Add Device");
+        s_.AddDevOk = false;
+        return;
+    }
+    s_.NewDevSlot = ModConfig::FindFreeDeviceSlot(s_);
+    if (s_.NewDevSlot == 255) {
+        s_.host.MsgBox("Max devices inserted", ui::vbOKOnly + ui::vbExclamation, "Add Device");
+        s_.AddDevOk = false;
+    }
+    Unload();
 }

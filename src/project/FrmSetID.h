@@ -4,14 +4,24 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
+struct State;
+
 class FrmSetID : public ui::Form {
   public:
-    explicit FrmSetID(ui::Host& host);
+    explicit FrmSetID(State& s);
+
+    // Index 0 OK, 1 Cancel.
+    void Command1_Click(int16_t index);
 
     ui::Frame Frame1{*this, "Frame1"};
     ui::ComboBox Combo4{*this, "Combo4"};  // the ID
     ui::ControlArray<ui::CommandButton> Command1{*this, "Command1"};
 
+  protected:
+    void Form_Load() override;
+
   private:
     void LayOut();
+
+    State& s_;
 };

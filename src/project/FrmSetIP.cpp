@@ -1,11 +1,17 @@
 #include "project/FrmSetIP.h"
 
-#include "project/AddDeviceLists.h"
+#include <algorithm>
 
-FrmSetIP::FrmSetIP(ui::Host& host) : ui::Form(host, "FrmSetIP") {
+#include "app/State.h"
+#include "project/AddDeviceLists.h"
+#include "project/DeviceList.h"
+#include "ui/Host.h"
+
+FrmSetIP::FrmSetIP(State& s) : ui::Form(s.host, "FrmSetIP"), s_(s) {
     LayOut();
     Combo4.On().Click = [this](int16_t) { ModAddDevice::SkipZero(Combo4); };
     Combo5.On().Click = [this](int16_t) { ModAddDevice::SkipZero(Combo5); };
+    Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
 }
 
 void FrmSetIP::LayOut() {
@@ -31,4 +37,41 @@ void FrmSetIP::LayOut() {
         dot.Move(180 + pitch * k + comboWidth, 360, pitch - comboWidth, 315);
     }
     ModAddDevice::PlaceOkCancel(Command1, clientWidth, 1110);
+}
+
+void FrmSetIP::Form_Load() {
+    ModAddDevice::FillNumberList(Combo5, 223);
+    ModAddDevice::FillNumberList(Combo6, 255);
+    ModAddDevice::FillNumberList(Combo7, 255);
+    ModAddDevice::FillNumberList(Combo4, 254);
+    Combo6.SetListIndex(s_.NewDevIp[1]);
+    Combo7.SetListIndex(s_.NewDevIp[2]);
+    Combo4.SetListIndex(s_.NewDevIp[3]);
+    Combo5.SetListIndex(s_.NewDevIp[0]);
+}
+
+void FrmSetIP::Command1_Click(int16_t index) {
+    if (index != 0) {
+        s_.AddDevOk = false;
+        Unload();
+        return;
+    }
+    s_.AddDevOk = true;
+    const ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
+    for (size_t k = 0; k < 4; ++k) {
+        s_.NewDevIp[k] = static_cast<uint8_t>(std::max<int16_t>(0, octets[k]->ListIndex()));
+    }
+    if (ModConfig::IsIpAlreadyInserted(s_)) {
+        s_.host.MsgBox("IP addess already inserted", ui::vbOKOnly + ui::vbExclamation,
+                       "Add Device");
+        s_.AddDevOk = false;
+        return;
+    }
+    s_.NewDevSlot = ModConfig::FindFreeDeviceSlot(s_);
+    if (s_.NewDevSlot == 255) {
+        s_.host.MsgBox("Already 64 devices inserted", ui::vbOKOnly + ui::vbExclamation,
+                       "Add Device");
+        s_.AddDevOk = false;
+    }
+    Unload();
 }

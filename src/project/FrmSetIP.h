@@ -4,9 +4,14 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
+struct State;
+
 class FrmSetIP : public ui::Form {
   public:
-    explicit FrmSetIP(ui::Host& host);
+    explicit FrmSetIP(State& s);
+
+    // Index 0 OK, 1 Cancel.
+    void Command1_Click(int16_t index);
 
     ui::Frame Frame1{*this, "Frame1"};
     ui::ComboBox Combo5{*this, "Combo5"};                 // octet 1
@@ -16,6 +21,11 @@ class FrmSetIP : public ui::Form {
     ui::ControlArray<ui::Label> Label1{*this, "Label1"};  // the dots between the octets
     ui::ControlArray<ui::CommandButton> Command1{*this, "Command1"};
 
+  protected:
+    void Form_Load() override;
+
   private:
     void LayOut();
+
+    State& s_;
 };

@@ -4,16 +4,16 @@
 #include <vector>
 
 #include "FormLayout.h"
+#include "Program.h"
 #include "app/MDIFrmMain.h"
-#include "ui/HeadlessHost.h"
 
 namespace {
 
 using Strings = std::vector<std::string>;
 
 TEST(CommandBar, CaptionsAndToolTips) {
-    ui::HeadlessHost host;
-    MDIFrmMain main(host);
+    apptest::Session p;
+    MDIFrmMain main(*p.state);
     Strings captions, tips;
     main.Command1.ForEach([&](int16_t, ui::CommandButton& b) {
         captions.push_back(b.Caption());
@@ -29,8 +29,8 @@ TEST(CommandBar, CaptionsAndToolTips) {
 }
 
 TEST(CommandBar, ExitButtonFollowsTheRightEdge) {
-    ui::HeadlessHost host;
-    MDIFrmMain main(host);
+    apptest::Session p;
+    MDIFrmMain main(*p.state);
     main.Show();
     ui::CommandButton& exit = main.Command1(MDIFrmMain::CmdExit);
     main.UserResize(8000, 6000);
@@ -43,8 +43,8 @@ TEST(CommandBar, ExitButtonFollowsTheRightEdge) {
 }
 
 TEST(CommandBar, NoOverlapDownToTheNarrowestLayout) {
-    ui::HeadlessHost host;
-    MDIFrmMain main(host);
+    apptest::Session p;
+    MDIFrmMain main(*p.state);
     main.Show();
     for (int16_t link : {0, 2}) {
         main.ApplyButtonStates({false, false, link, false});
@@ -70,8 +70,8 @@ BarLook Look(MDIFrmMain& main) {
 }
 
 TEST(CommandBar, StatesWithAndWithoutDevicesAndEditors) {
-    ui::HeadlessHost host;
-    MDIFrmMain main(host);
+    apptest::Session p;
+    MDIFrmMain main(*p.state);
     main.Command1(MDIFrmMain::CmdAddDevice).SetEnabled(false);
 
     main.ApplyButtonStates({.EditorOpen = false, .AnyDevice = false, .LinkType = 2});
@@ -96,8 +96,8 @@ TEST(CommandBar, StatesWithAndWithoutDevicesAndEditors) {
 }
 
 TEST(CommandBar, LinkTypeDecidesBetweenIdIpAndIpSearch) {
-    ui::HeadlessHost host;
-    MDIFrmMain main(host);
+    apptest::Session p;
+    MDIFrmMain main(*p.state);
     main.ApplyButtonStates({.LinkType = 0, .UsbDeviceOnline = false});
     BarLook l = Look(main);
     EXPECT_TRUE(l.visible[7]);
