@@ -71,12 +71,11 @@ void frmSplash::LayOut() {
 void frmSplash::DrawPicture() {
     Picture1.SetBackColor(ui::RGB(0, 40, 80));
     Picture1.Cls();
-    Picture1.SetFont(28, true);
-    Picture1.SetForeColor(ui::vbWhite);
-    Picture1.SetCurrentXY(60, 120);
-    Picture1.Print("Velotrix");
     Picture1.SetFont(12, false);
-    Picture1.SetCurrentXY(64, 180);
+    Picture1.SetForeColor(ui::vbWhite);
+    Picture1.SetCurrentXY(64, 120);
+    Picture1.Print("Velotrix");
+    Picture1.SetCurrentXY(64, 150);
     Picture1.Print("Editor and remote control");
     Picture1.SetCurrentXY(64, 420);
     Picture1.Print(std::string(kSwVersion));

@@ -29,7 +29,7 @@ FrmDevice::FrmDevice(State& s) : ui::Form(s.host, "FrmDevice", ui::FormKind::Mdi
 void FrmDevice::Layout() {
     constexpr ui::Twips kMargin = 60;
     const std::array<ui::Control*, 4> row = {&Label1, &Label2, &Label10, &ProgressBar1};
-    const std::array<ui::Twips, 3> widths = {780, 420, 1440};
+    const std::array<ui::Twips, 3> widths = {960, 360, 1380};
     const ui::Twips height = ScaleHeight();
     ui::Twips left = kMargin;
     for (size_t k = 0; k < row.size(); ++k) {
