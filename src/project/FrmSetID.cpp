@@ -1,9 +1,8 @@
 #include "project/FrmSetID.h"
 
 #include "app/State.h"
-#include "project/AddDeviceLists.h"
+#include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
-#include "ui/Host.h"
 
 FrmSetID::FrmSetID(State& s) : ui::Form(s.host, "FrmSetID"), s_(s) {
     LayOut();
@@ -30,23 +29,7 @@ void FrmSetID::Form_Load() {
 }
 
 void FrmSetID::Command1_Click(int16_t index) {
-    if (index != 0) {
-        s_.AddDevOk = false;
-        Unload();
-        return;
-    }
-    s_.AddDevOk = true;
-    s_.NewDevId = Combo4.ListIndex();
-    if (ModConfig::IsIdAlreadyInserted(s_)) {
-        s_.host.MsgBox("ID device already inserted", ui::vbOKOnly + ui::vbExclamation,
-                       "Add Device");
-        s_.AddDevOk = false;
-        return;
-    }
-    s_.NewDevSlot = ModConfig::FindFreeDeviceSlot(s_);
-    if (s_.NewDevSlot == 255) {
-        s_.host.MsgBox("Max devices inserted", ui::vbOKOnly + ui::vbExclamation, "Add Device");
-        s_.AddDevOk = false;
-    }
-    Unload();
+    if (index == 0) s_.NewDevId = Combo4.ListIndex();
+    ModAddDevice::Confirm(s_, *this, index, index == 0 && ModConfig::IsIdAlreadyInserted(s_),
+                          "ID device already inserted", "Max devices inserted");
 }

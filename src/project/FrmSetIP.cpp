@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "app/State.h"
-#include "project/AddDeviceLists.h"
+#include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
-#include "ui/Host.h"
 
 FrmSetIP::FrmSetIP(State& s) : ui::Form(s.host, "FrmSetIP"), s_(s) {
     LayOut();
@@ -51,27 +50,12 @@ void FrmSetIP::Form_Load() {
 }
 
 void FrmSetIP::Command1_Click(int16_t index) {
-    if (index != 0) {
-        s_.AddDevOk = false;
-        Unload();
-        return;
+    if (index == 0) {
+        const ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
+        for (size_t k = 0; k < 4; ++k) {
+            s_.NewDevIp[k] = static_cast<uint8_t>(std::max<int16_t>(0, octets[k]->ListIndex()));
+        }
     }
-    s_.AddDevOk = true;
-    const ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
-    for (size_t k = 0; k < 4; ++k) {
-        s_.NewDevIp[k] = static_cast<uint8_t>(std::max<int16_t>(0, octets[k]->ListIndex()));
-    }
-    if (ModConfig::IsIpAlreadyInserted(s_)) {
-        s_.host.MsgBox("IP addess already inserted", ui::vbOKOnly + ui::vbExclamation,
-                       "Add Device");
-        s_.AddDevOk = false;
-        return;
-    }
-    s_.NewDevSlot = ModConfig::FindFreeDeviceSlot(s_);
-    if (s_.NewDevSlot == 255) {
-        s_.host.MsgBox("Already 64 devices inserted", ui::vbOKOnly + ui::vbExclamation,
-                       "Add Device");
-        s_.AddDevOk = false;
-    }
-    Unload();
+    ModAddDevice::Confirm(s_, *this, index, index == 0 && ModConfig::IsIpAlreadyInserted(s_),
+                          "IP addess already inserted", "Already 64 devices inserted");
 }

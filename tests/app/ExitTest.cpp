@@ -134,8 +134,7 @@ class ExitWithDevices : public DeviceTest {};
 TEST_F(ExitWithDevices, WritesTheStateFilesByteExactAndClosesTheTcpSessions) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
     VX_REQUIRE_SIMULATOR(h);
-    apptest::WriteFile(h.home.File("init.cfg"), apptest::InitCfgBytes(0, 2));
-    MDIFrmMain* main = apptest::StartProgram(h.host, S());
+    MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
     apptest::AddDeviceByIp(h.host, *main, h.Address(1));
@@ -188,8 +187,7 @@ TEST_F(ExitWithDevices, WritesTheStateFilesByteExactAndClosesTheTcpSessions) {
 TEST_F(ExitWithDevices, ATcpProjectWithoutConnectionsSendsNothing) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp});
     VX_REQUIRE_SIMULATOR(h);
-    apptest::WriteFile(h.home.File("init.cfg"), apptest::InitCfgBytes(0, 2));
-    MDIFrmMain* main = apptest::StartProgram(h.host, S());
+    MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
     ASSERT_TRUE(Exit(h.host, *main));
@@ -200,8 +198,7 @@ TEST_F(ExitWithDevices, ATcpProjectWithoutConnectionsSendsNothing) {
 TEST_F(ExitWithDevices, OnRs485OnlyTheFirstOnlineDeviceIsTold) {
     testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {3, 7, 9}});
     VX_REQUIRE_SIMULATOR(h);
-    apptest::WriteFile(h.home.File("init.cfg"), apptest::InitCfgBytes(1, 1));
-    MDIFrmMain* main = apptest::StartProgram(h.host, S());
+    MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     for (int16_t id : {9, 3, 7}) apptest::AddDeviceById(h.host, *main, id);
     ASSERT_EQ(S().DevList[2].DevId, 7);

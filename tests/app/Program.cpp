@@ -11,6 +11,7 @@
 #include "app/frmSplash.h"
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
+#include "support/DeviceHarness.h"
 
 namespace apptest {
 
@@ -43,6 +44,15 @@ MDIFrmMain* StartProgram(ui::HeadlessHost& host, State& s) {
     if (!s.MainWin || !s.MainWin->Loaded()) return nullptr;
     host.Advance(1000);
     return s.MainWin.get();
+}
+
+MDIFrmMain* StartProgramFor(testsupport::DeviceHarness& h) {
+    const testsupport::Link link = h.GetLink();
+    const int16_t type = link == testsupport::Link::Usb     ? 0
+                         : link == testsupport::Link::Rs485 ? 1
+                                                            : 2;
+    WriteFile(h.home.File("init.cfg"), InitCfgBytes(1, type));
+    return StartProgram(h.host, *h.state);
 }
 
 void AddDeviceByIp(ui::HeadlessHost& host, MDIFrmMain& main, const std::string& address) {

@@ -14,12 +14,19 @@
 
 class MDIFrmMain;
 
+namespace testsupport {
+class DeviceHarness;
+}
+
 namespace apptest {
 
 // Runs the splash (in VELOTRIX_HOME, with the single-instance lock there too) until its
 // timer has shown the main window and Timer7 has ticked once; nullptr when no main window
 // came up.
 MDIFrmMain* StartProgram(ui::HeadlessHost& host, State& s);
+
+// The program in the harness's folder, init.cfg naming the harness's link (COM1 on serial).
+MDIFrmMain* StartProgramFor(testsupport::DeviceHarness& h);
 
 // The command bar's Add Device with the dialog answered: the address typed as "a.b.c.d"
 // (TCP/IP) or the ID (RS485), then OK.

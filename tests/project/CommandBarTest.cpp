@@ -101,8 +101,7 @@ class ConnectAll : public DeviceTest {};
 TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
     VX_REQUIRE_SIMULATOR(h);
-    apptest::WriteFile(h.home.File("init.cfg"), apptest::InitCfgBytes(0, 2));
-    MDIFrmMain* main = apptest::StartProgram(h.host, S());
+    MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
     apptest::AddDeviceByIp(h.host, *main, "127.77.0.250");  // nothing listens there
@@ -132,8 +131,7 @@ TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
 TEST_F(ConnectAll, SaysNothingWhenEveryDeviceAnswers) {
     testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {2, 7}});
     VX_REQUIRE_SIMULATOR(h);
-    apptest::WriteFile(h.home.File("init.cfg"), apptest::InitCfgBytes(1, 1));
-    MDIFrmMain* main = apptest::StartProgram(h.host, S());
+    MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceById(h.host, *main, 7);
     apptest::AddDeviceById(h.host, *main, 2);

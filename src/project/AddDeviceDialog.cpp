@@ -1,6 +1,10 @@
-#include "project/AddDeviceLists.h"
+#include "project/AddDeviceDialog.h"
 
 #include <string>
+
+#include "app/State.h"
+#include "project/DeviceList.h"
+#include "ui/Host.h"
 
 namespace ModAddDevice {
 
@@ -24,6 +28,24 @@ void PlaceOkCancel(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clien
     cancel.SetCaption("Cancel");
     cancel.SetCancel(true);
     cancel.Move(clientWidth - width - 120, top, width, height);
+}
+
+void Confirm(State& s, ui::Form& dialog, int16_t index, bool duplicate,
+             const char* duplicateMessage, const char* fullMessage) {
+    s.AddDevOk = index == 0;
+    if (s.AddDevOk && duplicate) {
+        s.host.MsgBox(duplicateMessage, ui::vbOKOnly + ui::vbExclamation, "Add Device");
+        s.AddDevOk = false;
+        return;
+    }
+    if (s.AddDevOk) {
+        s.NewDevSlot = ModConfig::FindFreeDeviceSlot(s);
+        if (s.NewDevSlot == 255) {
+            s.host.MsgBox(fullMessage, ui::vbOKOnly + ui::vbExclamation, "Add Device");
+            s.AddDevOk = false;
+        }
+    }
+    dialog.Unload();
 }
 
 }  // namespace ModAddDevice
