@@ -13,6 +13,18 @@ void CommandButton::SetCaption(const std::string& c) {
     Changed(Prop::Caption);
 }
 
+void CommandButton::SetDefault(bool v) {
+    if (v == default_) return;
+    default_ = v;
+    Changed(Prop::Style);
+}
+
+void CommandButton::SetCancel(bool v) {
+    if (v == cancel_) return;
+    cancel_ = v;
+    Changed(Prop::Style);
+}
+
 CheckBox::CheckBox(Form& form, std::string name, int16_t index, Events* shared)
     : Control(form, Kind::CheckBox, std::move(name), index, shared) {}
 

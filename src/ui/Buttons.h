@@ -13,9 +13,9 @@ class CommandButton : public Control {
     void SetCaption(const std::string& c);
     // Enter (Default) or Escape (Cancel) presses the button in a dialog.
     bool Default() const { return default_; }
-    void SetDefault(bool v) { default_ = v; }
+    void SetDefault(bool v);
     bool Cancel() const { return cancel_; }
-    void SetCancel(bool v) { cancel_ = v; }
+    void SetCancel(bool v);
 
   private:
     std::string caption_;

@@ -16,6 +16,10 @@ Control::Control(Form& form, Kind kind, std::string name, int16_t index, Events*
 Control::~Control() {
     if (peer_ != nullptr) peer_->Destroyed(*this);
     form_.Deregister(this);
+    // Controls this one held now sit on the form.
+    for (Control* c : form_.Controls()) {
+        if (c->container_ == this) c->SetContainer(nullptr);
+    }
 }
 
 std::string Control::Path() const {

@@ -26,6 +26,7 @@ void Slider::SetValue(int32_t v) {
 void Slider::SetChanges(int32_t small, int32_t large) {
     smallChange_ = small;
     largeChange_ = large;
+    Changed(Prop::Range);
 }
 
 void Slider::SetOrientation(int16_t o) {

@@ -78,3 +78,16 @@ TEST(Form, TimersRunOnlyWhileTheFormIsLoaded) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Form, ControlsOfAContainerThatGoesSitOnTheForm) {
+    ui::HeadlessHost host;
+    uitest::TestForm f(host);
+    ui::ControlArray<ui::Frame> frames(f, "Frame9");
+    f.Command1.SetContainer(&frames.Load(3));
+    frames.Unload(3);
+    EXPECT_EQ(f.Command1.Container(), nullptr);
+}
+
+}  // namespace
