@@ -2,8 +2,41 @@
 // one state object.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <memory>
 #include <string>
 
+#include "model/ModelState.h"
+#include "sys/InstanceLock.h"
+
+class MDIFrmMain;
+class FrmImage;
+
 struct AppState {
-    std::string AppDir;  // the application folder: the state files lie in it
+    AppState();
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    std::string AppDir;     // the application folder: the state files lie in it
+    std::string SwVersion;  // the software version, fixed by the splash
+
+    // Model texts of captions, indexed by DevModel.
+    std::array<std::string, 2> ModelNames{" Velotra ", " Velomatic "};
+
+    bool AddDevOk = false;  // the add-device dialog was confirmed and passed its checks
+
+    // Extent of FrmImage.Picture1, in which the graph routines paint either background.
+    int32_t ImgScaleW = 0;
+    int32_t ImgScaleH = 0;
+
+    // The single running copy: the splash takes the lock named InstanceName.
+    std::string InstanceName = "velotrix";
+    std::unique_ptr<sys::InstanceLock> Instance;
+
+    // The main window and the hidden picture window; reach them through MainForm and
+    // FrmImageOf.
+    std::unique_ptr<MDIFrmMain> MainWin;
+    std::unique_ptr<FrmImage> ImageWin;
 };

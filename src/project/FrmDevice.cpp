@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/MDIFrmMain.h"
 #include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
@@ -28,7 +29,7 @@ FrmDevice::FrmDevice(State& s) : ui::Form(s.host, "FrmDevice", ui::FormKind::Mdi
 void FrmDevice::Layout() {
     constexpr ui::Twips kMargin = 60;
     const std::array<ui::Control*, 4> row = {&Label1, &Label2, &Label10, &ProgressBar1};
-    const std::array<ui::Twips, 3> widths = {780, 420, 1440};
+    const std::array<ui::Twips, 3> widths = {960, 360, 1380};
     const ui::Twips height = ScaleHeight();
     ui::Twips left = kMargin;
     for (size_t k = 0; k < row.size(); ++k) {
@@ -152,5 +153,8 @@ void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {
         }
     }
     ModConfig::ResetDeviceRecord(s_, slot);
+    if (s_.LinkType == 0 && s_.MainWin) {
+        s_.MainWin->Command1(MDIFrmMain::CmdAddDevice).SetEnabled(true);
+    }
     s_.EditBusy = false;
 }

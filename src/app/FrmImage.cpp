@@ -1,0 +1,64 @@
+#include "app/FrmImage.h"
+
+#include <cmath>
+
+#include "app/State.h"
+#include "model/GraphConstants.h"
+#include "sys/Numeric.h"
+
+namespace {
+
+constexpr ui::Color kBackground = ui::RGB(16, 24, 32);
+constexpr ui::Color kGrid = ui::RGB(70, 80, 90);
+constexpr ui::Color kAxis = ui::RGB(140, 150, 160);
+
+// A graph background: frequency lines at 20 Hz to 20 kHz on a logarithmic scale (decades
+// brighter), eight equal rows, the middle row line brighter.
+void DrawBackground(ui::PictureBox& p) {
+    p.SetBackColor(kBackground);
+    p.Cls();
+    const float w = p.ScaleWidth();
+    const float h = p.ScaleHeight();
+    const double decades = std::log10(20000.0) - std::log10(20.0);
+    for (int decade = 10; decade <= 10000; decade *= 10) {
+        for (int k = 1; k <= 9; ++k) {
+            const double f = static_cast<double>(decade) * k;
+            if (f < 20.0 || f > 20000.0) continue;
+            const float x =
+                static_cast<float>((std::log10(f) - std::log10(20.0)) / decades) * (w - 1);
+            p.Line(x, 0, x, h - 1, k == 1 || f == 20.0 || f == 20000.0 ? kAxis : kGrid);
+        }
+    }
+    for (int row = 0; row <= 8; ++row) {
+        const float y = (h - 1) * static_cast<float>(row) / 8.0f;
+        p.Line(0, y, w - 1, y, row == 4 ? kAxis : kGrid);
+    }
+}
+
+}  // namespace
+
+FrmImage::FrmImage(State& s) : ui::Form(s.host, "FrmImage"), s_(s) {
+    LayOut();
+}
+
+FrmImage& FrmImageOf(State& s) {
+    if (!s.ImageWin) s.ImageWin = std::make_unique<FrmImage>(s);
+    s.ImageWin->Load();
+    return *s.ImageWin;
+}
+
+void FrmImage::Form_Load() {
+    s_.ImgScaleW = sys::CLng(Picture1.ScaleWidth());
+    s_.ImgScaleH = sys::CLng(Picture1.ScaleHeight());
+}
+
+void FrmImage::LayOut() {
+    SetCaption("FrmImage");
+    const auto w = static_cast<ui::Twips>(model::GraphWidthTw);
+    const auto h = static_cast<ui::Twips>(model::GraphHeightTw);
+    SetClientSize(w, 2 * h);
+    Picture1.Move(0, 0, w, h);
+    Picture2.Move(0, h, w, h);
+    DrawBackground(Picture1);
+    DrawBackground(Picture2);
+}

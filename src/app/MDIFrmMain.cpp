@@ -1,0 +1,116 @@
+#include "app/MDIFrmMain.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "app/State.h"
+#include "sys/Screen.h"
+#include "ui/Host.h"
+
+namespace {
+
+struct BarButton {
+    std::string_view caption;
+    std::string_view toolTip;
+};
+
+// Design captions and tool tips in index order; the link button's caption is set at start.
+constexpr std::array<BarButton, 9> kBar = {{
+    {"Load Project", "Load project"},
+    {"Save Project", "Save project"},
+    {"Add Device", "Add new device"},
+    {"Remove Device", "Remove all device(s)"},
+    {"Connect All", "Connect all device(s)"},
+    {"TCP/IP", "Select USB/TCP-IP"},
+    {"Exit", "Exit"},
+    {"ID && IP", "Configure ID-RS485 and IP-Address"},
+    {"IP Search", "Search IP address"},
+}};
+
+// The window's first size: 1024 x 768 pixels, less on a smaller screen.
+constexpr int kWidthPx = 1024;
+constexpr int kHeightPx = 768;
+
+}  // namespace
+
+MDIFrmMain::MDIFrmMain(State& s) : ui::Form(s.host, "MDIFrmMain", ui::FormKind::MdiMain), s_(s) {
+    LayOut();
+    Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
+    Timer7.On().Timer = [this](int16_t) { Timer7_Timer(); };
+}
+
+MDIFrmMain& MainForm(State& s) {
+    if (!s.MainWin) s.MainWin = std::make_unique<MDIFrmMain>(s);
+    return *s.MainWin;
+}
+
+void MDIFrmMain::LayOut() {
+    SetCaption("Velotrix");
+    const sys::ScreenMetrics screen = GetHost().Screen();
+    Move(0, 0, std::min(kWidthPx, screen.WidthPx) * sys::kTwipsPerPixel,
+         std::min(kHeightPx, screen.HeightPx) * sys::kTwipsPerPixel);
+    Toolbar1.Move(0, 0, ScaleWidth(), kBarHeight);
+    for (int16_t i = 0; i < static_cast<int16_t>(kBar.size()); ++i) {
+        ui::CommandButton& b = Command1.Load(i);
+        b.SetContainer(&Toolbar1);
+        b.SetCaption(std::string(kBar[i].caption));
+        b.SetToolTipText(std::string(kBar[i].toolTip));
+        // ID && IP (serial links) and IP Search (TCP/IP) are never shown together: they
+        // share the place after the link button.
+        const int16_t place = i == CmdIdIp || i == CmdIpSearch ? 6 : i;
+        b.Move(kButtonLeft + kButtonPitch * place, kButtonTop, kButtonWidth, kButtonHeight);
+    }
+    Command1(CmdExit).SetWidth(kExitWidth);
+    Command1(CmdIdIp).SetVisible(false);
+    Form_Resize();
+}
+
+void MDIFrmMain::Form_Resize() {
+    if (WindowState() == ui::vbMinimized) return;
+    Toolbar1.SetWidth(ScaleWidth());
+    const ui::Twips x = std::max(Width(), kNarrowestLayout);
+    ui::CommandButton& exit = Command1(CmdExit);
+    exit.SetLeft(x - exit.Width() - kExitMargin);
+}
+
+void MDIFrmMain::Timer7_Timer() {
+    CommandBarInputs in;
+    in.EditorOpen = s_.EditorLastIdx >= 0;
+    in.AnyDevice = std::any_of(s_.DevList.begin(), s_.DevList.end(),
+                               [](const model::DeviceRecord& r) { return r.Used == -1; });
+    in.LinkType = s_.LinkType;
+    in.UsbDeviceOnline = s_.DevList[0].Used == -1 && s_.DevList[0].Online == 1;
+    ApplyButtonStates(in);
+    Timer7.SetInterval(1000);
+}
+
+void MDIFrmMain::ApplyButtonStates(const CommandBarInputs& in) {
+    if (in.EditorOpen) {
+        for (int16_t i : {CmdLoadProject, CmdRemoveDevice, CmdConnectAll, CmdLink}) {
+            Command1(i).SetEnabled(false);
+        }
+        Command1(CmdSaveProject).SetEnabled(true);
+    } else {
+        Command1(CmdLoadProject).SetEnabled(true);
+        for (int16_t i : {CmdSaveProject, CmdRemoveDevice, CmdConnectAll}) {
+            Command1(i).SetEnabled(in.AnyDevice);
+        }
+        Command1(CmdLink).SetEnabled(!in.AnyDevice);
+    }
+    switch (in.LinkType) {
+        case 0:
+            Command1(CmdIdIp).SetVisible(true);
+            Command1(CmdIdIp).SetEnabled(in.UsbDeviceOnline);
+            Command1(CmdIpSearch).SetVisible(false);
+            break;
+        case 2:
+            Command1(CmdIpSearch).SetVisible(true);
+            Command1(CmdIdIp).SetVisible(false);
+            break;
+        default:
+            Command1(CmdIdIp).SetVisible(false);
+            Command1(CmdIpSearch).SetVisible(false);
+            break;
+    }
+}

@@ -1,0 +1,117 @@
+// The main window's command bar.
+#include <string>
+
+#include "app/MDIFrmMain.h"
+#include "app/State.h"
+#include "project/Connect.h"
+#include "project/DeviceList.h"
+#include "project/DeviceStatus.h"
+#include "project/DeviceWindows.h"
+#include "project/FrmDevice.h"
+#include "project/FrmSetID.h"
+#include "project/FrmSetIP.h"
+#include "ui/Host.h"
+
+void MDIFrmMain::Command1_Click(int16_t index) {
+    if (s_.CmdBusy) return;
+    if (!s_.OpDone) {
+        s_.host.MsgBox("Please wait the last requested operation to be accomplished",
+                       ui::vbOKOnly + ui::vbExclamation, "Exit");
+        return;
+    }
+    s_.CmdBusy = true;
+    switch (index) {
+        case CmdAddDevice:
+            AddDevice();
+            break;
+        case CmdRemoveDevice:
+            RemoveDevices();
+            break;
+        case CmdConnectAll:
+            ConnectAll();
+            break;
+        case CmdExit:
+            Unload();
+            break;
+        default:
+            // Project files, the link type, ID and IP, and the network scan have dialogs
+            // of their own that this program does not have yet.
+            break;
+    }
+    s_.CmdBusy = false;
+}
+
+void MDIFrmMain::AddDevice() {
+    s_.AddDevOk = false;
+    if (s_.LinkType == 0) {
+        s_.NewDevSlot = 0;
+        ModConfig::InsertDevice(s_, 0);
+        ModProject::ShowDeviceWindow(s_, 0);
+        Command1(CmdAddDevice).SetEnabled(false);
+        return;
+    }
+    if (s_.LinkType == 2) {
+        FrmSetIP dialog(s_);
+        dialog.ShowModal();
+    } else {
+        FrmSetID dialog(s_);
+        dialog.ShowModal();
+    }
+    const int16_t slot = s_.NewDevSlot;
+    if (!s_.AddDevOk || slot < 0 || slot >= model::SlotCount) return;
+    if (s_.DevList[slot].Used != -1) {
+        ModConfig::InsertDevice(s_, slot);
+        ModProject::ShowDeviceWindow(s_, slot);
+    }
+    ModProject::ArrangeDeviceWindows(s_);
+}
+
+void MDIFrmMain::RemoveDevices() {
+    if (s_.host.MsgBox("              Are you sure?", ui::vbYesNo, "Remove device(s)") !=
+        ui::vbYes) {
+        return;
+    }
+    SetMousePointer(ui::vbArrowHourglass);
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        if (s_.DevList[slot].Used == -1) CloseDeviceWindow(slot);
+    }
+    SetMousePointer(ui::vbDefault);
+}
+
+void MDIFrmMain::CloseDeviceWindow(int16_t slot) {
+    s_.MainCmdMark = true;
+    const std::unique_ptr<FrmDevice>& w = s_.FrmDeviceWin[slot];
+    if (w && w->Loaded()) {
+        w->Unload();
+    } else {
+        ModConfig::ResetDeviceRecord(s_, slot);
+    }
+    s_.MainCmdMark = false;
+}
+
+void MDIFrmMain::ConnectAll() {
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        s_.DevConnErr[slot] = false;
+        if (s_.DevList[slot].Used == -1) ModProject::ConnectDevice(s_, slot);
+    }
+    std::string missing;
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        if (!s_.DevConnErr[slot]) continue;
+        switch (s_.LinkType) {
+            case 0:
+                missing += s_.ProductName + " USB";
+                break;
+            case 1:
+                missing += s_.ProductName + " ID:" + std::to_string(s_.DevList[slot].DevId);
+                break;
+            default:
+                missing += " IP:" + s_.DevList[slot].IpText;
+                break;
+        }
+        missing += "\r\n";
+    }
+    if (!missing.empty()) {
+        s_.host.MsgBox("The following devices are not found\r\n" + missing,
+                       ui::vbOKOnly + ui::vbInformation, "Connect All");
+    }
+}

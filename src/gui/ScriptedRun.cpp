@@ -1,0 +1,114 @@
+#include "gui/ScriptedRun.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QTimer>
+#include <sstream>
+
+#include "app/MDIFrmMain.h"
+#include "app/State.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "project/FrmDevice.h"
+#include "project/FrmSetIP.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kStepPauseMs = 300;
+constexpr int kScriptFailed = 3;
+
+void Fail() {
+    QCoreApplication::exit(kScriptFailed);
+}
+
+// Answers the next message box with its Yes button once it is up.
+void AnswerYesSoon() {
+    QTimer::singleShot(kStepPauseMs, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->button(QMessageBox::Yes) == nullptr) return Fail();
+        box->button(QMessageBox::Yes)->click();
+    });
+}
+
+}  // namespace
+
+ScriptedRun::ScriptedRun(QtHost& host, State& s, const std::string& steps) : host_(host), s_(s) {
+    std::stringstream in(steps);
+    for (std::string step; std::getline(in, step, ';');) {
+        const size_t first = step.find_first_not_of(' ');
+        if (first != std::string::npos) steps_.push_back(step.substr(first));
+    }
+    QTimer::singleShot(kStepPauseMs, [this] { Next(); });
+}
+
+// Waits for the main window, then runs the steps with a short pause between them.
+void ScriptedRun::Next() {
+    if (!s_.MainWin || !s_.MainWin->Visible()) {
+        QTimer::singleShot(kStepPauseMs, [this] { Next(); });
+        return;
+    }
+    if (next_ >= steps_.size()) return;
+    std::istringstream step(steps_[next_++]);
+    std::string verb, arg;
+    step >> verb >> arg;
+    if (verb == "wait") {
+        QTimer::singleShot(std::stoi(arg), [this] { Next(); });
+        return;
+    }
+    bool ok = false;
+    host_.Deliver([&] { ok = Run(verb, arg); });
+    if (!ok) return Fail();
+    QTimer::singleShot(kStepPauseMs, [this] { Next(); });
+}
+
+bool ScriptedRun::Run(const std::string& verb, const std::string& arg) {
+    if (verb == "add-ip") return AddByIp(arg);
+    if (verb == "connect") return Connect(std::stoi(arg));
+    if (verb == "shot") return Shot(arg);
+    if (verb == "exit") {
+        Exit();
+        return true;
+    }
+    return false;
+}
+
+bool ScriptedRun::AddByIp(const std::string& address) {
+    std::vector<int16_t> octets;
+    std::stringstream in(address);
+    for (std::string part; std::getline(in, part, '.');) {
+        octets.push_back(static_cast<int16_t>(std::stoi(part)));
+    }
+    if (octets.size() != 4) return false;
+    QTimer::singleShot(kStepPauseMs, [this, octets] {
+        auto* dialog = dynamic_cast<FrmSetIP*>(host_.ActiveForm());
+        if (dialog == nullptr) return Fail();
+        host_.Deliver([&] {
+            ui::ComboBox* lists[] = {&dialog->Combo5, &dialog->Combo6, &dialog->Combo7,
+                                     &dialog->Combo4};
+            for (size_t k = 0; k < 4; ++k) lists[k]->UserSelect(octets[k]);
+            dialog->Command1(0).UserClick();
+        });
+    });
+    return MainForm(s_).Command1(MDIFrmMain::CmdAddDevice).UserClick();
+}
+
+bool ScriptedRun::Connect(int slot) {
+    if (slot < 0 || slot >= model::SlotCount || !s_.FrmDeviceWin[slot]) return false;
+    return s_.FrmDeviceWin[slot]->Label1.UserClick();
+}
+
+bool ScriptedRun::Shot(const std::string& path) {
+    FormWindow* w = host_.WindowOf(MainForm(s_));
+    return w != nullptr && w->Window()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+void ScriptedRun::Exit() {
+    AnswerYesSoon();
+    MainForm(s_).Command1(MDIFrmMain::CmdExit).UserClick();
+}
+
+}  // namespace gui

@@ -1,0 +1,32 @@
+// What the two add-device dialogs share: number lists whose every entry is the decimal text
+// of its own index (so the list index is the value), the OK and Cancel buttons and their
+// verdicts.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/Controls.h"
+#include "ui/Form.h"
+
+struct State;
+
+namespace ModAddDevice {
+
+// Clears the list and fills it with "0" to the last value.
+void FillNumberList(ui::ComboBox& list, int16_t last);
+
+// Moves a forbidden index 0 to 1.
+void SkipZero(ui::ComboBox& list);
+
+// Puts the OK and Cancel buttons, Command1(0) and (1), at the bottom right of a dialog.
+void PlaceOkCancel(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,
+                   ui::Twips top);
+
+// The OK or Cancel of a dialog whose choice is already in NewDevIp or NewDevId. OK with a
+// duplicate address shows duplicateMessage and keeps the dialog open; otherwise OK takes the
+// lowest free slot into NewDevSlot (a full list shows fullMessage) and the dialog closes.
+// AddDevOk tells the caller whether to add the device.
+void Confirm(State& s, ui::Form& dialog, int16_t index, bool duplicate,
+             const char* duplicateMessage, const char* fullMessage);
+
+}  // namespace ModAddDevice

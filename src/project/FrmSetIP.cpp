@@ -1,0 +1,61 @@
+#include "project/FrmSetIP.h"
+
+#include <algorithm>
+
+#include "app/State.h"
+#include "project/AddDeviceDialog.h"
+#include "project/DeviceList.h"
+
+FrmSetIP::FrmSetIP(State& s) : ui::Form(s.host, "FrmSetIP"), s_(s) {
+    LayOut();
+    Combo4.On().Click = [this](int16_t) { ModAddDevice::SkipZero(Combo4); };
+    Combo5.On().Click = [this](int16_t) { ModAddDevice::SkipZero(Combo5); };
+    Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
+}
+
+void FrmSetIP::LayOut() {
+    SetCaption("Configure IP");
+    SetSizable(false);
+    constexpr ui::Twips clientWidth = 4560;
+    SetClientSize(clientWidth, 1620);
+    Frame1.SetCaption("IP Address");
+    Frame1.Move(120, 60, clientWidth - 240, 900);
+    ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
+    constexpr ui::Twips comboWidth = 855, pitch = 1035;
+    for (int k = 0; k < 4; ++k) {
+        ui::ComboBox& c = *octets[k];
+        c.SetContainer(&Frame1);
+        c.SetStyle(2);
+        c.Move(180 + pitch * k, 360, comboWidth, 315);
+        if (k == 3) continue;
+        ui::Label& dot = Label1.Load(static_cast<int16_t>(k));
+        dot.SetContainer(&Frame1);
+        dot.SetCaption(".");
+        dot.SetAlignment(2);
+        dot.SetFont(12, true);
+        dot.Move(180 + pitch * k + comboWidth, 360, pitch - comboWidth, 315);
+    }
+    ModAddDevice::PlaceOkCancel(Command1, clientWidth, 1110);
+}
+
+void FrmSetIP::Form_Load() {
+    ModAddDevice::FillNumberList(Combo5, 223);
+    ModAddDevice::FillNumberList(Combo6, 255);
+    ModAddDevice::FillNumberList(Combo7, 255);
+    ModAddDevice::FillNumberList(Combo4, 254);
+    Combo6.SetListIndex(s_.NewDevIp[1]);
+    Combo7.SetListIndex(s_.NewDevIp[2]);
+    Combo4.SetListIndex(s_.NewDevIp[3]);
+    Combo5.SetListIndex(s_.NewDevIp[0]);
+}
+
+void FrmSetIP::Command1_Click(int16_t index) {
+    if (index == 0) {
+        const ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
+        for (size_t k = 0; k < 4; ++k) {
+            s_.NewDevIp[k] = static_cast<uint8_t>(std::max<int16_t>(0, octets[k]->ListIndex()));
+        }
+    }
+    ModAddDevice::Confirm(s_, *this, index, index == 0 && ModConfig::IsIpAlreadyInserted(s_),
+                          "IP addess already inserted", "Already 64 devices inserted");
+}

@@ -1,0 +1,125 @@
+// The real program, started offscreen with a fresh application folder and a simulated device
+// on loopback: it adds the device by its IP address, connects it, pictures its main window
+// and exits, saving its state and closing the device's session.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QColor>
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Program.h"
+#include "devsim/Device.h"
+#include "devsim/TcpServer.h"
+#include "link/Commands.h"
+#include "model/DeviceRecord.h"
+#include "model/RecordFile.h"
+#include "support/TempDir.h"
+#include "sys/Sleep.h"
+
+extern char** environ;
+
+namespace {
+
+constexpr int kRunLimitMs = 90000;
+
+// Runs the program with the extra environment; its exit code, or -1 when it did not end in
+// time (it is killed then).
+int RunProgram(const std::vector<std::string>& env) {
+    std::vector<std::string> all = env;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string entry = *e;
+        const std::string name = entry.substr(0, entry.find('='));
+        const bool replaced = std::any_of(env.begin(), env.end(), [&](const std::string& v) {
+            return v.compare(0, name.size() + 1, name + "=") == 0;
+        });
+        if (!replaced) all.push_back(entry);
+    }
+    std::vector<char*> envp;
+    for (std::string& v : all) envp.push_back(v.data());
+    envp.push_back(nullptr);
+    std::string exe = VX_VELOTRIX_EXE;
+    char* argv[] = {exe.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, envp.data()) != 0) return -2;
+    for (int waited = 0; waited < kRunLimitMs; waited += 50) {
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+        }
+        sys::Sleep(50);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+    return -1;
+}
+
+// Pixels of the pure red that the status window's "Disconnect" is written in.
+int RedPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 60 && c.blue() < 60) ++red;
+        }
+    }
+    return red;
+}
+
+TEST(Executable, AddsConnectsPicturesAndSavesTheDevice) {
+    testsupport::TempDir home;
+    devsim::Device device;
+    device.SetName("Velotrix Stage");
+    const std::string address = "127.78.0.2";
+    devsim::TcpServer server(device, address, 0);
+    ASSERT_TRUE(server.Ok()) << server.Error();
+    apptest::WriteFile(home.File("init.cfg"), apptest::InitCfgBytes(0, 2));
+    std::filesystem::create_directories(VX_SCREENSHOT_DIR);
+    const std::string shot = std::string(VX_SCREENSHOT_DIR) + "/main-window-online.png";
+    std::filesystem::remove(shot);
+
+    const int rc = RunProgram({
+        "QT_QPA_PLATFORM=offscreen",
+        "VELOTRIX_HOME=" + home.Path(),
+        "XDG_RUNTIME_DIR=" + home.Path(),
+        "VELOTRIX_TCP_PORT=" + std::to_string(server.Port()),
+        "VELOTRIX_SCRIPT=add-ip " + address + "; connect 0; wait 1500; shot " + shot + "; exit",
+    });
+    ASSERT_EQ(rc, 0);
+
+    const QImage image(QString::fromStdString(shot));
+    ASSERT_FALSE(image.isNull()) << shot;
+    EXPECT_GE(image.width(), 640);
+    EXPECT_GE(image.height(), 400);
+    EXPECT_GT(RedPixels(image), 20) << "the status window shows the device online";
+
+    std::vector<uint8_t> list;
+    ASSERT_TRUE(model::ReadFileBytes(home.File("start.ini"), list));
+    ASSERT_EQ(list.size(), 65u * 128u);
+    model::DeviceRecord rec;
+    ASSERT_EQ(model::ReadDeviceRecord(model::RecordSlot(list, 0), rec),
+              model::DeviceRecordFault::None);
+    EXPECT_EQ(rec.IpText, address);
+    EXPECT_EQ(rec.Used, -1);
+    EXPECT_EQ(rec.Online, 1);
+    EXPECT_EQ(rec.NickName.substr(0, 14), "Velotrix Stage");
+
+    std::vector<uint8_t> images;
+    ASSERT_TRUE(model::ReadFileBytes(home.File("startBf.ini"), images));
+    ASSERT_EQ(images.size(), 65u * 1763u);
+    const std::vector<uint8_t> memory = device.Read(64, 912);
+    EXPECT_TRUE(std::equal(memory.begin(), memory.end(), images.begin()));
+
+    const std::vector<devsim::LoggedFrame> log = device.Log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().request[devsim::kCodePos], CmdCheckDevice);
+    EXPECT_EQ(log.back().request[devsim::kCodePos], CmdCloseTcp);
+}
+
+}  // namespace

@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "Program.h"
+#include "app/MDIFrmMain.h"
+#include "devsim/Device.h"
+#include "link/Commands.h"
+#include "model/DevImageRecord.h"
+#include "project/FrmDevice.h"
+#include "support/DeviceTest.h"
+#include "sys/Sleep.h"
+
+namespace {
+
+using apptest::Session;
+using testsupport::DeviceOptions;
+using testsupport::DeviceTest;
+using testsupport::Link;
+
+// The codes the device received, in order.
+std::vector<uint8_t> Codes(devsim::Device& d) {
+    std::vector<uint8_t> codes;
+    for (const devsim::LoggedFrame& f : d.Log()) codes.push_back(f.request[devsim::kCodePos]);
+    return codes;
+}
+
+bool Received(devsim::Device& d, uint8_t code) {
+    const std::vector<uint8_t> codes = Codes(d);
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+std::vector<uint8_t> ImageBytes(const model::DevImageRecord& image) {
+    std::vector<uint8_t> out(image.ProgImage.begin(), image.ProgImage.end());
+    out.insert(out.end(), image.DevExtra.begin(), image.DevExtra.end());
+    out.insert(out.end(), image.PanelState.begin(), image.PanelState.end());
+    return out;
+}
+
+// Yes to the exit question; true when the program ended.
+bool Exit(ui::HeadlessHost& host, MDIFrmMain& main) {
+    host.Answer(ui::vbYes);
+    main.Command1(MDIFrmMain::CmdExit).UserClick();
+    return host.Ended();
+}
+
+TEST(Exit, RefusedWhileAParameterSendIsOpen) {
+    Session p;
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    p.state->OpDone = false;
+    p.state->EditBusy = true;
+    EXPECT_FALSE(main->UserClose());
+    ASSERT_EQ(p.host.Messages().size(), 1u);
+    EXPECT_EQ(p.host.Messages()[0].prompt,
+              "Please wait the last requested operation to be accomplished");
+    EXPECT_EQ(p.host.Messages()[0].title, "Exit");
+    EXPECT_FALSE(p.state->EditBusy);
+    EXPECT_TRUE(main->Visible());
+    EXPECT_TRUE(apptest::ReadFile(p.File("start.ini")).empty());
+}
+
+TEST(Exit, NoKeepsTheProgramAndWritesNothing) {
+    Session p;
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    p.host.Answer(ui::vbNo);
+    main->Command1(MDIFrmMain::CmdExit).UserClick();
+    ASSERT_EQ(p.host.Messages().size(), 1u);
+    EXPECT_EQ(p.host.Messages()[0].prompt, "               Are you sure ? ");
+    EXPECT_EQ(p.host.Messages()[0].style, ui::vbYesNo + ui::vbDefaultButton2);
+    EXPECT_FALSE(p.host.Ended());
+    EXPECT_TRUE(main->Loaded());
+    EXPECT_TRUE(apptest::ReadFile(p.File("start.ini")).empty());
+    EXPECT_TRUE(apptest::ReadFile(p.File("startBf.ini")).empty());
+}
+
+TEST(Exit, SerialRecordsCarryTheComPortAndAnOfflineUsbDeviceHearsNothing) {
+    Session p;
+    model::PerSlot<model::DeviceRecord> list{};
+    list[0] = apptest::SerialRecord(0, 0);
+    list[0].IpOctets = {1, 2, 3, 4};
+    list[0].NickName = "desk";
+    list[3] = apptest::TcpRecord(10, 0, 0, 3);  // another link type: no window
+    list[3].WinLeft = 100;
+    list[3].WinTop = 200;
+    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(12, 0));
+    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    p.state->FrmDeviceWin[0]->Move(600, 900, FrmDevice::kWidth, FrmDevice::kHeight);
+
+    ASSERT_TRUE(Exit(p.host, *main));
+    model::PerSlot<model::DeviceRecord> expected{};
+    expected[0] = list[0];
+    expected[0].IpOctets = {12, 12, 12, 12};
+    expected[0].WinLeft = 600;
+    expected[0].WinTop = 900;
+    expected[3] = list[3];
+    EXPECT_EQ(apptest::ReadFile(p.File("start.ini")), apptest::StartIniBytes(expected));
+    EXPECT_EQ(apptest::ReadFile(p.File("startBf.ini")).size(), 65u * 1763u);
+    EXPECT_EQ(p.host.SleptMs(), 0) << "no command was sent, so no pause";
+}
+
+TEST(Exit, AStateFileThatCannotBeWrittenIsReported) {
+    Session p;
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(mkdir(p.File("start.ini").c_str(), 0700), 0);  // nothing can replace it
+
+    p.host.Answer(ui::vbYes);
+    p.host.Answer(ui::vbNo);
+    main->Command1(MDIFrmMain::CmdExit).UserClick();
+    std::vector<ui::HeadlessHost::Message> m = p.host.TakeMessages();
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_NE(m[1].prompt.find(p.File("start.ini")), std::string::npos) << m[1].prompt;
+    EXPECT_EQ(m[1].prompt.find("startBf.ini"), std::string::npos) << "that one was written";
+    EXPECT_EQ(m[1].title, "Exit");
+    EXPECT_FALSE(p.host.Ended()) << "the user stays to make room";
+    EXPECT_TRUE(main->Loaded());
+    EXPECT_EQ(apptest::ReadFile(p.File("startBf.ini")).size(), 65u * 1763u);
+
+    p.host.Answer(ui::vbYes);
+    p.host.Answer(ui::vbYes);
+    main->Command1(MDIFrmMain::CmdExit).UserClick();
+    EXPECT_TRUE(p.host.Ended()) << "or leaves anyway";
+}
+
+class ExitWithDevices : public DeviceTest {};
+
+TEST_F(ExitWithDevices, WritesTheStateFilesByteExactAndClosesTheTcpSessions) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
+    VX_REQUIRE_SIMULATOR(h);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceByIp(h.host, *main, h.Address(0));
+    apptest::AddDeviceByIp(h.host, *main, h.Address(1));
+    ASSERT_EQ(S().DevList[1].Used, -1);
+    h.host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    ASSERT_EQ(S().DevList[0].Online, 1);
+    ASSERT_EQ(S().DevList[1].Online, 1);
+    EXPECT_TRUE(h.host.Messages().empty());
+    S().FrmDeviceWin[1]->Move(4000, 1500, FrmDevice::kWidth, FrmDevice::kHeight);
+    const std::string name0 = S().DevList[0].NickName;
+    h.Device(0).ClearLog();
+    h.Device(1).ClearLog();
+    const int64_t slept = h.host.SleptMs();
+
+    ASSERT_TRUE(Exit(h.host, *main));
+    EXPECT_EQ(Codes(h.Device(0)), std::vector<uint8_t>{CmdCloseTcp});
+    EXPECT_EQ(Codes(h.Device(1)), std::vector<uint8_t>{CmdCloseTcp});
+    EXPECT_EQ(h.host.SleptMs() - slept, 3000);
+
+    // The free slots were read from no file at all: zeros and empty texts.
+    model::PerSlot<model::DeviceRecord> expected;
+    expected.fill(apptest::ZeroRecord());
+    for (int k = 0; k < 2; ++k) {
+        const std::string a = h.Address(static_cast<size_t>(k));
+        expected[k] = apptest::TcpRecord(127, 77, 0, static_cast<uint8_t>(2 + k));
+        ASSERT_EQ(expected[k].IpText, a);
+        expected[k].Online = 1;
+        expected[k].NickName = S().DevList[k].NickName;
+    }
+    expected[1].WinLeft = 4000;
+    expected[1].WinTop = 1500;
+    EXPECT_EQ(name0.substr(0, 14), "Velotrix TCP 0") << "the name the device reported";
+    const std::vector<uint8_t> list = apptest::ReadFile(h.home.File("start.ini"));
+    const std::vector<uint8_t> want = apptest::StartIniBytes(expected);
+    EXPECT_EQ(list, want);
+
+    std::vector<uint8_t> images;
+    for (const model::DevImageRecord& image : S().DevImage) {
+        const std::vector<uint8_t> b = ImageBytes(image);
+        images.insert(images.end(), b.begin(), b.end());
+    }
+    const std::vector<uint8_t> file = apptest::ReadFile(h.home.File("startBf.ini"));
+    EXPECT_EQ(file, images);
+    const std::vector<uint8_t> memory = h.Device(0).Read(64, 912);
+    EXPECT_TRUE(std::equal(memory.begin(), memory.end(), file.begin()))
+        << "slot 0 holds the device's working program";
+}
+
+TEST_F(ExitWithDevices, ATcpProjectWithoutConnectionsSendsNothing) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Tcp});
+    VX_REQUIRE_SIMULATOR(h);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceByIp(h.host, *main, h.Address(0));
+    ASSERT_TRUE(Exit(h.host, *main));
+    EXPECT_EQ(h.Device(0).FrameCount(), 0);
+    EXPECT_EQ(h.host.SleptMs(), 0);
+}
+
+TEST_F(ExitWithDevices, OnRs485OnlyTheFirstOnlineDeviceIsTold) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {3, 7, 9}});
+    VX_REQUIRE_SIMULATOR(h);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    for (int16_t id : {9, 3, 7}) apptest::AddDeviceById(h.host, *main, id);
+    ASSERT_EQ(S().DevList[2].DevId, 7);
+    h.host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    h.host.Answer(ui::vbYes);
+    S().FrmDeviceWin[0]->Label1.UserClick();  // the device with ID 9 goes offline
+    ASSERT_EQ(S().DevList[0].Online, 0);
+    ASSERT_EQ(S().DevList[1].Online, 1);
+    for (size_t k = 0; k < 3; ++k) h.Device(k).ClearLog();
+    const int64_t slept = h.host.SleptMs();
+
+    ASSERT_TRUE(Exit(h.host, *main));
+    EXPECT_EQ(h.host.SleptMs() - slept, 3000);
+    // The frame goes out without waiting for a reply: give the bus time to deliver it.
+    for (int wait = 0; wait < 200 && h.Device(0).Log().empty(); ++wait) sys::Sleep(10);
+    // Only the addressed device hears a frame on the bus: the one with ID 3.
+    ASSERT_TRUE(Received(h.Device(0), CmdCloseSerial));
+    EXPECT_FALSE(Received(h.Device(2), CmdCloseSerial));
+    EXPECT_FALSE(Received(h.Device(1), CmdCloseSerial));
+    for (const devsim::LoggedFrame& f : h.Device(0).Log()) {
+        if (f.request[devsim::kCodePos] == CmdCloseSerial) {
+            EXPECT_EQ(f.request[devsim::kAddressPos], 3);
+        }
+    }
+}
+
+}  // namespace

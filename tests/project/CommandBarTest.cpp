@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Program.h"
+#include "app/MDIFrmMain.h"
+#include "devsim/Device.h"
+#include "project/FrmDevice.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using apptest::Session;
+using testsupport::DeviceTest;
+using testsupport::Link;
+
+TEST(CommandBarCommands, OneCommandAtATimeAndNoneDuringASend) {
+    Session p;
+    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    p.state->CmdBusy = true;
+    main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
+    main->Command1(MDIFrmMain::CmdExit).UserClick();
+    EXPECT_TRUE(p.host.Messages().empty());
+    EXPECT_TRUE(p.host.Problems().empty()) << "no dialog came up";
+
+    p.state->CmdBusy = false;
+    p.state->OpDone = false;
+    main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
+    ASSERT_EQ(p.host.Messages().size(), 1u);
+    EXPECT_EQ(p.host.Messages()[0].prompt,
+              "Please wait the last requested operation to be accomplished");
+    EXPECT_EQ(p.host.Messages()[0].title, "Exit");
+    EXPECT_FALSE(p.state->CmdBusy);
+}
+
+TEST(CommandBarCommands, LaterDialogsAreHarmless) {
+    Session p;
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    for (int16_t i : {0, 5, 7}) main->Command1(i).UserClick();
+    main->Command1_Click(1);
+    main->Command1_Click(8);
+    main->Command1_Click(9);
+    EXPECT_TRUE(p.host.Messages().empty());
+    EXPECT_TRUE(p.host.Problems().empty());
+    EXPECT_FALSE(p.state->CmdBusy);
+    EXPECT_TRUE(main->Visible());
+}
+
+TEST(CommandBarCommands, RemoveDeviceAsksThenEmptiesTheProject) {
+    Session p;
+    model::PerSlot<model::DeviceRecord> list{};
+    list[1] = apptest::TcpRecord(10, 0, 0, 1);
+    list[4] = apptest::TcpRecord(10, 0, 0, 4);
+    list[6] = apptest::SerialRecord(1, 5);  // another link type: no window
+    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
+    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    State& s = *p.state;
+
+    p.host.Answer(ui::vbNo);
+    main->Command1(MDIFrmMain::CmdRemoveDevice).UserClick();
+    EXPECT_EQ(p.host.Messages().back().prompt, "              Are you sure?");
+    EXPECT_EQ(p.host.Messages().back().title, "Remove device(s)");
+    EXPECT_EQ(s.DevList[1].Used, -1);
+
+    p.host.Answer(ui::vbYes);
+    main->Command1(MDIFrmMain::CmdRemoveDevice).UserClick();
+    EXPECT_EQ(p.host.Messages().size(), 2u) << "the status windows close without a question";
+    for (int16_t slot = 0; slot < 65; ++slot) EXPECT_EQ(s.DevList[slot].Used, 0) << slot;
+    EXPECT_TRUE(s.FrmDeviceWin[1]->Finished());
+    EXPECT_TRUE(s.FrmDeviceWin[4]->Finished());
+    EXPECT_FALSE(s.MainCmdMark);
+    p.host.Advance(1000);
+    EXPECT_TRUE(main->Command1(MDIFrmMain::CmdLink).Enabled());
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdRemoveDevice).Enabled());
+}
+
+TEST(CommandBarCommands, AnOpenEditorLocksTheProjectCommands) {
+    Session p;
+    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceByIp(p.host, *main, "10.0.0.1");
+    p.state->FrmDeviceWin[0]->Label2.UserClick();  // "Edit"
+    ASSERT_EQ(p.state->EditorLastIdx, 0);
+    p.host.Advance(1000);
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdLoadProject).Enabled());
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdRemoveDevice).Enabled());
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdConnectAll).Enabled());
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdLink).Enabled());
+    EXPECT_TRUE(main->Command1(MDIFrmMain::CmdSaveProject).Enabled());
+    EXPECT_EQ(p.state->FrmDeviceWin[0]->Label2.ForeColor(), ui::RGB(255, 0, 0));
+}
+
+class ConnectAll : public DeviceTest {};
+
+TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
+    VX_REQUIRE_SIMULATOR(h);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceByIp(h.host, *main, h.Address(0));
+    apptest::AddDeviceByIp(h.host, *main, "127.77.0.250");  // nothing listens there
+    apptest::AddDeviceByIp(h.host, *main, h.Address(1));
+    h.host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+
+    EXPECT_EQ(S().DevList[0].Online, 1);
+    EXPECT_EQ(S().DevList[1].Online, 0);
+    EXPECT_EQ(S().DevList[2].Online, 1);
+    EXPECT_EQ(S().FrmDeviceWin[0]->Caption(), " IP:" + h.Address(0) + " - Online");
+    EXPECT_EQ(S().FrmDeviceWin[0]->Label1.Caption(), "Disconnect");
+    ASSERT_EQ(h.host.Messages().size(), 1u);
+    EXPECT_EQ(h.host.Messages()[0].prompt,
+              "The following devices are not found\r\n IP:127.77.0.250\r\n");
+    EXPECT_EQ(h.host.Messages()[0].title, "Connect All");
+    EXPECT_EQ(h.host.Messages()[0].style, ui::vbInformation);
+    EXPECT_FALSE(S().CmdBusy);
+
+    h.host.TakeMessages();
+    const int frames = h.Device(0).FrameCount();
+    h.host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    EXPECT_EQ(h.Device(0).FrameCount(), frames) << "an online device is not read again";
+}
+
+TEST_F(ConnectAll, SaysNothingWhenEveryDeviceAnswers) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {2, 7}});
+    VX_REQUIRE_SIMULATOR(h);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceById(h.host, *main, 7);
+    apptest::AddDeviceById(h.host, *main, 2);
+    h.host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    EXPECT_TRUE(h.host.Messages().empty());
+    EXPECT_EQ(S().DevList[0].Online, 1);
+    EXPECT_EQ(S().DevList[1].Online, 1);
+    EXPECT_EQ(S().FrmDeviceWin[0]->Caption(), " RS485 - ID:07 - Online");
+}
+
+}  // namespace
