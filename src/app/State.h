@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/AppState.h"
+#include "editor/EditorState.h"
 #include "link/LinkState.h"
 #include "model/ModelState.h"
 #include "project/ProjectState.h"
@@ -21,7 +22,7 @@ class Host;
 class FrmDevice;
 class FrmCtrl;
 
-struct State : model::ModelState, LinkState, ProjectState, AppState {
+struct State : model::ModelState, LinkState, ProjectState, AppState, editor::EditorState {
     explicit State(ui::Host& host);
     ~State();
     State(const State&) = delete;

@@ -1,4 +1,4 @@
-// What the editor window calls in the response drawing, the channel link and its dialogs.
+// What the editor window calls in the channel link, the input equaliser editor and its dialogs.
 // Each of those parts puts its own routine in place of the entry here; until then an entry
 // does nothing, so the window's handlers and buttons already run their whole protocol.
 #pragma once
@@ -7,25 +7,30 @@
 
 struct State;
 
-namespace ModGraph {
-
-// Repaints the response picture of output index - 8 from the stored curves.
-void RedrawGraphCtrl(State& s, int16_t index);
-// Recomputes output equaliser band b (0..39) with its output's totals and repaints.
-void CalcGraphEqOut(State& s, int16_t b);
-// Writes the magnitude scale of output o from its step and offset arrows.
-void SetOffset(State& s, int16_t o);
-
-}  // namespace ModGraph
-
 namespace ModLink {
 
 // Repeat an edit of channel ch (0..15) on the channels linked to it.
 void LinkGain(State& s, int16_t ch);
 void LinkGainByp(State& s, int16_t ch);
 void LinkPolarity(State& s, int16_t ch);
+// Repeat output equaliser band b (0..39) on the outputs linked to its output.
+void LinkEqBand(State& s, int16_t b);
+// Copy band b to the same band of output p, send and redraw it.
+void LinkEqBandValues(State& s, int16_t b, int16_t p);
+// Copy crossover filter f (0..15) to the filter of the same kind on output p, send and redraw.
+void LinkXover(State& s, int16_t f, int16_t p);
 
 }  // namespace ModLink
+
+namespace ModEqIn {
+
+// Filter type 0..2 of band b (0..2) of the input the input equaliser editor shows.
+int16_t EqInType(State& s, int16_t b);
+// The filter-type dialog's choice for that band: stored, shown on the band's type button,
+// sent, redrawn and copied to the linked input.
+void ApplyEqInType(State& s, int16_t b, int16_t type);
+
+}  // namespace ModEqIn
 
 // The dialogs and program-file actions the editor window opens.
 enum class EditorDialog {

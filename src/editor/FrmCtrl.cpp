@@ -4,6 +4,7 @@
 
 #include "app/State.h"
 #include "editor/EditorCaption.h"
+#include "editor/ModGraph.h"
 #include "link/ApplyDeviceImage.h"
 #include "link/ProgramSlotLabel.h"
 #include "project/FrmDevice.h"
@@ -44,6 +45,27 @@ void FrmCtrl::WireEvents() {
     Check1.On().Click = [this](int16_t ch) { Check1_Click(ch); };
     Slider100.On().Scroll = [this](int16_t k) { Slider100_Scroll(k); };
     Text100.On().KeyPress = [this](int16_t k, int16_t& key) { Text100_KeyPress(k, key); };
+
+    UpDown4.On().Change = [this](int16_t o) { UpDown4_Change(o); };
+    UpDown5.On().Change = [this](int16_t o) { UpDown5_Change(o); };
+    Command3.On().Click = [this](int16_t b) { Command3_Click(b); };
+    Command6.On().Click = [this](int16_t b) { Command6_Click(b); };
+    Slider2.On().Scroll = [this](int16_t b) { Slider2_Scroll(b); };
+    UpDown3.On().Change = [this](int16_t b) { UpDown3_Change(b); };
+    Text12.On().KeyPress = [this](int16_t b, int16_t& key) { Text12_KeyPress(b, key); };
+    Text4.On().KeyPress = [this](int16_t b, int16_t& key) { Text4_KeyPress(b, key); };
+    Text5.On().KeyPress = [this](int16_t b, int16_t& key) { Text5_KeyPress(b, key); };
+    Text50.On().KeyPress = [this](int16_t b, int16_t& key) { Text50_KeyPress(b, key); };
+    Label5.On().MouseDown = [this](int16_t b, int16_t, int16_t, float, float) {
+        Label5_MouseDown(b);
+    };
+    Label5.On().MouseMove = [this](int16_t b, int16_t, int16_t, float x, float y) {
+        Label5_MouseMove(b, x, y);
+    };
+    Label5.On().MouseUp = [this](int16_t b, int16_t, int16_t, float, float) { Label5_MouseUp(b); };
+    Command1.On().Click = [this](int16_t o) { Command1_Click(o); };
+    Combo2.On().Click = [this](int16_t f) { Combo2_Click(f); };
+    Text8.On().KeyPress = [this](int16_t f, int16_t& key) { Text8_KeyPress(f, key); };
 }
 
 int16_t FrmCtrl::OwnSlot() const {
@@ -92,7 +114,7 @@ void FrmCtrl::Form_Load() {
         UpDown4(o).SetValue(1);
         UpDown5(o).SetValue(12);
         s_.UiUpdating = false;
-        ModGraph::SetOffset(s_, o);
+        SetOffset(o);
         ModGraph::RedrawGraphCtrl(s_, static_cast<int16_t>(o + 8));
     }
     s_.TxBlocked = false;

@@ -27,6 +27,11 @@ class FrmCtrl : public ui::Form {
     void LoadLabelGraph(int16_t o);
     // Shows MeterLevel(ch) on channel ch's meter.
     void PrintVumeterIndB(int16_t ch);
+    // The magnitude scale of output o's graph from its "Step dB" and "Offset dB" arrows: the
+    // scale state of CurDev's output o, the step and offset captions and the seven scale
+    // labels (step s gives 5 (s + 1) dB a division, offset o moves 0 dB by (12 - o) divisions
+    // of 10 dB).
+    void SetOffset(int16_t o);
 
     // What the meter poll last read from the window's device: the level byte of every
     // channel (255 = no reading yet) and the four status bit bytes.
@@ -237,13 +242,14 @@ class FrmCtrl : public ui::Form {
     // The key-press protocol up to Enter: True when key is Enter and the entry is to be
     // confirmed. A key the box does not take shows message and becomes "?".
     bool KeyConfirms(int16_t& key, const editor::KeyRules& rules,
-                     const char* message = kIncorrectValue);
+                     const char* message = kIncorrectValue, char replacement = '?');
     // A confirmed entry begins: EditBusy, OpDone cleared (CurDev as activation left it).
     void BeginEntry();
     // A confirmed entry ends: OpDone set, EditBusy cleared.
     void EndEntry();
-    // The entry's text is no number: the message, Enter becomes "?", the entry ends.
-    void RejectEntry(int16_t& key, const char* message = kIncorrectValue);
+    // The entry's text is no number: the message, Enter becomes "?" (or replacement), the
+    // entry ends.
+    void RejectEntry(int16_t& key, const char* message = kIncorrectValue, char replacement = '?');
     // The number in box; false when it holds none.
     bool ReadNumber(const ui::TextBox& box, double& value) const;
     static constexpr const char* kIncorrectValue = "  Incorrect value";
@@ -279,6 +285,37 @@ class FrmCtrl : public ui::Form {
     void LevelFollowUp(int16_t ch);
     // The pointer of this window, unless a failed send has closed it.
     void SetPointer(int16_t pointer);
+
+    // Graph scale arrows of output o.
+    void UpDown4_Change(int16_t o);
+    void UpDown5_Change(int16_t o);
+
+    // Equaliser bands, b = output * 5 + band: type dialog, bypass, gain, Q, typed values and
+    // the marker drag; "Flat Eq" of output o.
+    void Command3_Click(int16_t b);
+    void Command6_Click(int16_t b);
+    void Slider2_Scroll(int16_t b);
+    void UpDown3_Change(int16_t b);
+    void Text12_KeyPress(int16_t b, int16_t& key);
+    void Text4_KeyPress(int16_t b, int16_t& key);
+    void Text5_KeyPress(int16_t b, int16_t& key);
+    void Text50_KeyPress(int16_t b, int16_t& key);
+    void Label5_MouseDown(int16_t b);
+    void Label5_MouseMove(int16_t b, float x, float y);
+    void Label5_MouseUp(int16_t b);
+    void Command1_Click(int16_t o);
+    // A band sent from a box or control: redraw and link repeat unless the send failed.
+    void EqBandFollowUp(int16_t b);
+    // The Q index a typed Q or bandwidth stands for, set into UpDown3(b) (which sends when it
+    // changes); message on a text that is no number.
+    void EnterQIndex(int16_t b, int16_t& key, bool bandwidth);
+
+    // Crossover filters, f = output * 2 + (0 high-pass, 1 low-pass).
+    void Combo2_Click(int16_t f);
+    void Text8_KeyPress(int16_t f, int16_t& key);
+    // The filter redrawn and repeated on every other output of the link set, waitMs before
+    // each; stops when a send fails.
+    void XoverFollowUp(int16_t f, int waitMs);
 
     // The design-time layout, one routine a tab or group (FrmCtrlLayout*.cpp).
     void LayoutFrame();

@@ -16,7 +16,8 @@ void FrmCtrl::RunChange(const std::function<void()>& send, const std::function<v
     s_.EditBusy = false;
 }
 
-bool FrmCtrl::KeyConfirms(int16_t& key, const editor::KeyRules& rules, const char* message) {
+bool FrmCtrl::KeyConfirms(int16_t& key, const editor::KeyRules& rules, const char* message,
+                          char replacement) {
     switch (editor::FilterKey(key, rules, s_.DecimalComma != 0)) {
         case editor::KeyAction::Pass:
             return false;
@@ -26,7 +27,7 @@ bool FrmCtrl::KeyConfirms(int16_t& key, const editor::KeyRules& rules, const cha
             break;
     }
     s_.host.MsgBox(message, ui::vbOKOnly, "Warning");
-    key = '?';
+    key = replacement;
     EnableOtherWindow(true);
     s_.EditBusy = false;
     return false;
@@ -42,9 +43,9 @@ void FrmCtrl::EndEntry() {
     s_.EditBusy = false;
 }
 
-void FrmCtrl::RejectEntry(int16_t& key, const char* message) {
+void FrmCtrl::RejectEntry(int16_t& key, const char* message, char replacement) {
     s_.host.MsgBox(message, ui::vbOKOnly, "Warning");
-    key = '?';
+    key = replacement;
     EndEntry();
 }
 

@@ -5,6 +5,7 @@
 
 #include "editor/FrmCtrl.h"
 #include "editor/FrmCtrlLayout.h"
+#include "editor/ModGraph.h"
 #include "model/Tables.h"
 
 using editor::Put;
@@ -23,11 +24,6 @@ constexpr ui::Twips kPictureHeight = 2895;
 constexpr double kPictureMid = kPictureTop + kPictureHeight / 2.0;
 constexpr double kMagDivision = 477.5;      // 10 dB at the first step, 191 / 6 pixels
 constexpr double kPhaseDivision = 358.125;  // 45 degrees
-
-// Colour of each output's curve and band markers.
-constexpr ui::Color kCurveColor[8] = {
-    ui::RGB(255, 0, 0),   ui::RGB(0, 0, 255), ui::RGB(255, 0, 255), ui::RGB(192, 0, 0),
-    ui::RGB(0, 192, 192), ui::RGB(0, 255, 0), ui::RGB(0, 0, 192),   ui::RGB(255, 128, 0)};
 
 constexpr const char* kMagScale[7] = {"30", "20", "10", "0", "-10", "-20", "-30"};
 constexpr const char* kPhaseScale[9] = {"+180", "+135", "+90",  "+45", "0",
@@ -81,7 +77,7 @@ void FrmCtrl::LayoutGraph(int16_t o) {
     for (int16_t j = 0; j < 5; ++j) {
         const auto b = static_cast<int16_t>(o * 5 + j);
         ui::Label& marker = Put(Label5.Load(b), picture, 0, 0, 120, 120);
-        marker.SetBackColor(kCurveColor[o]);
+        marker.SetBackColor(editor::CurveColor(o));
         marker.SetBorderStyle(1);
         marker.SetToolTipText("Band " + std::to_string(j + 1));
         marker.SetVisible(false);

@@ -2,6 +2,7 @@
 // mute) and the two master levels.
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/ModGraph.h"
 #include "link/LevelSenders.h"
 #include "link/OutEqUtilities.h"
 #include "link/PolarityMute.h"

@@ -2,6 +2,7 @@
 // buttons that open dialogs.
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/ModGraph.h"
 #include "link/LinkSets.h"
 #include "link/OutEqUtilities.h"
 

@@ -1,14 +1,20 @@
 #include "link/ApplyDeviceImage.h"
 
 #include <algorithm>
+#include <string>
 
 #include "app/State.h"
-#include "editor/EditorCalls.h"
 #include "editor/FrmCtrl.h"
+#include "editor/ModGraph.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
+#include "link/OutEqBand.h"
+#include "link/OutEqUtilities.h"
 #include "link/PolarityMute.h"
+#include "link/XoverSender.h"
 #include "model/AddressTables.h"
+#include "model/Tables.h"
+#include "sys/Numeric.h"
 
 namespace ModFun {
 
@@ -25,9 +31,22 @@ void LoadSlider(State& s, ui::Slider& slider, int32_t value) {
     s.UiUpdating = false;
 }
 
+void LoadUpDown(State& s, ui::UpDown& arrows, int32_t value) {
+    s.UiUpdating = true;
+    arrows.SetValue(std::clamp(value, arrows.Min(), arrows.Max()));
+    s.UiUpdating = false;
+}
+
 void LoadCheck(State& s, ui::CheckBox& box, double flag) {
     s.UiUpdating = true;
     box.SetValue(flag != 0 ? 1 : 0);
+    s.UiUpdating = false;
+}
+
+// A frequency from two image bytes, high first, brought into 20..20000 Hz.
+void LoadFrequency(State& s, ui::TextBox& box, uint8_t high, uint8_t low) {
+    s.UiUpdating = true;
+    box.SetText(sys::NumText(std::clamp(high * 256 + low, 20, 20000), s.DecimalComma != 0));
     s.UiUpdating = false;
 }
 
@@ -84,6 +103,59 @@ void ApplyMasterLevels(State& s, FrmCtrl& f) {
     }
 }
 
+// The output equaliser bands: bypass flags, then each band into its controls, sent and
+// computed (drawn only at the end of the run), then each output drawn band by band.
+void ApplyEqBands(State& s, FrmCtrl& f) {
+    const int16_t dev = s.CurDev;
+    for (int k = 0; k < 8; ++k) {
+        const uint8_t bits = s.DevImage[dev].ProgImage[model::EqOutFlagAddr[k]];
+        for (int j = 0; j < 5; ++j) s.DevParam[dev].OutEqBypass()[5 * k + j] = BitOf(bits, j);
+    }
+    for (int16_t b = 0; b < 40; ++b) {
+        const auto& img = s.DevImage[dev].ProgImage;
+        const int a = model::EqOutBandAddr[b];
+        LoadSlider(s, f.Slider2(b), 48 - img[a + 4]);
+        LoadFrequency(s, f.Text4(b), img[a + 1], img[a + 2]);
+        LoadUpDown(s, f.UpDown3(b), img[a + 3]);
+        s.EqOutType[dev][b] = std::min<int16_t>(img[a], 2);
+        f.Command3(b).SetCaption(std::string(model::EqTypeText[s.EqOutType[dev][b]]));
+        ConfigButtonEqByp(s, b);
+        CalcSendEqOutBand(s, b);
+        if (f.Finished()) return;
+        s.GraphHold = 1;
+        ModGraph::CalcGraphEqOut(s, b);
+        s.GraphHold = 0;
+        StepProgressCtrl(s);
+    }
+    for (int16_t o = 0; o < 8; ++o) CalcGraphEqAllBands(s, o);
+}
+
+// The crossover filters into their boxes and lists, sent and computed.
+void ApplyXovers(State& s, FrmCtrl& f) {
+    for (int16_t n = 0; n < 16; ++n) {
+        const auto& img = s.DevImage[s.CurDev].ProgImage;
+        const int a = model::XoverAddr[n];
+        LoadFrequency(s, f.Text8(n), img[a], img[a + 1]);
+        s.UiUpdating = true;
+        f.Combo2(n).SetListIndex(std::min<int16_t>(img[a + 2], 8));
+        s.UiUpdating = false;
+        SendXover(s, n);
+        if (f.Finished()) return;
+        s.GraphHold = 1;
+        ModGraph::CalcGraphXover(s, n);
+        s.GraphHold = 0;
+        StepProgressCtrl(s);
+    }
+}
+
+// The band markers of each output shown as the image's panel state keeps them.
+void ApplyGraphCursors(State& s, FrmCtrl& f) {
+    for (int16_t o = 0; o < 8; ++o) {
+        LoadCheck(s, f.Check3(o), s.DevImage[s.CurDev].PanelState[30 + o]);
+        ShowGraphCursor(s, o);
+    }
+}
+
 // Applying an image leaves every channel unlinked.
 void ClearLinkBoxes(State& s, FrmCtrl& f) {
     const int16_t dev = s.CurDev;
@@ -114,9 +186,14 @@ void ApplyDeviceImage(State& s) {
     if (f.Finished()) return;
     ApplyMasterLevels(s, f);
     if (f.Finished()) return;
+    ApplyEqBands(s, f);
+    if (f.Finished()) return;
+    ApplyXovers(s, f);
+    if (f.Finished()) return;
     ClearLinkBoxes(s, f);
     s.GraphHold = 0;
     for (int16_t o = 0; o < 8; ++o) ModGraph::RedrawGraphCtrl(s, static_cast<int16_t>(o + 8));
+    ApplyGraphCursors(s, f);
     f.SSTab1.SetTab(tab);
 }
 

@@ -1,5 +1,6 @@
 // The device editor window shown by the Qt front end: every text fits its widget on every
-// tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved.
+// tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved, and
+// one of "Output1" with a boosted band, a crossover pair and the band markers.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -68,6 +69,34 @@ TEST_F(EditorWindow, PicturesOfTheTabs) {
     EXPECT_GT(QFileInfo(Shoot(1, "editor-output1")).size(), 1000);
     EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabInputs, "editor-inputs")).size(), 1000);
     EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabRouting, "editor-routing")).size(), 1000);
+}
+
+// Typed into a box as a person does, confirmed with Enter.
+void Enter(ui::TextBox& box, const std::string& text) {
+    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+    box.UserType(text);
+    box.UserKey(13);
+}
+
+TEST_F(EditorWindow, Output1WithABoostedBandAndACrossoverPair) {
+    f->SSTab1.UserSelectTab(1);
+    Enter(f->Text4(1), "2500");
+    Enter(f->Text12(1), "9");
+    Enter(f->Text5(1), "1.5");
+    Enter(f->Text4(3), "400");
+    Enter(f->Text12(3), "-4.5");
+    Enter(f->Text8(0), "80");
+    f->Combo2(0).UserSelect(7);  // "LRiley -24dB"
+    Enter(f->Text8(1), "12000");
+    f->Combo2(1).UserSelect(6);  // "Buttw -24dB"
+    f->Check3(0).UserClick();    // the band markers
+    ASSERT_EQ(f->Slider2(1).Value(), 6);
+    ASSERT_TRUE(f->Label5(1).Visible());
+    const auto& drawing = f->Picture1(0).DisplayList();
+    ASSERT_GT(drawing.size(), 576u);
+    EXPECT_EQ(drawing.back().x2, 575.0f) << "the whole curve is drawn";
+    EXPECT_GT(QFileInfo(Shoot(1, "editor-output1-response")).size(), 1000);
+    ExpectTextsFit(host, *f);
 }
 
 }  // namespace

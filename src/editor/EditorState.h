@@ -1,0 +1,34 @@
+// The data of the device editor window and its response graphs under the system's names: the
+// curve store, the magnitude scale of every output's picture, the band-marker drag and the
+// hand-over to the filter-type dialog. Part of the program's one state object.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "editor/GraphState.h"
+#include "model/ModelState.h"
+
+namespace editor {
+
+struct EditorState {
+    // The last computed curves of every device slot and of the input equaliser editor.
+    GraphState Graph;
+
+    // Magnitude scale of output o's picture, per slot, written by FrmCtrl::SetOffset: the
+    // offset A in dB, the step factor B and the scale C in pixels per dB.
+    model::PerSlot<std::array<int16_t, 8>> GraphScaleA{};
+    model::PerSlot<std::array<float, 8>> GraphScaleB{};
+    model::PerSlot<std::array<double, 8>> GraphScaleC{};
+
+    // A band marker is held down (GraphDrag) and has been moved since (GraphMoved).
+    bool GraphDrag = false;
+    bool GraphMoved = false;
+
+    // What the filter-type dialog works on: band 0..39 of an output (mode 0) or 0..2 of the
+    // input equaliser editor's input (mode 1).
+    int16_t SelFilterBand = 0;
+    int16_t SelFilterMode = 0;
+};
+
+}  // namespace editor

@@ -1,0 +1,21 @@
+// Where a band marker lies on an output's response picture, in twips of the picture. A marker
+// is 120 twips square and marks the point at its centre, 60 twips right of and below its
+// corner. Across, the picture spans 20 Hz to 20 kHz, 2885 twips a decade; down, the marked
+// gain g lies at 1447.5 - 48 (g + 0.1) twips, 48 twips per dB as the curve is drawn at the
+// window's default scale (10 dB a division).
+#pragma once
+
+namespace editor {
+
+inline constexpr double MarkerTwPerDb = 48.0;
+
+// Left and Top of the marker of a band at freq Hz with gain dB.
+float MarkerLeft(double freq);
+float MarkerTop(double gain);
+
+// The frequency (at most 20000 Hz, to a millionth of a hertz) and the gain that a marker
+// with this Left or Top marks.
+double MarkerFreq(double left);
+double MarkerGain(double top);
+
+}  // namespace editor
