@@ -1,7 +1,8 @@
 // One output's full response recompute (five bands, two crossover filters, delay, 576
 // points, totals) beside a plain loop that evaluates the same transfer functions with
-// std::complex into arrays of the same shape. The "ratio" counter is recompute / plain loop.
-// The drawing joins later through the point sink of RecomputeOutput.
+// std::complex into arrays of the same shape; then the same recompute as the editor window
+// runs it, drawing the output's picture while it computes (background and 576 segments). The
+// "ratio" counters are recompute / plain loop and recompute with redraw / plain loop.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -11,10 +12,14 @@
 #include <memory>
 #include <numbers>
 
+#include "app/State.h"
+#include "editor/FrmCtrl.h"
 #include "editor/GraphState.h"
 #include "editor/OutputResponse.h"
 #include "editor/ResponseGrid.h"
+#include "link/OutEqUtilities.h"
 #include "model/ModelState.h"
+#include "ui/HeadlessHost.h"
 
 namespace {
 
@@ -34,28 +39,51 @@ constexpr double HighPassFc = 80;   // "LRiley -24dB"
 constexpr double LowPassFc = 3000;  // "Buttw -24dB"
 constexpr int32_t Delay = 264;
 
-struct OutputBench {
-    OutputBench() {
-        auto& dp = ms->DevParam[Dev];
-        for (int b = 0; b < 5; ++b) {
-            const int n = 5 * Out + b;
-            ms->EqOutType[Dev][n] = Bands[b].type;
-            dp.OutEqGain()[n] = Bands[b].gain;
-            dp.OutEqFreq()[n] = Bands[b].f0;
-            dp.OutEqQ()[n] = Bands[b].q;
-        }
-        dp.XoverType()[2 * Out] = 7;
-        dp.XoverFreq()[2 * Out] = HighPassFc;
-        dp.XoverType()[2 * Out + 1] = 6;
-        dp.XoverFreq()[2 * Out + 1] = LowPassFc;
-        ms->OutDelaySamples[Dev][Out] = Delay;
+// The bands, filters and delay of output Out of slot Dev.
+void Configure(model::ModelState& ms) {
+    auto& dp = ms.DevParam[Dev];
+    for (int b = 0; b < 5; ++b) {
+        const int n = 5 * Out + b;
+        ms.EqOutType[Dev][n] = Bands[b].type;
+        dp.OutEqGain()[n] = Bands[b].gain;
+        dp.OutEqFreq()[n] = Bands[b].f0;
+        dp.OutEqQ()[n] = Bands[b].q;
     }
+    dp.XoverType()[2 * Out] = 7;
+    dp.XoverFreq()[2 * Out] = HighPassFc;
+    dp.XoverType()[2 * Out + 1] = 6;
+    dp.XoverFreq()[2 * Out + 1] = LowPassFc;
+    ms.OutDelaySamples[Dev][Out] = Delay;
+}
+
+struct OutputBench {
+    OutputBench() { Configure(*ms); }
     std::unique_ptr<model::ModelState> ms = std::make_unique<model::ModelState>();
     editor::GraphState gs;
 };
 
-void RecomputeOutput(OutputBench& b, const editor::PointSink& draw) {
-    editor::ComputeOutput(b.gs, *b.ms, Dev, Out, editor::GraphView::Mag, draw);
+// The editor window of slot Dev with output Out's picture at the default scale, "Mag" shown.
+struct EditorBench {
+    EditorBench() {
+        Configure(*s);
+        s->CurDev = Dev;
+        FrmCtrl& f = FrmCtrlOf(*s, Dev);
+        s->UiUpdating = true;
+        f.UpDown4(Out).SetValue(1);
+        f.UpDown5(Out).SetValue(12);
+        s->UiUpdating = false;
+        f.SetOffset(Out);
+        picture = &f.Picture1(Out);
+    }
+    void RecomputeAndRedraw() { ModFun::CalcGraphEqCh(*s, Out); }
+
+    ui::HeadlessHost host;
+    std::unique_ptr<State> s = std::make_unique<State>(host);
+    const ui::PictureBox* picture = nullptr;
+};
+
+void RecomputeOutput(OutputBench& b) {
+    editor::ComputeOutput(b.gs, *b.ms, Dev, Out, editor::GraphView::Mag);
 }
 
 struct PlainCurves {
@@ -114,7 +142,7 @@ void PlainLoop(PlainCurves& c) {
 void BM_OutputRecompute(benchmark::State& state) {
     OutputBench b;
     for (auto _ : state) {
-        RecomputeOutput(b, {});
+        RecomputeOutput(b);
         benchmark::DoNotOptimize(b.gs.Curves(Dev).OutPhaseTotal[Out][Points - 1]);
     }
 }
@@ -150,7 +178,7 @@ void BM_RecomputeAgainstPlainLoop(benchmark::State& state) {
     std::chrono::duration<double> ours{0}, plain{0};
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        RecomputeOutput(b, {});
+        RecomputeOutput(b);
         const auto t1 = Clock::now();
         PlainLoop(*c);
         const auto t2 = Clock::now();
@@ -165,6 +193,39 @@ void BM_RecomputeAgainstPlainLoop(benchmark::State& state) {
     state.counters["ratio"] = ours.count() / plain.count();
 }
 BENCHMARK(BM_RecomputeAgainstPlainLoop)->Unit(benchmark::kMicrosecond);
+
+void BM_OutputRecomputeAndRedraw(benchmark::State& state) {
+    EditorBench b;
+    for (auto _ : state) {
+        b.RecomputeAndRedraw();
+        benchmark::DoNotOptimize(b.picture->DisplayList().back().y2);
+    }
+}
+BENCHMARK(BM_OutputRecomputeAndRedraw)->Unit(benchmark::kMicrosecond);
+
+// The recompute with its redraw and the plain loop, alternately in each iteration.
+void BM_RedrawAgainstPlainLoop(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    EditorBench b;
+    auto c = std::make_unique<PlainCurves>();
+    std::chrono::duration<double> ours{0}, plain{0};
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        b.RecomputeAndRedraw();
+        const auto t1 = Clock::now();
+        PlainLoop(*c);
+        const auto t2 = Clock::now();
+        ours += t1 - t0;
+        plain += t2 - t1;
+        benchmark::DoNotOptimize(b.picture->DisplayList().back().y2);
+        benchmark::DoNotOptimize(c->phaseTotal[Points - 1]);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["redraw_us"] = ours.count() / n * 1e6;
+    state.counters["plain_us"] = plain.count() / n * 1e6;
+    state.counters["ratio"] = ours.count() / plain.count();
+}
+BENCHMARK(BM_RedrawAgainstPlainLoop)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

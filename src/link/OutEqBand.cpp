@@ -34,8 +34,9 @@ std::string Text(const State& s, double x) {
 }
 
 // Clamps the frequency box and rewrites the gain, Q, bandwidth and frequency boxes from the
-// controls; the frequency in whole hertz, or false when the box holds no number.
-bool Normalise(State& s, FrmCtrl& f, int16_t b, double& freq) {
+// controls; the frequency in whole hertz and the Q the boxes show, or false when the
+// frequency box holds no number.
+bool Normalise(State& s, FrmCtrl& f, int16_t b, double& freq, double& q) {
     ui::TextBox& box = f.Text4(b);
     if (!sys::ParseNumber(box.Text(), s.DecimalComma != 0, freq)) return false;
     if (freq > 20000) {
@@ -46,13 +47,13 @@ bool Normalise(State& s, FrmCtrl& f, int16_t b, double& freq) {
         box.SetText("20");
         freq = 20;
     }
-    const int32_t q = f.UpDown3(b).Value();
+    const int32_t index = f.UpDown3(b).Value();
     f.Text12(b).SetText(Text(s, SliderGain(f.Slider2(b).Value())));
-    f.Text5(b).SetText(Text(s, q * 0.1 + 0.4));
-    f.Text50(b).SetText(Text(s, model::EqBwTab[std::clamp(q, 0, 96)]));
+    f.Text5(b).SetText(Text(s, index * 0.1 + 0.4));
+    f.Text50(b).SetText(Text(s, model::EqBwTab[std::clamp(index, 0, 96)]));
     freq = sys::Int(freq);
     box.SetText(Text(s, freq));
-    return true;
+    return sys::ParseNumber(f.Text5(b).Text(), s.DecimalComma != 0, q);
 }
 
 // The band from its normalised controls into the parameter record, its marker and the
@@ -85,8 +86,8 @@ void RestoreBand(State& s, FrmCtrl& f, int16_t b) {
     s.EqOutType[dev][b] = std::min<int16_t>(img[a], 2);
     f.Command3(b).SetCaption(std::string(model::EqTypeText[s.EqOutType[dev][b]]));
     double freq = 0;
-    Normalise(s, f, b, freq);
-    StoreBand(s, f, b, freq, f.UpDown3(b).Value() * 0.1 + 0.4);
+    double q = 0;
+    if (Normalise(s, f, b, freq, q)) StoreBand(s, f, b, freq, q);
     s.UiUpdating = false;
 }
 
@@ -111,9 +112,8 @@ void CalcSendEqOutBand(State& s, int16_t b) {
     const int16_t dev = s.CurDev;
     FrmCtrl& f = FrmCtrlOf(s, dev);
     double freq = 0;
-    if (!Normalise(s, f, b, freq)) return;
     double q = 0;
-    sys::ParseNumber(f.Text5(b).Text(), s.DecimalComma != 0, q);
+    if (!Normalise(s, f, b, freq, q)) return;
     const int16_t type = s.EqOutType[dev][b];
     if (type == 0 && !EqBandAdmitted(freq, q)) {
         s.host.MsgBox("Error: Parameter Q non admited. Please change Q or Frequency",

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "devsim/Device.h"
@@ -89,10 +90,12 @@ TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
     d.Write(64 + model::GainAddrLo[2], {0xBA});
     d.Write(64 + model::GainAddrHi[12], {0x02});  // output 5 at -63.6 dB: word 634
     d.Write(64 + model::GainAddrLo[12], {0x7A});
-    d.Write(64 + model::ChFlagAddrOut, {0x10});             // output 5 level bypassed
-    d.Write(64 + model::MuteAddr[1], {0x01});               // output 1 muted
-    d.Write(64 + model::PolarityAddr[1], {0x80});           // output 8 at 180 degrees
-    d.Write(64 + model::MasterLevelAddr[1], {0x04, 0x42});  // master volume -18 dB
+    d.Write(64 + model::ChFlagAddrOut, {0x10});                      // output 5 level bypassed
+    d.Write(64 + model::MuteAddr[1], {0x01});                        // output 1 muted
+    d.Write(64 + model::PolarityAddr[1], {0x80});                    // output 8 at 180 degrees
+    d.Write(64 + model::MasterLevelAddr[1], {0x04, 0x42});           // master volume -18 dB
+    d.Write(64 + model::EqOutBandAddr[21], {1, 0x13, 0x88, 6, 40});  // 5000 Hz shelf, +8 dB
+    d.Write(64 + model::XoverAddr[9], {0x0B, 0xB8, 4});              // 3000 Hz "Bessel -12dB"
     const int16_t slot = H().AddDevice();
     ModProject::ConnectDevice(S(), slot);
     ASSERT_EQ(S().DevList[slot].Online, 1);
@@ -111,6 +114,17 @@ TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
     EXPECT_EQ(f.Label100(267).Caption(), "180'");
     EXPECT_EQ(f.Slider100(1).Value(), 1090);
     EXPECT_EQ(f.Text100(1).Text(), "-18");
+    EXPECT_EQ(f.Text4(21).Text(), "5000");
+    EXPECT_EQ(f.Text12(21).Text(), "8");
+    EXPECT_EQ(f.Slider2(21).Value(), 8);
+    EXPECT_EQ(f.Text5(21).Text(), "1");
+    EXPECT_EQ(f.Command3(21).Caption(), "HiSHF Q");
+    EXPECT_EQ(f.Text8(9).Text(), "3000");
+    EXPECT_EQ(f.Combo2(9).List(f.Combo2(9).ListIndex()), "Bessel -12dB");
+    const double x = 20000 / (0.52 * 3000);  // the Bessel low-pass at 20 kHz
+    EXPECT_NEAR(S().Graph.Curves(slot).XoverMag[9][575],
+                20 * std::log10(3 / std::hypot(3 - x * x, 3 * x)), 1e-6);
+    EXPECT_GT(S().Graph.Curves(slot).EqOutBandMag[21][575], 7.9);
     EXPECT_EQ(f.Label19.Caption(), "Status: Online");
     EXPECT_EQ(
         f.Caption().rfind("IP:" + H().Address() + "  Velotra - Program load from device - ", 0),
@@ -204,6 +218,58 @@ TEST_F(EditorRoad, ALetterIsRefusedAndNothingIsSent) {
     }
     EXPECT_TRUE(Requests().empty());
     EXPECT_EQ(LevelWordOnDevice(slot, 10), 1270);
+}
+
+TEST_F(EditorRoad, AnEqualiserBandAndACrossoverReachTheDeviceAtOnce) {
+    const int16_t slot = Connect().at(0);
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& f = Edit(slot);
+    f.SSTab1.UserSelectTab(3);
+    H().Device().ClearLog();
+
+    Enter(f.Text4(12), "2500");
+    Enter(f.Text12(12), "-4.5");
+    Enter(f.Text5(12), "1.5");
+    H().host.DriveModal("FrmSelFilter", [](ui::Form& dialog) {
+        auto* list = static_cast<ui::ComboBox*>(dialog.Find("Combo1"));
+        list->UserSelect(2);
+        static_cast<ui::CommandButton*>(dialog.Find("Command1", 0))->UserClick();
+    });
+    f.Command3(12).UserClick();
+    f.Command6(13).UserClick();
+    const auto& requests = Requests();
+    ASSERT_EQ(requests.size(), 5u);
+    EXPECT_EQ(requests[4], Frame(slot, CmdEqBand, {10, 3, 0x08, 0, 0x03, 0xE8, 24, 24}));
+    EXPECT_EQ(requests[3], Frame(slot, CmdEqBand, {10, 2, 0, 2, 0x09, 0xC4, 11, 15}));
+    EXPECT_EQ(H().ReadMemory(slot, model::EqOutBandAddr[12] + 64, 5),
+              (Bytes{2, 0x09, 0xC4, 11, 15}));
+    EXPECT_EQ(H().ReadMemory(slot, model::EqOutFlagAddr[2] + 64, 1), (Bytes{0x08}));
+
+    // The marker of band 14 dragged to about 250 Hz and +6 dB, sent when it is let go.
+    f.Check3(2).UserClick();
+    ui::Label& marker = f.Label5(14);
+    marker.UserMouseDown(ui::vbLeftButton, 0, 60, 60);
+    marker.UserMouseMove(ui::vbLeftButton, 0, 3165.0f - marker.Left(),
+                         1447.5f - 48 * 6.15f - marker.Top());
+    H().Device().ClearLog();
+    marker.UserMouseUp(ui::vbLeftButton, 0, 60, 60);
+    EXPECT_EQ(Requests(),
+              (std::vector<Bytes>{Frame(slot, CmdEqBand, {10, 4, 0x08, 0, 0x00, 0xFA, 24, 36})}));
+    EXPECT_EQ(H().ReadMemory(slot, model::EqOutBandAddr[14] + 64, 5),
+              (Bytes{0, 0x00, 0xFA, 24, 36}));
+
+    H().Device().ClearLog();
+    Enter(f.Text8(5), "3000");
+    f.Combo2(5).UserSelect(7);
+    EXPECT_EQ(Requests(),
+              (std::vector<Bytes>{Frame(slot, CmdOutXover, {10, 1, 0, 0, 0, 0x0B, 0xB8, 0}),
+                                  Frame(slot, CmdOutXover, {10, 1, 0, 0, 0, 0x0B, 0xB8, 7})}));
+    EXPECT_EQ(H().ReadMemory(slot, model::XoverAddr[5] + 64, 3), (Bytes{0x0B, 0xB8, 0x07}));
+    EXPECT_NEAR(S().Graph.Curves(slot).XoverMag[5][0], 0, 1e-6);
+    EXPECT_TRUE(H().host.Messages().empty());
+    EXPECT_TRUE(H().host.Problems().empty());
+    EXPECT_TRUE(S().OpDone);
+    EXPECT_FALSE(S().EditBusy);
 }
 
 TEST_F(EditorRoad, TheMeterPollFollowsTheTab) {

@@ -115,6 +115,67 @@ TEST_F(FrmCtrlFrame, ADamagedImageLoadsAsTheNearestValidSettings) {
     EXPECT_EQ(Image(466) * 256 + Image(467), 1270);
 }
 
+TEST_F(FrmCtrlFrame, ADamagedEqualiserAndCrossoverLoadAsTheNearestValidSettings) {
+    for (int b = 0; b < 40; ++b) {
+        for (int k = 0; k < 5; ++k) Image(model::EqOutBandAddr[b] + k) = 0xFF;
+    }
+    for (int n = 0; n < 16; ++n) {
+        for (int k = 0; k < 3; ++k) Image(model::XoverAddr[n] + k) = 0xFF;
+    }
+    for (int o = 0; o < 8; ++o) {
+        Image(model::EqOutFlagAddr[o]) = 0xFF;
+        s->DevImage[kSlot].PanelState[30 + o] = 0xFF;
+    }
+    FrmCtrl& f = Open();
+    EXPECT_EQ(f.Slider2(39).Value(), 0);
+    EXPECT_EQ(f.Text4(39).Text(), "20000");
+    EXPECT_EQ(f.UpDown3(39).Value(), 96);
+    EXPECT_EQ(f.Command3(39).Caption(), "LoSHF Q");
+    EXPECT_EQ(s->EqOutType[kSlot][39], 2);
+    EXPECT_EQ(f.Command6(39).BackColor(), ui::vbRed);
+    EXPECT_EQ(Image(model::EqOutBandAddr[39]), 2);
+    EXPECT_EQ(Image(model::EqOutBandAddr[39] + 1) * 256 + Image(model::EqOutBandAddr[39] + 2),
+              20000);
+    EXPECT_EQ(Image(model::EqOutBandAddr[39] + 4), 48);
+    EXPECT_EQ(Image(model::EqOutFlagAddr[7]), 0x1F);
+    EXPECT_EQ(f.Combo2(15).ListIndex(), 8);
+    EXPECT_EQ(f.Text8(15).Text(), "20000");
+    EXPECT_EQ(Image(model::XoverAddr[15] + 2), 8);
+    EXPECT_EQ(f.Check3(7).Value(), 1);
+    EXPECT_TRUE(f.Label5(35).Visible());
+    EXPECT_EQ(s->DevImage[kSlot].PanelState[37], 1);
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_FALSE(s->UiUpdating);
+}
+
+TEST_F(FrmCtrlFrame, ABandOfTheImageTheEditorWouldRefuseIsToldAndDrawn) {
+    Image(model::EqOutBandAddr[6] + 1) = 0x4E;  // peaking, 20000 Hz
+    Image(model::EqOutBandAddr[6] + 2) = 0x20;
+    Image(model::EqOutBandAddr[6] + 3) = 0;   // Q 0.4
+    Image(model::EqOutBandAddr[6] + 4) = 36;  // +6 dB
+    FrmCtrl& f = Open();
+    const auto messages = host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, "EQ filter");
+    EXPECT_EQ(f.Text4(6).Text(), "20000");
+    EXPECT_EQ(s->DevParam[kSlot].OutEqFreq()[6], 20000);
+    EXPECT_EQ(s->DevParam[kSlot].OutEqGain()[6], 6);
+    EXPECT_NEAR(s->Graph.Curves(kSlot).OutMagTotal[1][575], 6, 1e-9) << "the band as it is";
+}
+
+TEST_F(FrmCtrlFrame, TheBandMarkersShowAgainAsTheyWereLeft) {
+    FrmCtrl& f = Open();
+    f.SSTab1.UserSelectTab(5);
+    f.Check3(4).UserClick();
+    host.Answer(ui::vbYes);
+    ASSERT_TRUE(f.UserClose());
+    FrmCtrl& again = Open();
+    EXPECT_EQ(again.Check3(4).Value(), 1);
+    for (int16_t b = 20; b < 25; ++b) EXPECT_TRUE(again.Label5(b).Visible());
+    EXPECT_EQ(again.Check3(3).Value(), 0);
+    EXPECT_FALSE(again.Label5(15).Visible());
+}
+
 TEST_F(FrmCtrlFrame, ApplyingAnImageLeavesEveryChannelUnlinked) {
     FrmCtrl& f = Open();
     f.Check13(10).UserClick();
