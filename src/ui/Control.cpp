@@ -1,6 +1,7 @@
 #include "ui/Control.h"
 
 #include "ui/Form.h"
+#include "ui/TextEditing.h"
 
 namespace ui {
 
@@ -143,6 +144,27 @@ bool Control::UserMouseMove(int16_t button, int16_t shift, float x, float y) {
 bool Control::UserMouseUp(int16_t button, int16_t shift, float x, float y) {
     if (!Usable()) return false;
     FireMouse(&Events::MouseUp, button, shift, x, y);
+    return true;
+}
+
+bool Control::UserKey(int16_t key) {
+    if (!Usable()) return false;
+    SetFocus();
+    int16_t shift = 0;
+    const int16_t physical = VirtualKeyOf(static_cast<char>(key), shift);
+    int16_t code = physical;
+    FireKeyCode(&Events::KeyDown, code, shift);
+    FireKeyPress(key);
+    TypedKey(key);
+    code = physical;
+    FireKeyCode(&Events::KeyUp, code, shift);
+    return true;
+}
+
+bool Control::UserType(const std::string& text) {
+    for (char c : text) {
+        if (!UserKey(static_cast<int16_t>(static_cast<unsigned char>(c)))) return false;
+    }
     return true;
 }
 

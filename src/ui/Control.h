@@ -117,6 +117,12 @@ class Control {
     bool UserMouseDown(int16_t button, int16_t shift, float x, float y);
     bool UserMouseMove(int16_t button, int16_t shift, float x, float y);
     bool UserMouseUp(int16_t button, int16_t shift, float x, float y);
+    // A person types one character (ASCII; 8 Backspace, 13 Enter, 3/22/24 clipboard keys):
+    // KeyDown, KeyPress (which may replace or cancel the key), the control's own reaction
+    // to the key (an edit, for text and combo boxes), KeyUp.
+    bool UserKey(int16_t key);
+    // A person types each character of the text in turn.
+    bool UserType(const std::string& text);
 
     // For containers with pages: whether children on that page are on screen.
     virtual bool ShowsPage(int16_t page) const {
@@ -128,6 +134,8 @@ class Control {
     ControlPeer* Peer() const { return peer_; }
 
   protected:
+    // The control's reaction to a typed key once KeyPress has had its say (0: cancelled).
+    virtual void TypedKey(int16_t key) { (void)key; }
     void Changed(Prop p);
     void Fire(Events::Simple Events::*event);
     void FireKeyPress(int16_t& key);

@@ -97,28 +97,11 @@ void ComboBox::SetText(const std::string& t) {
     Fire(&Events::Change);
 }
 
-bool ComboBox::UserKey(int16_t key) {
-    if (!Usable()) return false;
-    SetFocus();
-    int16_t shift = 0;
-    const int16_t physical = VirtualKeyOf(static_cast<char>(key), shift);
-    int16_t code = physical;
-    FireKeyCode(&Events::KeyDown, code, shift);
-    FireKeyPress(key);
+void ComboBox::TypedKey(int16_t key) {
     if (style_ != 2 && ApplyTypedKey(edit_, key, false, 0, Parent().GetHost())) {
         Changed(Prop::Text);
         Fire(&Events::Change);
     }
-    code = physical;
-    FireKeyCode(&Events::KeyUp, code, shift);
-    return true;
-}
-
-bool ComboBox::UserType(const std::string& text) {
-    for (char c : text) {
-        if (!UserKey(static_cast<int16_t>(static_cast<unsigned char>(c)))) return false;
-    }
-    return true;
 }
 
 ListBox::ListBox(Form& form, std::string name, int16_t index, Events* shared)

@@ -48,12 +48,11 @@ class ComboBox : public ListControl {
     const std::string& Text() const { return edit_.text; }
     // Editable styles: sets the text (Change when different) and selects the equal item, if any.
     void SetText(const std::string& t);
-    // A person types a character into an editable combo box (KeyPress may replace it).
-    bool UserKey(int16_t key);
-    bool UserType(const std::string& text);
 
   private:
     void IndexChanged() override;
+    // Typing edits the text of the editable styles.
+    void TypedKey(int16_t key) override;
 
     int16_t style_ = 0;
     EditState edit_;

@@ -49,27 +49,10 @@ void TextBox::SetAlignment(int16_t a) {
     Changed(Prop::Style);
 }
 
-bool TextBox::UserKey(int16_t key) {
-    if (!Usable()) return false;
-    SetFocus();
-    int16_t shift = 0;
-    const int16_t physical = VirtualKeyOf(static_cast<char>(key), shift);
-    int16_t code = physical;
-    FireKeyCode(&Events::KeyDown, code, shift);
-    FireKeyPress(key);
+void TextBox::TypedKey(int16_t key) {
     if (!locked_ && ApplyTypedKey(edit_, key, multiLine_, maxLength_, Parent().GetHost())) {
         Edited();
     }
-    code = physical;
-    FireKeyCode(&Events::KeyUp, code, shift);
-    return true;
-}
-
-bool TextBox::UserType(const std::string& text) {
-    for (char c : text) {
-        if (!UserKey(static_cast<int16_t>(static_cast<unsigned char>(c)))) return false;
-    }
-    return true;
 }
 
 bool TextBox::UserKeyCode(int16_t keyCode) {

@@ -25,16 +25,12 @@ class TextBox : public Control {
     int16_t Alignment() const { return alignment_; }
     void SetAlignment(int16_t a);
 
-    // A person types one character (ASCII; 8 Backspace, 13 Enter, 3/22/24 clipboard keys):
-    // KeyDown, KeyPress (which may replace or cancel the key), the edit, Change, KeyUp.
-    bool UserKey(int16_t key);
-    // A person types each character of the text in turn.
-    bool UserType(const std::string& text);
     // A person presses a key that types nothing (Delete 46, arrows, ...): KeyDown and KeyUp;
     // Delete also removes text.
     bool UserKeyCode(int16_t keyCode);
 
   private:
+    void TypedKey(int16_t key) override;
     void Edited();
 
     EditState edit_;
