@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <complex>
+#include <functional>
 #include <memory>
 #include <numbers>
 
@@ -170,27 +171,34 @@ void BM_PlainComplexLoop(benchmark::State& state) {
 }
 BENCHMARK(BM_PlainComplexLoop)->Unit(benchmark::kMicrosecond);
 
-// Both, alternately in each iteration, so that they share the machine's state.
-void BM_RecomputeAgainstPlainLoop(benchmark::State& state) {
+// ours and the plain loop, alternately in each iteration so that they share the machine's
+// state; the counters give both times and their ratio.
+void AgainstPlainLoop(benchmark::State& state, const std::function<void()>& ours) {
     using Clock = std::chrono::steady_clock;
-    OutputBench b;
     auto c = std::make_unique<PlainCurves>();
-    std::chrono::duration<double> ours{0}, plain{0};
+    std::chrono::duration<double> oursTime{0}, plainTime{0};
     for (auto _ : state) {
         const auto t0 = Clock::now();
-        RecomputeOutput(b);
+        ours();
         const auto t1 = Clock::now();
         PlainLoop(*c);
         const auto t2 = Clock::now();
-        ours += t1 - t0;
-        plain += t2 - t1;
-        benchmark::DoNotOptimize(b.gs.Curves(Dev).OutPhaseTotal[Out][Points - 1]);
+        oursTime += t1 - t0;
+        plainTime += t2 - t1;
         benchmark::DoNotOptimize(c->phaseTotal[Points - 1]);
     }
     const double n = static_cast<double>(state.iterations());
-    state.counters["recompute_us"] = ours.count() / n * 1e6;
-    state.counters["plain_us"] = plain.count() / n * 1e6;
-    state.counters["ratio"] = ours.count() / plain.count();
+    state.counters["ours_us"] = oursTime.count() / n * 1e6;
+    state.counters["plain_us"] = plainTime.count() / n * 1e6;
+    state.counters["ratio"] = oursTime.count() / plainTime.count();
+}
+
+void BM_RecomputeAgainstPlainLoop(benchmark::State& state) {
+    OutputBench b;
+    AgainstPlainLoop(state, [&] {
+        RecomputeOutput(b);
+        benchmark::DoNotOptimize(b.gs.Curves(Dev).OutPhaseTotal[Out][Points - 1]);
+    });
 }
 BENCHMARK(BM_RecomputeAgainstPlainLoop)->Unit(benchmark::kMicrosecond);
 
@@ -203,27 +211,13 @@ void BM_OutputRecomputeAndRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_OutputRecomputeAndRedraw)->Unit(benchmark::kMicrosecond);
 
-// The recompute with its redraw and the plain loop, alternately in each iteration.
+// The recompute with its redraw as the editor runs it.
 void BM_RedrawAgainstPlainLoop(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
     EditorBench b;
-    auto c = std::make_unique<PlainCurves>();
-    std::chrono::duration<double> ours{0}, plain{0};
-    for (auto _ : state) {
-        const auto t0 = Clock::now();
+    AgainstPlainLoop(state, [&] {
         b.RecomputeAndRedraw();
-        const auto t1 = Clock::now();
-        PlainLoop(*c);
-        const auto t2 = Clock::now();
-        ours += t1 - t0;
-        plain += t2 - t1;
         benchmark::DoNotOptimize(b.picture->DisplayList().back().y2);
-        benchmark::DoNotOptimize(c->phaseTotal[Points - 1]);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["redraw_us"] = ours.count() / n * 1e6;
-    state.counters["plain_us"] = plain.count() / n * 1e6;
-    state.counters["ratio"] = ours.count() / plain.count();
+    });
 }
 BENCHMARK(BM_RedrawAgainstPlainLoop)->Unit(benchmark::kMicrosecond);
 

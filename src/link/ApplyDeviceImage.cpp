@@ -103,6 +103,19 @@ void ApplyMasterLevels(State& s, FrmCtrl& f) {
     }
 }
 
+// Sends term index, then computes its response without drawing it, and steps the progress
+// bar; false when the send closed the editor window.
+bool SendThenCompute(State& s, FrmCtrl& f, int16_t index, void (*send)(State&, int16_t),
+                     void (*compute)(State&, int16_t)) {
+    send(s, index);
+    if (f.Finished()) return false;
+    s.GraphHold = 1;
+    compute(s, index);
+    s.GraphHold = 0;
+    StepProgressCtrl(s);
+    return true;
+}
+
 // The output equaliser bands: bypass flags, then each band into its controls, sent and
 // computed (drawn only at the end of the run), then each output drawn band by band.
 void ApplyEqBands(State& s, FrmCtrl& f) {
@@ -120,12 +133,7 @@ void ApplyEqBands(State& s, FrmCtrl& f) {
         s.EqOutType[dev][b] = std::min<int16_t>(img[a], 2);
         f.Command3(b).SetCaption(std::string(model::EqTypeText[s.EqOutType[dev][b]]));
         ConfigButtonEqByp(s, b);
-        CalcSendEqOutBand(s, b);
-        if (f.Finished()) return;
-        s.GraphHold = 1;
-        ModGraph::CalcGraphEqOut(s, b);
-        s.GraphHold = 0;
-        StepProgressCtrl(s);
+        if (!SendThenCompute(s, f, b, CalcSendEqOutBand, ModGraph::CalcGraphEqOut)) return;
     }
     for (int16_t o = 0; o < 8; ++o) CalcGraphEqAllBands(s, o);
 }
@@ -139,12 +147,7 @@ void ApplyXovers(State& s, FrmCtrl& f) {
         s.UiUpdating = true;
         f.Combo2(n).SetListIndex(std::min<int16_t>(img[a + 2], 8));
         s.UiUpdating = false;
-        SendXover(s, n);
-        if (f.Finished()) return;
-        s.GraphHold = 1;
-        ModGraph::CalcGraphXover(s, n);
-        s.GraphHold = 0;
-        StepProgressCtrl(s);
+        if (!SendThenCompute(s, f, n, SendXover, ModGraph::CalcGraphXover)) return;
     }
 }
 

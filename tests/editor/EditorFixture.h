@@ -32,6 +32,13 @@ class EditorFixture : public ::testing::Test {
         return *f;
     }
 
+    // Opens the slot's editor with the tab shown.
+    FrmCtrl& OpenOn(int16_t tab, int16_t slot = kSlot) {
+        FrmCtrl& f = Open(slot);
+        f.SSTab1.UserSelectTab(tab);
+        return f;
+    }
+
     // Replaces the whole text of a box with text, as a person selecting it and typing does,
     // then presses Enter.
     static void Enter(ui::TextBox& box, const std::string& text) {

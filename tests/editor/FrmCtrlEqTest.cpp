@@ -15,11 +15,6 @@ namespace {
 
 class FrmCtrlEq : public EditorFixture {
   protected:
-    FrmCtrl& OpenOn(int16_t tab) {
-        FrmCtrl& f = Open();
-        f.SSTab1.UserSelectTab(tab);
-        return f;
-    }
     // Band b's record in the image: type, frequency, Q index, gain index.
     struct Record {
         int type, freq, q, gain;

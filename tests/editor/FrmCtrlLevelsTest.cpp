@@ -9,11 +9,6 @@ namespace {
 
 class FrmCtrlLevels : public EditorFixture {
   protected:
-    FrmCtrl& OpenOn(int16_t tab) {
-        FrmCtrl& f = Open();
-        f.SSTab1.UserSelectTab(tab);
-        return f;
-    }
     int Word(int16_t ch) {
         return Image(model::GainAddrHi[ch]) * 256 + Image(model::GainAddrLo[ch]);
     }

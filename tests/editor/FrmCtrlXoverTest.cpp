@@ -10,11 +10,6 @@ namespace {
 
 class FrmCtrlXover : public EditorFixture {
   protected:
-    FrmCtrl& OpenOn(int16_t tab) {
-        FrmCtrl& f = Open();
-        f.SSTab1.UserSelectTab(tab);
-        return f;
-    }
     // Filter n's image bytes: frequency and type.
     std::pair<int, int> Filter(int16_t n) {
         const int a = model::XoverAddr[n];

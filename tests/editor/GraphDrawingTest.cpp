@@ -18,12 +18,6 @@ using editor::GraphPoints;
 
 class GraphDrawing : public EditorFixture {
   protected:
-    // The editor with output o's tab shown.
-    FrmCtrl& OpenOn(int16_t o) {
-        FrmCtrl& f = Open();
-        f.SSTab1.UserSelectTab(static_cast<int16_t>(o + 1));
-        return f;
-    }
     // The segments of output o's curve: what follows the background.
     std::vector<ui::DrawOp> Curve(FrmCtrl& f, int16_t o) {
         const auto& all = f.Picture1(o).DisplayList();
@@ -63,7 +57,7 @@ class GraphDrawing : public EditorFixture {
 };
 
 TEST_F(GraphDrawing, AtTheDefaultScaleAFlatOutputLiesOnTheMiddleRow) {
-    FrmCtrl& f = OpenOn(0);
+    FrmCtrl& f = OpenOn(1);
     for (int16_t o = 0; o < 8; ++o) {
         EXPECT_EQ(f.Label16(o).Caption(), "10 ");
         EXPECT_EQ(f.Label18(o).Caption(), "0 ");
@@ -88,7 +82,7 @@ TEST_F(GraphDrawing, AtTheDefaultScaleAFlatOutputLiesOnTheMiddleRow) {
 }
 
 TEST_F(GraphDrawing, StepAndOffsetSetTheScaleAndRedrawAtOnce) {
-    FrmCtrl& f = OpenOn(2);
+    FrmCtrl& f = OpenOn(3);
     ASSERT_TRUE(f.UpDown4(2).UserDown());
     EXPECT_EQ(f.Label16(2).Caption(), "5 ");
     EXPECT_EQ(Scale(f, 2), (std::vector<std::string>{"15", "10", "5", "0", "-5", "-10", "-15"}));
@@ -115,7 +109,7 @@ TEST_F(GraphDrawing, StepAndOffsetSetTheScaleAndRedrawAtOnce) {
 }
 
 TEST_F(GraphDrawing, TheLevelMovesTheMagnitudeCurveUnlessItIsBypassed) {
-    FrmCtrl& f = OpenOn(1);
+    FrmCtrl& f = OpenOn(2);
     Enter(f.Text1(9), "-5");
     EXPECT_TRUE(RowsAre(Curve(f, 1), [](int) { return MagRow(-5); }));
     f.Command90(9).UserClick();
@@ -131,7 +125,7 @@ TEST_F(GraphDrawing, CurvesAreDrawnInLogicalPixelsAtAnyScreenScale) {
         Prepare(kSlot);
         s->DpiScale = dpiScale;
         model::InitGraphConstants(*s);
-        FrmCtrl& f = OpenOn(0);
+        FrmCtrl& f = OpenOn(1);
         Enter(f.Text4(1), "2500");
         Enter(f.Text12(1), "9");
         const editor::Curve& mag = Stored().OutMagTotal[0];
@@ -146,7 +140,7 @@ TEST_F(GraphDrawing, CurvesAreDrawnInLogicalPixelsAtAnyScreenScale) {
 }
 
 TEST_F(GraphDrawing, ThePhaseViewDrawsTheFoldedTotalWithThePolarity) {
-    FrmCtrl& f = OpenOn(0);
+    FrmCtrl& f = OpenOn(1);
     Enter(f.Text8(0), "2000");
     f.Combo2(0).UserSelect(8);  // "Bessel -24dB": a phase of several half-turns
     f.Check2(8).UserClick();    // inverted
@@ -169,7 +163,7 @@ TEST_F(GraphDrawing, ThePhaseViewDrawsTheFoldedTotalWithThePolarity) {
 }
 
 TEST_F(GraphDrawing, WhileTheGraphIsHeldOnlyTheBackgroundIsPainted) {
-    FrmCtrl& f = OpenOn(0);
+    FrmCtrl& f = OpenOn(1);
     s->GraphHold = 1;
     Enter(f.Text12(0), "6");
     EXPECT_TRUE(Curve(f, 0).empty());
@@ -181,7 +175,7 @@ TEST_F(GraphDrawing, WhileTheGraphIsHeldOnlyTheBackgroundIsPainted) {
 }
 
 TEST_F(GraphDrawing, TheCurveEntersFromTheLeftOnTheMiddleRow) {
-    FrmCtrl& f = OpenOn(4);
+    FrmCtrl& f = OpenOn(5);
     Enter(f.Text8(8), "1000");
     f.Combo2(8).UserSelect(6);  // high-pass "Buttw -24dB" at 1000 Hz: -240 dB at 20 Hz
     const auto curve = Curve(f, 4);

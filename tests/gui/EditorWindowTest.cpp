@@ -11,6 +11,7 @@
 #include "GuiFixture.h"
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/FrmSelFilter.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/DeviceDefaults.h"
@@ -97,6 +98,24 @@ TEST_F(EditorWindow, Output1WithABoostedBandAndACrossoverPair) {
     EXPECT_EQ(drawing.back().x2, 575.0f) << "the whole curve is drawn";
     EXPECT_GT(QFileInfo(Shoot(1, "editor-output1-response")).size(), 1000);
     ExpectTextsFit(host, *f);
+    f->Option4(0).UserClick();
+    EXPECT_TRUE(f->Label9(0).Visible());
+    EXPECT_GT(QFileInfo(Shoot(1, "editor-output1-phase")).size(), 1000);
+}
+
+TEST_F(EditorWindow, TheFilterTypeDialogFitsItsTexts) {
+    s->SelFilterBand = 12;
+    FrmSelFilter dialog(*s);
+    dialog.Show();
+    Settle();
+    ASSERT_NE(host.WindowOf(dialog), nullptr);
+    EXPECT_EQ(dialog.Label1.Caption(), "Type Filter 3");
+    ExpectTextsFit(host, dialog);
+    EXPECT_GT(
+        QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "select-filter-type")).size(),
+        500);
+    dialog.Unload();
+    Settle();
 }
 
 }  // namespace

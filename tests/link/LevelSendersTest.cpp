@@ -1,53 +1,19 @@
 // The level, bypass, master, polarity and mute senders against the simulated device: their
 // frames as the device receives them, and what a failed send leaves behind.
-#include <gtest/gtest.h>
+#include "SenderFixture.h"
 
 #include <vector>
 
-#include "devsim/Device.h"
-#include "devsim/Faults.h"
-#include "editor/FrmCtrl.h"
 #include "link/ApplyDeviceImage.h"
 #include "link/Commands.h"
 #include "link/LevelSenders.h"
 #include "link/PolarityMute.h"
 #include "model/AddressTables.h"
-#include "project/Connect.h"
 #include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-class LevelSendersTest : public testsupport::DeviceTest {
-  protected:
-    // A connected device, the current one; its editor window exists but is not open.
-    void SetUp() override {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        S().CurDev = slot;
-        H().Device().ClearLog();
-    }
-    FrmCtrl& F() { return FrmCtrlOf(S(), slot); }
-    uint8_t Img(int addr) { return S().DevImage[slot].ProgImage[addr]; }
-    Bytes LastData() {
-        const auto log = H().Device().Log();
-        if (log.empty()) return {};
-        return Bytes(log.back().request.begin() + 3, log.back().request.begin() + 12);
-    }
-    // Sets a box as the image loaders do, without its click handler.
-    void SetBox(ui::CheckBox& box, int16_t value) {
-        S().UiUpdating = true;
-        box.SetValue(value);
-        S().UiUpdating = false;
-    }
-    void Drop(uint8_t code) { H().Device().AddFault({devsim::FaultKind::DropConnection, code}); }
-
-    int16_t slot = 0;
-};
+using LevelSendersTest = SenderTest;
 
 TEST_F(LevelSendersTest, LevelFramesCarryTheWordHighByteLast) {
     VX_REQUIRE_SIMULATOR(H());
@@ -103,7 +69,7 @@ TEST_F(LevelSendersTest, AFailedBypassKeepsTheToggleButNotTheColour) {
 TEST_F(LevelSendersTest, AFailedPolaritySendKeepsTheCaption) {
     VX_REQUIRE_SIMULATOR(H());
     Drop(CmdChannelBlock);
-    SetBox(F().Check2(11), 1);
+    Quietly([&] { F().Check2(11).SetValue(1); });
     ModFun::SendPolarity(S(), 11);
     EXPECT_TRUE(S().TxFailed);
     EXPECT_EQ(Img(model::PolarityAddr[1]), 0x08);
@@ -113,7 +79,7 @@ TEST_F(LevelSendersTest, AFailedPolaritySendKeepsTheCaption) {
 TEST_F(LevelSendersTest, AFailedMuteSendKeepsTheMarkHidden) {
     VX_REQUIRE_SIMULATOR(H());
     Drop(CmdChannelBlock);
-    SetBox(F().Check1(4), 1);
+    Quietly([&] { F().Check1(4).SetValue(1); });
     ModFun::SendMute(S(), 4);
     EXPECT_TRUE(S().TxFailed);
     EXPECT_EQ(Img(model::MuteAddr[0]), 0x10);

@@ -1,41 +1,23 @@
 // The output equaliser band sender, its utilities and the crossover sender against the
 // simulated device: their frames as the device receives them, the refusal of a band too wide
 // for the device, and what a failed send leaves behind.
-#include <gtest/gtest.h>
+#include "SenderFixture.h"
 
 #include <algorithm>
 #include <functional>
 #include <vector>
 
-#include "devsim/Device.h"
-#include "devsim/Faults.h"
-#include "editor/FrmCtrl.h"
 #include "link/ApplyDeviceImage.h"
 #include "link/Commands.h"
 #include "link/OutEqBand.h"
 #include "link/OutEqUtilities.h"
 #include "link/XoverSender.h"
 #include "model/AddressTables.h"
-#include "project/Connect.h"
-#include "support/DeviceTest.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-class OutEqSendersTest : public testsupport::DeviceTest {
+class OutEqSendersTest : public SenderTest {
   protected:
-    // A connected device, the current one; its editor window exists but is not open.
-    void SetUp() override {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        S().CurDev = slot;
-        H().Device().ClearLog();
-    }
-    FrmCtrl& F() { return FrmCtrlOf(S(), slot); }
-    uint8_t Img(int addr) { return S().DevImage[slot].ProgImage[addr]; }
     Bytes ImgBytes(int addr, int count) {
         const auto& img = S().DevImage[slot].ProgImage;
         return Bytes(img.begin() + addr, img.begin() + addr + count);
@@ -45,20 +27,6 @@ class OutEqSendersTest : public testsupport::DeviceTest {
         for (int k = 0; k < count; ++k) b.push_back(H().Device().ImageByte(addr + k));
         return b;
     }
-    // Code and data bytes of every request since the log was cleared.
-    std::vector<Bytes> Sent() {
-        std::vector<Bytes> frames;
-        for (const auto& logged : H().Device().Log()) {
-            frames.emplace_back(logged.request.begin() + 3, logged.request.begin() + 12);
-        }
-        return frames;
-    }
-    // Sets controls as the image loaders do, without their handlers.
-    void Quietly(const std::function<void()>& set) {
-        S().UiUpdating = true;
-        set();
-        S().UiUpdating = false;
-    }
     void SetBand(int16_t b, const char* freq, int32_t q, int32_t slider) {
         Quietly([&] {
             F().Text4(b).SetText(freq);
@@ -67,8 +35,6 @@ class OutEqSendersTest : public testsupport::DeviceTest {
         });
     }
     model::DevParamRecord& Par() { return S().DevParam[slot]; }
-
-    int16_t slot = 0;
 };
 
 TEST_F(OutEqSendersTest, ABandFrameCarriesItsRecordAndTheOutputsBypassBits) {
@@ -141,7 +107,7 @@ TEST_F(OutEqSendersTest, APeakingBandTooWideIsRefusedWithoutAFrame) {
 
 TEST_F(OutEqSendersTest, AFailedBandSendKeepsTheValuesButNotTheControlStates) {
     VX_REQUIRE_SIMULATOR(H());
-    H().Device().AddFault({devsim::FaultKind::DropConnection, CmdEqBand});
+    Drop(CmdEqBand);
     Par().OutEqBypass()[7] = 1;
     SetBand(7, "500", 24, 30);
     ModFun::CalcSendEqOutBand(S(), 7);
