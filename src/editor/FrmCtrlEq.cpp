@@ -14,6 +14,7 @@
 #include "link/OutEqUtilities.h"
 #include "model/GraphConstants.h"
 #include "model/Snapping.h"
+#include "model/Tables.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 
@@ -21,11 +22,6 @@ namespace {
 
 constexpr const char* kIncorrectFrequency = "  Incorrect frequency value";
 constexpr const char* kIncorrectQ = "  Incorrect Q value";
-
-// The output of band b.
-int16_t OutputOf(int16_t b) {
-    return static_cast<int16_t>(b / 5);
-}
 
 // The box text trimmed of blanks, its decimal points turned into commas where the locale
 // writes a comma.
@@ -191,7 +187,7 @@ void FrmCtrl::Label5_MouseUp(int16_t b) {
     ModFun::CalcSendEqOutBand(s_, b);
     if (!s_.TxFailed) {
         ModGraph::CalcGraphEqOut(s_, b);
-        editor::RepeatOnLinkedOutputs(s_, OutputOf(b), 0,
+        editor::RepeatOnLinkedOutputs(s_, model::BandToOutCh[b], 0,
                                       [&](int16_t p) { ModLink::LinkEqBandValues(s_, b, p); });
     }
     EnableOtherWindow(true);

@@ -117,7 +117,7 @@ bool SendThenCompute(State& s, FrmCtrl& f, int16_t index, void (*send)(State&, i
 }
 
 // The output equaliser bands: bypass flags, then each band into its controls, sent and
-// computed (drawn only at the end of the run), then each output drawn band by band.
+// computed without drawing, then each output recomputed and drawn band by band.
 void ApplyEqBands(State& s, FrmCtrl& f) {
     const int16_t dev = s.CurDev;
     for (int k = 0; k < 8; ++k) {

@@ -4,10 +4,12 @@
 // dialog.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "EditorFixture.h"
 #include "editor/FrmSelFilter.h"
 #include "editor/GraphMarkers.h"
+#include "editor/LinkedOutputs.h"
 #include "model/AddressTables.h"
 #include "sys/Numeric.h"
 
@@ -339,6 +341,25 @@ TEST_F(FrmCtrlEq, TheFilterTypeDialogSetsTheTypeOfTheBand) {
     dialog.ShowModal();
     EXPECT_EQ(s->EqOutType[kSlot][2], 0);
     EXPECT_TRUE(host.Problems().empty());
+}
+
+TEST_F(FrmCtrlEq, AnEditIsRepeatedOnTheOtherLinkedOutputsInOrder) {
+    Open();
+    s->OutLinkSet[kSlot] = {0, 1, 0, 1, 1, 0, 0, 0};
+    std::vector<int16_t> visited;
+    editor::RepeatOnLinkedOutputs(*s, 3, 30, [&](int16_t p) { visited.push_back(p); });
+    EXPECT_EQ(visited, (std::vector<int16_t>{1, 4}));
+    EXPECT_EQ(host.SleptMs(), 60);
+
+    visited.clear();
+    editor::RepeatOnLinkedOutputs(*s, 1, 0, [&](int16_t p) {
+        visited.push_back(p);
+        s->TxFailed = true;
+    });
+    EXPECT_EQ(visited, (std::vector<int16_t>{3})) << "stops at the first failed send";
+    visited.clear();
+    editor::RepeatOnLinkedOutputs(*s, 2, 0, [&](int16_t p) { visited.push_back(p); });
+    EXPECT_TRUE(visited.empty()) << "output 2 is not linked";
 }
 
 }  // namespace

@@ -79,6 +79,11 @@ TEST_F(GraphDrawing, AtTheDefaultScaleAFlatOutputLiesOnTheMiddleRow) {
     EXPECT_EQ(drawn[0].x1, background[0].x1);
     EXPECT_EQ(drawn[0].y2, background[0].y2);
     EXPECT_EQ(s->ImgScaleW, 577);
+
+    // Showing an output's tab repaints its picture.
+    f.Picture1(1).Cls();
+    f.SSTab1.UserSelectTab(2);
+    EXPECT_TRUE(RowsAre(Curve(f, 1), [](int) { return 95.4; }));
 }
 
 TEST_F(GraphDrawing, StepAndOffsetSetTheScaleAndRedrawAtOnce) {
