@@ -12,9 +12,16 @@ constexpr ui::Color kBackground = ui::RGB(16, 24, 32);
 constexpr ui::Color kGrid = ui::RGB(70, 80, 90);
 constexpr ui::Color kAxis = ui::RGB(140, 150, 160);
 
+// Row of 0 dB and 0 degrees, and the distance of the scale divisions: 10 dB at the default
+// step (191 / 6 pixels) and 45 degrees (191 / 8 pixels).
+constexpr double kMidRow = 95.4;
+constexpr double kMagRowStep = 191.0 / 6.0;
+constexpr double kPhaseRowStep = 191.0 / 8.0;
+
 // A graph background: frequency lines at 20 Hz to 20 kHz on a logarithmic scale (decades
-// brighter), eight equal rows, the middle row line brighter.
-void DrawBackground(ui::PictureBox& p) {
+// brighter) and one line per scale division either side of the 0 row (brighter), so the
+// lines meet the scale labels.
+void DrawBackground(ui::PictureBox& p, double rowStep) {
     p.SetBackColor(kBackground);
     p.Cls();
     const float w = p.ScaleWidth();
@@ -29,9 +36,10 @@ void DrawBackground(ui::PictureBox& p) {
             p.Line(x, 0, x, h - 1, k == 1 || f == 20.0 || f == 20000.0 ? kAxis : kGrid);
         }
     }
-    for (int row = 0; row <= 8; ++row) {
-        const float y = (h - 1) * static_cast<float>(row) / 8.0f;
-        p.Line(0, y, w - 1, y, row == 4 ? kAxis : kGrid);
+    const auto rows = static_cast<int>(std::lround(kMidRow / rowStep));
+    for (int k = -rows; k <= rows; ++k) {
+        const auto y = static_cast<float>(kMidRow + rowStep * k);
+        p.Line(0, y, w - 1, y, k == 0 ? kAxis : kGrid);
     }
 }
 
@@ -59,6 +67,6 @@ void FrmImage::LayOut() {
     SetClientSize(w, 2 * h);
     Picture1.Move(0, 0, w, h);
     Picture2.Move(0, h, w, h);
-    DrawBackground(Picture1);
-    DrawBackground(Picture2);
+    DrawBackground(Picture1, kMagRowStep);
+    DrawBackground(Picture2, kPhaseRowStep);
 }

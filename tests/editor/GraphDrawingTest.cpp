@@ -18,10 +18,12 @@ using editor::GraphPoints;
 
 class GraphDrawing : public EditorFixture {
   protected:
-    // The segments of output o's curve: what follows the background.
+    // The segments of output o's curve: what follows the background of its view.
     std::vector<ui::DrawOp> Curve(FrmCtrl& f, int16_t o) {
         const auto& all = f.Picture1(o).DisplayList();
-        const size_t background = FrmImageOf(*s).Picture1.DisplayList().size();
+        const FrmImage& images = FrmImageOf(*s);
+        const size_t background =
+            (f.Option3(o).Value() ? images.Picture1 : images.Picture2).DisplayList().size();
         return {all.begin() + static_cast<std::ptrdiff_t>(std::min(background, all.size())),
                 all.end()};
     }
