@@ -25,6 +25,14 @@ struct EditorState {
     bool GraphDrag = false;
     bool GraphMoved = false;
 
+    // What the meter poll last read from each device: the level byte of every channel
+    // (255 = no reading yet since the editor was loaded) and the four status bit masks.
+    model::PerSlot<std::array<double, 16>> MeterLevel{};
+    model::PerSlot<uint8_t> PollByte5{};
+    model::PerSlot<uint8_t> PollByte6{};
+    model::PerSlot<uint8_t> PollByte7{};
+    model::PerSlot<uint8_t> PollByte8{};
+
     // What the filter-type dialog works on: band 0..39 of an output (mode 0) or 0..2 of the
     // input equaliser editor's input (mode 1).
     int16_t SelFilterBand = 0;

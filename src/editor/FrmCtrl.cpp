@@ -121,7 +121,7 @@ void FrmCtrl::Form_Load() {
     s_.GraphHold = 0;
     ProgressBar1.SetVisible(false);
 
-    MeterLevel.fill(255.0);
+    s_.MeterLevel[s_.CurDev].fill(255.0);
     poll.SetInterval(2000);
     poll.SetTimerEnabled(true);
     s_.PollEnabled = true;

@@ -25,18 +25,13 @@ class FrmCtrl : public ui::Form {
     void EnableOtherWindow(bool enable);
     // Shows the dB scale of output o's graph in the "Mag" view, the phase scale otherwise.
     void LoadLabelGraph(int16_t o);
-    // Shows MeterLevel(ch) on channel ch's meter.
-    void PrintVumeterIndB(int16_t ch);
+    // Shows MeterLevel(dev, ch) on channel ch's meter.
+    void PrintVumeterIndB(int16_t dev, int16_t ch);
     // The magnitude scale of output o's graph from its "Step dB" and "Offset dB" arrows: the
     // scale state of CurDev's output o, the step and offset captions and the seven scale
     // labels (step s gives 5 (s + 1) dB a division, offset o moves 0 dB by (12 - o) divisions
     // of 10 dB).
     void SetOffset(int16_t o);
-
-    // What the meter poll last read from the window's device: the level byte of every
-    // channel (255 = no reading yet) and the four status bit bytes.
-    std::array<double, 16> MeterLevel{};
-    uint8_t PollByte5 = 0, PollByte6 = 0, PollByte7 = 0, PollByte8 = 0;
 
     // Outer window size in twips; the client area is 15735 x 9555.
     static constexpr ui::Twips kWidth = 15855;

@@ -37,23 +37,23 @@ void FrmCtrl::Timer1_Timer(int16_t slot) {
     if (tab == kTabInputs) {
         if (ModRxTx::TxCommand(s_, slot, CmdPollLevelsIn)) return;
         ModRxTx::ClearRxData(s_, slot);
-        for (int ch = 0; ch < 8; ++ch) MeterLevel[ch] = s_.RxBuf[4 + ch];
+        for (int ch = 0; ch < 8; ++ch) s_.MeterLevel[slot][ch] = s_.RxBuf[4 + ch];
     } else if (tab <= 8) {
         if (ModRxTx::TxCommand(s_, slot, CmdPollLevelsOut)) return;
         ModRxTx::ClearRxData(s_, slot);
-        for (int ch = 8; ch < 16; ++ch) MeterLevel[ch] = s_.RxBuf[ch - 4];
+        for (int ch = 8; ch < 16; ++ch) s_.MeterLevel[slot][ch] = s_.RxBuf[ch - 4];
     }
     if (ModRxTx::TxCommand(s_, slot, CmdPollStatus)) return;
     ModRxTx::ClearRxData(s_, slot);
-    PollByte5 = s_.RxBuf[5];
-    PollByte6 = s_.RxBuf[6];
-    PollByte7 = s_.RxBuf[7];
-    PollByte8 = s_.RxBuf[8];
+    s_.PollByte5[slot] = s_.RxBuf[5];
+    s_.PollByte6[slot] = s_.RxBuf[6];
+    s_.PollByte7[slot] = s_.RxBuf[7];
+    s_.PollByte8[slot] = s_.RxBuf[8];
     ShowStatusLamps();
     if (tab == kTabInputs) {
-        for (int16_t ch = 0; ch < 8; ++ch) PrintVumeterIndB(ch);
+        for (int16_t ch = 0; ch < 8; ++ch) PrintVumeterIndB(slot, ch);
     } else if (tab <= 8) {
-        for (int16_t ch = 8; ch < 16; ++ch) PrintVumeterIndB(ch);
+        for (int16_t ch = 8; ch < 16; ++ch) PrintVumeterIndB(slot, ch);
     }
     timer.SetInterval(kPollMs);
 }
@@ -62,11 +62,11 @@ void FrmCtrl::ShowStatusLamps() {
     const int16_t dev = s_.CurDev;
     auto& par = s_.DevParam[dev];
     for (int16_t k = 0; k < 8; ++k) {
-        Shape8(k).SetFillColor(Bit(PollByte5, k) ? ui::vbLightGrey : ui::vbRed);
-        Shape7(k).SetFillColor(Bit(PollByte6, k) ? kYellow : ui::vbLightGrey);
-        Shape6(k).SetFillColor(!Bit(PollByte7, k)  ? ui::vbLightGrey
-                               : Bit(PollByte8, k) ? kOrange
-                                                   : ui::vbBlue);
+        Shape8(k).SetFillColor(Bit(s_.PollByte5[dev], k) ? ui::vbLightGrey : ui::vbRed);
+        Shape7(k).SetFillColor(Bit(s_.PollByte6[dev], k) ? kYellow : ui::vbLightGrey);
+        Shape6(k).SetFillColor(!Bit(s_.PollByte7[dev], k)  ? ui::vbLightGrey
+                               : Bit(s_.PollByte8[dev], k) ? kOrange
+                                                           : ui::vbBlue);
         Shape5(k).SetFillColor(par.InFeedbackOn()[k] != 0 ? ui::vbRed : ui::vbLightGrey);
         Shape4(k).SetFillColor(par.InSource()[k] == 0 ? ui::vbRed : ui::vbLightGrey);
         Shape3(k).SetFillColor(par.InSource()[k] != 0 ? ui::vbRed : ui::vbLightGrey);
@@ -74,9 +74,9 @@ void FrmCtrl::ShowStatusLamps() {
     Shape1.SetFillColor(s_.PhantomOn[dev] != 0 ? ui::vbRed : ui::vbLightGrey);
 }
 
-void FrmCtrl::PrintVumeterIndB(int16_t ch) {
-    if (ch < 0 || ch > 15) return;
-    const double db = MeterLevel[ch] / 2 - 60 + 18;
+void FrmCtrl::PrintVumeterIndB(int16_t dev, int16_t ch) {
+    if (dev < 0 || dev >= model::SlotCount || ch < 0 || ch > 15) return;
+    const double db = s_.MeterLevel[dev][ch] / 2 - 60 + 18;
     ui::Color colour = ui::vbButtonText;
     double bar = 0;
     if (db < -30) {

@@ -31,7 +31,7 @@ TEST_F(FrmCtrlFrame, LoadFillsTheWindowFromTheImageAndStartsThePoll) {
     EXPECT_EQ(f.Timer1.Count(), 1u);
     EXPECT_EQ(f.Timer1(kSlot).Interval(), 2000);
     EXPECT_TRUE(f.Timer1(kSlot).Running());
-    EXPECT_EQ(f.MeterLevel[15], 255.0);
+    EXPECT_EQ(s->MeterLevel[kSlot][15], 255.0);
     EXPECT_EQ(f.UpDown4(7).Value(), 1);
     EXPECT_EQ(f.UpDown5(7).Value(), 12);
     EXPECT_FALSE(f.ProgressBar1.Visible());
