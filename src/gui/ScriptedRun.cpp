@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <charconv>
+#include <optional>
 #include <sstream>
 
 #include "app/MDIFrmMain.h"
@@ -23,6 +25,15 @@ constexpr int kScriptFailed = 3;
 
 void Fail() {
     QCoreApplication::exit(kScriptFailed);
+}
+
+// The whole text as a number from 0 to max; nothing for any other text.
+std::optional<int> Number(const std::string& text, int max) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < 0 || value > max) return {};
+    return value;
 }
 
 // Answers the next message box with its Yes button once it is up.
@@ -56,7 +67,9 @@ void ScriptedRun::Next() {
     std::string verb, arg;
     step >> verb >> arg;
     if (verb == "wait") {
-        QTimer::singleShot(std::stoi(arg), [this] { Next(); });
+        const std::optional<int> ms = Number(arg, 3600000);
+        if (!ms) return Fail();
+        QTimer::singleShot(*ms, [this] { Next(); });
         return;
     }
     bool ok = false;
@@ -67,7 +80,10 @@ void ScriptedRun::Next() {
 
 bool ScriptedRun::Run(const std::string& verb, const std::string& arg) {
     if (verb == "add-ip") return AddByIp(arg);
-    if (verb == "connect") return Connect(std::stoi(arg));
+    if (verb == "connect") {
+        const std::optional<int> slot = Number(arg, model::SlotCount - 1);
+        return slot && Connect(*slot);
+    }
     if (verb == "shot") return Shot(arg);
     if (verb == "exit") {
         Exit();
@@ -80,7 +96,9 @@ bool ScriptedRun::AddByIp(const std::string& address) {
     std::vector<int16_t> octets;
     std::stringstream in(address);
     for (std::string part; std::getline(in, part, '.');) {
-        octets.push_back(static_cast<int16_t>(std::stoi(part)));
+        const std::optional<int> octet = Number(part, 255);
+        if (!octet) return false;
+        octets.push_back(static_cast<int16_t>(*octet));
     }
     if (octets.size() != 4) return false;
     QTimer::singleShot(kStepPauseMs, [this, octets] {

@@ -122,4 +122,17 @@ TEST(Executable, AddsConnectsPicturesAndSavesTheDevice) {
     EXPECT_EQ(log.back().request[devsim::kCodePos], CmdCloseTcp);
 }
 
+TEST(Executable, AStepThatCannotRunEndsWithCodeThree) {
+    for (const char* script : {"wait soon", "connect", "add-ip 10.0.x.1", "connect 99999999999"}) {
+        testsupport::TempDir home;
+        const int rc = RunProgram({
+            "QT_QPA_PLATFORM=offscreen",
+            "VELOTRIX_HOME=" + home.Path(),
+            "XDG_RUNTIME_DIR=" + home.Path(),
+            std::string("VELOTRIX_SCRIPT=") + script,
+        });
+        EXPECT_EQ(rc, 3) << script;
+    }
+}
+
 }  // namespace
