@@ -77,10 +77,14 @@ void FrmDevice::Label1_Click() {
         return;
     }
     SetMousePointer(ui::vbArrowHourglass);
-    if (s_.DevList[slot].Online == 1) {
-        Disconnect(slot);
-    } else {
+    if (s_.DevList[slot].Online != 1) {
         ModProject::ConnectFromWindow(s_, slot);
+    } else if (!Disconnect(slot)) {
+        // No to the question: everything stays as it was.
+        SetMousePointer(ui::vbDefault);
+        s_.EditBusy = false;
+        s_.CmdBusy = false;
+        return;
     }
     ModProject::ShowDeviceStatus(s_, slot, s_.DevList[slot].Online == 1,
                                  ModProject::UsbCaption::Short);
@@ -91,11 +95,11 @@ void FrmDevice::Label1_Click() {
 }
 
 // The Disconnect half of Label1: after the user's Yes, CmdDisconnect; the slot goes offline
-// unless that request failed.
-void FrmDevice::Disconnect(int16_t slot) {
+// unless that request failed. False when the user answered No.
+bool FrmDevice::Disconnect(int16_t slot) {
     if (s_.host.MsgBox("               Are you sure?", ui::vbYesNo, "Disconnect device") !=
         ui::vbYes) {
-        return;
+        return false;
     }
     bool failed = false;
     if (IsSerialLink(s_.LinkType)) {
@@ -109,6 +113,7 @@ void FrmDevice::Disconnect(int16_t slot) {
         s_.host.SetMousePointer(ui::vbDefault);
     }
     if (!failed) s_.DevList[slot].Online = 0;
+    return true;
 }
 
 void FrmDevice::Label2_Click() {

@@ -40,7 +40,7 @@ class FrmDevice : public ui::Form {
 
   private:
     void Layout();
-    void Disconnect(int16_t slot);
+    bool Disconnect(int16_t slot);
 
     State& s_;
 };

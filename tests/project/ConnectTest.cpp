@@ -360,6 +360,25 @@ TEST_P(ConnectTest, TheWindowConnectsAndDisconnects) {
     EXPECT_EQ(messages[1].title, "Disconnect device");
 }
 
+TEST_P(ConnectTest, NoToTheDisconnectQuestionChangesNothing) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    FrmDevice& w = FrmDeviceOf(S(), slot);
+    const std::string caption = w.Caption();
+    const int frames = H().Device().FrameCount();
+    H().host.Answer(ui::vbNo);
+    w.Label1_Click();
+    EXPECT_EQ(w.Caption(), caption);
+    EXPECT_EQ(w.Label1.Caption(), "Disconnect");
+    EXPECT_EQ(w.MousePointer(), ui::vbDefault);
+    EXPECT_FALSE(S().CmdBusy);
+    EXPECT_FALSE(S().EditBusy);
+    EXPECT_EQ(H().Device().FrameCount(), frames);
+}
+
 TEST_P(ConnectTest, ClosingAConnectedDevicesWindowDisconnectsAndDeletesIt) {
     Start(Options());
     VX_REQUIRE_SIMULATOR(H());
