@@ -41,8 +41,9 @@ int16_t LinkTypeOf(Link link) {
 
 DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link) {
     setenv("VELOTRIX_HOME", home.Path().c_str(), 1);
-    if (const char* spec = std::getenv("VELOTRIX_TEST_DEVICE"); spec != nullptr && *spec != 0) {
-        UseExternal(spec);
+    if (const char* device = std::getenv("VELOTRIX_TEST_DEVICE");
+        device != nullptr && *device != 0) {
+        UseExternal(device);
     } else if (link_ == Link::Tcp) {
         StartTcp(options.tcpDevices);
     } else {
@@ -95,17 +96,17 @@ bool DeviceHarness::StartSerial(const DeviceOptions& options) {
 }
 
 // "host:port" is a TCP/IP device, anything else the path of a USB serial device.
-void DeviceHarness::UseExternal(const std::string& spec) {
+void DeviceHarness::UseExternal(const std::string& device) {
     external_ = true;
-    const size_t colon = spec.rfind(':');
-    if (spec[0] != '/' && colon != std::string::npos) {
+    const size_t colon = device.rfind(':');
+    if (device[0] != '/' && colon != std::string::npos) {
         link_ = Link::Tcp;
-        externalHost_ = spec.substr(0, colon);
-        setenv("VELOTRIX_TCP_PORT", spec.substr(colon + 1).c_str(), 1);
+        externalHost_ = device.substr(0, colon);
+        setenv("VELOTRIX_TCP_PORT", device.substr(colon + 1).c_str(), 1);
     } else {
         link_ = Link::Usb;
         ids_ = {0};
-        setenv("VELOTRIX_COM_PORTS", spec.c_str(), 1);
+        setenv("VELOTRIX_COM_PORTS", device.c_str(), 1);
     }
 }
 

@@ -86,7 +86,7 @@ class DeviceHarness {
   private:
     bool StartTcp(size_t count);
     bool StartSerial(const DeviceOptions& options);
-    void UseExternal(const std::string& spec);
+    void UseExternal(const std::string& device);
     void PrepareState();
 
     Link link_ = Link::Tcp;
