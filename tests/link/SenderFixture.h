@@ -17,8 +17,10 @@ class SenderTest : public testsupport::DeviceTest {
   protected:
     using Bytes = std::vector<uint8_t>;
 
+    // The tests read the frames from the simulator's log.
     void SetUp() override {
         Start();
+        VX_REQUIRE_SIMULATOR(H());
         H().ShortenTimeouts(0.1);
         slot = H().AddDevice();
         ModProject::ConnectDevice(S(), slot);
