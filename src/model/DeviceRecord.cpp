@@ -30,6 +30,7 @@ DeviceRecordFault ReadDeviceRecord(std::span<const uint8_t> slot, DeviceRecord& 
     if (r.Malformed()) return DeviceRecordFault::BadText;
     if (out.LinkKind < 0 || out.LinkKind > 2) return DeviceRecordFault::BadLinkKind;
     if (out.DevId < 0 || out.DevId > 255) return DeviceRecordFault::BadDevId;
+    if (out.Used != 0 && out.Used != -1) return DeviceRecordFault::BadUsed;
     return DeviceRecordFault::None;
 }
 

@@ -31,6 +31,7 @@ enum class DeviceRecordFault {
     BadText,      // a text length runs past the record's slot
     BadLinkKind,  // link kind outside 0..2
     BadDevId,     // RS485 ID outside 0..255
+    BadUsed,      // in-project flag neither 0 nor -1
 };
 
 void WriteDeviceRecord(RecordWriter& w, const DeviceRecord& rec);

@@ -210,6 +210,13 @@ TEST(DeviceRecordIO, ReportsMalformedRecords) {
         WriteDeviceRecord(wi, bad);
         EXPECT_EQ(ReadDeviceRecord(wi.Data(), rec), DeviceRecordFault::BadDevId);
     }
+
+    // A slot neither free nor in the project could never be used again.
+    DeviceRecord used = SampleDevice();
+    used.Used = 1;
+    RecordWriter wu;
+    WriteDeviceRecord(wu, used);
+    EXPECT_EQ(ReadDeviceRecord(wu.Data(), rec), DeviceRecordFault::BadUsed);
 }
 
 TEST(DeviceRecord, DefaultsAreAFreeTcpSlot) {
