@@ -1,5 +1,5 @@
 // What the editor window calls in the channel link, the input equaliser editor and its dialogs.
-// Each of those parts puts its own routine in place of the entry here; until then an entry
+// Each of them puts its own routine in place of the entry here; until then an entry
 // does nothing, so the window's handlers and buttons already run their whole protocol.
 #pragma once
 

@@ -58,13 +58,14 @@ void FrmCtrl::LayoutInput(int16_t i) {
     editor::FillList(Put(Combo1.Load(i), proc, 90, 210, 810, 315), {"FBK", "EQ"});
 
     // The feedback panel and the equaliser panel share one place; the processing type
-    // brings one of them to the front.
+    // brings one of them to the front, the feedback panel while the list shows "FBK".
     ui::Frame& feedback = Put(Frame18.Load(i), column, 75, 3270, kPanelWidth, 570);
     feedback.SetCaption("Feedback");
     editor::FillList(Put(Combo4.Load(i), feedback, 90, 210, 810, 315), {"OFF", "ON"});
     ui::Frame& eq = Put(Frame27.Load(i), column, 75, 3270, kPanelWidth, 570);
     eq.SetCaption("PEQ");
     Put(Command10.Load(i), eq, 90, 195, 810, 330).SetCaption("Edit");
+    feedback.ZOrder(0);
 
     LayoutLevelStrip(i, column, -1, 75, 3870, kPanelWidth, 2265);
 }

@@ -7,6 +7,7 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/GraphMarkers.h"
+#include "editor/RangeGuard.h"
 #include "link/ChannelBlock.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
@@ -34,11 +35,14 @@ std::string Text(const State& s, double x) {
 }
 
 // Clamps the frequency box and rewrites the gain, Q, bandwidth and frequency boxes from the
-// controls; the frequency in whole hertz and the Q the boxes show, or false when the
-// frequency box holds no number.
+// controls; the frequency in whole hertz and the Q the boxes show. A frequency box that
+// holds no number (a refused key leaves a "?") gets the band's stored frequency back, so an
+// edit of another of the band's controls is not lost.
 bool Normalise(State& s, FrmCtrl& f, int16_t b, double& freq, double& q) {
     ui::TextBox& box = f.Text4(b);
-    if (!sys::ParseNumber(box.Text(), s.DecimalComma != 0, freq)) return false;
+    if (!sys::ParseNumber(box.Text(), s.DecimalComma != 0, freq)) {
+        freq = editor::KeepInRange(s.DevParam[s.CurDev].OutEqFreq()[b], 20, 20000);
+    }
     if (freq > 20000) {
         box.SetText("20000");
         freq = 20000;

@@ -17,7 +17,7 @@ namespace ModFun {
 // placed, the output's overview tip set ("Flat" or "~~~~~~"), the record and the output's
 // bypass bits written to the image and sent with CmdEqBand; after a successful send the band's
 // controls are enabled, or disabled while it is bypassed. A frequency box that holds no
-// number ends the routine at once.
+// number gets the band's stored frequency back.
 void CalcSendEqOutBand(State& s, int16_t b);
 
 // Whether the device takes a peaking band of freq Hz and quality q: freq / q up to a quarter

@@ -161,6 +161,29 @@ TEST_F(FrmCtrlEq, ABandTooWideForTheDeviceIsRefusedAndPutBack) {
     EXPECT_TRUE(host.Messages().empty());
 }
 
+TEST_F(FrmCtrlEq, AFrequencyBoxLeftWithoutANumberDoesNotSwallowTheNextEdit) {
+    FrmCtrl& f = OpenOn(2);
+    Enter(f.Text4(6), "2500");
+    Type(f.Text4(6), "k");  // refused: the box now holds "?"
+    ASSERT_EQ(host.TakeMessages().size(), 1u);
+    ASSERT_EQ(f.Text4(6).Text(), "?");
+
+    f.Slider2(6).UserScroll(12);  // +6 dB
+    EXPECT_EQ(f.Text4(6).Text(), "2500") << "the band's frequency is put back";
+    EXPECT_EQ(Band(6), (Record{0, 2500, 24, 36}));
+    EXPECT_EQ(Par().OutEqGain()[6], 6.0);
+    EXPECT_EQ(f.Text12(6).Text(), "6");
+    EXPECT_NEAR(s->Graph.Curves(kSlot).OutMagTotal[1][400], 6, 0.5) << "and drawn";
+
+    Type(f.Text4(6), "x");
+    host.TakeMessages();
+    f.Command6(6).UserClick();
+    EXPECT_EQ(Image(model::EqOutFlagAddr[1]), 0x02) << "the bypass the button shows is sent";
+    EXPECT_EQ(f.Command6(6).BackColor(), ui::vbRed);
+    EXPECT_FALSE(f.Slider2(6).Enabled());
+    EXPECT_TRUE(host.Messages().empty());
+}
+
 TEST_F(FrmCtrlEq, BypassFlattensAndLocksTheBand) {
     FrmCtrl& f = OpenOn(2);
     Enter(f.Text12(5), "6");

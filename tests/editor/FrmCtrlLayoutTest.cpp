@@ -341,6 +341,17 @@ TEST_F(FrmCtrlLayout, ListsHoldTheSystemsItems) {
     EXPECT_EQ(form.Combo2(15).Style(), 2);
 }
 
+TEST_F(FrmCtrlLayout, TheProcessingPanelInFrontIsTheOneTheListShows) {
+    const auto& order = form.Controls();
+    const auto pos = [&](const ui::Control& c) {
+        return std::find(order.begin(), order.end(), &c) - order.begin();
+    };
+    for (int16_t i = 0; i < 8; ++i) {
+        ASSERT_EQ(form.Combo1(i).ListIndex(), 0) << "\"FBK\"";
+        EXPECT_GT(pos(form.Frame18(i)), pos(form.Frame27(i))) << "the feedback panel is in front";
+    }
+}
+
 TEST_F(FrmCtrlLayout, GraphScaleLabelsFollowTheView) {
     for (int16_t o = 0; o < 8; ++o) {
         EXPECT_TRUE(form.Option3(o).Value());
