@@ -1,6 +1,7 @@
 #include "app/FrmImage.h"
 
 #include <cmath>
+#include <utility>
 
 #include "app/State.h"
 #include "model/GraphConstants.h"
@@ -11,6 +12,7 @@ namespace {
 constexpr ui::Color kBackground = ui::RGB(16, 24, 32);
 constexpr ui::Color kGrid = ui::RGB(70, 80, 90);
 constexpr ui::Color kAxis = ui::RGB(140, 150, 160);
+constexpr ui::Color kLabel = ui::RGB(64, 64, 64);
 
 // Row of 0 dB and 0 degrees, and the distance of the scale divisions: 10 dB at the default
 // step (191 / 6 pixels) and 45 degrees (191 / 8 pixels).
@@ -35,6 +37,14 @@ void DrawBackground(ui::PictureBox& p, double rowStep) {
                 static_cast<float>((std::log10(f) - std::log10(20.0)) / decades) * (w - 1);
             p.Line(x, 0, x, h - 1, k == 1 || f == 20.0 || f == 20000.0 ? kAxis : kGrid);
         }
+    }
+    // Frequency labels along the bottom, beside the decade lines.
+    p.SetForeColor(kLabel);
+    for (const auto& [f, text] :
+         {std::pair{100.0, "100"}, std::pair{1000.0, "1k"}, std::pair{10000.0, "10k"}}) {
+        const float x = static_cast<float>((std::log10(f) - std::log10(20.0)) / decades) * (w - 1);
+        p.SetCurrentXY(x + 2, h - 14);
+        p.Print(text);
     }
     const auto rows = static_cast<int>(std::lround(kMidRow / rowStep));
     for (int k = -rows; k <= rows; ++k) {
