@@ -8,8 +8,7 @@ namespace editor {
 bool ComputeEqInBand(GraphState& gs, const model::ModelState& ms, int16_t dev, int16_t inCh,
                      int16_t b, int16_t type, GraphView view, const PointSink& onPoint) {
     if (dev < 0 || dev >= GraphSlots || inCh < 0 || inCh >= 8 || b < 0 || b >= 3) return false;
-    // The parameter record's named ranges need a record that may be written: read a copy.
-    model::DevParamRecord dp = ms.DevParam[dev];
+    const model::DevParamRecord& dp = ms.DevParam[dev];
     const EqBandResponse band({type, dp.InEqGain()[b], dp.InEqFreq()[b], dp.InEqQ()[b]});
     const bool inverted = InputInverted(ms, dev, inCh);
     InputCurves& in = gs.EqIn;

@@ -12,14 +12,13 @@ namespace editor {
 
 namespace {
 
-// The parameter record's named ranges need a record that may be written: read them from a
-// copy.
-EqBandResponse OutBand(const model::ModelState& ms, model::DevParamRecord& dp, int16_t dev, int n) {
+EqBandResponse OutBand(const model::ModelState& ms, const model::DevParamRecord& dp, int16_t dev,
+                       int n) {
     return EqBandResponse(
         {ms.EqOutType[dev][n], dp.OutEqGain()[n], dp.OutEqFreq()[n], dp.OutEqQ()[n]});
 }
 
-XoverResponse OutXover(model::DevParamRecord& dp, int n) {
+XoverResponse OutXover(const model::DevParamRecord& dp, int n) {
     return XoverResponse(sys::CInt(dp.XoverType()[n]), n % 2 == 0, dp.XoverFreq()[n]);
 }
 
@@ -67,7 +66,7 @@ bool ComputeEqOutBand(GraphState& gs, const model::ModelState& ms, int16_t dev, 
                       GraphView view, const PointSink& onPoint) {
     DeviceCurves* dc = gs.MutableCurves(dev);
     if (!dc || n < 0 || n >= 40) return false;
-    model::DevParamRecord dp = ms.DevParam[dev];
+    const model::DevParamRecord& dp = ms.DevParam[dev];
     const int16_t c = n / 5;
     const EqBandResponse band = OutBand(ms, dp, dev, n);
     const int32_t delay = ms.OutDelaySamples[dev][c];
@@ -82,7 +81,7 @@ bool ComputeXover(GraphState& gs, const model::ModelState& ms, int16_t dev, int1
                   GraphView view, const PointSink& onPoint) {
     DeviceCurves* dc = gs.MutableCurves(dev);
     if (!dc || n < 0 || n >= 16) return false;
-    model::DevParamRecord dp = ms.DevParam[dev];
+    const model::DevParamRecord& dp = ms.DevParam[dev];
     const XoverResponse filter = OutXover(dp, n);
     SweepOutput(*dc, ms, dev, n / 2, view, onPoint, [&](int i, double f) {
         if (filter.Known()) Store(dc->XoverMag, dc->XoverPhase, n, i, filter.At(f));
@@ -94,7 +93,7 @@ bool ComputeOutput(GraphState& gs, const model::ModelState& ms, int16_t dev, int
                    GraphView view, const PointSink& onPoint) {
     DeviceCurves* dc = gs.MutableCurves(dev);
     if (!dc || c < 0 || c >= 8) return false;
-    model::DevParamRecord dp = ms.DevParam[dev];
+    const model::DevParamRecord& dp = ms.DevParam[dev];
     const std::array<EqBandResponse, 5> bands = {
         OutBand(ms, dp, dev, 5 * c), OutBand(ms, dp, dev, 5 * c + 1),
         OutBand(ms, dp, dev, 5 * c + 2), OutBand(ms, dp, dev, 5 * c + 3),
