@@ -1,5 +1,7 @@
 #include "GuiTestForm.h"
 
+#include "support/EventLog.h"
+
 namespace guitest {
 
 GuiTestForm::GuiTestForm(ui::Host& host, ui::FormKind kind, const std::string& name)
@@ -129,28 +131,11 @@ void GuiTestForm::Form_Resize() {
 }
 
 void GuiTestForm::Log(const std::string& what, int16_t index) {
-    log.push_back(index < 0 ? what : what + "(" + std::to_string(index) + ")");
+    testsupport::LogEvent(log, what, index);
 }
 
 void GuiTestForm::Record(ui::Control& c, const std::string& name) {
-    auto& on = c.On();
-    on.Click = [this, name](int16_t i) { Log(name + ".Click", i); };
-    on.DblClick = [this, name](int16_t i) { Log(name + ".DblClick", i); };
-    on.Change = [this, name](int16_t i) { Log(name + ".Change", i); };
-    on.Scroll = [this, name](int16_t i) { Log(name + ".Scroll", i); };
-    on.Timer = [this, name](int16_t i) { Log(name + ".Timer", i); };
-    on.KeyPress = [this, name](int16_t i, int16_t& k) {
-        Log(name + ".KeyPress " + std::to_string(k), i);
-    };
-    const auto mouse = [this](const std::string& what) {
-        return [this, what](int16_t i, int16_t b, int16_t, float x, float y) {
-            Log(what + " " + std::to_string(b) + " " + std::to_string(static_cast<int>(x)) + "," +
-                    std::to_string(static_cast<int>(y)),
-                i);
-        };
-    };
-    on.MouseDown = mouse(name + ".MouseDown");
-    on.MouseUp = mouse(name + ".MouseUp");
+    testsupport::RecordEvents(log, c, name);
 }
 
 }  // namespace guitest

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/EventLog.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -40,9 +41,7 @@ class TestForm : public ui::Form {
         Option2.On().Click = [this](int16_t i) { Log("Option2.Click", i); };
     }
 
-    void Log(const std::string& what, int16_t index) {
-        log.push_back(index < 0 ? what : what + "(" + std::to_string(index) + ")");
-    }
+    void Log(const std::string& what, int16_t index) { testsupport::LogEvent(log, what, index); }
 
     std::vector<std::string> log;
     std::vector<std::string> lifecycle;
@@ -83,20 +82,7 @@ class TestForm : public ui::Form {
 
   private:
     void Record(ui::Control& c, const std::string& name) {
-        auto& on = c.On();
-        on.Click = [this, name](int16_t i) { Log(name + ".Click", i); };
-        on.DblClick = [this, name](int16_t i) { Log(name + ".DblClick", i); };
-        on.Change = [this, name](int16_t i) { Log(name + ".Change", i); };
-        on.Scroll = [this, name](int16_t i) { Log(name + ".Scroll", i); };
-        on.Timer = [this, name](int16_t i) { Log(name + ".Timer", i); };
-        on.KeyPress = [this, name](int16_t i, int16_t& k) {
-            Log(name + ".KeyPress " + std::to_string(k), i);
-        };
-        on.MouseDown = [this, name](int16_t i, int16_t b, int16_t, float x, float y) {
-            Log(name + ".MouseDown " + std::to_string(b) + " " + std::to_string(int(x)) + "," +
-                    std::to_string(int(y)),
-                i);
-        };
+        testsupport::RecordEvents(log, c, name);
     }
 };
 
