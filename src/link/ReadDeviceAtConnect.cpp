@@ -8,6 +8,7 @@
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
+#include "model/MemoryMap.h"
 #include "model/SettingsBlock.h"
 #include "model/Tables.h"
 #include "model/ValueBytes.h"
@@ -19,10 +20,7 @@ namespace Speaker {
 
 namespace {
 
-constexpr int kSlotBase = 1024;
-constexpr int kSlotSize = 912;
 constexpr int kSlotNameOffset = 432;
-constexpr int kStoredMark = 85;
 constexpr int kNameAddr = 32;
 constexpr int kNetModeAddr = 28;
 constexpr int kWallPanelAddr = 49;
@@ -67,10 +65,6 @@ class Reader {
     State& s_;
     int16_t slot_;
 };
-
-int SlotAddr(int k) {
-    return kSlotBase + kSlotSize * k;
-}
 
 bool ReadIdentity(Reader& rd, DeviceReadBack& rb) {
     if (!rd.Ask(CmdReadVersion)) return false;
@@ -130,18 +124,18 @@ bool ReadSettings(Reader& rd, DeviceReadBack& rb) {
 bool ReadProgramSlots(Reader& rd, model::DevParamRecord& par) {
     for (int k = 0; k < 10; ++k) {
         uint8_t mark = 0;
-        if (!rd.ReadByte(SlotAddr(k) + model::ProgMarkAddr, mark)) return false;
+        if (!rd.ReadByte(model::ProgramSlotAddr(k) + model::ProgMarkAddr, mark)) return false;
         par.SlotStatus()[k] = mark;
         rd.Step();
     }
     for (int k = 0; k < 10; ++k) {
         std::string& name = k < 6 ? par.SlotName[k] : par.ExtraSlotName[k - 6];
-        if (par.SlotStatus()[k] != kStoredMark) {
+        if (par.SlotStatus()[k] != model::StoredProgramMark) {
             name = model::EmptyProgNameText();
             continue;
         }
         name.clear();
-        const int at = SlotAddr(k) + kSlotNameOffset;
+        const int at = model::ProgramSlotAddr(k) + kSlotNameOffset;
         if (!rd.ReadText(at, name) || !rd.ReadText(at + 8, name)) return false;
         rd.Step();
     }

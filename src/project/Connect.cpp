@@ -9,6 +9,7 @@
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "link/ReadDeviceAtConnect.h"
+#include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
 #include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
@@ -20,10 +21,8 @@ namespace {
 
 constexpr int32_t kDevicePort = 1001;
 constexpr int32_t kConnectTimeoutMs = 200;
-constexpr int kImageBytes = 912;
-constexpr int kWorkingProgramAddr = 64;
-constexpr float kConnectAllSteps = 912 / 8 + 32 + 5 + 4;
-constexpr float kWindowConnectSteps = 912 / 8 + 32 + 14;
+constexpr float kConnectAllSteps = model::ProgramBytes / 8 + 32 + 5 + 4;
+constexpr float kWindowConnectSteps = model::ProgramBytes / 8 + 32 + 14;
 
 void Tell(State& s, const std::string& text) {
     s.host.MsgBox(text, ui::vbOKOnly + ui::vbExclamation, "Connect");
@@ -157,8 +156,8 @@ bool ReadConnectedDevice(State& s, int16_t slot) {
         for (int n = 4; n <= 11; ++n) rb.DevName.push_back(static_cast<char>(s.RxBuf[n]));
         StepProgress(s, slot);
     }
-    for (int offset = 0; offset < kImageBytes; offset += 8) {
-        model::SplitValueBytes(s, offset + kWorkingProgramAddr, 0);
+    for (int offset = 0; offset < model::ProgramBytes; offset += 8) {
+        model::SplitValueBytes(s, offset + model::WorkingProgramAddr, 0);
         if (!ModRxTx::TxQuery(s, slot, CmdReadMem, s.ValBytes[2], s.ValBytes[3], 8)) {
             return false;
         }
