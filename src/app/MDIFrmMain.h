@@ -42,6 +42,8 @@ class MDIFrmMain : public ui::Form {
     void Timer7_Timer();
     // Enables and shows the buttons as the inputs call for; buttons 2 and 6 are left alone.
     void ApplyButtonStates(const CommandBarInputs& in);
+    // The link button's caption from InitCfg.
+    void ShowLinkButton();
 
     // Geometry of the bar, twips.
     static constexpr ui::Twips kBarHeight = 540;
@@ -72,20 +74,24 @@ class MDIFrmMain : public ui::Form {
     void LayOut();
     // A start-up failure the program cannot go on from: the message, then the end.
     void Fatal(const char* prompt, const char* title);
-    void ShowLinkButton();
     void RestoreDeviceWindows();
+    // A status window, offline and at its stored position, for every record of the project
+    // of the current link type; the other records stay as they are, without a window.
+    void ReopenDeviceWindows();
 
+    void LoadProject();
     void AddDevice();
     void RemoveDevices();
     void ConnectAll();
+    void SelectLink();
+    void ConfigureIdIp();
+    void SearchIp();
     // Unloads the slot's status window without its question; a slot whose window is not
     // loaded leaves the project directly.
     void CloseDeviceWindow(int16_t slot);
 
-    // Exit: window positions and serial port numbers into the records, both state files,
-    // the closing commands. False when a state file could not be written and the user
-    // chose to stay.
-    void KeepWindowPositions();
+    // Exit: both state files, the closing commands. False when a state file could not be
+    // written and the user chose to stay.
     bool SaveStateFiles();
     void SendClosingCommands();
 

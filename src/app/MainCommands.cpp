@@ -10,6 +10,7 @@
 #include "project/FrmDevice.h"
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
+#include "project/ProjectFile.h"
 #include "ui/Host.h"
 
 void MDIFrmMain::Command1_Click(int16_t index) {
@@ -21,6 +22,12 @@ void MDIFrmMain::Command1_Click(int16_t index) {
     }
     s_.CmdBusy = true;
     switch (index) {
+        case CmdLoadProject:
+            LoadProject();
+            break;
+        case CmdSaveProject:
+            ModConfig::SaveProject(s_);
+            break;
         case CmdAddDevice:
             AddDevice();
             break;
@@ -30,12 +37,19 @@ void MDIFrmMain::Command1_Click(int16_t index) {
         case CmdConnectAll:
             ConnectAll();
             break;
+        case CmdLink:
+            SelectLink();
+            break;
         case CmdExit:
             Unload();
             break;
+        case CmdIdIp:
+            ConfigureIdIp();
+            break;
+        case CmdIpSearch:
+            SearchIp();
+            break;
         default:
-            // Project files, the link type, ID and IP, and the network scan have dialogs
-            // of their own that this program does not have yet.
             break;
     }
     s_.CmdBusy = false;

@@ -7,6 +7,7 @@
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "project/FrmDevice.h"
+#include "project/ProjectFile.h"
 #include "ui/Host.h"
 
 void MDIFrmMain::Form_QueryUnload(int16_t& cancel, int16_t) {
@@ -24,7 +25,7 @@ void MDIFrmMain::Form_QueryUnload(int16_t& cancel, int16_t) {
         return;
     }
     SetMousePointer(ui::vbArrowHourglass);
-    KeepWindowPositions();
+    ModConfig::KeepWindowPositions(s_);
     if (!SaveStateFiles()) {
         SetMousePointer(ui::vbDefault);
         cancel = -1;
@@ -34,20 +35,6 @@ void MDIFrmMain::Form_QueryUnload(int16_t& cancel, int16_t) {
     Timer7.SetTimerEnabled(false);
     ending_ = true;
     s_.host.End();
-}
-
-// A record of another link type has no window: it keeps the position it was stored with.
-void MDIFrmMain::KeepWindowPositions() {
-    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
-        model::DeviceRecord& rec = s_.DevList[slot];
-        if (rec.Used != -1) continue;
-        const std::unique_ptr<FrmDevice>& w = s_.FrmDeviceWin[slot];
-        if (w && w->Loaded()) {
-            rec.WinLeft = static_cast<float>(w->Left());
-            rec.WinTop = static_cast<float>(w->Top());
-        }
-        if (rec.LinkKind != 2) rec.IpOctets.fill(static_cast<uint8_t>(s_.InitCfg.ComPort));
-    }
 }
 
 // Both files are written whole or not at all; a file that could not be written is named,

@@ -81,9 +81,16 @@ void MDIFrmMain::ShowLinkButton() {
     }
 }
 
-// One status window per stored device of the current link type, offline; records of the
-// other link types stay in the list without a window.
+// The devices of the last run get the images stored with them.
 void MDIFrmMain::RestoreDeviceWindows() {
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        const model::DeviceRecord& rec = s_.DevList[slot];
+        if (rec.LinkKind == s_.LinkType && rec.Used == -1) s_.DevImage[slot] = s_.StoredImage[slot];
+    }
+    ReopenDeviceWindows();
+}
+
+void MDIFrmMain::ReopenDeviceWindows() {
     const int16_t link = s_.LinkType;
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         model::DeviceRecord& rec = s_.DevList[slot];
@@ -91,7 +98,6 @@ void MDIFrmMain::RestoreDeviceWindows() {
         s_.DevSlot[slot][DevSlotOwn] = link == 0 ? 0 : slot;
         s_.DevSlot[slot][DevSlotConnected] = 0;
         s_.DevAddr[slot] = link == 0 ? 0 : link == 1 ? rec.DevId : slot;
-        s_.DevImage[slot] = s_.StoredImage[slot];
         if (link == 2) {
             s_.NewDevIp = rec.IpOctets;
             rec.IpText = ModConfig::DottedIp(rec.IpOctets);

@@ -35,6 +35,7 @@ void FrmCtrl::WireEvents() {
     Command50.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command51.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command10.On().Click = [this](int16_t i) { OpenDialog(EditorDialog::EqIn, i); };
+    Command11.On().Click = [this](int16_t) { Command11_Click(); };
     Timer1.On().Timer = [this](int16_t slot) { Timer1_Timer(slot); };
 
     Slider1.On().Scroll = [this](int16_t ch) { Slider1_Scroll(ch); };

@@ -262,6 +262,8 @@ class FrmCtrl : public ui::Form {
     void Command2_Click(int16_t index);
     // EditBusy around the dialog, CurDev from this window.
     void OpenDialog(EditorDialog dialog, int16_t index = 0);
+    // "Setup": the USB/RS485 mode dialog, likewise.
+    void Command11_Click();
 
     // Meter poll.
     void Timer1_Timer(int16_t slot);

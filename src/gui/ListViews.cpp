@@ -134,13 +134,52 @@ void ComboBoxView::ApplyColors() {
 ListBoxView::ListBoxView(FormWindow& owner, ui::ListBox& list) : ControlView(owner, list) {
     auto* w = new QListWidget;
     SetWidget(w);
-    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    ApplyMode();
     QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) {
         if (Syncing() || row < 0) return;
         Act([this, row] { Model().UserSelect(static_cast<int16_t>(row)); }, ui::Prop::ListIndex);
     });
+    QObject::connect(w, &QListWidget::itemSelectionChanged, w, [this, w] {
+        if (Syncing() || Model().MultiSelect() == 0) return;
+        Act(
+            [this, w] {
+                for (int row = 0; row < w->count(); ++row) {
+                    const auto i = static_cast<int16_t>(row);
+                    const bool selected = w->item(row)->isSelected();
+                    if (Model().Selected(i) != selected) Model().UserSetSelected(i, selected);
+                }
+            },
+            ui::Prop::ListIndex);
+    });
     QObject::connect(w, &QListWidget::itemDoubleClicked, w,
                      [this] { Act([this] { Model().UserDblClick(); }, ui::Prop::ListIndex); });
+}
+
+void ListBoxView::ApplyMode() {
+    auto* w = static_cast<QListWidget*>(Widget());
+    switch (Model().MultiSelect()) {
+        case 0:
+            w->setSelectionMode(QAbstractItemView::SingleSelection);
+            break;
+        case 1:
+            w->setSelectionMode(QAbstractItemView::MultiSelection);
+            break;
+        default:
+            w->setSelectionMode(QAbstractItemView::ExtendedSelection);
+            break;
+    }
+}
+
+void ListBoxView::ApplySelection() {
+    auto* w = static_cast<QListWidget*>(Widget());
+    if (Model().MultiSelect() == 0) {
+        w->setCurrentRow(Model().ListIndex());
+        if (Model().ListIndex() < 0) w->clearSelection();
+        return;
+    }
+    for (int row = 0; row < w->count(); ++row) {
+        w->item(row)->setSelected(Model().Selected(static_cast<int16_t>(row)));
+    }
 }
 
 void ListBoxView::Apply(ui::Prop p) {
@@ -151,12 +190,15 @@ void ListBoxView::Apply(ui::Prop p) {
             for (const std::string& item : Model().List()) items.append(FromCp1252(item));
             w->clear();
             w->addItems(items);
-            w->setCurrentRow(Model().ListIndex());
+            ApplySelection();
             break;
         }
         case ui::Prop::ListIndex:
-            w->setCurrentRow(Model().ListIndex());
-            if (Model().ListIndex() < 0) w->clearSelection();
+            ApplySelection();
+            break;
+        case ui::Prop::Style:
+            ApplyMode();
+            ApplySelection();
             break;
         default:
             break;

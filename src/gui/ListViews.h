@@ -37,6 +37,8 @@ class ListBoxView : public ControlView {
 
   private:
     ui::ListBox& Model() const { return *static_cast<ui::ListBox*>(Control()); }
+    void ApplyMode();
+    void ApplySelection();
 };
 
 }  // namespace gui

@@ -10,6 +10,7 @@
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"
 #include "project/DeviceWindows.h"
+#include "project/FrmNickName.h"
 #include "ui/Host.h"
 
 FrmDevice::FrmDevice(State& s) : ui::Form(s.host, "FrmDevice", ui::FormKind::MdiChild), s_(s) {
@@ -126,9 +127,11 @@ void FrmDevice::Label2_Click() {
     s_.EditBusy = false;
 }
 
-// The nick-name dialog is not part of the program yet: the double click only finds the slot.
 void FrmDevice::Label10_DblClick() {
     FindDeviceWindowSlot();
+    s_.NickNameDev = s_.CurDevWin;
+    FrmNickName dialog(s_);
+    dialog.ShowModal();
 }
 
 void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {

@@ -44,4 +44,14 @@ struct ProjectState {
     int16_t NewDevId = 1;
     std::array<uint8_t, 4> NewDevIp{192, 168, 0, 1};
     int16_t NewDevSlot = 0;
+
+    // The records of the project file read last.
+    model::PerSlot<model::DeviceRecord> DevListLoaded{};
+    // The last COM search: whether it found a port, and which.
+    bool SearchComFound = false;
+    int16_t SearchComPort = 0;
+    // The slots the network scan added to the project.
+    model::PerSlot<bool> DevScanMark{};
+    // The slot whose nick name the nick-name dialog edits.
+    int16_t NickNameDev = 0;
 };

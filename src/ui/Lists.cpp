@@ -20,6 +20,7 @@ void ListControl::AddItem(const std::string& item, int16_t index) {
     const auto pos = index < 0 || index > ListCount() ? items_.size() : static_cast<size_t>(index);
     items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(pos), item);
     itemData_.insert(itemData_.begin() + static_cast<std::ptrdiff_t>(pos), 0);
+    ItemInserted(pos);
     if (listIndex_ >= 0 && static_cast<size_t>(listIndex_) >= pos) ++listIndex_;
     Changed(Prop::List);
 }
@@ -28,6 +29,7 @@ void ListControl::RemoveItem(int16_t index) {
     if (index < 0 || index >= ListCount()) return;
     items_.erase(items_.begin() + index);
     itemData_.erase(itemData_.begin() + index);
+    ItemRemoved(static_cast<size_t>(index));
     if (listIndex_ == index) {
         listIndex_ = -1;
         IndexChanged();
@@ -40,6 +42,7 @@ void ListControl::RemoveItem(int16_t index) {
 void ListControl::Clear() {
     items_.clear();
     itemData_.clear();
+    ItemsCleared();
     if (listIndex_ != -1) {
         listIndex_ = -1;
         IndexChanged();
@@ -106,5 +109,49 @@ void ComboBox::TypedKey(int16_t key) {
 
 ListBox::ListBox(Form& form, std::string name, int16_t index, Events* shared)
     : ListControl(form, Kind::ListBox, std::move(name), index, shared) {}
+
+void ListBox::SetMultiSelect(int16_t m) {
+    if (m == multiSelect_) return;
+    multiSelect_ = m;
+    selected_.assign(static_cast<size_t>(ListCount()), false);
+    Changed(Prop::Style);
+}
+
+bool ListBox::Selected(int16_t i) const {
+    if (i < 0 || i >= ListCount()) return false;
+    if (multiSelect_ == 0) return i == ListIndex();
+    return selected_[static_cast<size_t>(i)];
+}
+
+void ListBox::SetSelected(int16_t i, bool v) {
+    if (multiSelect_ == 0 || i < 0 || i >= ListCount() || Selected(i) == v) return;
+    selected_[static_cast<size_t>(i)] = v;
+    Changed(Prop::ListIndex);
+    Fire(&Events::Click);
+}
+
+bool ListBox::UserSetSelected(int16_t i, bool v) {
+    if (!Usable() || i < 0 || i >= ListCount()) return false;
+    SetFocus();
+    if (multiSelect_ == 0) {
+        if (v) SetListIndex(i);
+    } else {
+        SetSelected(i, v);
+    }
+    return true;
+}
+
+void ListBox::ItemInserted(size_t pos) {
+    if (multiSelect_ != 0)
+        selected_.insert(selected_.begin() + static_cast<std::ptrdiff_t>(pos), false);
+}
+
+void ListBox::ItemRemoved(size_t pos) {
+    if (multiSelect_ != 0) selected_.erase(selected_.begin() + static_cast<std::ptrdiff_t>(pos));
+}
+
+void ListBox::ItemsCleared() {
+    selected_.clear();
+}
 
 }  // namespace ui

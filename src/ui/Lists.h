@@ -31,6 +31,10 @@ class ListControl : public Control {
   protected:
     ListControl(Form& form, Kind kind, std::string name, int16_t index, Events* shared);
     virtual void IndexChanged() {}
+    // An item was inserted at or removed from pos; all items were removed.
+    virtual void ItemInserted(size_t pos) { (void)pos; }
+    virtual void ItemRemoved(size_t pos) { (void)pos; }
+    virtual void ItemsCleared() {}
 
   private:
     std::vector<std::string> items_;
@@ -61,6 +65,25 @@ class ComboBox : public ListControl {
 class ListBox : public ListControl {
   public:
     ListBox(Form& form, std::string name, int16_t index = -1, Events* shared = nullptr);
+
+    // 0 one item at a time (the ListIndex item); 1 a click or Space toggles an item, 2 Shift
+    // and Ctrl extend the selection. With 1 or 2 each item is selected or not on its own.
+    int16_t MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(int16_t m);
+    // Whether item i is selected; with MultiSelect 0 only the ListIndex item is.
+    bool Selected(int16_t i) const;
+    // Selects or deselects item i of a multi-select list; a change fires Click.
+    void SetSelected(int16_t i, bool v);
+    // A person selects or deselects item i.
+    bool UserSetSelected(int16_t i, bool v);
+
+  private:
+    void ItemInserted(size_t pos) override;
+    void ItemRemoved(size_t pos) override;
+    void ItemsCleared() override;
+
+    int16_t multiSelect_ = 0;
+    std::vector<bool> selected_;
 };
 
 }  // namespace ui

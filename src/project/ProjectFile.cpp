@@ -1,0 +1,118 @@
+#include "project/ProjectFile.h"
+
+#include <sys/stat.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/MDIFrmMain.h"
+#include "app/State.h"
+#include "model/RecordFile.h"
+#include "project/FrmDevice.h"
+#include "ui/FileDialog.h"
+#include "ui/Host.h"
+
+namespace ModConfig {
+
+namespace {
+
+constexpr const char* kProjectFolder = "Project";
+// A file shorter than this holds no project.
+constexpr size_t kShortestProject = 10;
+
+ui::FileDialog ProjectDialog(const State& s) {
+    ui::FileDialog d;
+    d.Filter = "file project (*.xpj)|*.xpj;*.XPJ";
+    d.InitDir = s.AppDir.empty() ? kProjectFolder : s.AppDir + "/" + kProjectFolder;
+    d.DefaultExt = "xpj";
+    return d;
+}
+
+const char* LinkName(int16_t type) {
+    switch (type) {
+        case 0:
+            return "USB";
+        case 1:
+            return "RS485";
+        default:
+            return "TCP/IP";
+    }
+}
+
+void SetMainPointer(State& s, int16_t pointer) {
+    if (s.MainWin) s.MainWin->SetMousePointer(pointer);
+}
+
+}  // namespace
+
+void KeepWindowPositions(State& s) {
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        model::DeviceRecord& rec = s.DevList[slot];
+        if (rec.Used != -1) continue;
+        const std::unique_ptr<FrmDevice>& w = s.FrmDeviceWin[slot];
+        if (w && w->Loaded()) {
+            rec.WinLeft = static_cast<float>(w->Left());
+            rec.WinTop = static_cast<float>(w->Top());
+        }
+        if (rec.LinkKind != 2) rec.IpOctets.fill(static_cast<uint8_t>(s.InitCfg.ComPort));
+    }
+}
+
+void SaveProject(State& s) {
+    ui::FileDialog d = ProjectDialog(s);
+    ::mkdir(d.InitDir.c_str(), 0777);
+    if (!s.host.ShowSave(d)) return;
+    KeepWindowPositions(s);
+    std::vector<uint8_t> file;
+    for (size_t slot = 0; slot < model::SlotCount; ++slot) {
+        model::RecordWriter w;
+        model::WriteDeviceRecord(w, s.DevList[slot]);
+        if (w.Failed() || !model::PutRecordSlot(file, slot, w.Data())) return;
+    }
+    model::WriteFileAtomic(d.FileName, file);
+}
+
+bool LoadProjectFile(State& s) {
+    ui::FileDialog d = ProjectDialog(s);
+    if (!s.host.ShowOpen(d)) return false;
+    std::vector<uint8_t> file;
+    if (!model::ReadFileBytes(d.FileName, file) || file.size() < kShortestProject) {
+        SetMainPointer(s, ui::vbDefault);
+        return false;
+    }
+    for (size_t slot = 0; slot < model::SlotCount; ++slot) {
+        model::DeviceRecord& rec = s.DevListLoaded[slot];
+        if (model::ReadDeviceRecord(model::RecordSlot(file, slot), rec) !=
+            model::DeviceRecordFault::None) {
+            rec = model::DeviceRecord{};
+        }
+    }
+    return true;
+}
+
+int16_t ProjectLinkType(const model::PerSlot<model::DeviceRecord>& list) {
+    for (const model::DeviceRecord& rec : list) {
+        if (rec.Used == -1) return rec.LinkKind;
+    }
+    return -1;
+}
+
+bool AskSwitchConnectionMode(State& s, int16_t& current, int16_t& project, int16_t& port) {
+    (void)port;
+    const std::string to = LinkName(project);
+    const std::string prompt = "The selected project need a " + to +
+                               " connection, do you want to switch from " + LinkName(current) +
+                               " to " + to + " mode?";
+    if (s.host.MsgBox(prompt, ui::vbYesNo, "Load Project") != ui::vbYes) {
+        s.CmdBusy = false;
+        SetMainPointer(s, ui::vbDefault);
+        return false;
+    }
+    s.LinkType = project;
+    s.InitCfg.LinkType = project;
+    if (s.MainWin) s.MainWin->ShowLinkButton();
+    return true;
+}
+
+}  // namespace ModConfig

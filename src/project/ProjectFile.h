@@ -1,0 +1,37 @@
+// Project files: the 65 device-list records, one per 128-byte slot, in a file of the
+// application folder's "Project" folder. The command bar's Load Project takes a loaded
+// project over (app/MainProject.cpp).
+#pragma once
+
+#include <cstdint>
+
+#include "model/ModelState.h"
+
+struct State;
+
+namespace ModConfig {
+
+// The records of the project in memory get the positions of their status windows, and the
+// serial records of the current link type the COM port in all four address bytes.
+void KeepWindowPositions(State& s);
+
+// Asks for a file name and writes the 65 records of DevList into it. Cancel writes nothing.
+void SaveProject(State& s);
+
+// Asks for a file name and reads its 65 records into DevListLoaded. False (DevListLoaded
+// unchanged) on cancel, for a file that does not exist, can't be read or is shorter than
+// 10 bytes. Nothing is created or deleted. A record that does not fit its slot or its
+// layout reads as a free slot.
+bool LoadProjectFile(State& s);
+
+// The link type of a device list: that of its first record in the project; -1 when no
+// record is in the project.
+int16_t ProjectLinkType(const model::PerSlot<model::DeviceRecord>& list);
+
+// Asks whether to switch from link type current to project. Yes sets LinkType and the link
+// type of InitCfg (in memory) and the link button's caption and returns True; No clears
+// CmdBusy, sets the main window's pointer to normal and returns False. port is the COM port
+// of the project's first record; it is not applied.
+bool AskSwitchConnectionMode(State& s, int16_t& current, int16_t& project, int16_t& port);
+
+}  // namespace ModConfig
