@@ -65,12 +65,17 @@ void SaveProject(State& s) {
     if (!s.host.ShowSave(d)) return;
     KeepWindowPositions(s);
     std::vector<uint8_t> file;
-    for (size_t slot = 0; slot < model::SlotCount; ++slot) {
+    bool ok = true;
+    for (size_t slot = 0; slot < model::SlotCount && ok; ++slot) {
         model::RecordWriter w;
         model::WriteDeviceRecord(w, s.DevList[slot]);
-        if (w.Failed() || !model::PutRecordSlot(file, slot, w.Data())) return;
+        ok = !w.Failed() && model::PutRecordSlot(file, slot, w.Data());
     }
-    model::WriteFileAtomic(d.FileName, file);
+    // A project that did not reach the disk is not kept silently.
+    if (!ok || !model::WriteFileAtomic(d.FileName, file)) {
+        s.host.MsgBox("The project could not be saved to\r\n" + d.FileName,
+                      ui::vbOKOnly + ui::vbExclamation, "Save Project");
+    }
 }
 
 bool LoadProjectFile(State& s) {

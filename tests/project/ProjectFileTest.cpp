@@ -1,0 +1,232 @@
+// Project files through the command bar: saving writes all 65 records, loading in a fresh
+// program brings back the list, the windows and their places, a project of another link type
+// asks first, and files that hold no project are refused without touching anything.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "Program.h"
+#include "app/MDIFrmMain.h"
+#include "project/FrmDevice.h"
+#include "project/ProjectFile.h"
+
+namespace {
+
+using apptest::Session;
+
+struct ProjectFiles : ::testing::Test {
+    Session p;
+    State& s = *p.state;
+    MDIFrmMain* main = nullptr;
+
+    void Start(int16_t linkType, const model::PerSlot<model::DeviceRecord>& list = {}) {
+        apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(3, linkType));
+        apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
+        main = apptest::StartProgram(p.host, s);
+        ASSERT_NE(main, nullptr);
+    }
+    // The button states follow the project once a second.
+    void Save(const std::string& path) {
+        p.host.Advance(1000);
+        p.host.ChooseFile(path);
+        main->Command1(MDIFrmMain::CmdSaveProject).UserClick();
+    }
+    void Load(const std::string& path) {
+        p.host.ChooseFile(path);
+        main->Command1(MDIFrmMain::CmdLoadProject).UserClick();
+    }
+    FrmDevice& Window(int16_t slot) { return *s.FrmDeviceWin[slot]; }
+    bool Shown(int16_t slot) {
+        return s.FrmDeviceWin[slot] && s.FrmDeviceWin[slot]->Loaded() && Window(slot).Visible();
+    }
+};
+
+// Three TCP/IP devices, their windows moved, saved in one program and loaded in another.
+TEST_F(ProjectFiles, AProjectComesBackInAFreshProgram) {
+    Start(2);
+    for (const char* address : {"10.0.0.7", "10.0.0.8", "192.168.5.1"}) {
+        apptest::AddDeviceByIp(p.host, *main, address);
+    }
+    Window(0).Move(100, 200, FrmDevice::kWidth, FrmDevice::kHeight);
+    Window(1).Move(3600, 0, FrmDevice::kWidth, FrmDevice::kHeight);
+    Window(2).Move(0, 2400, FrmDevice::kWidth, FrmDevice::kHeight);
+    s.DevList[1].NickName = "stage left";
+    const std::string file = p.File("Project") + "/venue.xpj";
+    Save(file);
+    ASSERT_EQ(p.host.Dialogs().size(), 1u);
+    const ui::FileDialog& asked = p.host.Dialogs()[0].request;
+    EXPECT_EQ(asked.Filter, "file project (*.xpj)|*.xpj;*.XPJ");
+    EXPECT_EQ(asked.InitDir, p.File("Project"));
+    const std::vector<uint8_t> bytes = apptest::ReadFile(file);
+    ASSERT_EQ(bytes.size(), 65u * 128u);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 128), [&] {
+        std::vector<uint8_t> slot = apptest::DeviceRecordBytes(s.DevList[0]);
+        slot.resize(128);
+        return slot;
+    }());
+    const model::PerSlot<model::DeviceRecord> saved = s.DevList;
+    EXPECT_EQ(saved[0].WinLeft, 100);
+    EXPECT_EQ(saved[0].WinTop, 200);
+
+    Session fresh;
+    apptest::WriteFile(fresh.File("init.cfg"), apptest::InitCfgBytes(3, 2));
+    MDIFrmMain* second = apptest::StartProgram(fresh.host, *fresh.state);
+    ASSERT_NE(second, nullptr);
+    fresh.host.ChooseFile(file);
+    second->Command1(MDIFrmMain::CmdLoadProject).UserClick();
+    State& t = *fresh.state;
+    EXPECT_TRUE(fresh.host.Messages().empty()) << "same link type: no question";
+    EXPECT_EQ(t.DevList, saved);
+    const ui::Twips places[3][2] = {{100, 200}, {3600, 0}, {0, 2400}};
+    for (int16_t slot = 0; slot < 3; ++slot) {
+        ASSERT_TRUE(t.FrmDeviceWin[slot] && t.FrmDeviceWin[slot]->Visible()) << slot;
+        EXPECT_EQ(t.FrmDeviceWin[slot]->Left(), places[slot][0]);
+        EXPECT_EQ(t.FrmDeviceWin[slot]->Top(), places[slot][1]);
+        EXPECT_EQ(t.FrmDeviceWin[slot]->Caption(), " IP:" + saved[slot].IpText + " - Offline");
+    }
+    EXPECT_EQ(t.FrmDeviceWin[1]->Label10.Caption(), "stage left");
+    EXPECT_FALSE(t.CmdBusy);
+    fresh.host.Advance(1000);
+    EXPECT_TRUE(second->Command1(MDIFrmMain::CmdConnectAll).Enabled());
+}
+
+// The project's link type is that of its first device; No keeps the current project and link.
+TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
+    model::PerSlot<model::DeviceRecord> project{};
+    project[2] = apptest::TcpRecord(10, 1, 1, 2);
+    project[2].WinLeft = 480;
+    project[5] = apptest::SerialRecord(1, 9);  // another link type inside the project
+    const std::string file = p.File("tcp.xpj");
+    apptest::WriteFile(file, apptest::StartIniBytes(project));
+
+    model::PerSlot<model::DeviceRecord> current{};
+    current[0] = apptest::SerialRecord(1, 4);
+    Start(1, current);
+    ASSERT_TRUE(Shown(0));
+    const std::string button = main->Command1(MDIFrmMain::CmdLink).Caption();
+    EXPECT_EQ(button, "RS485-COM3");
+
+    p.host.Answer(ui::vbNo);
+    Load(file);
+    ASSERT_EQ(p.host.Messages().size(), 1u);
+    EXPECT_EQ(p.host.Messages()[0].prompt,
+              "The selected project need a TCP/IP connection, do you want to switch from RS485 "
+              "to TCP/IP mode?");
+    EXPECT_EQ(p.host.Messages()[0].title, "Load Project");
+    EXPECT_EQ(p.host.Messages()[0].style, ui::vbYesNo);
+    EXPECT_EQ(s.LinkType, 1);
+    EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), button);
+    EXPECT_TRUE(Shown(0)) << "the current project stays open";
+    EXPECT_EQ(s.DevList[0], current[0]);
+    EXPECT_FALSE(s.CmdBusy);
+    EXPECT_EQ(main->MousePointer(), ui::vbDefault);
+
+    p.host.Answer(ui::vbYes);
+    Load(file);
+    EXPECT_EQ(s.LinkType, 2);
+    EXPECT_EQ(s.InitCfg.LinkType, 2);
+    EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "TCP/IP");
+    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(3, 1))
+        << "the switch is not written to init.cfg";
+    EXPECT_TRUE(s.FrmDeviceWin[0]->Finished()) << "the RS485 window closed";
+    EXPECT_TRUE(Shown(2));
+    EXPECT_EQ(Window(2).Left(), 480);
+    EXPECT_EQ(s.DevList[5], project[5]) << "a record of another link type stays as it was";
+    EXPECT_FALSE(s.FrmDeviceWin[5] && s.FrmDeviceWin[5]->Loaded());
+}
+
+TEST_F(ProjectFiles, AnEmptyProjectAsksNothingAndEmptiesTheList) {
+    const std::string file = p.File("empty.xpj");
+    apptest::WriteFile(file, apptest::StartIniBytes({}));
+    model::PerSlot<model::DeviceRecord> current{};
+    current[0] = apptest::SerialRecord(1, 4);
+    Start(1, current);
+    Load(file);
+    EXPECT_TRUE(p.host.Messages().empty());
+    EXPECT_EQ(s.LinkType, 1);
+    EXPECT_EQ(s.DevList[0].Used, 0);
+    EXPECT_TRUE(s.FrmDeviceWin[0]->Finished());
+}
+
+TEST_F(ProjectFiles, FilesWithoutAProjectAreRefusedAndLeftAlone) {
+    model::PerSlot<model::DeviceRecord> current{};
+    current[0] = apptest::TcpRecord(10, 0, 0, 1);
+    Start(2, current);
+    const model::PerSlot<model::DeviceRecord> before = s.DevList;
+
+    const std::string missing = p.File("missing.xpj");
+    Load(missing);
+    EXPECT_FALSE(std::filesystem::exists(missing)) << "reading creates nothing";
+    const std::string tiny = p.File("tiny.XPJ");
+    apptest::WriteFile(tiny, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    Load(tiny);
+    EXPECT_EQ(apptest::ReadFile(tiny).size(), 9u) << "reading deletes nothing";
+    p.host.CancelFileDialog();
+    main->Command1(MDIFrmMain::CmdLoadProject).UserClick();
+    p.host.CancelFileDialog();
+    main->Command1(MDIFrmMain::CmdSaveProject).UserClick();
+
+    EXPECT_EQ(s.DevList, before);
+    EXPECT_TRUE(Shown(0));
+    EXPECT_TRUE(p.host.Messages().empty());
+    EXPECT_TRUE(p.host.Problems().empty());
+    EXPECT_FALSE(s.CmdBusy);
+}
+
+// A record whose text runs past its slot or whose fields are out of their ranges is a free
+// slot; the records around it load as they are.
+TEST_F(ProjectFiles, MalformedRecordsReadAsFreeSlots) {
+    model::PerSlot<model::DeviceRecord> project{};
+    project[0] = apptest::TcpRecord(10, 0, 0, 1);
+    project[1] = apptest::TcpRecord(10, 0, 0, 2);
+    project[2] = apptest::TcpRecord(10, 0, 0, 3);
+    std::vector<uint8_t> bytes = apptest::StartIniBytes(project);
+    bytes[128 + 4] = 0xF0;               // slot 1: IpText length 240 bytes
+    bytes[2 * 128 + 4 + 2 + 8 + 4] = 7;  // slot 2: link kind 7
+    const std::string file = p.File("damaged.xpj");
+    apptest::WriteFile(file, bytes);
+    Start(2);
+    Load(file);
+    EXPECT_EQ(s.DevList[0], project[0]);
+    EXPECT_EQ(s.DevList[1], model::DeviceRecord{});
+    EXPECT_EQ(s.DevList[2], model::DeviceRecord{});
+    EXPECT_TRUE(Shown(0));
+    EXPECT_FALSE(s.FrmDeviceWin[1] && s.FrmDeviceWin[1]->Loaded());
+}
+
+TEST_F(ProjectFiles, SerialRecordsCarryTheComPortAfterSaving) {
+    Start(1);
+    apptest::AddDeviceById(p.host, *main, 12);
+    apptest::AddDeviceById(p.host, *main, 3);
+    const std::string file = p.File("rs485.xpj");
+    Save(file);
+    const std::array<uint8_t, 4> port{3, 3, 3, 3};
+    EXPECT_EQ(s.DevList[0].IpOctets, port);
+    EXPECT_EQ(s.DevList[1].IpOctets, port);
+    const std::vector<uint8_t> bytes = apptest::ReadFile(file);
+    ASSERT_EQ(bytes.size(), 65u * 128u);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 128, bytes.begin() + 132),
+              std::vector<uint8_t>(port.begin(), port.end()));
+    const std::vector<uint8_t> free = apptest::DeviceRecordBytes(model::DeviceRecord{});
+    EXPECT_TRUE(std::equal(free.begin(), free.end(), bytes.begin() + 2 * 128))
+        << "a free slot is written as it is";
+
+    Save(p.File("no such folder") + "/rs485.xpj");
+    ASSERT_EQ(p.host.Messages().size(), 1u);
+    EXPECT_EQ(p.host.Messages()[0].prompt,
+              "The project could not be saved to\r\n" + p.File("no such folder") + "/rs485.xpj");
+    EXPECT_EQ(p.host.Messages()[0].title, "Save Project");
+}
+
+TEST(ProjectLinkType, IsThatOfTheFirstDeviceOfTheProject) {
+    model::PerSlot<model::DeviceRecord> list{};
+    EXPECT_EQ(ModConfig::ProjectLinkType(list), -1);
+    list[0].LinkKind = 0;  // free: does not count
+    list[4] = apptest::SerialRecord(1, 2);
+    list[9] = apptest::TcpRecord(1, 2, 3, 4);
+    EXPECT_EQ(ModConfig::ProjectLinkType(list), 1);
+}
+
+}  // namespace
