@@ -1,0 +1,196 @@
+// The link-type dialog and the COM search: what OK stores and shows, that Exit leaves
+// everything as it was, the USB search finding the simulated device's pseudo-terminal among
+// other ports, and the RS485 search listing the ports that open.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <functional>
+#include <string>
+
+#include "Program.h"
+#include "app/MDIFrmMain.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
+#include "project/FrmSearchCom.h"
+#include "project/FrmSelect.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using apptest::Session;
+using testsupport::DeviceTest;
+using testsupport::Link;
+
+// Opens the link dialog from the command bar and lets act work on it.
+void WithSelect(ui::HeadlessHost& host, MDIFrmMain& main, std::function<void(FrmSelect&)> act) {
+    host.DriveModal("FrmSelect", [act](ui::Form& f) { act(static_cast<FrmSelect&>(f)); });
+    main.Command1(MDIFrmMain::CmdLink).UserClick();
+}
+
+// The search window runs once its timer has fired.
+void LetSearchRun(ui::HeadlessHost& host) {
+    host.DriveModal("FrmSearchCom", [&host](ui::Form&) { host.Advance(100); });
+}
+
+struct SelectDialog : ::testing::Test {
+    Session p;
+    State& s = *p.state;
+    MDIFrmMain* main = nullptr;
+
+    void Start(int16_t port, int16_t linkType) {
+        apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(port, linkType));
+        main = apptest::StartProgram(p.host, s);
+        ASSERT_NE(main, nullptr);
+    }
+};
+
+TEST_F(SelectDialog, ShowsTheStoredChoiceAndNeverRestsOnNone) {
+    Start(0, 1);
+    WithSelect(p.host, *main, [](FrmSelect& d) {
+        EXPECT_EQ(d.Caption(), "Select");
+        EXPECT_TRUE(d.Option2(1).Value());
+        EXPECT_EQ(d.Combo1.ListIndex(), 1);
+        EXPECT_EQ(d.Combo1.List(0), " NONE ");
+        EXPECT_EQ(d.Combo1.List(32), "COM 32");
+        d.Combo1.UserSelect(0);
+        EXPECT_EQ(d.Combo1.ListIndex(), 1);
+        EXPECT_TRUE(d.Frame1.Enabled());
+        EXPECT_TRUE(d.Command2.Enabled());
+        d.Command1(1).UserClick();
+    });
+}
+
+TEST_F(SelectDialog, OkStoresTheLinkAndShowsItOnTheButton) {
+    Start(3, 2);
+    WithSelect(p.host, *main, [](FrmSelect& d) {
+        EXPECT_FALSE(d.Frame1.Enabled());
+        EXPECT_FALSE(d.Command2.Enabled());
+        d.Option2(1).UserClick();
+        EXPECT_TRUE(d.Frame1.Enabled());
+        d.Combo1.UserSelect(12);
+        d.Command1(0).UserClick();
+    });
+    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(12, 1));
+    EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "RS485-COM12");
+    EXPECT_EQ(s.LinkType, 1);
+
+    WithSelect(p.host, *main, [](FrmSelect& d) {
+        d.Option2(2).UserClick();
+        EXPECT_FALSE(d.Command2.Enabled());
+        d.Command1(0).UserClick();
+    });
+    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(12, 2));
+    EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "TCP/IP");
+    EXPECT_EQ(s.LinkType, 2);
+    EXPECT_TRUE(p.host.Problems().empty());
+}
+
+// Exit keeps LinkType even when init.cfg says otherwise (a project switch only changes it
+// in memory).
+TEST_F(SelectDialog, ExitLeavesEverythingAsItWas) {
+    Start(4, 0);
+    s.LinkType = 2;
+    s.InitCfg.LinkType = 2;
+    const InitCfgRecord before = s.InitCfg;
+    WithSelect(p.host, *main, [](FrmSelect& d) {
+        EXPECT_TRUE(d.Option2(0).Value()) << "the dialog shows init.cfg";
+        d.Option2(1).UserClick();
+        d.Combo1.UserSelect(9);
+        d.Command1(1).UserClick();
+    });
+    EXPECT_EQ(s.LinkType, 2);
+    EXPECT_EQ(s.InitCfg, before);
+    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(4, 0));
+}
+
+class ComSearch : public DeviceTest {
+  protected:
+    MDIFrmMain* StartUsb() {
+        testsupport::DeviceHarness& h = Start({.link = Link::Usb});
+        if (h.External()) return nullptr;
+        devicePort_ = std::getenv("VELOTRIX_COM_PORTS");
+        return apptest::StartProgramFor(h);
+    }
+    // A pseudo-terminal that opens but where no device answers.
+    std::string SilentPort() {
+        silent_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (silent_ < 0 || grantpt(silent_) != 0 || unlockpt(silent_) != 0) return {};
+        return ptsname(silent_);
+    }
+    void TearDown() override {
+        if (silent_ >= 0) close(silent_);
+    }
+    // The search from the link dialog with the USB or RS485 option; the port it selected.
+    int16_t Search(MDIFrmMain& main, int16_t option) {
+        int16_t chosen = -1;
+        LetSearchRun(H().host);
+        WithSelect(H().host, main, [&](FrmSelect& d) {
+            d.Option2(option).UserClick();
+            d.Command2.UserClick();
+            chosen = d.Combo1.ListIndex();
+            d.Command1(1).UserClick();
+        });
+        return chosen;
+    }
+
+    std::string devicePort_;
+    int silent_ = -1;
+};
+
+TEST_F(ComSearch, UsbFindsTheDevicesPortAndStopsThere) {
+    MDIFrmMain* main = StartUsb();
+    VX_REQUIRE_SIMULATOR(H());
+    ASSERT_NE(main, nullptr);
+    const std::string silent = SilentPort();
+    ASSERT_FALSE(silent.empty());
+    H().ShortenTimeouts(0.5);
+    // COM1 does not exist, COM2 opens but nothing answers, the device is on COM3.
+    setenv("VELOTRIX_COM_PORTS", ("/nonexistent/tty," + silent + "," + devicePort_).c_str(), 1);
+    H().Device().AddFault({.kind = devsim::FaultKind::NoReply, .code = 0x39, .count = 1});
+
+    EXPECT_EQ(Search(*main, 0), 3);
+    EXPECT_TRUE(S().SearchComFound);
+    EXPECT_EQ(S().SearchComPort, 3);
+    EXPECT_EQ(S().ComPortName, "COM3");
+    ASSERT_EQ(H().host.Messages().size(), 1u);
+    EXPECT_EQ(H().host.Messages()[0].prompt, "COM 3");
+    EXPECT_EQ(H().host.Messages()[0].title, "Search COM");
+    const auto& log = H().Device().Log();
+    ASSERT_EQ(log.size(), 2u) << "the second probe of the port is answered";
+    const std::array<uint8_t, 13> probe{0xF0, 0x46, 0, 0x39, 0, 0, 0, 0, 0, 0, 0, 1, 0xF7};
+    EXPECT_TRUE(std::equal(probe.begin(), probe.end(), log[1].request.begin()));
+    EXPECT_EQ(S().RxBuf[10], 0x46);
+    EXPECT_EQ(S().InitCfg.ComPort, 1) << "Exit keeps the stored port";
+    EXPECT_EQ(apptest::ReadFile(H().home.File("init.cfg")), apptest::InitCfgBytes(1, 0));
+}
+
+TEST_F(ComSearch, UsbWithoutAnAnswerSaysSo) {
+    MDIFrmMain* main = StartUsb();
+    VX_REQUIRE_SIMULATOR(H());
+    ASSERT_NE(main, nullptr);
+    H().ShortenTimeouts(0.5);
+    H().Device().AddFault({.kind = devsim::FaultKind::WrongCheck, .code = 0x39});
+    EXPECT_EQ(Search(*main, 0), 1);
+    EXPECT_FALSE(S().SearchComFound);
+    ASSERT_EQ(H().host.Messages().size(), 1u);
+    EXPECT_EQ(H().host.Messages()[0].prompt, " COM not found");
+    EXPECT_EQ(H().Device().Log().size(), 2u) << "a reply without 'F' in byte 10 is no answer";
+}
+
+TEST_F(ComSearch, Rs485ListsEveryPortThatOpens) {
+    MDIFrmMain* main = StartUsb();
+    VX_REQUIRE_SIMULATOR(H());
+    ASSERT_NE(main, nullptr);
+    const std::string silent = SilentPort();
+    ASSERT_FALSE(silent.empty());
+    setenv("VELOTRIX_COM_PORTS", ("/nonexistent/tty," + devicePort_ + ",," + silent).c_str(), 1);
+    EXPECT_EQ(Search(*main, 1), 2);
+    ASSERT_EQ(H().host.Messages().size(), 1u);
+    EXPECT_EQ(H().host.Messages()[0].prompt, "Found:\r\nCOM2\r\nCOM4");
+    EXPECT_EQ(S().SearchComPort, 2);
+    EXPECT_TRUE(H().Device().Log().empty()) << "the RS485 search addresses no device";
+}
+
+}  // namespace
