@@ -21,8 +21,13 @@ namespace {
 
 constexpr int kStartAttempts = 5;
 
-std::string LoopbackAddress(size_t k) {
-    return "127.77.0." + std::to_string(2 + k);
+std::vector<std::string> LoopbackAddresses(const DeviceOptions& options) {
+    if (!options.tcpAddresses.empty()) return options.tcpAddresses;
+    std::vector<std::string> addresses;
+    for (size_t k = 0; k < options.tcpDevices; ++k) {
+        addresses.push_back("127.77.0." + std::to_string(2 + k));
+    }
+    return addresses;
 }
 
 int16_t LinkTypeOf(Link link) {
@@ -45,7 +50,8 @@ DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link)
         device != nullptr && *device != 0) {
         UseExternal(device);
     } else if (link_ == Link::Tcp) {
-        StartTcp(options.tcpDevices);
+        addresses_ = LoopbackAddresses(options);
+        StartTcp();
     } else {
         StartSerial(options);
     }
@@ -56,7 +62,8 @@ DeviceHarness::~DeviceHarness() = default;
 
 // Every server listens on the port the first one was given, so one VELOTRIX_TCP_PORT serves
 // them all; a port taken on a later address makes the whole set start again.
-bool DeviceHarness::StartTcp(size_t count) {
+bool DeviceHarness::StartTcp() {
+    const size_t count = addresses_.size();
     for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
         servers_.clear();
         devices_.clear();
@@ -65,7 +72,7 @@ bool DeviceHarness::StartTcp(size_t count) {
             devices_.push_back(std::make_unique<devsim::Device>());
             devices_.back()->SetName("Velotrix TCP " + std::to_string(k));
             servers_.push_back(
-                std::make_unique<devsim::TcpServer>(*devices_.back(), LoopbackAddress(k), port));
+                std::make_unique<devsim::TcpServer>(*devices_.back(), addresses_[k], port));
             if (!servers_.back()->Ok()) break;
             port = servers_.back()->Port();
         }
@@ -136,7 +143,8 @@ devsim::TcpServer& DeviceHarness::Server(size_t k) {
 }
 
 std::string DeviceHarness::Address(size_t k) const {
-    return external_ ? externalHost_ : LoopbackAddress(k);
+    if (external_) return externalHost_;
+    return k < addresses_.size() ? addresses_[k] : std::string();
 }
 
 int16_t DeviceHarness::AddDevice(size_t k) {

@@ -40,6 +40,8 @@ struct DeviceOptions {
     Link link = Link::Tcp;
     // TCP: the number of devices. Serial: USB has one device; RS485 one per ID of rs485Ids.
     size_t tcpDevices = 1;
+    // TCP: the loopback addresses of the devices, one each, instead of the harness's own.
+    std::vector<std::string> tcpAddresses{};
     std::vector<uint8_t> rs485Ids{1};
     // The pseudo-terminal keeps the pace of a 57600 baud line.
     bool paced = false;
@@ -84,7 +86,7 @@ class DeviceHarness {
     std::unique_ptr<State> state;
 
   private:
-    bool StartTcp(size_t count);
+    bool StartTcp();
     bool StartSerial(const DeviceOptions& options);
     void UseExternal(const std::string& device);
     void PrepareState();
@@ -94,6 +96,7 @@ class DeviceHarness {
     std::string error_;
     std::string externalHost_;
     std::vector<uint8_t> ids_;
+    std::vector<std::string> addresses_;
     std::vector<std::unique_ptr<devsim::Device>> devices_;
     std::vector<std::unique_ptr<devsim::TcpServer>> servers_;
     std::unique_ptr<devsim::Bus> bus_;

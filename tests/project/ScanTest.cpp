@@ -1,0 +1,210 @@
+// The network scan dialog on loopback only: every test types a 127.0.0.x range before it
+// scans. Simulated devices listen on three addresses of 127.0.0.2 to 127.0.0.20; the scan
+// lists exactly those, adds the selected ones as plain dotted addresses, never twice, and
+// closes every probe connection with the dialog.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Program.h"
+#include "app/MDIFrmMain.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
+#include "devsim/TcpServer.h"
+#include "project/FrmDevice.h"
+#include "project/FrmScan.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using apptest::Session;
+using testsupport::DeviceTest;
+using testsupport::Link;
+
+const std::vector<std::string> kDevices = {"127.0.0.4", "127.0.0.9", "127.0.0.17"};
+
+// Replaces the box's text as a person selecting it and typing (or deleting it) does.
+void Type(ui::TextBox& box, const std::string& text) {
+    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+    if (text.empty()) box.UserKeyCode(46);
+    box.UserType(text);
+}
+
+// Types the range a.b.c.from to a.b.c.to.
+void TypeRange(FrmScan& d, const std::vector<std::string>& octets, const std::string& to) {
+    for (int16_t k = 0; k < 4; ++k) Type(d.Text1(k), octets[static_cast<size_t>(k)]);
+    Type(d.Text1(7), to);
+}
+
+class Scan : public DeviceTest {
+  protected:
+    MDIFrmMain* StartDevices() {
+        testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpAddresses = kDevices});
+        if (h.External()) return nullptr;
+        return apptest::StartProgramFor(h);
+    }
+    // Opens "IP Search" from the command bar and lets act work on the dialog.
+    void WithScan(MDIFrmMain& main, std::function<void(FrmScan&)> act) {
+        H().host.DriveModal("FrmScan", [act](ui::Form& f) {
+            auto& d = static_cast<FrmScan&>(f);
+            // A machine without a network reports only the loopback address, which the
+            // dialog refuses to scan from; the range typed is loopback either way.
+            if (d.HostAddr == "127.0.0.1") d.HostAddr = "127.0.0.2";
+            act(d);
+        });
+        main.Command1(MDIFrmMain::CmdIpSearch).UserClick();
+    }
+    // Scan, then the answer and the probes.
+    void RunScan(FrmScan& d) {
+        d.Command1.UserClick();
+        EXPECT_TRUE(d.Label1.Visible());
+        EXPECT_FALSE(d.Command2(1).Enabled());
+        for (int k = 0; k < 100 && d.Label1.Visible(); ++k) H().host.WaitPosted(100);
+        EXPECT_FALSE(d.Label1.Visible()) << "the scan answered";
+    }
+    int OpenConnections() {
+        int open = 0;
+        for (int k = 0; k < 50; ++k) {
+            open = 0;
+            for (size_t d = 0; d < kDevices.size(); ++d) open += H().Server(d).OpenConnections();
+            if (open == 0) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return open;
+    }
+};
+
+TEST_F(Scan, ListsTheDevicesOfTheRangeAndAddsTheSelectedOnes) {
+    MDIFrmMain* main = StartDevices();
+    VX_REQUIRE_SIMULATOR(H());
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceByIp(H().host, *main, "127.0.0.99");  // a device of the project already
+    WithScan(*main, [&](FrmScan& d) {
+        EXPECT_EQ(d.Caption(), "Search device(s)");
+        EXPECT_EQ(d.Text1(3).Text(), "1");
+        EXPECT_EQ(d.Text1(7).Text(), "254");
+        TypeRange(d, {"127", "0", "0", "2"}, "20");
+        EXPECT_EQ(d.Text1(4).Text(), "127");
+        EXPECT_EQ(d.Text1(6).Text(), "0");
+        RunScan(d);
+        EXPECT_EQ(d.List1.List(), kDevices);
+        EXPECT_TRUE(H().host.Messages().empty());
+        EXPECT_GT(OpenConnections(), 0) << "the probed devices stay connected meanwhile";
+        d.List1.UserSetSelected(0, true);
+        d.List1.UserSetSelected(2, true);
+        d.Command2(1).UserClick();
+    });
+    State& s = S();
+    EXPECT_EQ(s.DevList[1].IpText, "127.0.0.4");
+    EXPECT_EQ(s.DevList[2].IpText, "127.0.0.17");
+    EXPECT_EQ(s.DevList[3].Used, 0);
+    for (int16_t slot : {1, 2}) {
+        EXPECT_TRUE(s.DevScanMark[slot]);
+        EXPECT_EQ(s.DevList[slot].LinkKind, 2);
+        EXPECT_EQ(s.DevList[slot].Online, 0);
+        EXPECT_EQ(s.DevList[slot].NickName, "no-name");
+        EXPECT_EQ(s.DevAddr[slot], slot);
+        ASSERT_TRUE(s.FrmDeviceWin[slot] && s.FrmDeviceWin[slot]->Visible());
+        EXPECT_EQ(s.FrmDeviceWin[slot]->Top(), (FrmDevice::kHeight + 40) * slot);
+    }
+    EXPECT_EQ(s.FrmDeviceWin[2]->Caption(), " IP:127.0.0.17 - Offline");
+    EXPECT_EQ(OpenConnections(), 0) << "closing the dialog closed its connections";
+    EXPECT_TRUE(H().host.Problems().empty());
+
+    // Found again: the devices of the project are not added twice, and no message says so.
+    WithScan(*main, [&](FrmScan& d) {
+        TypeRange(d, {"127", "000", "0", "2"}, "20");
+        RunScan(d);
+        ASSERT_EQ(d.List1.ListCount(), 3);
+        EXPECT_EQ(d.List1.List(0), "127.000.0.4") << "the hosts are listed as typed";
+        for (int16_t i = 0; i < 3; ++i) d.List1.UserSetSelected(i, true);
+        d.Command2(1).UserClick();
+    });
+    EXPECT_EQ(s.DevList[3].IpText, "127.0.0.9") << "stored as plain dotted decimal";
+    EXPECT_EQ(s.DevList[4].Used, 0);
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+// A host that takes the connection but never answers the probe is not a device; the next
+// candidate probes on the slot it left.
+TEST_F(Scan, AHostThatDoesNotAnswerTheProbeIsNotListed) {
+    MDIFrmMain* main = StartDevices();
+    VX_REQUIRE_SIMULATOR(H());
+    ASSERT_NE(main, nullptr);
+    H().Device(1).AddFault({.kind = devsim::FaultKind::NoReply, .code = 0x39});
+    WithScan(*main, [&](FrmScan& d) {
+        TypeRange(d, {"127", "0", "0", "2"}, "20");
+        RunScan(d);
+        EXPECT_EQ(d.List1.List(), (std::vector<std::string>{"127.0.0.4", "127.0.0.17"}));
+        EXPECT_EQ(H().Device(0).Log().at(0).request[2], 0);
+        EXPECT_EQ(H().Device(1).Log().at(0).request[2], 1);
+        EXPECT_EQ(H().Device(2).Log().at(0).request[2], 1);
+        EXPECT_EQ(H().Device(0).Log().at(0).request[3], 0x39);
+        d.Command2(1).UserClick();
+        ASSERT_EQ(H().host.Messages().size(), 1u);
+        EXPECT_EQ(H().host.Messages()[0].prompt, "Please select an IP device");
+        EXPECT_TRUE(d.Visible());
+        d.Command2(0).UserClick();
+    });
+    EXPECT_EQ(S().DevList[0].Used, 0) << "Cancel adds nothing";
+}
+
+TEST_F(Scan, NothingAnsweringSaysSo) {
+    MDIFrmMain* main = StartDevices();
+    VX_REQUIRE_SIMULATOR(H());
+    ASSERT_NE(main, nullptr);
+    WithScan(*main, [&](FrmScan& d) {
+        TypeRange(d, {"127", "0", "0", "21"}, "30");
+        RunScan(d);
+        EXPECT_EQ(d.List1.ListCount(), 0);
+        ASSERT_EQ(H().host.Messages().size(), 1u);
+        EXPECT_EQ(H().host.Messages()[0].prompt, "Device not Found");
+        EXPECT_EQ(H().host.Messages()[0].title, "Scan Device");
+        d.Command2(1).UserClick();  // an empty list adds nothing
+        d.Command2(0).UserClick();
+    });
+}
+
+// Refused ranges never start a scan.
+TEST(ScanRange, OnlyOneToThreeDigitsAndTheOctetRanges) {
+    Session p;
+    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    const std::vector<std::vector<std::string>> refused = {
+        {"127", "0", "0", "5", "5"}, {"127", "0", "0", "9", "5"},   {"0", "0", "0", "1", "9"},
+        {"255", "0", "0", "1", "9"}, {"127", "255", "0", "1", "9"}, {"127", "0", "255", "1", "9"},
+        {"127", "0", "0", "0", "9"}, {"127", "0", "0", "1", "255"}, {"127", "-1", "0", "1", "9"},
+        {"127", "0", "", "1", "9"},  {"127", "0", "0x", "1", "9"},  {"127", "+0", "0", "1", "9"},
+    };
+    p.host.DriveModal("FrmScan", [&](ui::Form& f) {
+        auto& d = static_cast<FrmScan&>(f);
+        if (d.HostAddr == "127.0.0.1") d.HostAddr = "127.0.0.2";
+        for (const auto& r : refused) {
+            TypeRange(d, {r[0], r[1], r[2], r[3]}, r[4]);
+            d.Command1.UserClick();
+            EXPECT_FALSE(d.Label1.Visible());
+            ASSERT_FALSE(p.host.Messages().empty());
+            EXPECT_EQ(p.host.Messages().back().prompt, "Wrong IP address") << r[1] << r[2];
+            EXPECT_EQ(p.host.Messages().back().style, ui::vbCritical);
+            EXPECT_EQ(p.host.Messages().back().title, "Scan");
+        }
+        EXPECT_EQ(p.host.Messages().size(), refused.size());
+        Type(d.Text1(0), "10");
+        EXPECT_EQ(d.Text1(4).Text(), "10");
+        d.Text1(4).UserType("9");
+        EXPECT_EQ(d.Text1(4).Text(), "10") << "the last address's network part is read-only";
+        d.HostAddr = "127.0.0.1";
+        d.Command1.UserClick();
+        EXPECT_EQ(p.host.Messages().back().prompt, "IP address not correct");
+        d.Command2(0).UserClick();
+    });
+    main->Command1(MDIFrmMain::CmdIpSearch).UserClick();
+    EXPECT_TRUE(p.host.Problems().empty());
+}
+
+}  // namespace
