@@ -52,7 +52,9 @@ void FrmNickName::Text1_KeyDown(int16_t& keyCode, int16_t) {
     keyCode = 0;
     refused_ = true;
     const std::string& text = Text1.Text();
-    if (!text.empty()) Text1.SetText(text.substr(0, text.size() - 1));
+    if (text.empty()) return;
+    Text1.SetText(text.substr(0, text.size() - 1));
+    Text1.SetSelection(static_cast<int32_t>(Text1.Text().size()), 0);
 }
 
 void FrmNickName::Text1_KeyPress(int16_t& keyAscii) {

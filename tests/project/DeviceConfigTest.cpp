@@ -1,0 +1,355 @@
+// The device configuration dialogs end to end against the simulated device: ID and IP, the
+// nick name, the external signals and the USB/RS485 mode. Their effect is read back from
+// the device over the wire; fault injection shows what a failed request leaves behind.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Program.h"
+#include "app/MDIFrmMain.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
+#include "editor/FrmCtrl.h"
+#include "link/Commands.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "project/FrmConfigure.h"
+#include "project/FrmDevice.h"
+#include "project/FrmHelpPriority.h"
+#include "project/FrmNickName.h"
+#include "project/FrmWallPanel.h"
+#include "project/Frm_ID_IP.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using testsupport::DeviceOptions;
+using testsupport::Link;
+using Bytes = std::vector<uint8_t>;
+
+class DeviceConfig : public testsupport::DeviceTest {
+  protected:
+    // The device in the project and connected; the slot.
+    int16_t Connected(const DeviceOptions& options = {}) {
+        Start(options);
+        H().ShortenTimeouts(0.1);
+        const int16_t slot = H().AddDevice(0);
+        ModProject::ConnectDevice(S(), slot);
+        EXPECT_EQ(S().DevList[slot].Online, 1);
+        return slot;
+    }
+    // The requests of one code that the device received.
+    std::vector<Bytes> Requests(uint8_t code) {
+        std::vector<Bytes> frames;
+        for (const auto& logged : H().Device().Log()) {
+            if (logged.request[3] == code) {
+                frames.emplace_back(logged.request.begin(), logged.request.end());
+            }
+        }
+        return frames;
+    }
+    static Bytes Frame(uint8_t address, uint8_t code, const Bytes& data) {
+        Bytes f(13, 0);
+        f[0] = 0xF0;
+        f[1] = 0x46;
+        f[2] = address;
+        f[3] = code;
+        for (size_t k = 0; k < data.size() && k < 8; ++k) f[4 + k] = data[k];
+        f[12] = 0xF7;
+        return f;
+    }
+    // The request of the code after skip more frames gets no answer (it is still carried out).
+    void FailRequest(uint8_t code, int skip) {
+        H().Device().AddFault({.kind = devsim::FaultKind::NoReply,
+                               .code = code,
+                               .fromFrame = H().Device().FrameCount() + 1 + skip,
+                               .count = 1});
+    }
+};
+
+// ID and IP from the command bar on USB, where the button shows while the device is online.
+TEST_F(DeviceConfig, IdAndIpReachTheDeviceInFourRequests) {
+    Start({.link = Link::Usb});
+    VX_REQUIRE_SIMULATOR(H());
+    MDIFrmMain* main = apptest::StartProgramFor(H());
+    ASSERT_NE(main, nullptr);
+    main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
+    H().host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    H().host.Advance(1000);
+    ASSERT_TRUE(main->Command1(MDIFrmMain::CmdIdIp).Visible());
+    ASSERT_TRUE(main->Command1(MDIFrmMain::CmdIdIp).Enabled());
+    const int16_t id = S().DevNetId[0];
+    H().Device().ClearLog();
+
+    H().host.DriveModal("Frm_ID_IP", [&](ui::Form& f) {
+        auto& d = static_cast<Frm_ID_IP&>(f);
+        EXPECT_EQ(d.Label4.Caption(), "Current ID = " + std::to_string(id));
+        EXPECT_EQ(d.Label2.Caption(), "MAC = " + S().DevInfoText[0]);
+        EXPECT_EQ(d.Combo1.ListIndex(), id);
+        d.Combo1.UserSelect(0);
+        EXPECT_EQ(d.Combo1.ListIndex(), 1) << "ID 0 is not offered";
+        d.Combo1.UserSelect(7);
+        d.Combo5.UserSelect(192);
+        d.Combo6.UserSelect(168);
+        d.Combo7.UserSelect(1);
+        d.Combo4.UserSelect(255);
+        d.Command1.UserClick();
+        EXPECT_FALSE(d.Visible());
+    });
+    main->Command1(MDIFrmMain::CmdIdIp).UserClick();
+    EXPECT_EQ(Requests(CmdSetNetConfig),
+              (std::vector<Bytes>{Frame(0, 0x1C, {7, 0, 0, 0, 0, 0, 1, 0}),
+                                  Frame(0, 0x1C, {7, 0, 0, 0, 0, 0, 0, 0}),
+                                  Frame(0, 0x1C, {192, 168, 1, 255, 0, 0, 1, 1}),
+                                  Frame(0, 0x1C, {192, 168, 1, 255, 0, 0, 0, 1})}));
+    const auto reported = H().Ask(0, CmdReadIp);
+    ASSERT_TRUE(reported);
+    EXPECT_EQ(Bytes(reported->begin() + 4, reported->begin() + 9), (Bytes{192, 168, 1, 255, 7}));
+    EXPECT_EQ(H().ReadMemory(0, 28, 1), Bytes{0}) << "DHCP off";
+    EXPECT_EQ(S().DevNetId[0], 7);
+    EXPECT_EQ(S().DevNetIp[0], (std::array<int16_t, 4>{192, 168, 1, 255}));
+    EXPECT_EQ(S().DevList[0].DevId, 0) << "the device list keeps the old address";
+    EXPECT_TRUE(H().host.Problems().empty());
+}
+
+TEST_F(DeviceConfig, IdAndIpWithDhcpSendTheListsAndStopAtAFailure) {
+    const int16_t slot = Connected({.link = Link::Tcp});
+    VX_REQUIRE_SIMULATOR(H());
+    S().CurDevWin = slot;
+    const int16_t mode = S().DevNetMode[slot];
+    FailRequest(CmdSetNetConfig, 1);
+    H().host.DriveModal("Frm_ID_IP", [&](ui::Form& f) {
+        auto& d = static_cast<Frm_ID_IP&>(f);
+        d.Check1.UserClick();
+        EXPECT_FALSE(d.Frame14.Enabled());
+        d.Command1.UserClick();
+        EXPECT_TRUE(d.Visible()) << "a failed request keeps the dialog open";
+        d.Command2.UserClick();
+    });
+    Frm_ID_IP dialog(S());
+    dialog.ShowModal();
+    EXPECT_EQ(Requests(CmdSetNetConfig).size(), 2u);
+    EXPECT_EQ(S().DevNetMode[slot], mode) << "the failure came before the DHCP choice";
+}
+
+// A dialog opened for an offline device sends nothing and says nothing went well.
+TEST_F(DeviceConfig, IdAndIpRefuseAnOfflineDevice) {
+    Start({.link = Link::Tcp});
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice(0);
+    S().CurDevWin = slot;
+    H().host.DriveModal("Frm_ID_IP", [&](ui::Form& f) {
+        auto& d = static_cast<Frm_ID_IP&>(f);
+        EXPECT_FALSE(d.Command1.Enabled());
+        d.Command1_Click();
+        EXPECT_TRUE(d.Visible());
+        d.Command2.UserClick();
+    });
+    Frm_ID_IP dialog(S());
+    dialog.ShowModal();
+    EXPECT_TRUE(H().Device().Log().empty());
+    EXPECT_EQ(S().DevNetId[slot], 0);
+}
+
+// The status window's nick name: padded into the device at 32..47 while online.
+TEST_F(DeviceConfig, NickNameOfAnOnlineDeviceIsWrittenIntoIt) {
+    const int16_t slot = Connected();
+    VX_REQUIRE_SIMULATOR(H());
+    H().Device().ClearLog();
+    H().host.DriveModal("FrmNickName", [](ui::Form& f) {
+        auto& d = static_cast<FrmNickName&>(f);
+        EXPECT_EQ(d.Text1.Text(), "Velotrix TCP 0") << "the device's name, read at connect";
+        d.Text1.SetSelection(0, 16);
+        d.Text1.UserType("Stage");
+        d.Command1(0).UserClick();
+    });
+    FrmDevice& w = FrmDeviceOf(S(), slot);
+    w.Label10.UserDblClick();
+    EXPECT_EQ(S().DevList[slot].NickName, "Stage           ");
+    EXPECT_EQ(w.Label10.Caption(), "Stage");
+    const std::string onDevice = "Stage           ";
+    EXPECT_EQ(H().ReadMemory(slot, 32, 16), Bytes(onDevice.begin(), onDevice.end()));
+    const auto frames = Requests(CmdWriteMem4);
+    ASSERT_EQ(frames.size(), 4u);
+    EXPECT_EQ(frames[1],
+              Frame(static_cast<uint8_t>(slot), 0x18, {0, 36, 'e', ' ', ' ', ' ', 0, 0}));
+
+    H().host.DriveModal("FrmNickName", [](ui::Form& f) {
+        auto& d = static_cast<FrmNickName&>(f);
+        EXPECT_EQ(d.Text1.Text(), "Stage") << "shown trimmed";
+        d.Command1(1).UserClick();
+    });
+    w.Label10.UserDblClick();
+    EXPECT_EQ(Requests(CmdWriteMem4).size(), 4u);
+}
+
+TEST_F(DeviceConfig, NickNameStopsAtAFailedBlock) {
+    const int16_t slot = Connected();
+    VX_REQUIRE_SIMULATOR(H());
+    const Bytes before = H().ReadMemory(slot, 32, 16);
+    FailRequest(CmdWriteMem4, 1);
+    S().NickNameDev = slot;
+    H().host.DriveModal("FrmNickName", [](ui::Form& f) {
+        auto& d = static_cast<FrmNickName&>(f);
+        d.Text1.SetSelection(0, 16);
+        d.Text1.UserType("Balcony right");
+        d.Command1(0).UserClick();
+        EXPECT_TRUE(d.Visible());
+        d.Command1(1).UserClick();
+    });
+    FrmNickName dialog(S());
+    dialog.ShowModal();
+    Bytes expected = before;
+    // The unanswered second block may have landed; the third and fourth were not sent.
+    std::copy_n("Balcony ", 8, expected.begin());
+    if (S().DevList[slot].Online != 1) ModProject::ConnectDevice(S(), slot);
+    EXPECT_EQ(H().ReadMemory(slot, 32, 16), expected);
+}
+
+TEST_F(DeviceConfig, NickNameOfAnOfflineDeviceStaysInTheProject) {
+    Start();
+    VX_REQUIRE_SIMULATOR(H());
+    const int16_t slot = H().AddDevice(0);
+    S().NickNameDev = slot;
+    H().host.DriveModal("FrmNickName", [](ui::Form& f) {
+        auto& d = static_cast<FrmNickName&>(f);
+        d.Text1.SetSelection(0, 16);
+        d.Text1.UserType("Ab");
+        d.Text1.UserKey('.');  // a punctuation key: key code 190
+        EXPECT_EQ(d.Text1.Text(), "A");
+        d.Text1.UserType("cd");
+        d.Command1(0).UserClick();
+    });
+    FrmNickName dialog(S());
+    dialog.ShowModal();
+    ASSERT_EQ(H().host.Messages().size(), 1u);
+    EXPECT_EQ(H().host.Messages()[0].prompt, "Symbol not admited");
+    EXPECT_EQ(H().host.Messages()[0].title, "Warning");
+    EXPECT_EQ(S().DevList[slot].NickName, "Acd");
+    EXPECT_TRUE(H().Device().Log().empty());
+}
+
+// The editor's "Configure" button; the settings read back from device memory 21 to 23.
+TEST_F(DeviceConfig, ExternalSignalsFromTheEditor) {
+    const int16_t slot = Connected();
+    VX_REQUIRE_SIMULATOR(H());
+    ModProject::OpenSpeakerEditor(S(), slot);
+    FrmCtrl& editor = *ExistingFrmCtrl(S(), slot);
+    H().host.DriveModal("FrmConfigure", [&](ui::Form& f) {
+        auto& d = static_cast<FrmConfigure&>(f);
+        EXPECT_EQ(d.Combo1.List(1), "External Input line active Low");
+        d.Combo2.UserSelect(5);
+        H().host.Answer(ui::vbYes);  // "Do you want confirm ...": go on editing
+        d.Command1(1).UserClick();
+        EXPECT_TRUE(d.Visible());
+        H().host.DriveModal("FrmHelpPriority", [](ui::Form& help) {
+            static_cast<FrmHelpPriority&>(help).Command1.UserClick();
+        });
+        d.Command11.UserClick();
+        d.Combo1.UserSelect(1);
+        d.Check2(0).UserClick();
+        d.Check2(2).UserClick();
+        H().host.Answer(ui::vbNo);
+        d.Command1(0).UserClick();
+        EXPECT_TRUE(d.Visible()) << "No to the question changes nothing";
+        H().host.Answer(ui::vbYes);
+        d.Command1(0).UserClick();
+        EXPECT_FALSE(d.Visible());
+    });
+    editor.Command2(12).UserClick();
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].prompt, "Do you want confirm the current editing?");
+    EXPECT_EQ(messages[1].prompt, "               are you sure?");
+    EXPECT_EQ(messages[1].title, "Configure");
+    EXPECT_EQ(H().ReadMemory(slot, 21, 3), (Bytes{5, 1, 5}));
+    EXPECT_EQ(S().DevParam[slot].ExtEnableMask, 5);
+    EXPECT_EQ(S().DevParam[slot].ExtActiveMode, 1);
+    EXPECT_EQ(S().DevParam[slot].ExtPriority, 5);
+    EXPECT_EQ(Requests(CmdExtSignalEnable).back(),
+              Frame(static_cast<uint8_t>(slot), 0x2D, {0, 0, 0, 0, 0, 0, 0, 5}));
+
+    // Cancel without changes closes at once.
+    H().host.DriveModal("FrmConfigure", [](ui::Form& f) {
+        auto& d = static_cast<FrmConfigure&>(f);
+        EXPECT_EQ(d.Check2(2).Value(), 1);
+        d.Command1(1).UserClick();
+    });
+    editor.Command2(12).UserClick();
+    EXPECT_TRUE(H().host.Messages().empty());
+    EXPECT_TRUE(H().host.Problems().empty());
+}
+
+// Values are stored only once the device took them.
+TEST_F(DeviceConfig, ExternalSignalsStopAtAFailedRequest) {
+    const int16_t slot = Connected();
+    VX_REQUIRE_SIMULATOR(H());
+    S().CurDev = slot;
+    FailRequest(CmdExtPriority, 1);
+    H().host.DriveModal("FrmConfigure", [&](ui::Form& f) {
+        auto& d = static_cast<FrmConfigure&>(f);
+        d.Combo1.UserSelect(1);
+        d.Combo2.UserSelect(6);
+        H().host.Answer(ui::vbYes);
+        d.Command1(0).UserClick();
+        EXPECT_TRUE(d.Visible());
+        H().host.Answer(ui::vbNo);
+        H().host.Answer(ui::vbNo);
+        d.Command1(1).UserClick();
+    });
+    FrmConfigure dialog(S());
+    dialog.ShowModal();
+    EXPECT_EQ(S().DevParam[slot].ExtActiveMode, 1);
+    EXPECT_EQ(S().DevParam[slot].ExtPriority, 0);
+    EXPECT_EQ(S().DevImage[slot].DevExtra[22], 1);
+    EXPECT_TRUE(Requests(CmdExtSignalEnable).empty());
+}
+
+TEST_F(DeviceConfig, UsbRs485ModeFromTheEditorsSetup) {
+    const int16_t slot = Connected();
+    VX_REQUIRE_SIMULATOR(H());
+    S().DevParam[slot].WallPanelMode = 2;
+    ModProject::OpenSpeakerEditor(S(), slot);
+    FrmCtrl& editor = *ExistingFrmCtrl(S(), slot);
+    H().host.DriveModal("FrmWallPanel", [](ui::Form& f) {
+        auto& d = static_cast<FrmWallPanel&>(f);
+        EXPECT_EQ(d.Combo1.Text(), "USB/RS485 Automatic");
+        d.Command1(1).UserClick();
+    });
+    editor.Command11.UserClick();
+    EXPECT_EQ(S().DevParam[slot].WallPanelMode, 1);
+    EXPECT_TRUE(Requests(CmdWallPanelMode).empty()) << "Cancel sends nothing";
+
+    FailRequest(CmdWallPanelMode, 0);
+    H().host.DriveModal("FrmWallPanel", [](ui::Form& f) {
+        auto& d = static_cast<FrmWallPanel&>(f);
+        d.Combo1.UserSelect(0);
+        d.Command1(0).UserClick();
+        EXPECT_TRUE(d.Visible()) << "the failed request keeps the dialog open";
+        d.Command1(1).UserClick();
+    });
+    editor.Command11.UserClick();
+    EXPECT_EQ(S().DevParam[slot].WallPanelMode, 1) << "not stored without the device";
+}
+
+TEST_F(DeviceConfig, UsbRs485ModeReadBackFromTheDevice) {
+    const int16_t slot = Connected();
+    VX_REQUIRE_SIMULATOR(H());
+    S().CurDev = slot;
+    for (int16_t mode : {1, 0}) {
+        H().host.DriveModal("FrmWallPanel", [mode](ui::Form& f) {
+            auto& d = static_cast<FrmWallPanel&>(f);
+            d.Combo1.UserSelect(mode);
+            d.Command1(0).UserClick();
+        });
+        FrmWallPanel dialog(S());
+        dialog.ShowModal();
+        EXPECT_EQ(H().ReadMemory(slot, 49, 1), Bytes{static_cast<uint8_t>(mode)});
+        EXPECT_EQ(S().DevParam[slot].WallPanelMode, mode);
+        EXPECT_EQ(Requests(CmdWallPanelMode).back()[4], mode);
+    }
+}
+
+}  // namespace
