@@ -53,7 +53,7 @@ void FrmConfigure::LayOut() {
     Command11.SetContainer(&Frame4);
     Command11.SetCaption("?");
     Command11.SetToolTipText("Priority info");
-    Command11.Move(1440, 570, 435, 375);
+    Command11.Move(1440, 600, 435, 315);
 
     Frame1.SetCaption("External Signal Enable");
     Frame1.Move(120, 2220, width - 240, 1140);

@@ -1,0 +1,103 @@
+// The project and device dialogs shown by the Qt front end: every text fits its widget, and
+// a picture of each is saved. Nothing here reaches a port or the network: the COM search's
+// timer is stopped before it fires and no port is listed, and the scan dialog only reads the
+// machine's addresses.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "GuiFixture.h"
+#include "app/State.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "project/FrmConfigure.h"
+#include "project/FrmHelpPriority.h"
+#include "project/FrmNickName.h"
+#include "project/FrmScan.h"
+#include "project/FrmSearchCom.h"
+#include "project/FrmSelect.h"
+#include "project/FrmWallPanel.h"
+#include "project/Frm_ID_IP.h"
+#include "support/TempDir.h"
+
+namespace guitest {
+namespace {
+
+class ProjectDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("VELOTRIX_COM_PORTS", "", 1);
+        s->AppDir = home.Path();
+        model::DeviceRecord& rec = s->DevList[0];
+        rec.Used = -1;
+        rec.Online = 1;
+        rec.NickName = "Stage left";
+        s->DevInfoText[0] = "00:1A:2B:3C:4D:5E";
+        s->DevNetIp[0] = {192, 168, 10, 200};
+        s->DevNetId[0] = 12;
+        s->DevParam[0].ExtEnableMask = 5;
+        s->DevParam[0].ExtPriority = 3;
+        s->DevParam[0].WallPanelMode = 1;
+    }
+    // Shows the form, lets prepare adjust it, checks its texts and saves its picture.
+    void Shoot(
+        ui::Form& f, const std::string& name, const std::function<void()>& prepare = [] {}) {
+        f.Show();
+        prepare();
+        ASSERT_NE(host.WindowOf(f), nullptr);
+        QWidget* window = host.WindowOf(f)->Window();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        ExpectTextsFit(host, f);
+        EXPECT_GT(QFileInfo(SaveScreenshot(window, name)).size(), 1000);
+        f.Unload();
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    }
+
+    testsupport::TempDir home;
+    gui::QtHost host;
+    std::unique_ptr<State> s = std::make_unique<State>(host);
+};
+
+TEST_F(ProjectDialogs, LinkTypeAndComSearch) {
+    FrmSelect select(*s);
+    Shoot(select, "dialog-select");
+    FrmSearchCom search(*s, true);
+    Shoot(search, "dialog-search-com", [&] {
+        search.Timer1.SetTimerEnabled(false);
+        search.Label2.SetCaption("COM 7");
+        search.ProgressBar1.SetValue(7);
+    });
+}
+
+TEST_F(ProjectDialogs, NetworkScan) {
+    FrmScan scan(*s);
+    Shoot(scan, "dialog-scan", [&] {
+        for (const char* address : {"127.0.0.4", "127.0.0.9", "127.0.0.17"}) {
+            scan.List1.AddItem(address);
+        }
+        scan.List1.SetSelected(1, true);
+    });
+}
+
+TEST_F(ProjectDialogs, DeviceSettings) {
+    Frm_ID_IP idIp(*s);
+    Shoot(idIp, "dialog-id-ip");
+    s->NickNameDev = 0;
+    FrmNickName nick(*s);
+    Shoot(nick, "dialog-nick-name");
+    FrmConfigure configure(*s);
+    Shoot(configure, "dialog-configure");
+    FrmHelpPriority priority(*s);
+    Shoot(priority, "dialog-priority-info");
+    FrmWallPanel wall(*s);
+    Shoot(wall, "dialog-wall-panel");
+}
+
+}  // namespace
+}  // namespace guitest
