@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "model/AddressTables.h"
@@ -261,6 +262,52 @@ TEST_F(RoutingMixerRoad, EachDuckerSliderReachesTheDevice) {
     EXPECT_TRUE(S().OpDone);
     EXPECT_FALSE(S().EditBusy);
     EXPECT_TRUE(H().host.Problems().empty());
+}
+
+TEST_F(RoutingMixerRoad, AResetThatFailsHalfwayStopsAtOnce) {
+    VX_REQUIRE_SIMULATOR(H());
+    f->SSTab1.UserSelectTab(FrmCtrl::kTabRouting);
+    devsim::Device& d = H().Device();
+    for (int k = 0; k < 64; ++k) {
+        const auto b = static_cast<uint8_t>(k % 31);
+        d.Write(64 + model::RouteAddr[k], {b});
+        S().DevImage[slot].ProgImage[model::RouteAddr[k]] = b;
+    }
+    d.ClearLog();
+    // The 21st frame of the reset, crosspoint 10 switched off, reaches the device unanswered.
+    d.AddFault({devsim::FaultKind::NoReply, CmdMixPoint, d.FrameCount() + 21});
+    H().host.Answer(ui::vbYes);
+    ASSERT_TRUE(f->Command4.UserClick());
+    EXPECT_EQ(d.Log().size(), 21u) << "nothing after the failed frame";
+    for (int k = 0; k < 64; ++k) {
+        const int expected = k < 10 ? 158 : k == 10 ? 128 + 10 : k % 31;
+        EXPECT_EQ(d.ImageByte(model::RouteAddr[k]), expected) << k;
+    }
+    EXPECT_TRUE(S().DevOffline[slot]);
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr) << "the failure closed the editor";
+    EXPECT_TRUE(S().OpDone);
+    EXPECT_FALSE(S().EditBusy);
+}
+
+TEST_F(RoutingMixerRoad, AFailedConfirmInTheDuckerDialogRestoresThePointers) {
+    VX_REQUIRE_SIMULATOR(H());
+    H().Device().AddFault({devsim::FaultKind::NoReply, CmdPriorityMask});
+    bool shown = false;
+    H().host.DriveModal("FrmDucker", [&](ui::Form& form) {
+        auto& d = dynamic_cast<FrmDucker&>(form);
+        shown = true;
+        ASSERT_TRUE(d.Check8(1).UserClick());
+        ASSERT_TRUE(d.Command1.UserClick());
+        EXPECT_TRUE(S().TxFailed);
+        EXPECT_EQ(d.MousePointer(), ui::vbDefault);
+        EXPECT_EQ(H().host.MousePointer(), ui::vbDefault);
+        EXPECT_TRUE(S().OpDone);
+        EXPECT_TRUE(d.Unload());
+    });
+    ASSERT_TRUE(f->Command15.UserClick());
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
+    EXPECT_FALSE(S().EditBusy);
 }
 
 }  // namespace
