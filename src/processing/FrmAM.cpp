@@ -6,6 +6,7 @@
 #include "editor/FrmCtrl.h"
 #include "link/MixerSenders.h"
 #include "model/AddressTables.h"
+#include "processing/DialogClose.h"
 #include "ui/Host.h"
 
 namespace {
@@ -118,8 +119,5 @@ void FrmAM::Option1_Click(int16_t index) {
 }
 
 void FrmAM::Form_QueryUnload(int16_t& cancel, int16_t) {
-    if (s_.OpDone) return;
-    s_.host.MsgBox("Please wait the last requested operation to be accomplished",
-                   ui::vbOKOnly + ui::vbExclamation, "Close window");
-    cancel = -1;
+    if (processing::RefuseCloseWhileBusy(s_)) cancel = -1;
 }

@@ -5,15 +5,16 @@
 
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/PriorityInputs.h"
 #include "link/MixerSenders.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
+#include "processing/DialogClose.h"
 #include "ui/Host.h"
 
 namespace {
 
 constexpr int16_t kWakeUp = 4;  // the slider that drives nothing
-constexpr int kMaxPriorityInputs = 4;
 
 struct Param {
     const char* label;
@@ -141,21 +142,10 @@ void FrmDucker::Check8_Click(int16_t index) {
     if (s_.UiUpdating) return;
     s_.OpDone = false;
     SetBusyPointers(true);
-    if (Check8(index).Value() == 1) {
-        int others = 0;
-        for (int16_t j = 0; j < 8; ++j) {
-            if (j != index && Check8(j).Value() == 1) ++others;
-        }
-        if (others >= kMaxPriorityInputs) {
-            s_.host.MsgBox("Max input select is 4", ui::vbOKOnly + ui::vbInformation,
-                           "Priority Input Channel");
-            s_.UiUpdating = true;
-            Check8(index).SetValue(0);
-            s_.UiUpdating = false;
-            SetBusyPointers(false);
-            s_.OpDone = true;
-            return;
-        }
+    if (editor::RefuseFifthPriorityInput(s_, Check8, index)) {
+        SetBusyPointers(false);
+        s_.OpDone = true;
+        return;
     }
     if (FrmCtrl* editor = ExistingFrmCtrl(s_, s_.CurDev)) {
         s_.UiUpdating = true;
@@ -197,8 +187,5 @@ void FrmDucker::Slider1_Scroll(int16_t k) {
 }
 
 void FrmDucker::Form_QueryUnload(int16_t& cancel, int16_t) {
-    if (s_.OpDone) return;
-    s_.host.MsgBox("Please wait the last requested operation to be accomplished",
-                   ui::vbOKOnly + ui::vbExclamation, "Close window");
-    cancel = -1;
+    if (processing::RefuseCloseWhileBusy(s_)) cancel = -1;
 }
