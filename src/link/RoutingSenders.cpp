@@ -44,10 +44,8 @@ int16_t MixLevelIndex(uint8_t routeByte) {
 void SendMixLevel(State& s, int16_t i) {
     FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
     int16_t o = 0;
-    for (int16_t k = 7; k >= 0; --k) {
-        if (f.Option2(k).Value()) o = k;
-    }
-    SendMixLevelInOut(s, i, o);
+    while (o < 7 && !f.Option2(o).Value()) ++o;
+    SendMixLevelInOut(s, i, f.Option2(o).Value() ? o : 0);
 }
 
 void SendMixLevelInOut(State& s, int16_t i, int16_t o) {
