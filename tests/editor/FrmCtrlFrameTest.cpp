@@ -6,6 +6,7 @@
 
 #include "EditorFixture.h"
 #include "model/AddressTables.h"
+#include "project/FrmConfigure.h"
 
 namespace {
 
@@ -309,6 +310,9 @@ TEST_F(FrmCtrlFrame, LinkBoxesBuildTheLinkSets) {
 
 TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     FrmCtrl& f = Open();
+    host.DriveModal("FrmConfigure", [](ui::Form& d) {
+        static_cast<FrmConfigure&>(d).Command1(1).UserClick();  // "Configure": Cancel
+    });
     for (int16_t i : f.Command2.Indices()) f.Command2(i).UserClick();
     f.Command17.UserClick();
     f.Command50(0).UserClick();

@@ -40,11 +40,11 @@ struct DeviceOptions {
     Link link = Link::Tcp;
     // TCP: the number of devices. Serial: USB has one device; RS485 one per ID of rs485Ids.
     size_t tcpDevices = 1;
-    // TCP: the loopback addresses of the devices, one each, instead of the harness's own.
-    std::vector<std::string> tcpAddresses{};
     std::vector<uint8_t> rs485Ids{1};
     // The pseudo-terminal keeps the pace of a 57600 baud line.
     bool paced = false;
+    // TCP: the loopback addresses of the devices, one each, instead of the harness's own.
+    std::vector<std::string> tcpAddresses{};
 };
 
 class DeviceHarness {
