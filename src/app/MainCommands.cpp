@@ -106,7 +106,9 @@ void MDIFrmMain::CloseDeviceWindow(int16_t slot) {
 void MDIFrmMain::ConnectAll() {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         s_.DevConnErr[slot] = false;
-        if (s_.DevList[slot].Used == -1) ModProject::ConnectDevice(s_, slot);
+        // Records of another link type (from a project file) stay as they are.
+        const model::DeviceRecord& rec = s_.DevList[slot];
+        if (rec.Used == -1 && rec.LinkKind == s_.LinkType) ModProject::ConnectDevice(s_, slot);
     }
     std::string missing;
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {

@@ -135,6 +135,15 @@ TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
     EXPECT_EQ(Window(2).Left(), 480);
     EXPECT_EQ(s.DevList[5], project[5]) << "a record of another link type stays as it was";
     EXPECT_FALSE(s.FrmDeviceWin[5] && s.FrmDeviceWin[5]->Loaded());
+
+    // Connect All reaches only the devices of the current link type.
+    s.DevList[2].Used = 0;
+    p.host.Advance(1000);
+    p.host.TakeMessages();
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    EXPECT_EQ(s.DevList[5], project[5]);
+    EXPECT_FALSE(s.DevConnErr[5]);
+    EXPECT_TRUE(p.host.Messages().empty());
 }
 
 TEST_F(ProjectFiles, AnEmptyProjectAsksNothingAndEmptiesTheList) {

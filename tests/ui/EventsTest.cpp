@@ -193,3 +193,36 @@ TEST(VirtualKeys, PunctuationReportsCodesAbove127) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Events, AMultiSelectListKeepsEachItemsSelectionThroughInsertsAndRemovals) {
+    ui::ListBox& l = f.List1;
+    l.SetMultiSelect(1);
+    for (const char* item : {"a", "b", "c"}) l.AddItem(item);
+    l.SetSelected(0, true);
+    EXPECT_TRUE(l.UserSetSelected(2, true));
+    l.SetSelected(2, true);  // no change: no Click
+    EXPECT_EQ(f.log, (Log{"List1.Click", "List1.Click"}));
+    EXPECT_EQ(l.ListIndex(), -1) << "selecting does not move the list index";
+    l.AddItem("first", 0);
+    EXPECT_FALSE(l.Selected(0));
+    EXPECT_TRUE(l.Selected(1));
+    EXPECT_TRUE(l.Selected(3));
+    l.RemoveItem(1);
+    EXPECT_FALSE(l.Selected(1));
+    EXPECT_TRUE(l.Selected(2));
+    l.Clear();
+    l.AddItem("x");
+    EXPECT_FALSE(l.Selected(0));
+
+    l.SetMultiSelect(0);
+    l.AddItem("y");
+    l.SetSelected(1, true);
+    EXPECT_FALSE(l.Selected(1)) << "a one-item list selects through its list index";
+    l.UserSetSelected(1, true);
+    EXPECT_TRUE(l.Selected(1));
+    EXPECT_EQ(l.ListIndex(), 1);
+}
+
+}  // namespace
