@@ -17,6 +17,24 @@ void SkipZero(ui::ComboBox& list) {
     if (list.ListIndex() == 0) list.SetListIndex(1);
 }
 
+void PlaceOctetLists(ui::Frame& frame, const std::array<ui::ComboBox*, 4>& octets,
+                     ui::ControlArray<ui::Label>& dots, ui::Twips top) {
+    constexpr ui::Twips comboWidth = 855, pitch = 1035, left = 180;
+    for (int k = 0; k < 4; ++k) {
+        ui::ComboBox& c = *octets[static_cast<size_t>(k)];
+        c.SetContainer(&frame);
+        c.SetStyle(2);
+        c.Move(left + pitch * k, top, comboWidth, 315);
+        if (k == 3) continue;
+        ui::Label& dot = dots.Load(static_cast<int16_t>(k));
+        dot.SetContainer(&frame);
+        dot.SetCaption(".");
+        dot.SetAlignment(2);
+        dot.SetFont(12, true);
+        dot.Move(left + pitch * k + comboWidth, top, pitch - comboWidth, 315);
+    }
+}
+
 void PlaceOkCancel(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,
                    ui::Twips top) {
     constexpr ui::Twips width = 1095, height = 375, gap = 120;

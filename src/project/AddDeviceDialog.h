@@ -3,6 +3,7 @@
 // verdicts.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "ui/Controls.h"
@@ -17,6 +18,11 @@ void FillNumberList(ui::ComboBox& list, int16_t last);
 
 // Moves a forbidden index 0 to 1.
 void SkipZero(ui::ComboBox& list);
+
+// Puts the four octet lists of an IPv4 address into frame from left to right at top, with a
+// "." label of dots between neighbours; the lists pick from their items only.
+void PlaceOctetLists(ui::Frame& frame, const std::array<ui::ComboBox*, 4>& octets,
+                     ui::ControlArray<ui::Label>& dots, ui::Twips top);
 
 // Puts the OK and Cancel buttons, Command1(0) and (1), at the bottom right of a dialog.
 void PlaceOkCancel(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,

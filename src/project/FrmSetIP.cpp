@@ -20,21 +20,7 @@ void FrmSetIP::LayOut() {
     SetClientSize(clientWidth, 1620);
     Frame1.SetCaption("IP Address");
     Frame1.Move(120, 60, clientWidth - 240, 900);
-    ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
-    constexpr ui::Twips comboWidth = 855, pitch = 1035;
-    for (int k = 0; k < 4; ++k) {
-        ui::ComboBox& c = *octets[k];
-        c.SetContainer(&Frame1);
-        c.SetStyle(2);
-        c.Move(180 + pitch * k, 360, comboWidth, 315);
-        if (k == 3) continue;
-        ui::Label& dot = Label1.Load(static_cast<int16_t>(k));
-        dot.SetContainer(&Frame1);
-        dot.SetCaption(".");
-        dot.SetAlignment(2);
-        dot.SetFont(12, true);
-        dot.Move(180 + pitch * k + comboWidth, 360, pitch - comboWidth, 315);
-    }
+    ModAddDevice::PlaceOctetLists(Frame1, {&Combo5, &Combo6, &Combo7, &Combo4}, Label1, 360);
     ModAddDevice::PlaceOkCancel(Command1, clientWidth, 1110);
 }
 

@@ -54,21 +54,7 @@ void Frm_ID_IP::LayOut() {
     Frame14.SetContainer(&ipGroup);
     Frame14.SetCaption("Select new IP Address");
     Frame14.Move(180, 660, width - 600, 780);
-    ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
-    constexpr ui::Twips comboWidth = 855, pitch = 1035;
-    for (int k = 0; k < 4; ++k) {
-        ui::ComboBox& c = *octets[k];
-        c.SetContainer(&Frame14);
-        c.SetStyle(2);
-        c.Move(180 + pitch * k, 330, comboWidth, 315);
-        if (k == 3) continue;
-        ui::Label& dot = Label1.Load(static_cast<int16_t>(k));
-        dot.SetContainer(&Frame14);
-        dot.SetCaption(".");
-        dot.SetAlignment(2);
-        dot.SetFont(12, true);
-        dot.Move(180 + pitch * k + comboWidth, 330, pitch - comboWidth, 315);
-    }
+    ModAddDevice::PlaceOctetLists(Frame14, {&Combo5, &Combo6, &Combo7, &Combo4}, Label1, 330);
     Label2.SetContainer(&ipGroup);
     Label2.Move(180, 1560, width - 600, 285);
     Label5.SetContainer(&ipGroup);
