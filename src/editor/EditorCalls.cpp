@@ -1,5 +1,7 @@
 #include "editor/EditorCalls.h"
 
+#include "app/FrmVersion.h"
+
 namespace ModLink {
 
 void LinkGain(State&, int16_t) {}
@@ -29,4 +31,14 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 
 }  // namespace ModEqIn
 
-void ShowEditorDialog(State&, EditorDialog, int16_t) {}
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
+    switch (dialog) {
+        case EditorDialog::Version: {
+            FrmVersion box(s);
+            box.ShowModal();
+            break;
+        }
+        default:
+            break;
+    }
+}
