@@ -142,6 +142,12 @@ void QtHost::FocusChanged(QWidget* now) {
     }
 }
 
+// The main window is made before its load runs, so that the windows the load shows (the
+// restored status windows) become subwindows of its MDI area rather than windows of their own.
+void QtHost::FormLoading(ui::Form& f) {
+    if (f.GetFormKind() == ui::FormKind::MdiMain) Ensure(f).Prepare();
+}
+
 void QtHost::FormShown(ui::Form& f) {
     Ensure(f).Show(false);
     Activate(&f);
@@ -266,8 +272,11 @@ void QtHost::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromCp1252(text));
 }
 
+// The program ends once the running handler has returned, as it is: no window is asked to
+// close on the way out (a status window would take its close for a delete).
 void QtHost::End() {
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        context_.get(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 int QtHost::MsgBox(const std::string& prompt, int style, const std::string& title) {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
@@ -85,6 +87,10 @@ bool ScriptedRun::Run(const std::string& verb, const std::string& arg) {
         return slot && Connect(*slot);
     }
     if (verb == "shot") return Shot(arg);
+    if (verb == "subwindows") {
+        const std::optional<int> count = Number(arg, model::SlotCount);
+        return count && StatusSubwindows(*count);
+    }
     if (verb == "exit") {
         Exit();
         return true;
@@ -122,6 +128,21 @@ bool ScriptedRun::Connect(int slot) {
 bool ScriptedRun::Shot(const std::string& path) {
     FormWindow* w = host_.WindowOf(MainForm(s_));
     return w != nullptr && w->Window()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+bool ScriptedRun::StatusSubwindows(int count) const {
+    const QMdiArea* area = host_.MdiArea();
+    if (area == nullptr) return false;
+    const QList<QMdiSubWindow*> subs = area->subWindowList();
+    int found = 0;
+    for (const std::unique_ptr<FrmDevice>& w : s_.FrmDeviceWin) {
+        if (!w || !w->Loaded()) continue;
+        const FormWindow* window = host_.WindowOf(*w);
+        auto* sub = window != nullptr ? qobject_cast<QMdiSubWindow*>(window->Window()) : nullptr;
+        if (sub == nullptr || !subs.contains(sub) || !sub->isVisible()) return false;
+        ++found;
+    }
+    return found == count;
 }
 
 void ScriptedRun::Exit() {

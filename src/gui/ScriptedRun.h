@@ -5,6 +5,8 @@
 //   connect n        the status window of slot n: "Connect"
 //   wait ms          nothing for that long
 //   shot path        a PNG picture of the main window
+//   subwindows n     goes on only when n status windows are open, each a subwindow
+//                    shown in the main window's MDI area
 //   exit             Exit, "Yes" to the question
 // A step that cannot run ends the program with exit code 3.
 #pragma once
@@ -28,6 +30,7 @@ class ScriptedRun {
     bool AddByIp(const std::string& address);
     bool Connect(int slot);
     bool Shot(const std::string& path);
+    bool StatusSubwindows(int count) const;
     void Exit();
 
     QtHost& host_;
