@@ -83,6 +83,7 @@ class FormWindow : public ui::FormPeer {
   private:
     void Create(bool modal);
     void Build();
+    void NameControls();
     ControlView* AddView(ui::Control& c);
     QWidget* AreaFor(const ui::Control& c) const;
     void RestackAll();

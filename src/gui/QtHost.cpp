@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "gui/Accessibility.h"
 #include "gui/ControlView.h"
 #include "gui/Cp1252.h"
 #include "gui/Dialogs.h"
@@ -27,6 +28,7 @@ QtHost::QtHost() : context_(std::make_unique<QObject>()) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(DefaultFont());
     QApplication::setWindowIcon(WindowIcon());
+    InstallAccessibility();
     QObject::connect(qApp, &QApplication::focusChanged, context_.get(),
                      [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }

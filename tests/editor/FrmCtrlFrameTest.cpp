@@ -310,7 +310,6 @@ TEST_F(FrmCtrlFrame, LinkBoxesBuildTheLinkSets) {
 TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     FrmCtrl& f = Open();
     for (int16_t i : f.Command2.Indices()) f.Command2(i).UserClick();
-    f.Command17.UserClick();
     f.Command50(0).UserClick();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     f.Command10(0).UserClick();
