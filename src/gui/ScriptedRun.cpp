@@ -82,9 +82,12 @@ void ScriptedRun::Next() {
 
 bool ScriptedRun::Run(const std::string& verb, const std::string& arg) {
     if (verb == "add-ip") return AddByIp(arg);
-    if (verb == "connect") {
+    if (verb == "connect" || verb == "edit") {
+        // The status window's "Connect" or "Edit".
         const std::optional<int> slot = Number(arg, model::SlotCount - 1);
-        return slot && Connect(*slot);
+        if (!slot || !s_.FrmDeviceWin[*slot]) return false;
+        FrmDevice& w = *s_.FrmDeviceWin[*slot];
+        return (verb == "connect" ? w.Label1 : w.Label2).UserClick();
     }
     if (verb == "shot") return Shot(arg);
     if (verb == "subwindows") {
@@ -118,11 +121,6 @@ bool ScriptedRun::AddByIp(const std::string& address) {
         });
     });
     return MainForm(s_).Command1(MDIFrmMain::CmdAddDevice).UserClick();
-}
-
-bool ScriptedRun::Connect(int slot) {
-    if (slot < 0 || slot >= model::SlotCount || !s_.FrmDeviceWin[slot]) return false;
-    return s_.FrmDeviceWin[slot]->Label1.UserClick();
 }
 
 bool ScriptedRun::Shot(const std::string& path) {

@@ -3,6 +3,7 @@
 // a person would on the real windows:
 //   add-ip a.b.c.d   Add Device, the address picked in "Configure IP", OK
 //   connect n        the status window of slot n: "Connect"
+//   edit n           the status window of slot n: "Edit"
 //   wait ms          nothing for that long
 //   shot path        a PNG picture of the main window
 //   subwindows n     goes on only when n status windows are open, each a subwindow
@@ -28,7 +29,6 @@ class ScriptedRun {
     void Next();
     bool Run(const std::string& verb, const std::string& arg);
     bool AddByIp(const std::string& address);
-    bool Connect(int slot);
     bool Shot(const std::string& path);
     bool StatusSubwindows(int count) const;
     void Exit();

@@ -135,14 +135,16 @@ TEST(Executable, RestartsWithItsDevicesInsideTheMainWindowAndExitsOnYes) {
     apptest::WriteFile(home.File("start.ini"), apptest::StartIniBytes(list));
     std::filesystem::create_directories(VX_SCREENSHOT_DIR);
     const std::string shot = std::string(VX_SCREENSHOT_DIR) + "/main-window-restored.png";
+    const std::string editing = std::string(VX_SCREENSHOT_DIR) + "/main-window-editor.png";
     std::filesystem::remove(shot);
+    std::filesystem::remove(editing);
     // A screen of 1280 x 1024 pixels (the offscreen platform's own is 800 x 600).
     const std::string screen = home.File("screen.json");
     const std::string json = R"({"screens": [{"name": "wide", "x": 0, "y": 0, "width": 1280,)"
                              R"( "height": 1024, "logicalDpi": 96, "dpr": 1}]})";
     apptest::WriteFile(screen, std::vector<uint8_t>(json.begin(), json.end()));
 
-    // Start-up (the splash stays 2 s), three steps, and the exit: nothing is connected, so
+    // Start-up (the splash stays 2 s), a few steps, and the exit: nothing is connected, so
     // there is no closing pause. A question left open would keep the program running.
     constexpr int kStartAndExitMs = 2000 + 3000 + 15000;
     const int rc = RunProgram(
@@ -150,7 +152,8 @@ TEST(Executable, RestartsWithItsDevicesInsideTheMainWindowAndExitsOnYes) {
             "QT_QPA_PLATFORM=offscreen:configfile=" + screen,
             "VELOTRIX_HOME=" + home.Path(),
             "XDG_RUNTIME_DIR=" + home.Path(),
-            "VELOTRIX_SCRIPT=subwindows 2; shot " + shot + "; exit",
+            "VELOTRIX_SCRIPT=subwindows 2; shot " + shot + "; edit 5; wait 500; shot " + editing +
+                "; exit",
         },
         kStartAndExitMs);
     ASSERT_EQ(rc, 0) << "3: a status window is not a subwindow; -1: the exit did not end";
@@ -158,6 +161,7 @@ TEST(Executable, RestartsWithItsDevicesInsideTheMainWindowAndExitsOnYes) {
     const QImage image(QString::fromStdString(shot));
     ASSERT_FALSE(image.isNull()) << shot;
     EXPECT_GE(image.width(), 1057) << "an editor window fits in the main window";
+    EXPECT_FALSE(QImage(QString::fromStdString(editing)).isNull()) << editing;
 
     std::vector<uint8_t> saved;
     ASSERT_TRUE(model::ReadFileBytes(home.File("start.ini"), saved));
@@ -174,8 +178,8 @@ TEST(Executable, RestartsWithItsDevicesInsideTheMainWindowAndExitsOnYes) {
 }
 
 TEST(Executable, AStepThatCannotRunEndsWithCodeThree) {
-    for (const char* script :
-         {"wait soon", "connect", "add-ip 10.0.x.1", "connect 99999999999", "subwindows 1"}) {
+    for (const char* script : {"wait soon", "connect", "add-ip 10.0.x.1", "connect 99999999999",
+                               "subwindows 1", "edit 7"}) {
         testsupport::TempDir home;
         const int rc = RunProgram({
             "QT_QPA_PLATFORM=offscreen",
