@@ -5,13 +5,14 @@
 #include <tuple>
 #include <vector>
 
-#include "ui/Buttons.h"
+#include "ui/Caption.h"
 #include "ui/Containers.h"
 #include "ui/Control.h"
 #include "ui/Form.h"
-#include "ui/Label.h"
 
 namespace gui {
+
+using ui::CaptionOf;
 
 namespace {
 
@@ -173,24 +174,6 @@ std::string ComposeName(const AccessibleName& name, const std::string& caption) 
     Append(out, name.ownCaption ? Clean(caption) : name.base);
     Append(out, name.suffix);
     return out;
-}
-
-const std::string& CaptionOf(const ui::Control& c) {
-    static const std::string kNone;
-    switch (c.GetKind()) {
-        case ui::Kind::Label:
-            return static_cast<const ui::Label&>(c).Caption();
-        case ui::Kind::CommandButton:
-            return static_cast<const ui::CommandButton&>(c).Caption();
-        case ui::Kind::CheckBox:
-            return static_cast<const ui::CheckBox&>(c).Caption();
-        case ui::Kind::OptionButton:
-            return static_cast<const ui::OptionButton&>(c).Caption();
-        case ui::Kind::Frame:
-            return static_cast<const ui::Frame&>(c).Caption();
-        default:
-            return kNone;
-    }
 }
 
 bool ClickableLabel(ui::Control& c) {

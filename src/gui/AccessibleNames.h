@@ -26,9 +26,6 @@ struct AccessibleName {
 // The name, with the control's caption where the name follows it.
 std::string ComposeName(const AccessibleName& name, const std::string& caption);
 
-// The caption a control shows (labels, buttons, check and option boxes, frames), or "".
-const std::string& CaptionOf(const ui::Control& c);
-
 // A label that acts on a click or a double click.
 bool ClickableLabel(ui::Control& c);
 

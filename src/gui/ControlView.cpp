@@ -5,6 +5,7 @@
 #include "gui/Geometry.h"
 #include "gui/Look.h"
 #include "gui/QtHost.h"
+#include "ui/Caption.h"
 
 namespace gui {
 
@@ -64,7 +65,7 @@ void ControlView::SetAccessibleName(const AccessibleName& name) {
 
 void ControlView::ApplyName() {
     if (!named_ || control_ == nullptr || widget_ == nullptr) return;
-    NameWidget(FromCp1252(ComposeName(name_, CaptionOf(*control_))));
+    NameWidget(FromCp1252(ComposeName(name_, ui::CaptionOf(*control_))));
 }
 
 void ControlView::NameWidget(const QString& name) {

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 #include "gui/Accessibility.h"
 #include "gui/AccessibleNames.h"
@@ -70,11 +68,7 @@ class ClickableLabelWidget : public LabelWidget, public Pressable {
 
     void paintEvent(QPaintEvent* e) override {
         LabelWidget::paintEvent(e);
-        if (!hasFocus()) return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        PaintFocusFrame(*this);
     }
 
   private:

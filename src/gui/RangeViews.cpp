@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QSlider>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QToolButton>
 #include <cmath>
+
+#include "gui/Look.h"
 
 namespace gui {
 
@@ -56,23 +56,8 @@ class UpDownWidget : public QWidget {
         }
     }
 
-    void focusInEvent(QFocusEvent* e) override {
-        QWidget::focusInEvent(e);
-        update();
-    }
-    void focusOutEvent(QFocusEvent* e) override {
-        QWidget::focusOutEvent(e);
-        update();
-    }
-
     // The focus shows as a frame around both buttons.
-    void paintEvent(QPaintEvent*) override {
-        if (!hasFocus()) return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    void paintEvent(QPaintEvent*) override { PaintFocusFrame(*this); }
 
   private:
     void Layout() {
