@@ -65,6 +65,22 @@ QString PromptText(const std::string& prompt) {
 
 // Assistive technology reads the box by its title and its text, without the blanks that
 // place the text on screen.
+// The icon's meaning, for readers.
+QString IconName(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Critical:
+            return QStringLiteral("Error");
+        case QMessageBox::Question:
+            return QStringLiteral("Question");
+        case QMessageBox::Warning:
+            return QStringLiteral("Warning");
+        case QMessageBox::Information:
+            return QStringLiteral("Information");
+        default:
+            return {};
+    }
+}
+
 void NameForReaders(QMessageBox& box, const std::string& prompt, const std::string& title) {
     QString spoken = FromCp1252(prompt);
     spoken.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -73,6 +89,9 @@ void NameForReaders(QMessageBox& box, const std::string& prompt, const std::stri
     box.setAccessibleDescription(spoken);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         label->setAccessibleName(spoken);
+    }
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(IconName(box.icon()));
     }
 }
 

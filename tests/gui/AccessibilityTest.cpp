@@ -197,23 +197,38 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
     EXPECT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
 }
 
-TEST_F(Accessibility, AMessageBoxIsReadByItsTitleAndText) {
-    std::string title, text;
-    QTimer::singleShot(50, [&] {
+// Once the next message box is up: what a screen reader reads of it (its name and its
+// texts in order) into read; then its last button closes it.
+void ReadNextBox(std::vector<std::string>& read) {
+    read.clear();
+    QTimer::singleShot(50, [&read] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
-        title = Name(i);
+        read.push_back(Name(i));
         std::vector<QAccessibleInterface*> all;
         Walk(i, all);
         for (QAccessibleInterface* k : all) {
-            if (k->role() == QAccessible::StaticText && !Name(k).empty()) text = Name(k);
+            if (k->role() == QAccessible::StaticText || k->role() == QAccessible::Graphic) {
+                read.push_back(Name(k));
+            }
         }
-        box->button(QMessageBox::No)->click();
+        box->buttons().constLast()->click();
     });
-    EXPECT_EQ(host.MsgBox("                Are you sure?", ui::vbYesNo, "Delete Device"), ui::vbNo);
-    EXPECT_EQ(title, "Delete Device");
-    EXPECT_EQ(text, "Are you sure?");
+}
+
+TEST_F(Accessibility, AMessageBoxIsReadByItsTitleAndText) {
+    std::vector<std::string> read;
+    ReadNextBox(read);
+    host.MsgBox("                Are you sure?", ui::vbYesNo, "Delete Device");
+    EXPECT_EQ(read, (std::vector<std::string>{"Delete Device", "Are you sure?"}));
+
+    ReadNextBox(read);
+    host.MsgBox("Please wait the last requested operation to be accomplished",
+                ui::vbOKOnly + ui::vbExclamation, "Exit");
+    EXPECT_EQ(read, (std::vector<std::string>{
+                        "Exit", "Warning",
+                        "Please wait the last requested operation to be accomplished"}));
 }
 
 }  // namespace
