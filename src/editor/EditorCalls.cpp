@@ -1,5 +1,7 @@
 #include "editor/EditorCalls.h"
 
+#include "programs/ProgramDialogs.h"
+
 namespace ModLink {
 
 void LinkGain(State&, int16_t) {}
@@ -29,4 +31,6 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 
 }  // namespace ModEqIn
 
-void ShowEditorDialog(State&, EditorDialog, int16_t) {}
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
+}
