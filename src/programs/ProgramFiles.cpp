@@ -6,6 +6,7 @@
 
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "editor/EditorCaption.h"
 #include "editor/FrmCtrl.h"
 #include "link/ApplyDeviceImage.h"
@@ -45,7 +46,7 @@ void EndLoad(State& s) {
 ui::FileDialog PresetFileDialog(const State& s, const char* filter, const char* ext) {
     ui::FileDialog d;
     d.Filter = filter;
-    d.InitDir = s.AppDir + "/preset";
+    d.InitDir = StateFiles::StateFilePath(s, "preset");
     d.DefaultExt = ext;
     return d;
 }

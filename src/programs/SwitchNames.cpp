@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
 
@@ -11,7 +12,7 @@ namespace ModProg {
 namespace {
 
 std::string NamesPath(const State& s) {
-    return s.AppDir + "/NameSwitch.ini";
+    return StateFiles::StateFilePath(s, "NameSwitch.ini");
 }
 
 }  // namespace
