@@ -21,8 +21,8 @@ namespace programs_test {
 using Bytes = std::vector<uint8_t>;
 
 // Progress steps of applying a whole image: levels 16, master levels 2, output equaliser bands
-// 40, crossovers 16.
-inline constexpr int kApplyProgressSteps = 74;
+// 40, crossovers 16, routing crosspoints 64.
+inline constexpr int kApplyProgressSteps = 138;
 
 class ProgramsFixture : public testsupport::DeviceTest {
   protected:
