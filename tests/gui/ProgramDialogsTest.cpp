@@ -2,8 +2,6 @@
 // widget, and pictures of the store, read, switch and switch name windows are saved.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <memory>
 
 #include "GuiFixture.h"
@@ -37,19 +35,7 @@ class ProgramDialogs : public ::testing::Test {
         s->SwitchNames = {"Amplifiers", "Fans", "Stage light", "Curtain", ""};
         ASSERT_TRUE(ModProg::WriteSwitchNames(*s));
     }
-    // Shows the window, checks its texts and saves its picture.
-    void Shoot(ui::Form& form, const std::string& name) {
-        form.Show();
-        Settle();
-        ASSERT_NE(host.WindowOf(form), nullptr);
-        ExpectTextsFit(host, form);
-        EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(form)->Window(), name)).size(), 500);
-        form.Unload();
-        Settle();
-    }
-    static void Settle() {
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-    }
+    void Shoot(ui::Form& form, const std::string& name) { ShootDialog(host, form, name); }
 
     testsupport::TempDir home;
     gui::QtHost host;
@@ -73,7 +59,7 @@ TEST_F(ProgramDialogs, ReadWindows) {
 TEST_F(ProgramDialogs, SwitchWindowAndItsNameEditor) {
     FrmSwitch sw(*s);
     sw.Show();
-    Settle();
+    SettleEvents();
     FrmEditNameSwitch names(*s, sw);
     Shoot(names, "switch-names");
     Shoot(sw, "switch");
