@@ -1,6 +1,7 @@
 #include "editor/EditorCalls.h"
 
 #include "app/FrmVersion.h"
+#include "programs/ProgramDialogs.h"
 
 namespace ModLink {
 
@@ -26,6 +27,7 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 }  // namespace ModEqIn
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
     switch (dialog) {
         case EditorDialog::Version: {
             FrmVersion box(s);
