@@ -1,5 +1,7 @@
 #include "editor/EditorCalls.h"
 
+#include "editor/FrmEditLabel.h"
+
 namespace ModLink {
 
 void LinkGain(State&, int16_t) {}
@@ -20,6 +22,12 @@ void LinkXover(State&, int16_t, int16_t) {}
 
 }  // namespace ModLink
 
+namespace ModFun {
+
+void CopyInputChannel(State&, int16_t, int16_t) {}
+
+}  // namespace ModFun
+
 namespace ModEqIn {
 
 int16_t EqInType(State&, int16_t) {
@@ -29,4 +37,14 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 
 }  // namespace ModEqIn
 
-void ShowEditorDialog(State&, EditorDialog, int16_t) {}
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
+    switch (dialog) {
+        case EditorDialog::EditLabel: {
+            FrmEditLabel names(s);
+            names.ShowModal();
+            break;
+        }
+        default:
+            break;
+    }
+}
