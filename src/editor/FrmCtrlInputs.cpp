@@ -22,6 +22,18 @@ std::string WithoutBlanks(const std::string& name) {
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
+// A typed value brought into low..high; the box then shows the bound.
+void ClampTyped(ui::TextBox& box, double& value, int low, int high) {
+    if (value > high) {
+        box.SetText(std::to_string(high));
+        value = high;
+    }
+    if (value < low) {
+        box.SetText(std::to_string(low));
+        value = low;
+    }
+}
+
 }  // namespace
 
 void FrmCtrl::WireInputsTab() {
@@ -95,14 +107,7 @@ void FrmCtrl::Text14_KeyPress(int16_t i, int16_t& key) {
         RejectEntry(key);
         return;
     }
-    if (value > 20000) {
-        box.SetText("20000");
-        value = 20000;
-    }
-    if (value < 20) {
-        box.SetText("20");
-        value = 20;
-    }
+    ClampTyped(box, value, 20, 20000);
     s_.UiUpdating = true;
     UpDown6(i).SetValue(model::SnapInputFilterFreq(value));
     s_.UiUpdating = false;
@@ -182,14 +187,7 @@ void FrmCtrl::Text6_KeyPress(int16_t& key) {
         RejectEntry(key);
         return;
     }
-    if (value > 8) {
-        Text6.SetText("8");
-        value = 8;
-    }
-    if (value < 2) {
-        Text6.SetText("2");
-        value = 2;
-    }
+    ClampTyped(Text6, value, 2, 8);
     BeginEntry();
     Slider7.SetValue(model::SnapFeedbackFreq(value));
     ModFun::SendFeedbackDevFreq(s_);

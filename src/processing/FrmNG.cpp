@@ -186,19 +186,19 @@ void FrmNG::Text6_KeyPress(int16_t& key) {
 }
 
 void FrmNG::Text7_KeyPress(int16_t& key) {
-    double x = 0;
-    if (!TypedNumber(Text7, key, x)) return;
-    const int16_t a = model::SnapNgAttack(s_, x);
-    Text7.SetText(std::string(model::NgAttackText[a]));
-    Slider7.SetValue(kAttackMax - a);
-    SendTypedEntry();
+    EnterTableEntry(Text7, key, model::SnapNgAttack, model::NgAttackText, Slider7);
 }
 
 void FrmNG::Text12_KeyPress(int16_t& key) {
+    EnterTableEntry(Text12, key, model::SnapNgRelease, model::NgReleaseText, Slider8);
+}
+
+void FrmNG::EnterTableEntry(ui::TextBox& box, int16_t& key, SnapRoutine snap,
+                            std::span<const std::string_view> texts, ui::Slider& slider) {
     double x = 0;
-    if (!TypedNumber(Text12, key, x)) return;
-    const int16_t r = model::SnapNgRelease(s_, x);
-    Text12.SetText(std::string(model::NgReleaseText[r]));
-    Slider8.SetValue(kReleaseMax - r);
+    if (!TypedNumber(box, key, x)) return;
+    const int16_t index = snap(s_, x);
+    box.SetText(std::string(texts[index]));
+    slider.SetValue(slider.Max() - index);
     SendTypedEntry();
 }

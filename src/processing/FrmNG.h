@@ -5,11 +5,16 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
 struct State;
+namespace model {
+struct ModelState;
+}
 
 class FrmNG : public ui::Form {
   public:
@@ -44,6 +49,11 @@ class FrmNG : public ui::Form {
     // The keys the boxes take; true when key is Enter and the number x was read. A text that
     // is no number gives the message, Enter becomes "?".
     bool TypedNumber(ui::TextBox& box, int16_t& key, double& x);
+    // An attack or release typed: the nearest entry of texts (by snap) shown, its slider set
+    // (the last entry at the top) and sent.
+    using SnapRoutine = int16_t (*)(const model::ModelState&, double);
+    void EnterTableEntry(ui::TextBox& box, int16_t& key, SnapRoutine snap,
+                         std::span<const std::string_view> texts, ui::Slider& slider);
     // The entry's slider is set: the gate stored and sent, then repeated unless that failed.
     void SendTypedEntry();
     // The three boxes from the sliders.
