@@ -7,6 +7,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/ApplyImageInputs.h"
+#include "link/ApplyImageRouting.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
 #include "link/OutEqBand.h"
@@ -187,6 +188,10 @@ void ApplyDeviceImage(State& s) {
 
     ApplyInputOptions(s, f);
     if (f.Finished()) return;
+    ApplyAutoMixer(s, f);
+    if (f.Finished()) return;
+    ApplyDucker(s, f);
+    if (f.Finished()) return;
     ApplyProcessingTypes(s, f);
     if (f.Finished()) return;
     DecodeChannelFlags(s, f);
@@ -199,6 +204,8 @@ void ApplyDeviceImage(State& s) {
     ApplyEqBands(s, f);
     if (f.Finished()) return;
     ApplyXovers(s, f);
+    if (f.Finished()) return;
+    ApplyRouting(s, f);
     if (f.Finished()) return;
     ApplyPhantomPower(s, f);
     if (f.Finished()) return;

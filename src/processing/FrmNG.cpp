@@ -12,6 +12,7 @@
 #include "model/AddressTables.h"
 #include "model/Snapping.h"
 #include "model/Tables.h"
+#include "processing/DialogClose.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 
@@ -82,10 +83,7 @@ void FrmNG::Form_Load() {
 }
 
 void FrmNG::Form_QueryUnload(int16_t& cancel, int16_t) {
-    if (s_.OpDone) return;
-    s_.host.MsgBox("Please wait the last requested operation to be accomplished",
-                   ui::vbOKOnly + ui::vbExclamation, "Close window");
-    cancel = -1;
+    if (processing::RefuseCloseWhileBusy(s_)) cancel = -1;
 }
 
 void FrmNG::ShowValues() {
