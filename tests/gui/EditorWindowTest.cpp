@@ -138,29 +138,18 @@ TEST_F(EditorWindow, TheInputsTabWithAStereoPair) {
     EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabInputs, "editor-inputs-stereo")).size(), 1000);
 }
 
-// A dialog of the editor shown, its texts checked and its picture saved.
-void ShowDialog(gui::QtHost& host, ui::Form& dialog, const std::string& picture) {
-    dialog.Show();
-    Settle();
-    ASSERT_NE(host.WindowOf(dialog), nullptr);
-    ExpectTextsFit(host, dialog);
-    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), picture)).size(), 500);
-    dialog.Unload();
-    Settle();
-}
-
 TEST_F(EditorWindow, TheNameEditorAndTheNoiseGateEditor) {
     s->InPairLink[kSlot][1] = true;
     FrmEditLabel names(*s);
     names.Load();
     ASSERT_FALSE(names.Text1(3).Enabled());
-    ShowDialog(host, names, "edit-names");
+    ShootDialog(host, names, "edit-names");
 
     s->CurInCh = 2;
     FrmNG gate(*s);
     gate.Load();
     ASSERT_EQ(gate.Caption().rfind("Noise Gate - Inp3", 0), 0u);
-    ShowDialog(host, gate, "noise-gate");
+    ShootDialog(host, gate, "noise-gate");
 }
 
 }  // namespace

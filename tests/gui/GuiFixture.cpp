@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -28,8 +29,16 @@ QWidget* GuiFixture::Surface() const {
     return host.WindowOf(form)->Surface();
 }
 
-void GuiFixture::Settle() {
+namespace {
+
+void ProcessPending() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+void GuiFixture::Settle() {
+    ProcessPending();
 }
 
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
@@ -64,6 +73,16 @@ QString SaveScreenshot(QWidget* w, const std::string& name) {
     const QString path = dir + QLatin1Char('/') + QString::fromStdString(name) + ".png";
     w->grab().save(path);
     return path;
+}
+
+void ShootDialog(gui::QtHost& host, ui::Form& dialog, const std::string& name) {
+    dialog.Show();
+    ProcessPending();
+    ASSERT_NE(host.WindowOf(dialog), nullptr);
+    ExpectTextsFit(host, dialog);
+    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 1000);
+    dialog.Unload();
+    ProcessPending();
 }
 
 }  // namespace guitest

@@ -58,17 +58,6 @@ class MixerDialogs : public ::testing::Test {
         }
         Settle();
     }
-    // Shows the dialog without blocking, checks its texts and saves its picture.
-    void ShootDialog(ui::Form& dialog, const std::string& name) {
-        dialog.Show();
-        Settle();
-        ASSERT_NE(host.WindowOf(dialog), nullptr);
-        ExpectTextsFit(host, dialog);
-        EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 1000);
-        dialog.Unload();
-        Settle();
-    }
-
     static constexpr int16_t kSlot = 0;
     gui::QtHost host;
     std::unique_ptr<State> s = std::make_unique<State>(host);
@@ -87,12 +76,12 @@ TEST_F(MixerDialogs, TheRoutingTabWithADiagonalRouting) {
 
 TEST_F(MixerDialogs, TheAutomixerDialog) {
     FrmAM dialog(*s);
-    ShootDialog(dialog, "automixer");
+    ShootDialog(host, dialog, "automixer");
 }
 
 TEST_F(MixerDialogs, TheDuckerDialog) {
     FrmDucker dialog(*s);
-    ShootDialog(dialog, "ducker-edit-parameters");
+    ShootDialog(host, dialog, "ducker-edit-parameters");
 }
 
 }  // namespace
