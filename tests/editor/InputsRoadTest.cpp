@@ -20,6 +20,8 @@
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+// The device setting outside the program that holds the front-panel lock.
+constexpr int kFrontPanelLockAddr = 29;
 
 class InputsRoad : public testsupport::DeviceTest {
   protected:
@@ -81,8 +83,10 @@ TEST_F(InputsRoad, SwitchesReachTheDevice) {
     EXPECT_EQ(Byte(model::NgEnableAddr), 0x00);
     f.Check6.UserClick();
     EXPECT_EQ(Byte(model::PhantomAddr), 0);
+    const int lock = DeviceByte(kFrontPanelLockAddr);
     f.Check12.UserClick();
-    EXPECT_EQ(S().DevParam[slot].FrontPanelLock(), 1.0);
+    EXPECT_EQ(S().DevParam[slot].FrontPanelLock(), lock == 0 ? 1.0 : 0.0);
+    EXPECT_EQ(DeviceByte(kFrontPanelLockAddr), lock == 0 ? 1 : 0);
     EXPECT_TRUE(H().host.Messages().empty());
     ExpectClean();
 }
