@@ -1,6 +1,7 @@
 #include "editor/EditorCalls.h"
 
 #include "editor/FrmEditLabel.h"
+#include "programs/ProgramDialogs.h"
 
 namespace ModLink {
 
@@ -32,13 +33,9 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 }  // namespace ModEqIn
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
-    switch (dialog) {
-        case EditorDialog::EditLabel: {
-            FrmEditLabel names(s);
-            names.ShowModal();
-            break;
-        }
-        default:
-            break;
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
+    if (dialog == EditorDialog::EditLabel) {
+        FrmEditLabel names(s);
+        names.ShowModal();
     }
 }

@@ -1,7 +1,7 @@
 // The "Inputs" tab: per input the filter, balanced, noise gate, feedback, Mic/Line and
 // processing choice, per pair the stereo mode, and the device-wide phantom power, feedback
-// deviation frequency, front-panel lock and the "Setup" and "Switch" buttons. Each edit is
-// sent at once and, for an input, repeated on the inputs linked to it.
+// deviation frequency, front-panel lock and the "Setup" button. Each edit is sent at once
+// and, for an input, repeated on the inputs linked to it.
 #include <string>
 
 #include "app/MDIFrmMain.h"
@@ -52,7 +52,6 @@ void FrmCtrl::WireInputsTab() {
     Text6.On().KeyPress = [this](int16_t, int16_t& key) { Text6_KeyPress(key); };
     Check12.On().Click = [this](int16_t) { Check12_Click(); };
     Command11.On().Click = [this](int16_t) { OpenDialog(EditorDialog::WallPanel); };
-    Command9.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Switch); };
 }
 
 void FrmCtrl::Check11_Click(int16_t p) {

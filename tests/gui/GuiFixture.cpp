@@ -29,16 +29,8 @@ QWidget* GuiFixture::Surface() const {
     return host.WindowOf(form)->Surface();
 }
 
-namespace {
-
-void ProcessPending() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-}  // namespace
-
 void GuiFixture::Settle() {
-    ProcessPending();
+    SettleEvents();
 }
 
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
@@ -75,14 +67,18 @@ QString SaveScreenshot(QWidget* w, const std::string& name) {
     return path;
 }
 
-void ShootDialog(gui::QtHost& host, ui::Form& dialog, const std::string& name) {
+void SettleEvents() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+void ShootDialog(const gui::QtHost& host, ui::Form& dialog, const std::string& name) {
     dialog.Show();
-    ProcessPending();
+    SettleEvents();
     ASSERT_NE(host.WindowOf(dialog), nullptr);
     ExpectTextsFit(host, dialog);
-    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 1000);
+    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 500);
     dialog.Unload();
-    ProcessPending();
+    SettleEvents();
 }
 
 }  // namespace guitest

@@ -58,6 +58,10 @@ class MixerDialogs : public ::testing::Test {
         }
         Settle();
     }
+    void ShootDialog(ui::Form& dialog, const std::string& name) {
+        guitest::ShootDialog(host, dialog, name);
+    }
+
     static constexpr int16_t kSlot = 0;
     gui::QtHost host;
     std::unique_ptr<State> s = std::make_unique<State>(host);
@@ -76,12 +80,12 @@ TEST_F(MixerDialogs, TheRoutingTabWithADiagonalRouting) {
 
 TEST_F(MixerDialogs, TheAutomixerDialog) {
     FrmAM dialog(*s);
-    ShootDialog(host, dialog, "automixer");
+    ShootDialog(dialog, "automixer");
 }
 
 TEST_F(MixerDialogs, TheDuckerDialog) {
     FrmDucker dialog(*s);
-    ShootDialog(host, dialog, "ducker-edit-parameters");
+    ShootDialog(dialog, "ducker-edit-parameters");
 }
 
 }  // namespace
