@@ -1,6 +1,7 @@
 #include "editor/EditorCalls.h"
 
 #include "app/FrmVersion.h"
+#include "editor/FrmEditLabel.h"
 #include "programs/ProgramDialogs.h"
 
 namespace ModLink {
@@ -17,6 +18,12 @@ void LinkDelay(State&, int16_t) {}
 
 }  // namespace ModLink
 
+namespace ModFun {
+
+void CopyInputChannel(State&, int16_t, int16_t) {}
+
+}  // namespace ModFun
+
 namespace ModEqIn {
 
 int16_t EqInType(State&, int16_t) {
@@ -32,6 +39,11 @@ void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
         case EditorDialog::Version: {
             FrmVersion box(s);
             box.ShowModal();
+            break;
+        }
+        case EditorDialog::EditLabel: {
+            FrmEditLabel names(s);
+            names.ShowModal();
             break;
         }
         default:

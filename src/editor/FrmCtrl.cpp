@@ -78,6 +78,7 @@ void FrmCtrl::WireEvents() {
     Check8.On().Click = [this](int16_t i) { Check8_Click(i); };
     Command16.On().Click = [this](int16_t) { Command16_Click(); };
     Command15.On().Click = [this](int16_t) { Command15_Click(); };
+    WireInputsTab();
 }
 
 int16_t FrmCtrl::OwnSlot() const {

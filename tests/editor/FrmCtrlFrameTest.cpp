@@ -316,7 +316,7 @@ TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     f.Command50(0).UserClick();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     f.Command10(0).UserClick();
-    f.SSTab1.UserDblClick();
+    f.Command11.UserClick();
     EXPECT_TRUE(s->OpDone);
     EXPECT_FALSE(s->EditBusy);
     EXPECT_TRUE(host.Problems().empty());

@@ -28,6 +28,8 @@ class ProgramRecall : public ProgramsFixture {
         prog[463] = 85;
         // The master input gain as its sender keeps it: high byte 0.
         prog[model::MasterLevelAddr[0]] = 0;
+        // A Line input always uses the equaliser, as the Mic/Line sender keeps it.
+        prog[model::InProcAddr] |= prog[model::InSourceAddr];
         H().Device().Write(model::ProgramSlotAddr(k), prog);
         return prog;
     }

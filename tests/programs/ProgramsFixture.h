@@ -20,9 +20,10 @@ namespace programs_test {
 
 using Bytes = std::vector<uint8_t>;
 
-// Progress steps of applying a whole image: levels 16, master levels 2, output equaliser bands
-// 40, crossovers 16, routing crosspoints 64.
-inline constexpr int kApplyProgressSteps = 138;
+// Progress steps of applying a whole image: feedback switches 8, processing types 8, levels 16,
+// sources 8, master levels 2, output equaliser bands 40, crossovers 16, routing crosspoints 64,
+// phantom power 1.
+inline constexpr int kApplyProgressSteps = 163;
 
 class ProgramsFixture : public testsupport::DeviceTest {
   protected:
