@@ -1,6 +1,10 @@
 #include "editor/EditorCalls.h"
 
+#include "app/FrmVersion.h"
+#include "editor/FrmEditLabel.h"
+#include "programs/ProgramDialogs.h"
 #include "project/FrmConfigure.h"
+#include "project/FrmWallPanel.h"
 
 namespace ModLink {
 
@@ -16,6 +20,12 @@ void LinkDelay(State&, int16_t) {}
 
 }  // namespace ModLink
 
+namespace ModFun {
+
+void CopyInputChannel(State&, int16_t, int16_t) {}
+
+}  // namespace ModFun
+
 namespace ModEqIn {
 
 int16_t EqInType(State&, int16_t) {
@@ -26,10 +36,26 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 }  // namespace ModEqIn
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
     switch (dialog) {
+        case EditorDialog::Version: {
+            FrmVersion box(s);
+            box.ShowModal();
+            break;
+        }
         case EditorDialog::Configure: {
             FrmConfigure configure(s);
             configure.ShowModal();
+            break;
+        }
+        case EditorDialog::WallPanel: {
+            FrmWallPanel wallPanel(s);
+            wallPanel.ShowModal();
+            break;
+        }
+        case EditorDialog::EditLabel: {
+            FrmEditLabel names(s);
+            names.ShowModal();
             break;
         }
         default:

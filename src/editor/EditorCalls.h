@@ -9,6 +9,13 @@
 
 struct State;
 
+namespace ModFun {
+
+// Copy every setting of input from onto input to (0..7) and send it.
+void CopyInputChannel(State& s, int16_t from, int16_t to);
+
+}  // namespace ModFun
+
 namespace ModEqIn {
 
 // Filter type 0..2 of band b (0..2) of the input the input equaliser editor shows.
@@ -34,6 +41,8 @@ enum class EditorDialog {
     CopyInput,    // input copy
     CopyOutput,   // output copy
     Configure,    // external signal
+    WallPanel,    // USB/RS485 wall panel setup
+    Switch,       // switch presets
 };
 
 // Shows the dialog modally for CurDev (or runs the program-file action); index is the

@@ -32,10 +32,10 @@ void FrmCtrl::WireEvents() {
     Check13.On().Click = [this](int16_t ch) { Check13_Click(ch); };
     Command2.On().Click = [this](int16_t i) { Command2_Click(i); };
     Command17.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Version); };
+    Command9.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Switch); };
     Command50.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command51.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command10.On().Click = [this](int16_t i) { OpenDialog(EditorDialog::EqIn, i); };
-    Command11.On().Click = [this](int16_t) { Command11_Click(); };
     Timer1.On().Timer = [this](int16_t slot) { Timer1_Timer(slot); };
 
     Slider1.On().Scroll = [this](int16_t ch) { Slider1_Scroll(ch); };
@@ -78,6 +78,7 @@ void FrmCtrl::WireEvents() {
     Check8.On().Click = [this](int16_t i) { Check8_Click(i); };
     Command16.On().Click = [this](int16_t) { Command16_Click(); };
     Command15.On().Click = [this](int16_t) { Command15_Click(); };
+    WireInputsTab();
 }
 
 int16_t FrmCtrl::OwnSlot() const {

@@ -262,8 +262,6 @@ class FrmCtrl : public ui::Form {
     void Command2_Click(int16_t index);
     // EditBusy around the dialog, CurDev from this window.
     void OpenDialog(EditorDialog dialog, int16_t index = 0);
-    // "Setup": the USB/RS485 mode dialog, likewise.
-    void Command11_Click();
 
     // Meter poll.
     void Timer1_Timer(int16_t slot);
@@ -282,6 +280,25 @@ class FrmCtrl : public ui::Form {
     void LevelFollowUp(int16_t ch);
     // The pointer of this window, unless a failed send has closed it.
     void SetPointer(int16_t pointer);
+
+    // The "Inputs" tab, per input i or pair p, and the device-wide controls beside it.
+    void WireInputsTab();
+    void Check11_Click(int16_t p);
+    void Combo9_Click(int16_t i);
+    void UpDown6_Change(int16_t i);
+    void Text14_KeyPress(int16_t i, int16_t& key);
+    void Check4_Click(int16_t i);
+    void Check5_Click(int16_t i);
+    void Combo4_Click(int16_t i);
+    void Combo5_Click(int16_t i);
+    void Combo1_Click(int16_t i);
+    void Command13_Click(int16_t i);
+    void Check6_Click();
+    void Slider7_Scroll();
+    void Text6_KeyPress(int16_t& key);
+    void Check12_Click();
+    // The pointers of the main window and of CurDev's editor.
+    void SetBusyPointers(int16_t pointer);
 
     // Graph scale arrows of output o.
     void UpDown4_Change(int16_t o);

@@ -7,6 +7,7 @@
 #include "EditorFixture.h"
 #include "model/AddressTables.h"
 #include "project/FrmConfigure.h"
+#include "project/FrmWallPanel.h"
 
 namespace {
 
@@ -313,12 +314,17 @@ TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     host.DriveModal("FrmConfigure", [](ui::Form& d) {
         static_cast<FrmConfigure&>(d).Command1(1).UserClick();  // "Configure": Cancel
     });
-    for (int16_t i : f.Command2.Indices()) f.Command2(i).UserClick();
-    f.Command17.UserClick();
+    host.DriveModal("FrmWallPanel", [](ui::Form& d) {
+        static_cast<FrmWallPanel&>(d).Command1(1).UserClick();  // "Setup": Cancel
+    });
+    // The program buttons (Load, Save, Store, Read and the extra Read and Store) open theirs.
+    for (int16_t i : f.Command2.Indices()) {
+        if (i > 3 && i != 10 && i != 11) f.Command2(i).UserClick();
+    }
     f.Command50(0).UserClick();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     f.Command10(0).UserClick();
-    f.SSTab1.UserDblClick();
+    f.Command11.UserClick();
     EXPECT_TRUE(s->OpDone);
     EXPECT_FALSE(s->EditBusy);
     EXPECT_TRUE(host.Problems().empty());

@@ -43,6 +43,9 @@ struct DeviceOptions {
     std::vector<uint8_t> rs485Ids{1};
     // The pseudo-terminal keeps the pace of a 57600 baud line.
     bool paced = false;
+    // The host of the state (the Qt front end's, for tests of it); default: the harness's
+    // own HeadlessHost.
+    ui::Host* stateHost = nullptr;
     // TCP: the loopback addresses of the devices, one each, instead of the harness's own.
     std::vector<std::string> tcpAddresses{};
 };
@@ -89,7 +92,7 @@ class DeviceHarness {
     bool StartTcp();
     bool StartSerial(const DeviceOptions& options);
     void UseExternal(const std::string& device);
-    void PrepareState();
+    void PrepareState(ui::Host& stateHost);
 
     Link link_ = Link::Tcp;
     bool external_ = false;
