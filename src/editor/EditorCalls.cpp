@@ -1,5 +1,7 @@
 #include "editor/EditorCalls.h"
 
+#include "processing/FrmEqIn.h"
+
 namespace ModLink {
 
 void LinkGain(State&, int16_t) {}
@@ -20,13 +22,12 @@ void LinkXover(State&, int16_t, int16_t) {}
 
 }  // namespace ModLink
 
-namespace ModEqIn {
-
-int16_t EqInType(State&, int16_t) {
-    return 0;
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
+    switch (dialog) {
+        case EditorDialog::EqIn:
+            ModEqIn::ShowFrmEqIn(s, index);
+            break;
+        default:
+            break;
+    }
 }
-void ApplyEqInType(State&, int16_t, int16_t) {}
-
-}  // namespace ModEqIn
-
-void ShowEditorDialog(State&, EditorDialog, int16_t) {}

@@ -6,6 +6,7 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
+#include "link/ApplyImageEqIn.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
 #include "link/OutEqBand.h"
@@ -189,6 +190,7 @@ void ApplyDeviceImage(State& s) {
     if (f.Finished()) return;
     ApplyMasterLevels(s, f);
     if (f.Finished()) return;
+    if (!SendInEqMemory(s) || !SendInEqBands(s)) return;
     ApplyEqBands(s, f);
     if (f.Finished()) return;
     ApplyXovers(s, f);

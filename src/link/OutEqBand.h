@@ -20,8 +20,4 @@ namespace ModFun {
 // number gets the band's stored frequency back.
 void CalcSendEqOutBand(State& s, int16_t b);
 
-// Whether the device takes a peaking band of freq Hz and quality q: freq / q up to a quarter
-// of the 48 kHz sample rate.
-bool EqBandAdmitted(double freq, double q);
-
 }  // namespace ModFun

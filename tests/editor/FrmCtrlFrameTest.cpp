@@ -313,7 +313,6 @@ TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     f.Command17.UserClick();
     f.Command50(0).UserClick();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
-    f.Command10(0).UserClick();
     f.SSTab1.UserDblClick();
     EXPECT_TRUE(s->OpDone);
     EXPECT_FALSE(s->EditBusy);
