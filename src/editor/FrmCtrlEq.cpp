@@ -140,10 +140,8 @@ void FrmCtrl::Label5_MouseDown(int16_t) {
 void FrmCtrl::Label5_MouseMove(int16_t b, float x, float y) {
     if (!s_.GraphDrag) return;
     s_.GraphMoved = true;
-    const editor::MarkerPoint point = editor::DragMarker(Label5(b), x, y);
-    Text12(b).SetText(sys::NumText(point.gain, s_.DecimalComma != 0));
-    Slider2(b).SetValue(sys::CInt(24 - 2 * point.gain));
-    Text4(b).SetText(sys::NumText(point.freq, s_.DecimalComma != 0));
+    const editor::MarkerPoint point =
+        ModFun::DragEqBandMarker(s_, ModFun::EqOutBandRow(*this, b), x, y);
     auto& par = s_.DevParam[s_.CurDev];
     par.OutEqGain()[b] = point.gain;
     par.OutEqFreq()[b] = point.freq;

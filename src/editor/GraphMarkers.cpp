@@ -37,6 +37,11 @@ double MarkerGain(double top) {
     return (GraphHalfHeightTw - (top + GraphMarkerOffset)) / MarkerTwPerDb - 0.1;
 }
 
+void PlaceMarker(ui::Label& marker, double freq, double gain) {
+    marker.Move(sys::CLng(MarkerLeft(freq)), sys::CLng(MarkerTop(gain)), marker.Width(),
+                marker.Height());
+}
+
 MarkerPoint DragMarker(ui::Label& marker, float x, float y) {
     const double offset = GraphMarkerOffset;
     double left = static_cast<float>(marker.Left() + x - offset);

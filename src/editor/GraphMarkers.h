@@ -22,6 +22,9 @@ float MarkerTop(double gain);
 double MarkerFreq(double left);
 double MarkerGain(double top);
 
+// Puts marker on the point of a band at freq Hz with gain dB.
+void PlaceMarker(ui::Label& marker, double freq, double gain);
+
 // What a dragged marker marks: the gain cut down to 0.1 dB within -12..+12 and the frequency
 // in whole hertz within 20..20000.
 struct MarkerPoint {

@@ -62,6 +62,14 @@ int16_t LoadEqBandRow(State& s, const EqBandRow& row, const uint8_t* record) {
     return type;
 }
 
+editor::MarkerPoint DragEqBandMarker(State& s, const EqBandRow& row, float x, float y) {
+    const editor::MarkerPoint point = editor::DragMarker(row.marker, x, y);
+    row.gainText.SetText(Text(s, point.gain));
+    row.gain.SetValue(sys::CInt(24 - 2 * point.gain));
+    row.freq.SetText(Text(s, point.freq));
+    return point;
+}
+
 void EnableEqBandRow(const EqBandRow& row, bool bypassed) {
     for (ui::Control* c :
          std::initializer_list<ui::Control*>{&row.type, &row.gainText, &row.marker, &row.freq,

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "editor/GraphMarkers.h"
 #include "ui/Controls.h"
 
 struct State;
@@ -34,6 +35,10 @@ bool NormaliseEqBandRow(State& s, const EqBandRow& row, double storedFreq, doubl
 // A band record (type, frequency high and low byte, Q index, gain index) into the row without
 // running any handler; returns its type (0..2), already shown on the type button.
 int16_t LoadEqBandRow(State& s, const EqBandRow& row, const uint8_t* record);
+
+// The band's marker dragged by the pointer held on it to (x, y) twips relative to it: the
+// marker follows, the gain and frequency boxes and the slider show what it now marks.
+editor::MarkerPoint DragEqBandMarker(State& s, const EqBandRow& row, float x, float y);
 
 // The row's controls usable while the band is active, locked while it is bypassed.
 void EnableEqBandRow(const EqBandRow& row, bool bypassed);

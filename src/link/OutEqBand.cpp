@@ -20,13 +20,8 @@ namespace ModFun {
 
 namespace {
 
-EqBandRow RowOf(FrmCtrl& f, int16_t b) {
-    return {f.Command3(b), f.Text4(b), f.Slider2(b), f.Text12(b),
-            f.UpDown3(b),  f.Text5(b), f.Text50(b),  f.Label5(b)};
-}
-
 bool Normalise(State& s, FrmCtrl& f, int16_t b, double& freq, double& q) {
-    return NormaliseEqBandRow(s, RowOf(f, b), s.DevParam[s.CurDev].OutEqFreq()[b], freq, q);
+    return NormaliseEqBandRow(s, EqOutBandRow(f, b), s.DevParam[s.CurDev].OutEqFreq()[b], freq, q);
 }
 
 // The band from its normalised controls into the parameter record, its marker and the
@@ -37,9 +32,7 @@ void StoreBand(State& s, FrmCtrl& f, int16_t b, double freq, double q) {
     par.OutEqFreq()[b] = freq;
     par.OutEqGain()[b] = par.OutEqBypass()[b] != 0 ? 0.0 : gain;
     par.OutEqQ()[b] = q;
-    ui::Label& marker = f.Label5(b);
-    marker.Move(sys::CLng(editor::MarkerLeft(freq)), sys::CLng(editor::MarkerTop(gain)),
-                marker.Width(), marker.Height());
+    editor::PlaceMarker(f.Label5(b), freq, gain);
     const int k = b / 5;
     const auto gains = par.OutEqGain().subspan(static_cast<size_t>(5 * k), 5);
     const bool flat = std::all_of(gains.begin(), gains.end(), [](double g) { return g == 0; });
@@ -52,7 +45,7 @@ void RestoreBand(State& s, FrmCtrl& f, int16_t b) {
     const int16_t dev = s.CurDev;
     s.UiUpdating = true;
     s.EqOutType[dev][b] =
-        LoadEqBandRow(s, RowOf(f, b), &s.DevImage[dev].ProgImage[model::EqOutBandAddr[b]]);
+        LoadEqBandRow(s, EqOutBandRow(f, b), &s.DevImage[dev].ProgImage[model::EqOutBandAddr[b]]);
     double freq = 0;
     double q = 0;
     if (Normalise(s, f, b, freq, q)) StoreBand(s, f, b, freq, q);
@@ -60,6 +53,11 @@ void RestoreBand(State& s, FrmCtrl& f, int16_t b) {
 }
 
 }  // namespace
+
+EqBandRow EqOutBandRow(FrmCtrl& f, int16_t b) {
+    return {f.Command3(b), f.Text4(b), f.Slider2(b), f.Text12(b),
+            f.UpDown3(b),  f.Text5(b), f.Text50(b),  f.Label5(b)};
+}
 
 void CalcSendEqOutBand(State& s, int16_t b) {
     if (b < 0 || b > 39) return;
@@ -95,7 +93,7 @@ void CalcSendEqOutBand(State& s, int16_t b) {
         return;
     }
     ConfigButtonEqByp(s, b);
-    EnableEqBandRow(RowOf(f, b), par.OutEqBypass()[b] != 0);
+    EnableEqBandRow(EqOutBandRow(f, b), par.OutEqBypass()[b] != 0);
 }
 
 }  // namespace ModFun

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "link/EqBandRow.h"
+
+class FrmCtrl;
 struct State;
 
 namespace ModFun {
@@ -19,5 +22,8 @@ namespace ModFun {
 // controls are enabled, or disabled while it is bypassed. A frequency box that holds no
 // number gets the band's stored frequency back.
 void CalcSendEqOutBand(State& s, int16_t b);
+
+// The controls of band b in the editor window.
+EqBandRow EqOutBandRow(FrmCtrl& f, int16_t b);
 
 }  // namespace ModFun

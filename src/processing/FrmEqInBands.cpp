@@ -34,17 +34,8 @@ void FrmEqIn::BandSend(int16_t b, bool pause) {
 
 bool FrmEqIn::KeyConfirms(int16_t& key, const editor::KeyRules& rules, const char* message,
                           char replacement) {
-    switch (editor::FilterKey(key, rules, s_.DecimalComma != 0)) {
-        case editor::KeyAction::Pass:
-            return false;
-        case editor::KeyAction::Confirm:
-            return true;
-        case editor::KeyAction::Reject:
-            break;
-    }
-    s_.host.MsgBox(message, ui::vbOKOnly, "Warning");
-    key = replacement;
-    return false;
+    return editor::TakeKey(s_.host, key, rules, s_.DecimalComma != 0, message, replacement) ==
+           editor::KeyAction::Confirm;
 }
 
 void FrmEqIn::RejectEntry(int16_t& key, const char* message, char replacement) {
@@ -135,10 +126,7 @@ void FrmEqIn::Label5_MouseDown(int16_t) {
 void FrmEqIn::Label5_MouseMove(int16_t b, float x, float y) {
     if (!s_.GraphDrag) return;
     s_.GraphMoved = true;
-    const editor::MarkerPoint point = editor::DragMarker(Label5(b), x, y);
-    Text12(b).SetText(sys::NumText(point.gain, s_.DecimalComma != 0));
-    Slider2(b).SetValue(sys::CInt(24 - 2 * point.gain));
-    Text4(b).SetText(sys::NumText(point.freq, s_.DecimalComma != 0));
+    const editor::MarkerPoint point = ModFun::DragEqBandMarker(s_, BandRow(b), x, y);
     auto& par = s_.DevParam[s_.CurDev];
     par.InEqGain()[b] = point.gain;
     par.InEqFreq()[b] = point.freq;

@@ -51,9 +51,7 @@ void StoreBand(State& s, FrmEqIn& f, int16_t b, double freq, double q) {
     par.InEqFreq()[b] = freq;
     par.InEqGain()[b] = par.InEqBypass()[b] != 0 ? 0.0 : gain;
     par.InEqQ()[b] = q;
-    ui::Label& marker = f.Label5(b);
-    marker.Move(sys::CLng(editor::MarkerLeft(freq)), sys::CLng(editor::MarkerTop(gain)),
-                marker.Width(), marker.Height());
+    editor::PlaceMarker(f.Label5(b), freq, gain);
 }
 
 // The band the image holds back into its row, bypass, record and marker, without running
