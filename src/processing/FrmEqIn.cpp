@@ -6,6 +6,7 @@
 #include "editor/FrmCtrl.h"
 #include "link/LinkSets.h"
 #include "model/AddressTables.h"
+#include "processing/DialogClose.h"
 #include "processing/EqInGraph.h"
 #include "processing/ModEqIn.h"
 #include "ui/Host.h"
@@ -189,10 +190,7 @@ void FrmEqIn::CloseIfEditorGone() {
 }
 
 void FrmEqIn::Form_QueryUnload(int16_t& cancel, int16_t) {
-    if (s_.OpDone) return;
-    s_.host.MsgBox("Please wait the last requested operation to be accomplished",
-                   ui::vbOKOnly + ui::vbExclamation, "Close window");
-    cancel = -1;
+    if (processing::RefuseCloseWhileBusy(s_)) cancel = -1;
 }
 
 namespace ModEqIn {
