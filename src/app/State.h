@@ -13,6 +13,7 @@
 #include "link/LinkState.h"
 #include "model/ModelState.h"
 #include "processing/EqInState.h"
+#include "programs/ProgramsState.h"
 #include "project/ProjectState.h"
 
 namespace ui {
@@ -28,7 +29,8 @@ struct State : model::ModelState,
                ProjectState,
                AppState,
                editor::EditorState,
-               processing::EqInState {
+               processing::EqInState,
+               ProgramsState {
     explicit State(ui::Host& host);
     ~State();
     State(const State&) = delete;

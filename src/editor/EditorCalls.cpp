@@ -1,6 +1,7 @@
 #include "editor/EditorCalls.h"
 
 #include "processing/FrmEqIn.h"
+#include "programs/ProgramDialogs.h"
 
 namespace ModLink {
 
@@ -17,6 +18,7 @@ void LinkDelay(State&, int16_t) {}
 }  // namespace ModLink
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
     switch (dialog) {
         case EditorDialog::EqIn:
             ModEqIn::ShowFrmEqIn(s, index);
