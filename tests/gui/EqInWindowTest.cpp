@@ -2,7 +2,6 @@
 // dialog with a boosted and a cut band are saved in the magnitude and the phase view.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTest>
 #include <memory>
@@ -19,10 +18,6 @@
 
 namespace guitest {
 namespace {
-
-void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
 
 void Enter(ui::TextBox& box, const std::string& text) {
     box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
@@ -50,7 +45,7 @@ TEST(EqInWindow, PicturesWithABoostedAndACutBand) {
     {
         FrmEqIn dialog(*s);
         dialog.Show();
-        Settle();
+        SettleEvents();
         ASSERT_NE(host.WindowOf(dialog), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(dialog)->Window()));
         Enter(dialog.Text4(0), "180");
@@ -61,23 +56,23 @@ TEST(EqInWindow, PicturesWithABoostedAndACutBand) {
         dialog.Command6(2).UserClick();
         dialog.Check3(0).UserClick();
         dialog.Check13(3).UserClick();
-        Settle();
+        SettleEvents();
         ExpectTextsFit(host, dialog);
         EXPECT_GT(
             QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "inputs-eq-mag")).size(),
             1000);
         dialog.Option4(0).UserClick();
-        Settle();
+        SettleEvents();
         EXPECT_TRUE(dialog.Label9(0).Visible());
         EXPECT_GT(
             QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "inputs-eq-phase")).size(),
             1000);
         dialog.Unload();
-        Settle();
+        SettleEvents();
     }
     s->DevOffline[kSlot] = true;
     editor->Unload();
-    Settle();
+    SettleEvents();
 }
 
 }  // namespace
