@@ -12,6 +12,7 @@
 #include "editor/EditorState.h"
 #include "link/LinkState.h"
 #include "model/ModelState.h"
+#include "processing/EqInState.h"
 #include "programs/ProgramsState.h"
 #include "project/ProjectState.h"
 
@@ -28,6 +29,7 @@ struct State : model::ModelState,
                ProjectState,
                AppState,
                editor::EditorState,
+               processing::EqInState,
                ProgramsState {
     explicit State(ui::Host& host);
     ~State();

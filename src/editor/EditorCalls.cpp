@@ -2,6 +2,7 @@
 
 #include "app/FrmVersion.h"
 #include "editor/FrmEditLabel.h"
+#include "processing/FrmEqIn.h"
 #include "programs/ProgramDialogs.h"
 #include "project/FrmConfigure.h"
 #include "project/FrmWallPanel.h"
@@ -26,16 +27,7 @@ void CopyInputChannel(State&, int16_t, int16_t) {}
 
 }  // namespace ModFun
 
-namespace ModEqIn {
-
-int16_t EqInType(State&, int16_t) {
-    return 0;
-}
-void ApplyEqInType(State&, int16_t, int16_t) {}
-
-}  // namespace ModEqIn
-
-void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
     if (ModProg::ShowProgramDialog(s, dialog)) return;
     switch (dialog) {
         case EditorDialog::Version: {
@@ -58,6 +50,9 @@ void ShowEditorDialog(State& s, EditorDialog dialog, int16_t) {
             names.ShowModal();
             break;
         }
+        case EditorDialog::EqIn:
+            ModEqIn::ShowFrmEqIn(s, index);
+            break;
         default:
             break;
     }

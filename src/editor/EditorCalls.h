@@ -1,4 +1,4 @@
-// What the editor window calls in the input equaliser editor and its dialogs.
+// What the editor window calls in the channel link and its dialogs.
 // Each of them puts its own routine in place of the entry here; until then an entry
 // does nothing, so the window's handlers and buttons already run their whole protocol.
 #pragma once
@@ -15,16 +15,6 @@ namespace ModFun {
 void CopyInputChannel(State& s, int16_t from, int16_t to);
 
 }  // namespace ModFun
-
-namespace ModEqIn {
-
-// Filter type 0..2 of band b (0..2) of the input the input equaliser editor shows.
-int16_t EqInType(State& s, int16_t b);
-// The filter-type dialog's choice for that band: stored, shown on the band's type button,
-// sent, redrawn and copied to the linked input.
-void ApplyEqInType(State& s, int16_t b, int16_t type);
-
-}  // namespace ModEqIn
 
 // The dialogs and program-file actions the editor window opens.
 enum class EditorDialog {

@@ -7,6 +7,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/ApplyImageInputs.h"
+#include "link/ApplyImageEqIn.h"
 #include "link/ApplyImageRouting.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
@@ -201,6 +202,7 @@ void ApplyDeviceImage(State& s) {
     if (f.Finished()) return;
     ApplyMasterLevels(s, f);
     if (f.Finished()) return;
+    if (!SendInEqMemory(s) || !SendInEqBands(s)) return;
     ApplyEqBands(s, f);
     if (f.Finished()) return;
     ApplyXovers(s, f);

@@ -323,7 +323,6 @@ TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     }
     f.Command50(0).UserClick();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
-    f.Command10(0).UserClick();
     f.Command11.UserClick();
     EXPECT_TRUE(s->OpDone);
     EXPECT_FALSE(s->EditBusy);

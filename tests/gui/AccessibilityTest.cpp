@@ -138,10 +138,11 @@ TEST_F(Accessibility, NamesComeFromCaptionsFramesTabsAndLabels) {
     FrmCtrl& f = OpenEditor();
     f.SSTab1.SetTab(1);
     Settle();
-    EXPECT_EQ(Name(Of(f.Text4(1))), "Output1 Equalizer Freq [Hz] 2");
-    EXPECT_EQ(Name(Of(f.Text8(0))), "Output1 High Pass Filter Freq [Hz]");
-    EXPECT_EQ(Name(Of(f.Text400(0))), "Output1 RMS Compressor Threshold [dBu]");
-    EXPECT_EQ(Name(Of(f.Check1(8))), "Output1 Lev [dB] Mute");
+    // An output tab carries the output's channel name ("Out1" by default).
+    EXPECT_EQ(Name(Of(f.Text4(1))), "Out1 Equalizer Freq [Hz] 2");
+    EXPECT_EQ(Name(Of(f.Text8(0))), "Out1 High Pass Filter Freq [Hz]");
+    EXPECT_EQ(Name(Of(f.Text400(0))), "Out1 RMS Compressor Threshold [dBu]");
+    EXPECT_EQ(Name(Of(f.Check1(8))), "Out1 Lev [dB] Mute");
     EXPECT_EQ(Name(Of(f.Command17)), "Version");
     f.SSTab1.SetTab(FrmCtrl::kTabRouting);
     Settle();
