@@ -38,7 +38,8 @@ struct EditorState {
     int16_t SelFilterBand = 0;
     int16_t SelFilterMode = 0;
 
-    // The input (0..7) the input equaliser editor shows, set by the button that opens it.
+    // The input (0..7) the noise gate and input equaliser editors work on, set by the button
+    // that opens them.
     int16_t CurInCh = 0;
 };
 
