@@ -1,5 +1,8 @@
 #include "editor/EditorCalls.h"
 
+#include "app/State.h"
+#include "processing/FrmLimiter.h"
+
 namespace ModLink {
 
 void LinkGain(State&, int16_t) {}
@@ -29,4 +32,16 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 
 }  // namespace ModEqIn
 
-void ShowEditorDialog(State&, EditorDialog, int16_t) {}
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
+    switch (dialog) {
+        case EditorDialog::Limiter: {
+            if (index < 0 || index > 7) return;
+            s.LimOutCh = index;
+            FrmLimiter limiter(s);
+            limiter.ShowModal();
+            break;
+        }
+        default:
+            break;
+    }
+}

@@ -37,6 +37,9 @@ struct EditorState {
     // input equaliser editor's input (mode 1).
     int16_t SelFilterBand = 0;
     int16_t SelFilterMode = 0;
+
+    // The output 0..7 whose compressor and limiter the dynamics dialog edits.
+    int16_t LimOutCh = 0;
 };
 
 }  // namespace editor

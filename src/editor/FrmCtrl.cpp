@@ -66,6 +66,7 @@ void FrmCtrl::WireEvents() {
     Command1.On().Click = [this](int16_t o) { Command1_Click(o); };
     Combo2.On().Click = [this](int16_t f) { Combo2_Click(f); };
     Text8.On().KeyPress = [this](int16_t f, int16_t& key) { Text8_KeyPress(f, key); };
+    WireDelayAndDynamics();
 }
 
 int16_t FrmCtrl::OwnSlot() const {

@@ -227,6 +227,7 @@ class FrmCtrl : public ui::Form {
 
   private:
     void WireEvents();
+    void WireDelayAndDynamics();
     // The slot whose editor this window is, or -1.
     int16_t OwnSlot() const;
 
@@ -311,6 +312,28 @@ class FrmCtrl : public ui::Form {
     // The filter redrawn and repeated on every other output of the link set, waitMs before
     // each; stops when a send fails.
     void XoverFollowUp(int16_t f, int waitMs);
+
+    // Delay of output o: the coarse and fine arrows, the typed delay, the bypass; the unit
+    // option on the overview.
+    void UpDown2_Change(int16_t o);
+    void UpDown1_Change(int16_t o);
+    void Text2_KeyPress(int16_t o, int16_t& key);
+    void Command8_Click(int16_t o);
+    void Option1_Click(int16_t unit);
+    // After a delay edit: output o's graph, then the link repeat.
+    void DelayFollowUp(int16_t o);
+
+    // Compressor and limiter of output o: sliders, typed values and bypasses.
+    void Command5_Click(int16_t o);
+    void Command7_Click(int16_t o);
+    void DynamicsScroll(int16_t o, void (*send)(State&, int16_t), bool limiter);
+    void ThresholdKeyPress(int16_t o, int16_t& key, bool limiter);
+    void Text401_KeyPress(int16_t o, int16_t& key);
+    void Text402_KeyPress(int16_t o, int16_t& key);
+    void TimeKeyPress(int16_t o, int16_t& key, ui::TextBox& box, ui::Slider& slider, bool release,
+                      void (*send)(State&, int16_t), bool limiter);
+    // The link repeat of a compressor (or limiter) edit of output o, unless the send failed.
+    void DynamicsFollowUp(int16_t o, bool limiter);
 
     // The design-time layout, one routine a tab or group (FrmCtrlLayout*.cpp).
     void LayoutFrame();

@@ -6,6 +6,7 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
+#include "link/ApplyImageDynamics.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
 #include "link/OutEqBand.h"
@@ -192,6 +193,10 @@ void ApplyDeviceImage(State& s) {
     ApplyEqBands(s, f);
     if (f.Finished()) return;
     ApplyXovers(s, f);
+    if (f.Finished()) return;
+    ApplyDelays(s, f);
+    if (f.Finished()) return;
+    ApplyDynamics(s, f);
     if (f.Finished()) return;
     ClearLinkBoxes(s, f);
     s.GraphHold = 0;

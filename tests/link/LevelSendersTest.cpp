@@ -107,8 +107,9 @@ TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
     EXPECT_EQ(d.ImageByte(model::PolarityAddr[1]), 0x40);
     EXPECT_EQ(d.ImageByte(model::ChFlagAddrIn), 0x80);
     EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
-    EXPECT_EQ(F().ProgressBar1.Value(), 16 + 2 + 40 + 16)
-        << "one step a channel, a master level, an equaliser band and a crossover filter";
+    EXPECT_EQ(F().ProgressBar1.Value(), 16 + 2 + 40 + 16 + 8 + 16)
+        << "one step a channel, a master level, an equaliser band, a crossover filter, a delay "
+           "and a compressor and a limiter";
     EXPECT_EQ(F().Command90(7).BackColor(), ui::vbRed);
     EXPECT_EQ(F().Label100(266).Caption(), "180'");
     EXPECT_TRUE(F().Line6(2).Visible());
