@@ -211,6 +211,11 @@ TEST_F(DynamicsRoad, TheDialogEditsTheOutputAndMetersTheDevice) {
         H().host.Advance(500);
         EXPECT_EQ(d.Label8.Caption(), "0") << "a byte above 120 counts as 120";
         EXPECT_EQ(d.Label6.Height(), 15);
+        // Without an exchange the meter keeps what the device said last, not an older reply.
+        S().CommEnabled = false;
+        H().host.Advance(500);
+        EXPECT_EQ(d.Label5.Caption(), "60");
+        S().CommEnabled = true;
         d.UserClose();
     });
     f.Command50(2).UserClick();
