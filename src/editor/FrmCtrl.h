@@ -14,6 +14,9 @@
 #include "ui/Form.h"
 
 struct State;
+namespace ModFun {
+enum class Dyn : uint8_t;
+}
 
 class FrmCtrl : public ui::Form {
   public:
@@ -323,15 +326,11 @@ class FrmCtrl : public ui::Form {
     // After a delay edit: output o's graph, then the link repeat.
     void DelayFollowUp(int16_t o);
 
-    // Compressor and limiter of output o: sliders, typed values and bypasses.
+    // Compressor and limiter of output o: the bypasses and the typed values (the sliders are
+    // wired to the senders directly).
     void Command5_Click(int16_t o);
     void Command7_Click(int16_t o);
-    void DynamicsScroll(int16_t o, void (*send)(State&, int16_t), bool limiter);
-    void ThresholdKeyPress(int16_t o, int16_t& key, bool limiter);
-    void Text401_KeyPress(int16_t o, int16_t& key);
-    void Text402_KeyPress(int16_t o, int16_t& key);
-    void TimeKeyPress(int16_t o, int16_t& key, ui::TextBox& box, ui::Slider& slider, bool release,
-                      void (*send)(State&, int16_t), bool limiter);
+    void DynamicsKeyPress(int16_t o, int16_t& key, ModFun::Dyn p);
     // The link repeat of a compressor (or limiter) edit of output o, unless the send failed.
     void DynamicsFollowUp(int16_t o, bool limiter);
 

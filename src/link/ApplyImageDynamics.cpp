@@ -1,6 +1,7 @@
 #include "link/ApplyImageDynamics.h"
 
 #include <algorithm>
+#include <span>
 
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
@@ -58,33 +59,25 @@ void ApplyDynamics(State& s, FrmCtrl& f) {
         s.CompByp[dev][o] = BitOf(bits[model::CompBypAddr], o);
         s.LimByp[dev][o] = BitOf(bits[model::LimBypAddr], o);
     }
-    for (int16_t o = 0; o < 8; ++o) {
+    // Each output's sliders loaded, then its values sent in turn.
+    const auto apply = [&](int16_t o, std::span<const Dyn> values,
+                           void (*configButton)(State&, int16_t)) {
         const auto& img = s.DevImage[dev].ProgImage;
-        const int c = model::CompAddr[o];
-        Load(f.Slider400(o), 240 - img[c]);
-        Load(f.Slider401(o), 31 - img[c + 1]);
-        Load(f.Slider402(o), 100 - img[c + 2]);
-        Load(f.Slider403(o), 29 - img[c + 3]);
-        Load(f.Slider404(o), 29 - img[c + 4]);
-        for (auto send : {SendCmpThr, SendCmpRatio, SendCmpKnee, SendCmpAttack, SendCmpRelease}) {
-            send(s, o);
-            if (f.Finished()) return;
+        for (Dyn p : values)
+            Load(DynamicsSliders(f, p)(o), DynamicsMax(p) - img[DynamicsAddr(p, o)]);
+        for (Dyn p : values) {
+            SendDynamics(s, p, o);
+            if (f.Finished()) return false;
         }
-        ConfigButtonCmpByp(s, o);
+        configButton(s, o);
         StepProgressCtrl(s);
+        return true;
+    };
+    for (int16_t o = 0; o < 8; ++o) {
+        if (!apply(o, CompressorValues, ConfigButtonCmpByp)) return;
     }
     for (int16_t o = 0; o < 8; ++o) {
-        const auto& img = s.DevImage[dev].ProgImage;
-        const int l = model::LimAddr[o];
-        Load(f.Slider4(o), 240 - img[l + 2]);
-        Load(f.Slider5(o), 29 - img[l + 1]);
-        Load(f.Slider6(o), 29 - img[l]);
-        for (auto send : {SendLimThr, SendLimAttack, SendLimRelease}) {
-            send(s, o);
-            if (f.Finished()) return;
-        }
-        ConfigButtonLimByp(s, o);
-        StepProgressCtrl(s);
+        if (!apply(o, LimiterValues, ConfigButtonLimByp)) return;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "link/DynamicsSenders.h"
 
-#include <array>
+#include <algorithm>
 
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
@@ -8,6 +8,7 @@
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
+#include "model/Snapping.h"
 #include "model/Tables.h"
 #include "sys/Numeric.h"
 
@@ -15,7 +16,33 @@ namespace ModFun {
 
 namespace {
 
-enum class SubCode : uint8_t { Other = 0, Attack = 1, Release = 2 };
+enum class Shown : uint8_t { Threshold, Ratio, Knee, Attack, Release };
+
+struct Value {
+    int32_t max;
+    int offset;  // from the output's first compressor or limiter byte
+    bool limiter;
+    uint8_t subCode;
+    Shown shown;
+    ui::ControlArray<ui::Slider> FrmCtrl::*slider;
+    ui::ControlArray<ui::TextBox> FrmCtrl::*box;
+};
+
+// In the order of Dyn.
+constexpr Value kValues[8] = {
+    {240, 0, false, 0, Shown::Threshold, &FrmCtrl::Slider400, &FrmCtrl::Text400},
+    {31, 1, false, 0, Shown::Ratio, &FrmCtrl::Slider401, &FrmCtrl::Text401},
+    {100, 2, false, 0, Shown::Knee, &FrmCtrl::Slider402, &FrmCtrl::Text402},
+    {29, 3, false, 1, Shown::Attack, &FrmCtrl::Slider403, &FrmCtrl::Text403},
+    {29, 4, false, 2, Shown::Release, &FrmCtrl::Slider404, &FrmCtrl::Text404},
+    {240, 2, true, 0, Shown::Threshold, &FrmCtrl::Slider4, &FrmCtrl::Text9},
+    {29, 1, true, 0, Shown::Attack, &FrmCtrl::Slider5, &FrmCtrl::Text10},
+    {29, 0, true, 0, Shown::Release, &FrmCtrl::Slider6, &FrmCtrl::Text11},
+};
+
+const Value& Of(Dyn p) {
+    return kValues[static_cast<size_t>(p)];
+}
 
 bool ValidOutput(int16_t k) {
     return k >= 0 && k < 8;
@@ -25,11 +52,11 @@ uint8_t& Img(State& s, int addr) {
     return s.DevImage[s.CurDev].ProgImage[addr];
 }
 
-void SendCompressorBlock(State& s, int16_t k, SubCode sub) {
+void SendCompressorBlock(State& s, int16_t k, uint8_t subCode) {
     const int a = model::CompAddr[k];
-    ModRxTx::TxCommand(s, s.CurDev, CmdOutCompressor, static_cast<uint8_t>(k + 8),
-                       static_cast<uint8_t>(sub), Img(s, model::CompBypAddr), Img(s, a),
-                       Img(s, a + 1), Img(s, a + 2), Img(s, a + 3), Img(s, a + 4));
+    ModRxTx::TxCommand(s, s.CurDev, CmdOutCompressor, static_cast<uint8_t>(k + 8), subCode,
+                       Img(s, model::CompBypAddr), Img(s, a), Img(s, a + 1), Img(s, a + 2),
+                       Img(s, a + 3), Img(s, a + 4));
 }
 
 void SendLimiterBlock(State& s, int16_t k) {
@@ -38,121 +65,134 @@ void SendLimiterBlock(State& s, int16_t k) {
                        Img(s, model::LimBypAddr), Img(s, a), Img(s, a + 1), Img(s, a + 2));
 }
 
-// A value sender shows text in its box and writes byte at addr.
-void StoreValue(State& s, ui::TextBox& box, const std::string& text, int32_t byte, int addr) {
-    box.SetText(text);
-    Img(s, addr) = static_cast<uint8_t>(byte);
-}
-
-// The compressor summary on the overview, from both boxes as they stand.
-void ShowCompressorSummary(FrmCtrl& f, int16_t k) {
-    f.Label100(static_cast<int16_t>(k + 230))
-        .SetToolTipText("Threshold=" + f.Text400(k).Text() + "dBu - Ratio=" + f.Text401(k).Text());
-}
-
 // Flips flag k and packs all eight into the bypass byte at addr.
 void ToggleBypass(State& s, std::array<int16_t, 8>& flags, int16_t k, int addr) {
     flags[k] = flags[k] != 0 ? 0 : 1;
     Img(s, addr) = PackBits([&](int j) { return flags[j]; });
 }
 
+void ColourBypass(ui::CommandButton& button, int16_t flag) {
+    button.SetBackColor(flag != 0 ? ui::vbRed : ui::vbButtonFace);
+}
+
 }  // namespace
 
-std::string ThresholdText(int32_t s, bool decimalComma) {
-    const int32_t tenths = (240 - s) * 2 - 300;
-    return sys::NumText(tenths / 10.0, decimalComma);
+bool IsLimiter(Dyn p) {
+    return Of(p).limiter;
 }
 
-std::string RatioTextAt(int32_t s) {
-    return std::string(model::RatioText[static_cast<size_t>(31 - s)]);
+int32_t DynamicsMax(Dyn p) {
+    return Of(p).max;
 }
 
-std::string KneeText(int32_t s) {
-    return std::to_string(100 - s);
+int DynamicsAddr(Dyn p, int16_t k) {
+    return (Of(p).limiter ? model::LimAddr : model::CompAddr)[k] + Of(p).offset;
 }
 
-std::string AttackTextAt(int32_t s, bool decimalComma) {
-    return std::string(model::AttackTextFor(decimalComma ? 1 : 0)[static_cast<size_t>(29 - s)]);
+std::string DynamicsText(Dyn p, int32_t s, bool decimalComma) {
+    const auto index = static_cast<size_t>(Of(p).max - s);
+    switch (Of(p).shown) {
+        case Shown::Threshold:
+            return sys::NumText((static_cast<int32_t>(index) * 2 - 300) / 10.0, decimalComma);
+        case Shown::Ratio:
+            return std::string(model::RatioText[index]);
+        case Shown::Knee:
+            return std::to_string(index);
+        case Shown::Attack:
+            return std::string(model::AttackTextFor(decimalComma ? 1 : 0)[index]);
+        case Shown::Release:
+            break;
+    }
+    return std::string(model::ReleaseText[index]);
 }
 
-std::string ReleaseTextAt(int32_t s) {
-    return std::string(model::ReleaseText[static_cast<size_t>(29 - s)]);
+int32_t TypedPosition(const State& s, Dyn p, double x) {
+    switch (Of(p).shown) {
+        case Shown::Threshold:
+            return sys::CInt(90 - 5 * model::SnapThrDbu(std::clamp(x, -30.0, 18.0)));
+        case Shown::Ratio:
+            return x > 32 ? 0 : x < 1 ? 31 : sys::CInt(32 - x);
+        case Shown::Knee:
+            return 100 - sys::CInt(std::clamp(x, 0.0, 100.0));
+        case Shown::Attack:
+            return 29 - model::SnapAttack(s, x);
+        case Shown::Release:
+            break;
+    }
+    return 29 - model::SnapRelease(s, x);
+}
+
+std::string TypedNumberText(Dyn p, const std::string& text) {
+    return Of(p).shown == Shown::Ratio ? text.substr(0, text.find(':')) : text;
+}
+
+ui::ControlArray<ui::Slider>& DynamicsSliders(FrmCtrl& f, Dyn p) {
+    return f.*Of(p).slider;
+}
+
+ui::ControlArray<ui::TextBox>& DynamicsBoxes(FrmCtrl& f, Dyn p) {
+    return f.*Of(p).box;
+}
+
+void SendDynamics(State& s, Dyn p, int16_t k) {
+    if (!ValidOutput(k)) return;
+    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
+    const Value& value = Of(p);
+    const int32_t position = DynamicsSliders(f, p)(k).Value();
+    DynamicsBoxes(f, p)(k).SetText(DynamicsText(p, position, s.DecimalComma != 0));
+    Img(s, DynamicsAddr(p, k)) = static_cast<uint8_t>(value.max - position);
+    if (p == Dyn::CmpThr || p == Dyn::CmpRatio) {
+        f.Label100(static_cast<int16_t>(k + 230))
+            .SetToolTipText("Threshold=" + f.Text400(k).Text() +
+                            "dBu - Ratio=" + f.Text401(k).Text());
+    }
+    if (p == Dyn::LimThr) {
+        f.Label100(static_cast<int16_t>(k + 250)).SetToolTipText(f.Text9(k).Text() + " dBu");
+    }
+    if (value.limiter) {
+        SendLimiterBlock(s, k);
+    } else {
+        SendCompressorBlock(s, k, value.subCode);
+    }
 }
 
 void SendCmpThr(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider400(k).Value();
-    StoreValue(s, f.Text400(k), ThresholdText(v, s.DecimalComma != 0), 240 - v, model::CompAddr[k]);
-    ShowCompressorSummary(f, k);
-    SendCompressorBlock(s, k, SubCode::Other);
+    SendDynamics(s, Dyn::CmpThr, k);
 }
 
 void SendCmpRatio(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider401(k).Value();
-    StoreValue(s, f.Text401(k), RatioTextAt(v), 31 - v, model::CompAddr[k] + 1);
-    ShowCompressorSummary(f, k);
-    SendCompressorBlock(s, k, SubCode::Other);
+    SendDynamics(s, Dyn::CmpRatio, k);
 }
 
 void SendCmpKnee(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider402(k).Value();
-    StoreValue(s, f.Text402(k), KneeText(v), 100 - v, model::CompAddr[k] + 2);
-    SendCompressorBlock(s, k, SubCode::Other);
+    SendDynamics(s, Dyn::CmpKnee, k);
 }
 
 void SendCmpAttack(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider403(k).Value();
-    StoreValue(s, f.Text403(k), AttackTextAt(v, s.DecimalComma != 0), 29 - v,
-               model::CompAddr[k] + 3);
-    SendCompressorBlock(s, k, SubCode::Attack);
+    SendDynamics(s, Dyn::CmpAttack, k);
 }
 
 void SendCmpRelease(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider404(k).Value();
-    StoreValue(s, f.Text404(k), ReleaseTextAt(v), 29 - v, model::CompAddr[k] + 4);
-    SendCompressorBlock(s, k, SubCode::Release);
+    SendDynamics(s, Dyn::CmpRelease, k);
+}
+
+void SendLimThr(State& s, int16_t k) {
+    SendDynamics(s, Dyn::LimThr, k);
+}
+
+void SendLimAttack(State& s, int16_t k) {
+    SendDynamics(s, Dyn::LimAttack, k);
+}
+
+void SendLimRelease(State& s, int16_t k) {
+    SendDynamics(s, Dyn::LimRelease, k);
 }
 
 void SendCmpByp(State& s, int16_t k) {
     if (!ValidOutput(k)) return;
     ToggleBypass(s, s.CompByp[s.CurDev], k, model::CompBypAddr);
     ConfigButtonCmpByp(s, k);
-    SendCompressorBlock(s, k, SubCode::Other);
-}
-
-void SendLimThr(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider4(k).Value();
-    StoreValue(s, f.Text9(k), ThresholdText(v, s.DecimalComma != 0), 240 - v,
-               model::LimAddr[k] + 2);
-    f.Label100(static_cast<int16_t>(k + 250)).SetToolTipText(f.Text9(k).Text() + " dBu");
-    SendLimiterBlock(s, k);
-}
-
-void SendLimAttack(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider5(k).Value();
-    StoreValue(s, f.Text10(k), AttackTextAt(v, s.DecimalComma != 0), 29 - v, model::LimAddr[k] + 1);
-    SendLimiterBlock(s, k);
-}
-
-void SendLimRelease(State& s, int16_t k) {
-    if (!ValidOutput(k)) return;
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
-    const int32_t v = f.Slider6(k).Value();
-    StoreValue(s, f.Text11(k), ReleaseTextAt(v), 29 - v, model::LimAddr[k]);
-    SendLimiterBlock(s, k);
+    SendCompressorBlock(s, k, 0);
 }
 
 void SendLimByp(State& s, int16_t k) {
@@ -164,16 +204,12 @@ void SendLimByp(State& s, int16_t k) {
 
 void ConfigButtonCmpByp(State& s, int16_t k) {
     if (!ValidOutput(k)) return;
-    const int16_t dev = s.CurDev;
-    FrmCtrlOf(s, dev).Command5(k).SetBackColor(s.CompByp[dev][k] != 0 ? ui::vbRed
-                                                                      : ui::vbButtonFace);
+    ColourBypass(FrmCtrlOf(s, s.CurDev).Command5(k), s.CompByp[s.CurDev][k]);
 }
 
 void ConfigButtonLimByp(State& s, int16_t k) {
     if (!ValidOutput(k)) return;
-    const int16_t dev = s.CurDev;
-    FrmCtrlOf(s, dev).Command7(k).SetBackColor(s.LimByp[dev][k] != 0 ? ui::vbRed
-                                                                     : ui::vbButtonFace);
+    ColourBypass(FrmCtrlOf(s, s.CurDev).Command7(k), s.LimByp[s.CurDev][k]);
 }
 
 }  // namespace ModFun

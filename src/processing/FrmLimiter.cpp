@@ -11,8 +11,6 @@
 #include "editor/FrmCtrl.h"
 #include "editor/TypedKeys.h"
 #include "link/DynamicsSenders.h"
-#include "model/Snapping.h"
-#include "model/Tables.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 
@@ -21,10 +19,23 @@ namespace {
 constexpr const char* kIncorrectValue = "  Incorrect value";
 constexpr double kBypassed = 20.0;
 
+using ModFun::Dyn;
+
 // The threshold of slider position v in dBu, exact to the tenth.
 double ThresholdOf(int32_t v) {
     return ((240 - v) * 2 - 300) / 10.0;
 }
+
+// The dialog's slider and box of each value, in the order of Dyn.
+struct DialogParts {
+    ui::Slider FrmLimiter::*slider;
+    ui::TextBox FrmLimiter::*box;
+};
+constexpr DialogParts kParts[8] = {
+    {&FrmLimiter::Slider400, &FrmLimiter::Text400}, {&FrmLimiter::Slider401, &FrmLimiter::Text401},
+    {&FrmLimiter::Slider402, &FrmLimiter::Text402}, {&FrmLimiter::Slider403, &FrmLimiter::Text403},
+    {&FrmLimiter::Slider404, &FrmLimiter::Text404}, {&FrmLimiter::Slider4, &FrmLimiter::Text9},
+    {&FrmLimiter::Slider5, &FrmLimiter::Text10},    {&FrmLimiter::Slider6, &FrmLimiter::Text11}};
 
 }  // namespace
 
@@ -34,93 +45,34 @@ FrmLimiter::FrmLimiter(State& s) : ui::Form(s.host, "FrmLimiter"), s_(s) {
 }
 
 void FrmLimiter::WireEvents() {
-    const std::pair<Param, ui::Slider*> sliders[] = {
-        {Param::LimThr, &Slider4},      {Param::LimAttack, &Slider5},
-        {Param::LimRelease, &Slider6},  {Param::CmpThr, &Slider400},
-        {Param::CmpRatio, &Slider401},  {Param::CmpKnee, &Slider402},
-        {Param::CmpAttack, &Slider403}, {Param::CmpRelease, &Slider404}};
-    for (const auto& [p, slider] : sliders) {
-        slider->On().Scroll = [this, p](int16_t) { SliderScroll(p); };
-        PartsOf(p).box.On().KeyPress = [this, p](int16_t, int16_t& key) { KeyPress(p, key); };
+    for (Dyn p : ModFun::CompressorValues) {
+        SliderOf(p).On().Scroll = [this, p](int16_t) { SliderScroll(p); };
+        BoxOf(p).On().KeyPress = [this, p](int16_t, int16_t& key) { KeyPress(p, key); };
+    }
+    for (Dyn p : ModFun::LimiterValues) {
+        SliderOf(p).On().Scroll = [this, p](int16_t) { SliderScroll(p); };
+        BoxOf(p).On().KeyPress = [this, p](int16_t, int16_t& key) { KeyPress(p, key); };
     }
     Command7.On().Click = [this](int16_t) { Command7_Click(); };
     Command5.On().Click = [this](int16_t) { Command5_Click(); };
     Timer1.On().Timer = [this](int16_t) { Timer1_Timer(); };
 }
 
-FrmLimiter::Parts FrmLimiter::PartsOf(Param p) {
-    switch (p) {
-        case Param::LimThr:
-            return {Slider4, Text9, true};
-        case Param::LimAttack:
-            return {Slider5, Text10, true};
-        case Param::LimRelease:
-            return {Slider6, Text11, true};
-        case Param::CmpThr:
-            return {Slider400, Text400, false};
-        case Param::CmpRatio:
-            return {Slider401, Text401, false};
-        case Param::CmpKnee:
-            return {Slider402, Text402, false};
-        case Param::CmpAttack:
-            return {Slider403, Text403, false};
-        case Param::CmpRelease:
-            break;
-    }
-    return {Slider404, Text404, false};
+ui::Slider& FrmLimiter::SliderOf(Dyn p) {
+    return this->*kParts[static_cast<size_t>(p)].slider;
 }
 
-ui::Slider& FrmLimiter::EditorSlider(Param p) {
-    FrmCtrl& f = FrmCtrlOf(s_, s_.CurDev);
-    const int16_t o = s_.LimOutCh;
-    switch (p) {
-        case Param::LimThr:
-            return f.Slider4(o);
-        case Param::LimAttack:
-            return f.Slider5(o);
-        case Param::LimRelease:
-            return f.Slider6(o);
-        case Param::CmpThr:
-            return f.Slider400(o);
-        case Param::CmpRatio:
-            return f.Slider401(o);
-        case Param::CmpKnee:
-            return f.Slider402(o);
-        case Param::CmpAttack:
-            return f.Slider403(o);
-        case Param::CmpRelease:
-            break;
-    }
-    return f.Slider404(o);
+ui::TextBox& FrmLimiter::BoxOf(Dyn p) {
+    return this->*kParts[static_cast<size_t>(p)].box;
 }
 
-void FrmLimiter::ShowValue(Param p) {
-    const Parts parts = PartsOf(p);
-    const int32_t v = parts.slider.Value();
-    const bool comma = s_.DecimalComma != 0;
-    std::string text;
-    switch (p) {
-        case Param::LimThr:
-        case Param::CmpThr:
-            text = ModFun::ThresholdText(v, comma);
-            break;
-        case Param::LimAttack:
-        case Param::CmpAttack:
-            text = ModFun::AttackTextAt(v, comma);
-            break;
-        case Param::LimRelease:
-        case Param::CmpRelease:
-            text = ModFun::ReleaseTextAt(v);
-            break;
-        case Param::CmpRatio:
-            text = ModFun::RatioTextAt(v);
-            break;
-        case Param::CmpKnee:
-            text = ModFun::KneeText(v);
-            break;
-    }
-    parts.box.SetText(text);
-    if (p == Param::LimThr) ShowReadout();
+ui::Slider& FrmLimiter::EditorSlider(Dyn p) {
+    return ModFun::DynamicsSliders(FrmCtrlOf(s_, s_.CurDev), p)(s_.LimOutCh);
+}
+
+void FrmLimiter::ShowValue(Dyn p) {
+    BoxOf(p).SetText(ModFun::DynamicsText(p, SliderOf(p).Value(), s_.DecimalComma != 0));
+    if (p == Dyn::LimThr) ShowReadout();
 }
 
 void FrmLimiter::ShowReadout() {
@@ -149,10 +101,10 @@ void FrmLimiter::RedrawCompressor() {
     LoadLineCmp(t, ratio, knee);
 }
 
-void FrmLimiter::RedrawGroup(Param p) {
-    if (!PartsOf(p).limiter) {
+void FrmLimiter::RedrawGroup(Dyn p) {
+    if (!ModFun::IsLimiter(p)) {
         RedrawCompressor();
-    } else if (p == Param::LimThr) {
+    } else if (p == Dyn::LimThr) {
         RedrawLimiter(ThresholdOf(Slider4.Value()));
     } else {
         RedrawLimiter(LimiterThreshold());
@@ -172,8 +124,8 @@ void FrmLimiter::Form_Load() {
     const int16_t o = s_.LimOutCh;
     const int16_t dev = s_.CurDev;
 
-    for (Param p : {Param::LimThr, Param::LimAttack, Param::LimRelease}) {
-        PartsOf(p).slider.SetValue(EditorSlider(p).Value());
+    for (Dyn p : ModFun::LimiterValues) {
+        SliderOf(p).SetValue(EditorSlider(p).Value());
         ShowValue(p);
     }
     LimBypTmp = s_.LimByp[dev][o] != 0 ? 1 : 0;
@@ -181,9 +133,8 @@ void FrmLimiter::Form_Load() {
     RedrawLimiter(LimiterThreshold());
     CmpBypTmp = s_.CompByp[dev][o] != 0 ? 1 : 0;
     ConfigButtonCmpBypTmp();
-    for (Param p :
-         {Param::CmpThr, Param::CmpRatio, Param::CmpKnee, Param::CmpAttack, Param::CmpRelease}) {
-        PartsOf(p).slider.SetValue(EditorSlider(p).Value());
+    for (Dyn p : ModFun::CompressorValues) {
+        SliderOf(p).SetValue(EditorSlider(p).Value());
         ShowValue(p);
     }
     RedrawCompressor();
@@ -204,56 +155,30 @@ void FrmLimiter::Form_QueryUnload(int16_t& cancel, int16_t) {
     s_.OpDone = true;
 }
 
-void FrmLimiter::Tx(Param p) {
+void FrmLimiter::Tx(Dyn p) {
     if (s_.UiUpdating) return;
-    const bool limiter = PartsOf(p).limiter;
     s_.OpDone = false;
-    switch (p) {
-        case Param::LimThr:
-            ModFun::SendLimThr(s_, s_.LimOutCh);
-            break;
-        case Param::LimAttack:
-            ModFun::SendLimAttack(s_, s_.LimOutCh);
-            break;
-        case Param::LimRelease:
-            ModFun::SendLimRelease(s_, s_.LimOutCh);
-            break;
-        case Param::CmpThr:
-            ModFun::SendCmpThr(s_, s_.LimOutCh);
-            break;
-        case Param::CmpRatio:
-            ModFun::SendCmpRatio(s_, s_.LimOutCh);
-            break;
-        case Param::CmpKnee:
-            ModFun::SendCmpKnee(s_, s_.LimOutCh);
-            break;
-        case Param::CmpAttack:
-            ModFun::SendCmpAttack(s_, s_.LimOutCh);
-            break;
-        case Param::CmpRelease:
-            ModFun::SendCmpRelease(s_, s_.LimOutCh);
-            break;
-    }
+    ModFun::SendDynamics(s_, p, s_.LimOutCh);
     if (!s_.TxFailed) {
         s_.OpDone = false;
-        (limiter ? ModLink::LinkLimiter : ModLink::LinkCompressor)(s_, s_.LimOutCh);
+        (ModFun::IsLimiter(p) ? ModLink::LinkLimiter : ModLink::LinkCompressor)(s_, s_.LimOutCh);
     }
     s_.OpDone = true;
 }
 
-void FrmLimiter::SliderScroll(Param p) {
+void FrmLimiter::SliderScroll(Dyn p) {
     ShowValue(p);
-    if (!PartsOf(p).limiter) s_.OpDone = false;
+    if (!ModFun::IsLimiter(p)) s_.OpDone = false;
     RedrawGroup(p);
     s_.OpDone = false;
-    EditorSlider(p).SetValue(PartsOf(p).slider.Value());
+    EditorSlider(p).SetValue(SliderOf(p).Value());
     Tx(p);
     s_.OpDone = true;
 }
 
-void FrmLimiter::KeyPress(Param p, int16_t& key) {
+void FrmLimiter::KeyPress(Dyn p, int16_t& key) {
     if (s_.UiUpdating) return;
-    const bool ratio = p == Param::CmpRatio;
+    const bool ratio = p == Dyn::CmpRatio;
     const editor::KeyRules rules{
         .minus = true, .plus = true, .decimals = !ratio, .clipboard = !ratio};
     switch (editor::FilterKey(key, rules, s_.DecimalComma != 0)) {
@@ -265,7 +190,8 @@ void FrmLimiter::KeyPress(Param p, int16_t& key) {
         case editor::KeyAction::Confirm:
             break;
     }
-    if (!ApplyEntry(p)) {
+    double x = 0;
+    if (!sys::ParseNumber(ModFun::TypedNumberText(p, BoxOf(p).Text()), s_.DecimalComma != 0, x)) {
         s_.host.MsgBox(kIncorrectValue, ui::vbOKOnly, "Warning");
         if (ratio) {
             s_.UiUpdating = false;
@@ -274,43 +200,11 @@ void FrmLimiter::KeyPress(Param p, int16_t& key) {
         }
         return;
     }
+    SliderOf(p).SetValue(ModFun::TypedPosition(s_, p, x));
     ShowValue(p);
     RedrawGroup(p);
-    EditorSlider(p).SetValue(PartsOf(p).slider.Value());
+    EditorSlider(p).SetValue(SliderOf(p).Value());
     Tx(p);
-}
-
-bool FrmLimiter::ApplyEntry(Param p) {
-    const Parts parts = PartsOf(p);
-    const bool comma = s_.DecimalComma != 0;
-    std::string text = parts.box.Text();
-    if (p == Param::CmpRatio) text = text.substr(0, text.find(':'));
-    double x = 0;
-    if (!sys::ParseNumber(text, comma, x)) return false;
-    switch (p) {
-        case Param::LimThr:
-        case Param::CmpThr:
-            parts.slider.SetValue(
-                sys::CInt(90 - 5 * model::SnapThrDbu(std::clamp(x, -30.0, 18.0))));
-            break;
-        case Param::CmpKnee:
-            parts.slider.SetValue(100 - sys::CInt(std::clamp(x, 0.0, 100.0)));
-            break;
-        case Param::LimAttack:
-        case Param::CmpAttack:
-            parts.slider.SetValue(29 - model::SnapAttack(s_, x));
-            break;
-        case Param::LimRelease:
-        case Param::CmpRelease:
-            parts.slider.SetValue(29 - model::SnapRelease(s_, x));
-            break;
-        case Param::CmpRatio: {
-            const double index = x > 32 ? 31 : x < 1 ? 0 : x - 1;
-            parts.slider.SetValue(sys::CInt(31 - index));
-            break;
-        }
-    }
-    return true;
 }
 
 void FrmLimiter::ConfigButtonLimBypTmp() {

@@ -12,6 +12,9 @@
 #include "ui/Form.h"
 
 struct State;
+namespace ModFun {
+enum class Dyn : uint8_t;
+}
 
 class FrmLimiter : public ui::Form {
   public:
@@ -76,24 +79,11 @@ class FrmLimiter : public ui::Form {
     void Form_QueryUnload(int16_t& cancel, int16_t unloadMode) override;
 
   private:
-    // The eight parameters of the dialog.
-    enum class Param {
-        LimThr,
-        LimAttack,
-        LimRelease,
-        CmpThr,
-        CmpRatio,
-        CmpKnee,
-        CmpAttack,
-        CmpRelease
-    };
-    struct Parts {
-        ui::Slider& slider;
-        ui::TextBox& box;
-        bool limiter;
-    };
-    Parts PartsOf(Param p);
-    ui::Slider& EditorSlider(Param p);
+    // The dialog's slider and box of a value.
+    ui::Slider& SliderOf(ModFun::Dyn p);
+    ui::TextBox& BoxOf(ModFun::Dyn p);
+    // The editor window's slider of the value for output LimOutCh.
+    ui::Slider& EditorSlider(ModFun::Dyn p);
 
     void LayOut();
     void LayOutGroup(ui::Frame& frame, ui::PictureBox& picture, int16_t meter, ui::Label& bar,
@@ -103,7 +93,7 @@ class FrmLimiter : public ui::Form {
     void PaintGrid(ui::PictureBox& picture);
 
     // The box of p written from its slider; the readout with the limiter threshold.
-    void ShowValue(Param p);
+    void ShowValue(ModFun::Dyn p);
     // "Thr = " t " dBu = " peak volts " Vp" for the threshold of Slider4.
     void ShowReadout();
     // The limiter curve for threshold (20 while bypassed) and the compressor curve from the
@@ -112,15 +102,13 @@ class FrmLimiter : public ui::Form {
     void RedrawCompressor();
     // The limiter threshold the box holds, or the slider's when the box holds no number.
     double LimiterThreshold() const;
-    void RedrawGroup(Param p);
+    void RedrawGroup(ModFun::Dyn p);
 
     // The send wrappers: nothing while UiUpdating; the sender, then the link repeat unless the
     // send failed, OpDone cleared meanwhile.
-    void Tx(Param p);
-    void SliderScroll(Param p);
-    void KeyPress(Param p, int16_t& key);
-    // The field rule of a confirmed entry; false when the box holds no number.
-    bool ApplyEntry(Param p);
+    void Tx(ModFun::Dyn p);
+    void SliderScroll(ModFun::Dyn p);
+    void KeyPress(ModFun::Dyn p, int16_t& key);
     void Command7_Click();
     void Command5_Click();
     void Timer1_Timer();
