@@ -5,9 +5,6 @@
 
 namespace ModLink {
 
-void LinkGain(State&, int16_t) {}
-void LinkGainByp(State&, int16_t) {}
-void LinkPolarity(State&, int16_t) {}
 void LinkInputBalanced(State&, int16_t) {}
 void LinkNoiseGateEnable(State&, int16_t) {}
 void LinkInputFilter(State&, int16_t) {}
@@ -17,9 +14,6 @@ void LinkFeedbackMode(State&, int16_t) {}
 void LinkLimiter(State&, int16_t) {}
 void LinkCompressor(State&, int16_t) {}
 void LinkDelay(State&, int16_t) {}
-void LinkEqBand(State&, int16_t) {}
-void LinkEqBandValues(State&, int16_t, int16_t) {}
-void LinkXover(State&, int16_t, int16_t) {}
 
 }  // namespace ModLink
 

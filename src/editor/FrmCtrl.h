@@ -334,6 +334,29 @@ class FrmCtrl : public ui::Form {
     // The link repeat of a compressor (or limiter) edit of output o, unless the send failed.
     void DynamicsFollowUp(int16_t o, bool limiter);
 
+    // Routing: output shown, crosspoint k = output * 8 + input, mix level of input i into the
+    // output shown (slider or typed), reset of the whole matrix.
+    void Option2_Click(int16_t o);
+    void Check9_Click(int16_t k);
+    void Slider3_Scroll(int16_t i);
+    void Text3_KeyPress(int16_t i, int16_t& key);
+    void Command4_Click();
+
+    // Overview: automatic mixer "Active" and its dialog, the priority input boxes, their
+    // "Confirm" and the ducker dialog.
+    void Check7_Click();
+    void Command14_Click();
+    void Check8_Click(int16_t i);
+    void Command16_Click();
+    void Command15_Click();
+    // EditBusy around the modal dialog, CurDev from this window.
+    void ShowModalDialog(ui::Form& dialog);
+    // A priority edit begins: EditBusy, CurDev from this window, OpDone cleared, the main
+    // window's pointer busy; it ends with the pointer back to default, OpDone set, EditBusy
+    // cleared.
+    void BeginPriorityEdit();
+    void EndPriorityEdit();
+
     // The design-time layout, one routine a tab or group (FrmCtrlLayout*.cpp).
     void LayoutFrame();
     void LayoutLevelStrip(int16_t ch, ui::Control& container, int16_t page, ui::Twips left,

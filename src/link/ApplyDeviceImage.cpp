@@ -7,6 +7,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/ApplyImageDynamics.h"
+#include "link/ApplyImageRouting.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
 #include "link/OutEqBand.h"
@@ -185,6 +186,10 @@ void ApplyDeviceImage(State& s) {
     s.OutLinkMask[dev] = 0;
     s.InPairLink[dev].fill(false);
 
+    ApplyAutoMixer(s, f);
+    if (f.Finished()) return;
+    ApplyDucker(s, f);
+    if (f.Finished()) return;
     DecodeChannelFlags(s, f);
     ApplyChannels(s, f);
     if (f.Finished()) return;
@@ -197,6 +202,8 @@ void ApplyDeviceImage(State& s) {
     ApplyDelays(s, f);
     if (f.Finished()) return;
     ApplyDynamics(s, f);
+    if (f.Finished()) return;
+    ApplyRouting(s, f);
     if (f.Finished()) return;
     ClearLinkBoxes(s, f);
     s.GraphHold = 0;

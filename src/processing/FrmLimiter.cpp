@@ -2,7 +2,6 @@
 // typed values, the two bypass buttons and closing.
 #include "processing/FrmLimiter.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/TypedKeys.h"
 #include "link/DynamicsSenders.h"
+#include "processing/DialogClose.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 
@@ -144,9 +144,7 @@ void FrmLimiter::Form_Load() {
 }
 
 void FrmLimiter::Form_QueryUnload(int16_t& cancel, int16_t) {
-    if (!s_.OpDone) {
-        s_.host.MsgBox("Please wait the last requested operation to be accomplished",
-                       ui::vbOKOnly + ui::vbExclamation, "Close window");
+    if (processing::RefuseCloseWhileBusy(s_)) {
         cancel = -1;
         return;
     }

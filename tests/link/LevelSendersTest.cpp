@@ -107,9 +107,9 @@ TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
     EXPECT_EQ(d.ImageByte(model::PolarityAddr[1]), 0x40);
     EXPECT_EQ(d.ImageByte(model::ChFlagAddrIn), 0x80);
     EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
-    EXPECT_EQ(F().ProgressBar1.Value(), 16 + 2 + 40 + 16 + 8 + 16)
-        << "one step a channel, a master level, an equaliser band, a crossover filter, a delay "
-           "and a compressor and a limiter";
+    EXPECT_EQ(F().ProgressBar1.Value(), 16 + 2 + 40 + 16 + 8 + 16 + 64)
+        << "one step a channel, a master level, an equaliser band, a crossover filter, a delay, "
+           "a compressor, a limiter and a crosspoint";
     EXPECT_EQ(F().Command90(7).BackColor(), ui::vbRed);
     EXPECT_EQ(F().Label100(266).Caption(), "180'");
     EXPECT_TRUE(F().Line6(2).Visible());
@@ -125,7 +125,9 @@ TEST_F(LevelSendersTest, AnImageStopsWhenAFailedSendClosesItsEditor) {
     Drop(CmdChannelBlock);
     ModFun::ApplyDeviceImage(S());
 
-    EXPECT_EQ(H().Device().Log().size(), 1u) << "nothing after the failed frame";
+    ASSERT_FALSE(H().Device().Log().empty());
+    EXPECT_EQ(H().Device().Log().back().request[3], CmdChannelBlock)
+        << "nothing after the failed frame";
     EXPECT_TRUE(S().DevOffline[slot]);
     EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
     EXPECT_EQ(S().FrmCtrlWin[slot].get(), editor) << "no new editor was made to be filled";
