@@ -12,6 +12,7 @@
 #include "editor/EditorState.h"
 #include "link/LinkState.h"
 #include "model/ModelState.h"
+#include "programs/ProgramsState.h"
 #include "project/ProjectState.h"
 
 namespace ui {
@@ -22,7 +23,12 @@ class Host;
 class FrmDevice;
 class FrmCtrl;
 
-struct State : model::ModelState, LinkState, ProjectState, AppState, editor::EditorState {
+struct State : model::ModelState,
+               LinkState,
+               ProjectState,
+               AppState,
+               editor::EditorState,
+               ProgramsState {
     explicit State(ui::Host& host);
     ~State();
     State(const State&) = delete;

@@ -2,6 +2,7 @@
 
 #include "app/State.h"
 #include "processing/FrmLimiter.h"
+#include "programs/ProgramDialogs.h"
 
 namespace ModLink {
 
@@ -27,6 +28,7 @@ void ApplyEqInType(State&, int16_t, int16_t) {}
 }  // namespace ModEqIn
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
     switch (dialog) {
         case EditorDialog::Limiter: {
             if (index < 0 || index > 7) return;

@@ -34,6 +34,7 @@ enum class EditorDialog {
     CopyInput,    // input copy
     CopyOutput,   // output copy
     Configure,    // external signal
+    Switch,       // switch presets
 };
 
 // Shows the dialog modally for CurDev (or runs the program-file action); index is the

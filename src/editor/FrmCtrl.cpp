@@ -32,6 +32,7 @@ void FrmCtrl::WireEvents() {
     Check13.On().Click = [this](int16_t ch) { Check13_Click(ch); };
     Command2.On().Click = [this](int16_t i) { Command2_Click(i); };
     Command17.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Version); };
+    Command9.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Switch); };
     Command50.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command51.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command10.On().Click = [this](int16_t i) { OpenDialog(EditorDialog::EqIn, i); };

@@ -137,16 +137,8 @@ TEST_F(EditorWindow, TheDialogWithAKneeCurve) {
     s->UiUpdating = false;
     s->LimOutCh = 0;
     FrmLimiter dialog(*s);
-    dialog.Show();
-    Settle();
-    ASSERT_NE(host.WindowOf(dialog), nullptr);
+    ShootDialog(host, dialog, "compressor-limiter");
     EXPECT_EQ(dialog.Caption(), "RMS Compressor & Peak Limiter - Output 1");
-    ExpectTextsFit(host, dialog);
-    EXPECT_GT(
-        QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "compressor-limiter")).size(),
-        1000);
-    dialog.Unload();
-    Settle();
 }
 
 TEST_F(EditorWindow, TheFilterTypeDialogFitsItsTexts) {

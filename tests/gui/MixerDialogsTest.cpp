@@ -58,15 +58,8 @@ class MixerDialogs : public ::testing::Test {
         }
         Settle();
     }
-    // Shows the dialog without blocking, checks its texts and saves its picture.
     void ShootDialog(ui::Form& dialog, const std::string& name) {
-        dialog.Show();
-        Settle();
-        ASSERT_NE(host.WindowOf(dialog), nullptr);
-        ExpectTextsFit(host, dialog);
-        EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 1000);
-        dialog.Unload();
-        Settle();
+        guitest::ShootDialog(host, dialog, name);
     }
 
     static constexpr int16_t kSlot = 0;
