@@ -1,8 +1,10 @@
 #include "editor/EditorCalls.h"
 
 #include "app/FrmVersion.h"
+#include "app/State.h"
 #include "editor/FrmEditLabel.h"
 #include "processing/FrmEqIn.h"
+#include "processing/FrmLimiter.h"
 #include "programs/ProgramDialogs.h"
 
 namespace ModLink {
@@ -41,6 +43,13 @@ void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
         case EditorDialog::EqIn:
             ModEqIn::ShowFrmEqIn(s, index);
             break;
+        case EditorDialog::Limiter: {
+            if (index < 0 || index > 7) return;
+            s.LimOutCh = index;
+            FrmLimiter limiter(s);
+            limiter.ShowModal();
+            break;
+        }
         default:
             break;
     }

@@ -41,6 +41,9 @@ struct EditorState {
     // The input (0..7) the noise gate and input equaliser editors work on, set by the button
     // that opens them.
     int16_t CurInCh = 0;
+
+    // The output 0..7 whose compressor and limiter the dynamics dialog edits.
+    int16_t LimOutCh = 0;
 };
 
 }  // namespace editor
