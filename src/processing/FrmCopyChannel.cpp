@@ -59,6 +59,21 @@ int FrmCopyChannel::Message(const std::string& prompt, int style) {
     return s_.host.MsgBox(prompt, style, title_);
 }
 
+void FrmCopyChannel::DissolveLinks(int16_t first) {
+    const int16_t dev = s_.CurDev;
+    const bool inputs = first == 0;
+    (inputs ? s_.InLinkMask : s_.OutLinkMask)[dev] = 0;
+    (inputs ? s_.InLinkSet : s_.OutLinkSet)[dev].fill(0);
+    FrmCtrl* f = ExistingFrmCtrl(s_, dev);
+    if (f == nullptr) return;
+    for (int16_t k = 0; k < 8; ++k) {
+        s_.UiUpdating = true;
+        f->Check13(static_cast<int16_t>(first + k)).SetValue(0);
+        s_.UiUpdating = false;
+    }
+    for (int16_t k = 0; k < 8; ++k) (inputs ? ModFun::StoreLinkIn : ModFun::StoreLinkOut)(s_, k);
+}
+
 void FrmCopyChannel::Command1_Click(int16_t index) {
     if (index == 1) {
         Unload();
@@ -108,16 +123,7 @@ void FrmCopyInput::Copy(int16_t source, int16_t destination) {
     if (source / 2 != destination / 2 && (pairs >> (destination / 2) & 1) != 0) {
         ModFun::CopyInputChannel(s_, source, static_cast<int16_t>(destination ^ 1));
     }
-    const int16_t dev = s_.CurDev;
-    s_.InLinkMask[dev] = 0;
-    s_.InLinkSet[dev].fill(0);
-    FrmCtrl& f = FrmCtrlOf(s_, dev);
-    for (int16_t i = 0; i < 8; ++i) {
-        s_.UiUpdating = true;
-        f.Check13(i).SetValue(0);
-        s_.UiUpdating = false;
-    }
-    for (int16_t i = 0; i < 8; ++i) ModFun::StoreLinkIn(s_, i);
+    DissolveLinks(0);
 }
 
 FrmCopyOut::FrmCopyOut(State& s)
@@ -130,14 +136,5 @@ bool FrmCopyOut::Refused(int16_t, int16_t) {
 
 void FrmCopyOut::Copy(int16_t source, int16_t destination) {
     ModFun::CopyOutputChannel(s_, source, destination);
-    const int16_t dev = s_.CurDev;
-    s_.OutLinkMask[dev] = 0;
-    s_.OutLinkSet[dev].fill(0);
-    FrmCtrl& f = FrmCtrlOf(s_, dev);
-    for (int16_t o = 8; o < 16; ++o) {
-        s_.UiUpdating = true;
-        f.Check13(o).SetValue(0);
-        s_.UiUpdating = false;
-    }
-    for (int16_t o = 0; o < 8; ++o) ModFun::StoreLinkOut(s_, o);
+    DissolveLinks(8);
 }

@@ -33,6 +33,9 @@ class FrmCopyChannel : public ui::Form {
     virtual bool Refused(int16_t source, int16_t destination) = 0;
     // The copy itself, then the link set of the channel kind dissolved.
     virtual void Copy(int16_t source, int16_t destination) = 0;
+    // No channel from first (0 inputs, 8 outputs) on is linked any more, in the link relations
+    // and in the editor's link boxes (while the editor is still open).
+    void DissolveLinks(int16_t first);
 
     State& s_;
 

@@ -143,6 +143,19 @@ TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
     EXPECT_EQ(f.Text4(26).Text(), "1200");
 }
 
+TEST_F(ChannelCopy, ACopyEndsWhenAFailedSendHasClosedTheEditor) {
+    FrmCtrl& f = Open();
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& d = H().Device();
+    const int sent = d.FrameCount();
+    d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = sent + 3});
+    CopyWith(f, 9, "FrmCopyOut", 0, 1);
+    EXPECT_EQ(d.FrameCount() - sent, 3) << "nothing is sent after the failure";
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot_), nullptr);
+    EXPECT_EQ(S().FrmCtrlWin[slot_].get(), &f) << "no editor window is made anew for the copy";
+    EXPECT_EQ(S().DevList[slot_].Online, 0);
+}
+
 TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {
     FrmCtrl& f = Open();
     VX_REQUIRE_SIMULATOR(H());
