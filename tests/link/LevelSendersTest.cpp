@@ -107,10 +107,11 @@ TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
     EXPECT_EQ(d.ImageByte(model::PolarityAddr[1]), 0x40);
     EXPECT_EQ(d.ImageByte(model::ChFlagAddrIn), 0x80);
     EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
-    EXPECT_EQ(F().ProgressBar1.Value(), 8 + 8 + 16 + 8 + 2 + 64 + 24 + 40 + 16 + 64 + 1)
+    EXPECT_EQ(F().ProgressBar1.Value(),
+              8 + 8 + 16 + 8 + 2 + 64 + 24 + 40 + 16 + 8 + 16 + 64 + 1)
         << "one step a feedback switch, a processing type, a channel, a source, a master level, "
            "an input equaliser write and band, an output equaliser band, a crossover filter, a "
-           "crosspoint and the phantom switch";
+           "delay, a compressor, a limiter, a crosspoint and the phantom switch";
     EXPECT_EQ(F().Command90(7).BackColor(), ui::vbRed);
     EXPECT_EQ(F().Label100(266).Caption(), "180'");
     EXPECT_TRUE(F().Line6(2).Visible());
