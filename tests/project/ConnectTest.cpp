@@ -264,6 +264,9 @@ const Fault kFaults[] = {
     {"ReadBack", {devsim::FaultKind::NoReply, CmdReadMac, 1, 1}},
     {"LastRequest", {devsim::FaultKind::NoReply, CmdReadMem, 145, 1}},
     {"DroppedMidRead", {devsim::FaultKind::DropConnection, CmdReadMem, 40, 1}},
+    {"WrongEndMidRead", {devsim::FaultKind::WrongEnd, CmdReadMem, 30, 1}},
+    {"WrongCodeName", {devsim::FaultKind::WrongCode, CmdReadName, 2, 1}},
+    {"GarbageReadBack", {devsim::FaultKind::GarbageReply, CmdReadVersion, 1, 1}},
 };
 
 class ConnectFaultTest : public testsupport::DeviceTest,
@@ -284,7 +287,6 @@ class ConnectFaultTest : public testsupport::DeviceTest,
     void ExpectUnchangedAndOffline(int16_t slot, const SlotData& before) {
         EXPECT_EQ(SlotData(S(), slot), before);
         EXPECT_EQ(S().DevList[slot].Online, 0);
-        EXPECT_TRUE(S().DevOffline[slot]);
         const FrmDevice& w = FrmDeviceOf(S(), slot);
         EXPECT_EQ(w.Label1.Caption(), "Connect");
         EXPECT_FALSE(w.ProgressBar1.Visible());
@@ -301,8 +303,10 @@ TEST_P(ConnectFaultTest, ConnectAllLeavesTheSlotAsItWas) {
     const SlotData before(S(), slot);
     S().CmdBusy = true;  // Connect All's bracket
     S().TxBlocked = true;
+    S().DevOffline[slot] = true;  // taken offline under an editor earlier
     ModProject::ConnectDevice(S(), slot);
     ExpectUnchangedAndOffline(slot, before);
+    EXPECT_TRUE(S().DevOffline[slot]);  // only a successful read clears it
     EXPECT_TRUE(S().DevConnErr[slot]);
     EXPECT_TRUE(S().CmdBusy);
     EXPECT_FALSE(S().EditBusy);
@@ -322,6 +326,7 @@ TEST_P(ConnectFaultTest, TheWindowsConnectTellsTheUserOnce) {
     const SlotData before(S(), slot);
     FrmDeviceOf(S(), slot).Label1_Click();
     ExpectUnchangedAndOffline(slot, before);
+    EXPECT_FALSE(S().DevOffline[slot]);  // a failed connect does not set it
     EXPECT_FALSE(S().DevConnErr[slot]);
     EXPECT_FALSE(S().CmdBusy);
     EXPECT_FALSE(S().EditBusy);
