@@ -14,9 +14,9 @@ struct State;
 // What the command bar's states depend on.
 struct CommandBarInputs {
     bool EditorOpen = false;       // some editor window is open
-    bool AnyDevice = false;        // some slot is in the project
+    bool AnyDevice = false;        // some slot is in the project for the current link type
     int16_t LinkType = 0;          // 0 USB, 1 RS485, 2 TCP/IP
-    bool UsbDeviceOnline = false;  // slot 0 is in the project and online
+    bool UsbDeviceOnline = false;  // slot 0 holds the project's USB device and it is online
 };
 
 class MDIFrmMain : public ui::Form {
@@ -74,6 +74,7 @@ class MDIFrmMain : public ui::Form {
     void Fatal(const char* prompt, const char* title);
     void ShowLinkButton();
     void RestoreDeviceWindows();
+    bool CurrentLinkDevice(size_t slot) const;
 
     void AddDevice();
     void RemoveDevices();

@@ -36,11 +36,11 @@ void MDIFrmMain::Form_QueryUnload(int16_t& cancel, int16_t) {
     s_.host.End();
 }
 
-// A record of another link type has no window: it keeps the position it was stored with.
+// A record of another link type is kept as it was read.
 void MDIFrmMain::KeepWindowPositions() {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         model::DeviceRecord& rec = s_.DevList[slot];
-        if (rec.Used != -1) continue;
+        if (rec.Used != -1 || StateFiles::HoldsOtherLink(s_, slot)) continue;
         const std::unique_ptr<FrmDevice>& w = s_.FrmDeviceWin[slot];
         if (w && w->Loaded()) {
             rec.WinLeft = static_cast<float>(w->Left());
@@ -72,11 +72,12 @@ void MDIFrmMain::SendClosingCommands() {
     bool sent = false;
     switch (s_.LinkType) {
         case 0:
-            if (s_.DevList[0].Online == 1) sent = !ModRxTx::TxCommand(s_, 0, CmdCloseSerial);
+            if (s_.DevList[0].Online == 1 && !StateFiles::HoldsOtherLink(s_, 0))
+                sent = !ModRxTx::TxCommand(s_, 0, CmdCloseSerial);
             break;
         case 1:
             for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
-                if (s_.DevList[slot].Online != 1) continue;
+                if (s_.DevList[slot].Online != 1 || StateFiles::HoldsOtherLink(s_, slot)) continue;
                 sent = !ModRxTx::TxCommand(s_, slot, CmdCloseSerial);
                 break;
             }

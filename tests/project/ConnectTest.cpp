@@ -14,6 +14,7 @@
 #include "link/ReadDeviceAtConnect.h"
 #include "model/Tables.h"
 #include "project/Connect.h"
+#include "project/DeviceList.h"
 #include "project/FrmDevice.h"
 #include "support/DeviceTest.h"
 
@@ -397,6 +398,26 @@ TEST_P(ConnectTest, ClosingAConnectedDevicesWindowDisconnectsAndDeletesIt) {
     if (GetParam() == Link::Tcp) {
         EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
     }
+}
+
+TEST_P(ConnectTest, ADeleteWhoseDisconnectFailsLeavesNoRecordBehind) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Tcp);
+    H().ShortenTimeouts(0.1);
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    const std::array<uint8_t, 4> address = S().DevList[slot].IpOctets;
+    H().Device().AddFault({devsim::FaultKind::NoReply, CmdDisconnect});
+    H().host.Answer(ui::vbYes);
+    EXPECT_TRUE(FrmDeviceOf(S(), slot).UserClose());
+    EXPECT_EQ(H().host.Messages().back().title, "Communication problem");
+    EXPECT_EQ(S().DevList[slot], model::DeviceRecord{});
+    EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
+    EXPECT_FALSE(S().EditBusy);
+    S().NewDevIp = address;
+    EXPECT_FALSE(ModConfig::IsIpAlreadyInserted(S())) << "the address can be added again";
 }
 
 TEST_P(ConnectTest, AfterAnEditorWasOpenedTheTransactionsMessageIsTheOnlyOne) {
