@@ -6,19 +6,15 @@
 
 #include <chrono>
 
+#include "WireRatio.h"
 #include "devsim/Device.h"
 #include "project/Connect.h"
 #include "support/DeviceHarness.h"
 
 namespace {
 
-constexpr double kByteTimeUs = 173.6;
-constexpr int kBytesPerTransaction = 26;
-
 void ConnectOverPacedLine(benchmark::State& bench) {
-    double wireUs = 0;
-    double elapsedUs = 0;
-    int64_t transactions = 0;
+    vxbench::WireRatio ratio;
     for (auto _ : bench) {
         testsupport::DeviceOptions options;
         options.link = testsupport::Link::Usb;
@@ -41,17 +37,9 @@ void ConnectOverPacedLine(benchmark::State& bench) {
             return;
         }
         const int frames = harness.Device().FrameCount() - before;
-        const double us = std::chrono::duration<double, std::micro>(end - start).count();
-        bench.SetIterationTime(us / 1e6);
-        elapsedUs += us;
-        wireUs += frames * kBytesPerTransaction * kByteTimeUs;
-        transactions += frames;
+        ratio.Add(bench, std::chrono::duration<double, std::micro>(end - start).count(), frames);
     }
-    bench.counters["transactions"] =
-        benchmark::Counter(static_cast<double>(transactions), benchmark::Counter::kAvgIterations);
-    bench.counters["wire_ms"] =
-        benchmark::Counter(wireUs / 1000, benchmark::Counter::kAvgIterations);
-    bench.counters["ratio"] = wireUs > 0 ? elapsedUs / wireUs : 0;
+    ratio.Report(bench);
 }
 
 BENCHMARK(ConnectOverPacedLine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);

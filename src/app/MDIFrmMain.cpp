@@ -6,6 +6,7 @@
 
 #include "app/State.h"
 #include "app/StateFiles.h"
+#include "editor/FrmCtrl.h"
 #include "sys/Screen.h"
 #include "ui/Host.h"
 
@@ -29,9 +30,17 @@ constexpr std::array<BarButton, 9> kBar = {{
     {"IP Search", "Search IP address"},
 }};
 
-// The window's first size: 1024 x 768 pixels, less on a smaller screen.
+// The window's first size: 1024 x 768 pixels, or wider where an editor window with a small
+// margin needs more room below the command bar; never more than the screen (the MDI area
+// then scrolls).
 constexpr int kWidthPx = 1024;
 constexpr int kHeightPx = 768;
+constexpr ui::Twips kEditorMargin = 8 * sys::kTwipsPerPixel;
+
+ui::Twips FirstSize(int least, ui::Twips editor, ui::Twips frame, int screen) {
+    const ui::Twips wanted = std::max<ui::Twips>(least * sys::kTwipsPerPixel, editor + frame);
+    return std::min<ui::Twips>(wanted, screen * sys::kTwipsPerPixel);
+}
 
 }  // namespace
 
@@ -49,8 +58,9 @@ MDIFrmMain& MainForm(State& s) {
 void MDIFrmMain::LayOut() {
     SetCaption("Velotrix");
     const sys::ScreenMetrics screen = GetHost().Screen();
-    Move(0, 0, std::min(kWidthPx, screen.WidthPx) * sys::kTwipsPerPixel,
-         std::min(kHeightPx, screen.HeightPx) * sys::kTwipsPerPixel);
+    Move(0, 0, FirstSize(kWidthPx, FrmCtrl::kWidth, kFrameWidth + kEditorMargin, screen.WidthPx),
+         FirstSize(kHeightPx, FrmCtrl::kHeight, kFrameHeight + kBarHeight + kEditorMargin,
+                   screen.HeightPx));
     Toolbar1.Move(0, 0, ScaleWidth(), kBarHeight);
     for (int16_t i = 0; i < static_cast<int16_t>(kBar.size()); ++i) {
         ui::CommandButton& b = Command1.Load(i);

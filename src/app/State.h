@@ -12,6 +12,8 @@
 #include "editor/EditorState.h"
 #include "link/LinkState.h"
 #include "model/ModelState.h"
+#include "processing/EqInState.h"
+#include "programs/ProgramsState.h"
 #include "project/ProjectState.h"
 
 namespace ui {
@@ -22,7 +24,13 @@ class Host;
 class FrmDevice;
 class FrmCtrl;
 
-struct State : model::ModelState, LinkState, ProjectState, AppState, editor::EditorState {
+struct State : model::ModelState,
+               LinkState,
+               ProjectState,
+               AppState,
+               editor::EditorState,
+               processing::EqInState,
+               ProgramsState {
     explicit State(ui::Host& host);
     ~State();
     State(const State&) = delete;
@@ -37,6 +45,10 @@ struct State : model::ModelState, LinkState, ProjectState, AppState, editor::Edi
     bool CmdBusy = false;       // a main-window or status-window command runs
     int16_t GraphHold = 0;      // 1 while a whole image is applied
     int16_t LoadStateWord = 0;  // a program from a slot or a file is being applied
+    // Set by the image loaders around the input senders whose frames they leave out.
+    bool ApplyingBalanced = false;  // no channel block after the balanced bits
+    bool ApplyingFeedback = false;  // no bulk bracket around the feedback bits
+    int16_t CurInCh = 0;            // the input the noise gate editor works on
 
     // Editor bookkeeping: element 0 of EditorSlot is True (-1) while the slot's editor is
     // open, element 1 the slot as the link knows it, element 2 the slot itself.

@@ -1,10 +1,12 @@
 #include "editor/EditorCalls.h"
 
+#include "app/FrmVersion.h"
+#include "editor/FrmEditLabel.h"
+#include "processing/FrmEqIn.h"
+#include "programs/ProgramDialogs.h"
+
 namespace ModLink {
 
-void LinkGain(State&, int16_t) {}
-void LinkGainByp(State&, int16_t) {}
-void LinkPolarity(State&, int16_t) {}
 void LinkInputBalanced(State&, int16_t) {}
 void LinkNoiseGateEnable(State&, int16_t) {}
 void LinkInputFilter(State&, int16_t) {}
@@ -14,19 +16,32 @@ void LinkFeedbackMode(State&, int16_t) {}
 void LinkLimiter(State&, int16_t) {}
 void LinkCompressor(State&, int16_t) {}
 void LinkDelay(State&, int16_t) {}
-void LinkEqBand(State&, int16_t) {}
-void LinkEqBandValues(State&, int16_t, int16_t) {}
-void LinkXover(State&, int16_t, int16_t) {}
 
 }  // namespace ModLink
 
-namespace ModEqIn {
+namespace ModFun {
 
-int16_t EqInType(State&, int16_t) {
-    return 0;
+void CopyInputChannel(State&, int16_t, int16_t) {}
+
+}  // namespace ModFun
+
+void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
+    if (ModProg::ShowProgramDialog(s, dialog)) return;
+    switch (dialog) {
+        case EditorDialog::Version: {
+            FrmVersion box(s);
+            box.ShowModal();
+            break;
+        }
+        case EditorDialog::EditLabel: {
+            FrmEditLabel names(s);
+            names.ShowModal();
+            break;
+        }
+        case EditorDialog::EqIn:
+            ModEqIn::ShowFrmEqIn(s, index);
+            break;
+        default:
+            break;
+    }
 }
-void ApplyEqInType(State&, int16_t, int16_t) {}
-
-}  // namespace ModEqIn
-
-void ShowEditorDialog(State&, EditorDialog, int16_t) {}

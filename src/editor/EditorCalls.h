@@ -1,47 +1,20 @@
-// What the editor window calls in the channel link, the input equaliser editor and its dialogs.
+// What the editor window calls in the channel link and its dialogs.
 // Each of them puts its own routine in place of the entry here; until then an entry
 // does nothing, so the window's handlers and buttons already run their whole protocol.
 #pragma once
 
 #include <cstdint>
 
+#include "processing/ModLink.h"
+
 struct State;
 
-namespace ModLink {
+namespace ModFun {
 
-// Repeat an edit of channel ch (0..15) on the channels linked to it.
-void LinkGain(State& s, int16_t ch);
-void LinkGainByp(State& s, int16_t ch);
-void LinkPolarity(State& s, int16_t ch);
-// Repeat an edit of input i (0..7) on its link set members or its stereo partner.
-void LinkInputBalanced(State& s, int16_t i);
-void LinkNoiseGateEnable(State& s, int16_t i);
-void LinkInputFilter(State& s, int16_t i);
-void LinkMicLine(State& s, int16_t i);
-void LinkInputProcType(State& s, int16_t i);
-void LinkFeedbackMode(State& s, int16_t i);
-// Repeat the limiter, compressor or delay of output o (0..7) on the outputs linked to it.
-void LinkLimiter(State& s, int16_t o);
-void LinkCompressor(State& s, int16_t o);
-void LinkDelay(State& s, int16_t o);
-// Repeat output equaliser band b (0..39) on the outputs linked to its output.
-void LinkEqBand(State& s, int16_t b);
-// Copy band b to the same band of output p, send and redraw it.
-void LinkEqBandValues(State& s, int16_t b, int16_t p);
-// Copy crossover filter f (0..15) to the filter of the same kind on output p, send and redraw.
-void LinkXover(State& s, int16_t f, int16_t p);
+// Copy every setting of input from onto input to (0..7) and send it.
+void CopyInputChannel(State& s, int16_t from, int16_t to);
 
-}  // namespace ModLink
-
-namespace ModEqIn {
-
-// Filter type 0..2 of band b (0..2) of the input the input equaliser editor shows.
-int16_t EqInType(State& s, int16_t b);
-// The filter-type dialog's choice for that band: stored, shown on the band's type button,
-// sent, redrawn and copied to the linked input.
-void ApplyEqInType(State& s, int16_t b, int16_t type);
-
-}  // namespace ModEqIn
+}  // namespace ModFun
 
 // The dialogs and program-file actions the editor window opens.
 enum class EditorDialog {
@@ -58,6 +31,8 @@ enum class EditorDialog {
     CopyInput,    // input copy
     CopyOutput,   // output copy
     Configure,    // external signal
+    WallPanel,    // USB/RS485 wall panel setup
+    Switch,       // switch presets
 };
 
 // Shows the dialog modally for CurDev (or runs the program-file action); index is the

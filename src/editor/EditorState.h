@@ -37,6 +37,9 @@ struct EditorState {
     // input equaliser editor's input (mode 1).
     int16_t SelFilterBand = 0;
     int16_t SelFilterMode = 0;
+
+    // The input (0..7) the input equaliser editor shows, set by the button that opens it.
+    int16_t CurInCh = 0;
 };
 
 }  // namespace editor

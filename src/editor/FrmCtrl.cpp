@@ -32,6 +32,7 @@ void FrmCtrl::WireEvents() {
     Check13.On().Click = [this](int16_t ch) { Check13_Click(ch); };
     Command2.On().Click = [this](int16_t i) { Command2_Click(i); };
     Command17.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Version); };
+    Command9.On().Click = [this](int16_t) { OpenDialog(EditorDialog::Switch); };
     Command50.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command51.On().Click = [this](int16_t o) { OpenDialog(EditorDialog::Limiter, o); };
     Command10.On().Click = [this](int16_t i) { OpenDialog(EditorDialog::EqIn, i); };
@@ -66,6 +67,18 @@ void FrmCtrl::WireEvents() {
     Command1.On().Click = [this](int16_t o) { Command1_Click(o); };
     Combo2.On().Click = [this](int16_t f) { Combo2_Click(f); };
     Text8.On().KeyPress = [this](int16_t f, int16_t& key) { Text8_KeyPress(f, key); };
+
+    Option2.On().Click = [this](int16_t o) { Option2_Click(o); };
+    Check9.On().Click = [this](int16_t k) { Check9_Click(k); };
+    Slider3.On().Scroll = [this](int16_t i) { Slider3_Scroll(i); };
+    Text3.On().KeyPress = [this](int16_t i, int16_t& key) { Text3_KeyPress(i, key); };
+    Command4.On().Click = [this](int16_t) { Command4_Click(); };
+    Check7.On().Click = [this](int16_t) { Check7_Click(); };
+    Command14.On().Click = [this](int16_t) { Command14_Click(); };
+    Check8.On().Click = [this](int16_t i) { Check8_Click(i); };
+    Command16.On().Click = [this](int16_t) { Command16_Click(); };
+    Command15.On().Click = [this](int16_t) { Command15_Click(); };
+    WireInputsTab();
 }
 
 int16_t FrmCtrl::OwnSlot() const {

@@ -281,6 +281,25 @@ class FrmCtrl : public ui::Form {
     // The pointer of this window, unless a failed send has closed it.
     void SetPointer(int16_t pointer);
 
+    // The "Inputs" tab, per input i or pair p, and the device-wide controls beside it.
+    void WireInputsTab();
+    void Check11_Click(int16_t p);
+    void Combo9_Click(int16_t i);
+    void UpDown6_Change(int16_t i);
+    void Text14_KeyPress(int16_t i, int16_t& key);
+    void Check4_Click(int16_t i);
+    void Check5_Click(int16_t i);
+    void Combo4_Click(int16_t i);
+    void Combo5_Click(int16_t i);
+    void Combo1_Click(int16_t i);
+    void Command13_Click(int16_t i);
+    void Check6_Click();
+    void Slider7_Scroll();
+    void Text6_KeyPress(int16_t& key);
+    void Check12_Click();
+    // The pointers of the main window and of CurDev's editor.
+    void SetBusyPointers(int16_t pointer);
+
     // Graph scale arrows of output o.
     void UpDown4_Change(int16_t o);
     void UpDown5_Change(int16_t o);
@@ -311,6 +330,29 @@ class FrmCtrl : public ui::Form {
     // The filter redrawn and repeated on every other output of the link set, waitMs before
     // each; stops when a send fails.
     void XoverFollowUp(int16_t f, int waitMs);
+
+    // Routing: output shown, crosspoint k = output * 8 + input, mix level of input i into the
+    // output shown (slider or typed), reset of the whole matrix.
+    void Option2_Click(int16_t o);
+    void Check9_Click(int16_t k);
+    void Slider3_Scroll(int16_t i);
+    void Text3_KeyPress(int16_t i, int16_t& key);
+    void Command4_Click();
+
+    // Overview: automatic mixer "Active" and its dialog, the priority input boxes, their
+    // "Confirm" and the ducker dialog.
+    void Check7_Click();
+    void Command14_Click();
+    void Check8_Click(int16_t i);
+    void Command16_Click();
+    void Command15_Click();
+    // EditBusy around the modal dialog, CurDev from this window.
+    void ShowModalDialog(ui::Form& dialog);
+    // A priority edit begins: EditBusy, CurDev from this window, OpDone cleared, the main
+    // window's pointer busy; it ends with the pointer back to default, OpDone set, EditBusy
+    // cleared.
+    void BeginPriorityEdit();
+    void EndPriorityEdit();
 
     // The design-time layout, one routine a tab or group (FrmCtrlLayout*.cpp).
     void LayoutFrame();

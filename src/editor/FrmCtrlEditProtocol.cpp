@@ -18,19 +18,13 @@ void FrmCtrl::RunChange(const std::function<void()>& send, const std::function<v
 
 bool FrmCtrl::KeyConfirms(int16_t& key, const editor::KeyRules& rules, const char* message,
                           char replacement) {
-    switch (editor::FilterKey(key, rules, s_.DecimalComma != 0)) {
-        case editor::KeyAction::Pass:
-            return false;
-        case editor::KeyAction::Confirm:
-            return true;
-        case editor::KeyAction::Reject:
-            break;
+    const editor::KeyAction action =
+        editor::TakeKey(s_.host, key, rules, s_.DecimalComma != 0, message, replacement);
+    if (action == editor::KeyAction::Reject) {
+        EnableOtherWindow(true);
+        s_.EditBusy = false;
     }
-    s_.host.MsgBox(message, ui::vbOKOnly, "Warning");
-    key = replacement;
-    EnableOtherWindow(true);
-    s_.EditBusy = false;
-    return false;
+    return action == editor::KeyAction::Confirm;
 }
 
 void FrmCtrl::BeginEntry() {

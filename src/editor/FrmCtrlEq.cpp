@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/State.h"
+#include "editor/EqEntry.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmSelFilter.h"
 #include "editor/GraphMarkers.h"
@@ -22,16 +23,6 @@ namespace {
 
 constexpr const char* kIncorrectFrequency = "  Incorrect frequency value";
 constexpr const char* kIncorrectQ = "  Incorrect Q value";
-
-// The box text trimmed of blanks, its decimal points turned into commas where the locale
-// writes a comma.
-std::string QText(const std::string& text, bool comma) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    std::string t = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (comma) std::replace(t.begin(), t.end(), '.', ',');
-    return t;
-}
 
 }  // namespace
 
@@ -119,20 +110,11 @@ void FrmCtrl::Text4_KeyPress(int16_t b, int16_t& key) {
 
 void FrmCtrl::EnterQIndex(int16_t b, int16_t& key, bool bandwidth) {
     s_.EditBusy = true;
-    const bool comma = s_.DecimalComma != 0;
-    ui::TextBox& box = bandwidth ? Text50(b) : Text5(b);
-    double value = 0;
-    if (!sys::ParseNumber(QText(box.Text(), comma), comma, value)) {
+    int16_t index = 0;
+    if (!editor::QIndexOfEntry(bandwidth ? Text50(b) : Text5(b), bandwidth, s_.DecimalComma != 0,
+                               index)) {
         RejectEntry(key, kIncorrectQ, ' ');
         return;
-    }
-    int16_t index = 0;
-    if (bandwidth) {
-        box.SetText(sys::NumText(model::SnapQValue(value), comma));
-        ReadNumber(box, value);
-        index = model::SnapQIndex(value);
-    } else {
-        index = model::QToIndex(value);
     }
     UpDown3(b).SetValue(index);
     EndEntry();
@@ -158,23 +140,11 @@ void FrmCtrl::Label5_MouseDown(int16_t) {
 void FrmCtrl::Label5_MouseMove(int16_t b, float x, float y) {
     if (!s_.GraphDrag) return;
     s_.GraphMoved = true;
-    ui::Label& marker = Label5(b);
-    const double offset = model::GraphMarkerOffset;
-    double left = static_cast<float>(marker.Left() + x - offset);
-    double top = static_cast<float>(marker.Top() + y - offset);
-    left = std::clamp(left, -offset, model::GraphWidthTw - offset);
-    top = std::clamp(top, -offset, model::GraphHeightTw - offset);
-    const double gain = std::clamp(editor::MarkerGain(top), -12.0, 12.0);
-    const double shown = sys::Int(gain * 10) / 10;
-    const double freq = sys::Int(editor::MarkerFreq(left));
-    marker.Move(sys::CLng(static_cast<float>(left)), sys::CLng(editor::MarkerTop(gain)),
-                marker.Width(), marker.Height());
-    Text12(b).SetText(sys::NumText(shown, s_.DecimalComma != 0));
-    Slider2(b).SetValue(sys::CInt(24 - 2 * shown));
-    Text4(b).SetText(sys::NumText(freq, s_.DecimalComma != 0));
+    const editor::MarkerPoint point =
+        ModFun::DragEqBandMarker(s_, ModFun::EqOutBandRow(*this, b), x, y);
     auto& par = s_.DevParam[s_.CurDev];
-    par.OutEqGain()[b] = shown;
-    par.OutEqFreq()[b] = freq;
+    par.OutEqGain()[b] = point.gain;
+    par.OutEqFreq()[b] = point.freq;
     ModGraph::CalcGraphEqOut(s_, b);
 }
 

@@ -44,6 +44,7 @@ void FrmCtrl::LayoutRoutingTab() {
         ui::CheckBox& point =
             Put(Check9.Load(x), FrameRouting, kGridLeft + 60 + kGridPitch * o, RowTop(i), 420, 360);
         point.SetStyle(1);
+        point.SetToolTipText("Inp" + std::to_string(i + 1) + " to Out" + std::to_string(o + 1));
         ui::Line& line = Line1000.Load(x);
         line.SetContainer(&FrameRouting);
         line.SetPoints(kDiagramLeft, RowTop(i) + 180, kDiagramRight, RowTop(o) + 180);

@@ -10,6 +10,7 @@
 #include "editor/ModGraph.h"
 #include "link/OutEqBand.h"
 #include "model/Tables.h"
+#include "processing/ModEqIn.h"
 #include "project/AddDeviceDialog.h"
 
 namespace {
@@ -43,7 +44,7 @@ void FrmSelFilter::Form_Load() {
     const int16_t band = s_.SelFilterBand;
     if (InputMode(s_)) {
         Label1.SetCaption("Type Filter " + std::to_string(band + 1));
-        Combo1.SetListIndex(ModEqIn::EqInType(s_, band));
+        if (band >= 0 && band < 3) Combo1.SetListIndex(s_.EqInType[band]);
         return;
     }
     Label1.SetCaption("Type Filter " + std::to_string(band - 5 * (band / 5) + 1));

@@ -5,6 +5,10 @@
 // window's default scale (10 dB a division).
 #pragma once
 
+namespace ui {
+class Label;
+}
+
 namespace editor {
 
 inline constexpr double MarkerTwPerDb = 48.0;
@@ -17,5 +21,19 @@ float MarkerTop(double gain);
 // with this Left or Top marks.
 double MarkerFreq(double left);
 double MarkerGain(double top);
+
+// Puts marker on the point of a band at freq Hz with gain dB.
+void PlaceMarker(ui::Label& marker, double freq, double gain);
+
+// What a dragged marker marks: the gain cut down to 0.1 dB within -12..+12 and the frequency
+// in whole hertz within 20..20000.
+struct MarkerPoint {
+    double gain;
+    double freq;
+};
+
+// Moves marker as the pointer held on it moves to (x, y) twips relative to its corner: kept
+// on the picture and centred on the gain it marks at the curve's scale.
+MarkerPoint DragMarker(ui::Label& marker, float x, float y);
 
 }  // namespace editor

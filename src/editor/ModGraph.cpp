@@ -18,6 +18,24 @@ ui::Color CurveColor(int16_t c) {
     return c >= 0 && c < 8 ? kColors[c] : ui::vbBlack;
 }
 
+void PaintGraphBackground(State& s, ui::PictureBox& picture, bool mag) {
+    picture.Cls();
+    const FrmImage& images = FrmImageOf(s);
+    picture.PaintPicture(mag ? images.Picture1 : images.Picture2, 0, 0,
+                         static_cast<float>(s.ImgScaleW), static_cast<float>(s.ImgScaleH));
+}
+
+void DrawCurveSegment(State& s, ui::PictureBox& picture, int16_t i, double row, ui::Color color) {
+    // A curve far off the picture ends its segments at a row a renderer still draws exactly.
+    constexpr double kRowLimit = 32767;
+    if (s.GraphHold == 1) return;
+    picture.SetDrawWidth(2);
+    if (i == 0) picture.MoveTo(-10, static_cast<float>(sys::CLng(GraphMidRow)));
+    picture.SetForeColor(color);
+    const double y = std::clamp(sys::Round(row), -kRowLimit, kRowLimit);
+    picture.LineTo(i, static_cast<float>(y));
+}
+
 }  // namespace editor
 
 namespace ModGraph {
@@ -25,9 +43,6 @@ namespace ModGraph {
 namespace {
 
 using editor::GraphView;
-
-// A curve far off the picture ends its segments at a row a renderer still draws exactly.
-constexpr double kRowLimit = 32767;
 
 // Draws output c's curve on its picture of the current device, one segment a point.
 class OutputPen {
@@ -54,12 +69,7 @@ class OutputPen {
 
   private:
     void Segment(int16_t i, double row) {
-        if (s_.GraphHold == 1) return;
-        picture_.SetDrawWidth(2);
-        if (i == 0) picture_.MoveTo(-10, static_cast<float>(sys::CLng(editor::GraphMidRow)));
-        picture_.SetForeColor(editor::CurveColor(c_));
-        const double y = std::clamp(sys::Round(row), -kRowLimit, kRowLimit);
-        picture_.LineTo(i, static_cast<float>(y));
+        editor::DrawCurveSegment(s_, picture_, i, row, editor::CurveColor(c_));
     }
 
     State& s_;
@@ -69,11 +79,7 @@ class OutputPen {
 
 // Clears output c's picture and paints the background of the view it shows.
 void PaintGraphBackground(State& s, FrmCtrl& f, int16_t c) {
-    ui::PictureBox& p = f.Picture1(c);
-    p.Cls();
-    const FrmImage& images = FrmImageOf(s);
-    p.PaintPicture(f.Option3(c).Value() ? images.Picture1 : images.Picture2, 0, 0,
-                   static_cast<float>(s.ImgScaleW), static_cast<float>(s.ImgScaleH));
+    editor::PaintGraphBackground(s, f.Picture1(c), f.Option3(c).Value());
 }
 
 GraphView ViewOf(FrmCtrl& f, int16_t c) {

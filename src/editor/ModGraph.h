@@ -16,6 +16,10 @@
 
 struct State;
 
+namespace ui {
+class PictureBox;
+}
+
 namespace editor {
 
 inline constexpr double GraphMidRow = 95.4;
@@ -25,6 +29,12 @@ inline constexpr double GraphPxPerDeg = 0.5305555555555556;
 
 // The colour of output c's curve and band markers.
 ui::Color CurveColor(int16_t c);
+
+// Clears a response picture and paints the background of its view into it.
+void PaintGraphBackground(State& s, ui::PictureBox& picture, bool mag);
+// The segment of a curve that ends at point i on the given row (point 0 enters from the left
+// at 0 dB), unless GraphHold is 1.
+void DrawCurveSegment(State& s, ui::PictureBox& picture, int16_t i, double row, ui::Color color);
 
 }  // namespace editor
 

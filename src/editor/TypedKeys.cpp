@@ -1,6 +1,7 @@
 #include "editor/TypedKeys.h"
 
 #include "sys/Numeric.h"
+#include "ui/Host.h"
 #include "ui/Types.h"
 
 namespace editor {
@@ -29,6 +30,16 @@ KeyAction FilterKey(int16_t& key, const KeyRules& rules, bool decimalComma) {
         default:
             return KeyAction::Reject;
     }
+}
+
+KeyAction TakeKey(ui::Host& host, int16_t& key, const KeyRules& rules, bool decimalComma,
+                  const char* message, char replacement) {
+    const KeyAction action = FilterKey(key, rules, decimalComma);
+    if (action == KeyAction::Reject) {
+        host.MsgBox(message, ui::vbOKOnly, "Warning");
+        key = replacement;
+    }
+    return action;
 }
 
 }  // namespace editor

@@ -4,6 +4,10 @@
 
 #include <cstdint>
 
+namespace ui {
+class Host;
+}
+
 namespace editor {
 
 struct KeyRules {
@@ -18,5 +22,10 @@ enum class KeyAction { Pass, Confirm, Reject };
 // What the key does in a box with these rules; a decimal key is replaced by the locale's
 // separator (',' while decimalComma is set, else '.').
 KeyAction FilterKey(int16_t& key, const KeyRules& rules, bool decimalComma);
+
+// FilterKey, and a key the box does not take shows message in a "Warning" box and becomes
+// replacement.
+KeyAction TakeKey(ui::Host& host, int16_t& key, const KeyRules& rules, bool decimalComma,
+                  const char* message, char replacement);
 
 }  // namespace editor

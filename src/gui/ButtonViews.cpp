@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "gui/Accessibility.h"
 #include "gui/Cp1252.h"
 #include "gui/Look.h"
 
@@ -40,9 +41,16 @@ class CheckWidget : public QCheckBox {
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-class OptionWidget : public QRadioButton {
+// An option button that assistive technology sees as one, although Qt's exclusivity is off
+// (the control clears the others of its group itself).
+class OptionWidget : public QRadioButton, public Pressable {
   public:
     OptionWidget() { setAutoExclusive(false); }
+
+    QAccessible::Role PressRole() const override { return QAccessible::RadioButton; }
+    void Press() override { click(); }
+    bool Checkable() const override { return true; }
+    bool Checked() const override { return isChecked(); }
 
   protected:
     void nextCheckState() override {}
@@ -81,6 +89,11 @@ QWidget* CheckBoxView::MakeButton(int16_t style) {
                                     : static_cast<QAbstractButton*>(new CheckWidget);
     QObject::connect(b, &QAbstractButton::clicked, b,
                      [this] { Act([this] { Model().UserClick(); }, ui::Prop::Value); });
+    // A toggle that did not come from the control (assistive technology's toggle action
+    // sets the state directly) is a click: the control decides and the widget follows it.
+    QObject::connect(b, &QAbstractButton::toggled, b, [this] {
+        if (!Syncing()) Act([this] { Model().UserClick(); }, ui::Prop::Value);
+    });
     return b;
 }
 

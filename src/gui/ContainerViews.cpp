@@ -165,7 +165,10 @@ void TabStripView::ApplyTabs() {
     const ui::TabStrip& tabs = Model();
     while (bar->count() > tabs.Tabs()) bar->removeTab(bar->count() - 1);
     while (bar->count() < tabs.Tabs()) bar->addTab(QString());
-    for (int16_t t = 0; t < tabs.Tabs(); ++t) bar->setTabText(t, FromCp1252(tabs.TabCaption(t)));
+    for (int16_t t = 0; t < tabs.Tabs(); ++t) {
+        bar->setTabText(t, FromCp1252(tabs.TabCaption(t)));
+        bar->setTabEnabled(t, tabs.TabEnabled(t));
+    }
     bar->setCurrentIndex(tabs.Tab());
     bar->setGeometry(0, 0, Widget()->width(), bar->sizeHint().height());
     ShowCurrentPage();

@@ -5,6 +5,7 @@
 #include "gui/Geometry.h"
 #include "gui/Look.h"
 #include "gui/QtHost.h"
+#include "ui/Caption.h"
 
 namespace gui {
 
@@ -56,6 +57,21 @@ void ControlView::Act(const std::function<void()>& action, ui::Prop after) {
     Refresh(after);
 }
 
+void ControlView::SetAccessibleName(const AccessibleName& name) {
+    name_ = name;
+    named_ = true;
+    ApplyName();
+}
+
+void ControlView::ApplyName() {
+    if (!named_ || control_ == nullptr || widget_ == nullptr) return;
+    NameWidget(FromCp1252(ComposeName(name_, ui::CaptionOf(*control_))));
+}
+
+void ControlView::NameWidget(const QString& name) {
+    widget_->setAccessibleName(name);
+}
+
 void ControlView::ApplyAll() {
     using ui::Prop;
     for (Prop p : {Prop::Font, Prop::Colors, Prop::Style, Prop::Range, Prop::List, Prop::Caption,
@@ -98,6 +114,10 @@ void ControlView::Refresh(ui::Prop p) {
             break;
         case ui::Prop::Focus:
             widget_->setFocus();
+            break;
+        case ui::Prop::Caption:
+            Apply(p);
+            ApplyName();
             break;
         default:
             Apply(p);

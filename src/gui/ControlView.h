@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "gui/AccessibleNames.h"
 #include "ui/Control.h"
 #include "ui/Peer.h"
 
@@ -44,6 +45,10 @@ class ControlView : public ui::ControlPeer {
     void Changed(ui::Control& c, ui::Prop p) override;
     void Destroyed(ui::Control& c) override;
 
+    // The name assistive technology gives the control; one that follows the caption is
+    // renewed whenever the caption changes.
+    void SetAccessibleName(const AccessibleName& name);
+
     // Runs a person's action on the control (nothing when it is gone), then mirrors `after`
     // again, since the control may have refused the action.
     void Act(const std::function<void()>& action, ui::Prop after);
@@ -54,6 +59,8 @@ class ControlView : public ui::ControlPeer {
     void ReplaceWidget(QWidget* fresh);
 
     virtual void Apply(ui::Prop p) { (void)p; }
+    // Puts the name on the widget (and on the parts of a widget made of several).
+    virtual void NameWidget(const QString& name);
     virtual void ApplyColors();
     virtual void ApplyGeometry();
 
@@ -61,10 +68,14 @@ class ControlView : public ui::ControlPeer {
     bool Syncing() const { return syncing_ > 0; }
 
   private:
+    void ApplyName();
+
     FormWindow& owner_;
     ui::Control* control_;
     QPointer<QWidget> widget_;
     int syncing_ = 0;
+    AccessibleName name_;
+    bool named_ = false;
 };
 
 }  // namespace gui

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <utility>
@@ -62,6 +63,38 @@ QString PromptText(const std::string& prompt) {
     return text;
 }
 
+// Assistive technology reads the box by its title and its text, without the blanks that
+// place the text on screen.
+// The icon's meaning, for readers.
+QString IconName(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Critical:
+            return QStringLiteral("Error");
+        case QMessageBox::Question:
+            return QStringLiteral("Question");
+        case QMessageBox::Warning:
+            return QStringLiteral("Warning");
+        case QMessageBox::Information:
+            return QStringLiteral("Information");
+        default:
+            return {};
+    }
+}
+
+void NameForReaders(QMessageBox& box, const std::string& prompt, const std::string& title) {
+    QString spoken = FromCp1252(prompt);
+    spoken.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    spoken = spoken.trimmed();
+    box.setAccessibleName(FromCp1252(title).trimmed());
+    box.setAccessibleDescription(spoken);
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        label->setAccessibleName(spoken);
+    }
+    if (auto* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))) {
+        icon->setAccessibleName(IconName(box.icon()));
+    }
+}
+
 }  // namespace
 
 int ShowMessageBox(QWidget* parent, const std::string& prompt, int style,
@@ -69,6 +102,7 @@ int ShowMessageBox(QWidget* parent, const std::string& prompt, int style,
     QMessageBox box(IconOf(style), FromCp1252(title), PromptText(prompt), QMessageBox::NoButton,
                     parent);
     box.setTextFormat(Qt::PlainText);
+    NameForReaders(box, prompt, title);
     box.setWindowModality(Qt::ApplicationModal);
     const std::vector<Button> buttons = ButtonsOf(style);
     QMessageBox::StandardButtons set;

@@ -57,6 +57,9 @@ void FormWindow::Create(bool modal) {
         layout->setSpacing(0);
         surface_ = new FormSurface(*this, FormSurface::Role::Bar);
         mdi_ = new QMdiArea;
+        // Subwindows larger than the area (an editor on a small screen) are scrolled to.
+        mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         layout->addWidget(surface_);
         layout->addWidget(mdi_, 1);
         main_->setCentralWidget(central);
@@ -78,6 +81,10 @@ void FormWindow::Create(bool modal) {
          {ui::Prop::Caption, ui::Prop::Colors, ui::Prop::Enabled, ui::Prop::MousePointer}) {
         Changed(*form_, p);
     }
+}
+
+void FormWindow::Prepare() {
+    if (surface_ == nullptr && form_ != nullptr) Create(false);
 }
 
 void FormWindow::Show(bool modal) {

@@ -42,6 +42,8 @@ class FormWindow : public ui::FormPeer {
     // The MDI area of the main window (nullptr for other forms).
     QMdiArea* MdiArea() const;
 
+    // Creates the widgets without showing them (once; a non-modal window).
+    void Prepare();
     // Creates the widgets on first use, then shows the window (modal: application-modal).
     void Show(bool modal);
     void Hide();
@@ -81,6 +83,7 @@ class FormWindow : public ui::FormPeer {
   private:
     void Create(bool modal);
     void Build();
+    void NameControls();
     ControlView* AddView(ui::Control& c);
     QWidget* AreaFor(const ui::Control& c) const;
     void RestackAll();

@@ -40,6 +40,13 @@ void FormWindow::Build() {
     }
     RestackAll();
     ControlMoved();
+    NameControls();
+}
+
+void FormWindow::NameControls() {
+    for (const auto& [control, name] : AccessibleNames(*form_)) {
+        if (ControlView* v = ViewOf(*control)) v->SetAccessibleName(name);
+    }
 }
 
 void FormWindow::ControlAdded(ui::Form& f, ui::Control& c) {
@@ -51,6 +58,7 @@ void FormWindow::ControlAdded(ui::Form& f, ui::Control& c) {
     Place(*v, false);
     c.SetPeer(v);
     Restack(v->Widget()->parentWidget());
+    NameControls();
 }
 
 ControlView* FormWindow::ViewOf(const ui::Control& c) const {

@@ -1,9 +1,12 @@
 #include "gui/LabelView.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "gui/Accessibility.h"
+#include "gui/AccessibleNames.h"
 #include "gui/Look.h"
 #include "gui/MouseRelay.h"
 #include "sys/Screen.h"
@@ -29,10 +32,57 @@ class LabelWidget : public QLabel {
     MouseRelay mouse_;
 };
 
+// A label that acts on a click: it takes the keyboard focus, Space or Enter acts as a click,
+// and assistive technology sees a button it can press.
+class ClickableLabelWidget : public LabelWidget, public Pressable {
+  public:
+    explicit ClickableLabelWidget(ControlView& view) : LabelWidget(view), view_(view) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+    QAccessible::Role PressRole() const override { return QAccessible::Button; }
+
+    // The click, or the double click of a label that only has that.
+    void Press() override {
+        view_.Act(
+            [this] {
+                ui::Control* c = view_.Control();
+                if (c->On().Click) {
+                    c->UserClick();
+                } else {
+                    c->UserDblClick();
+                }
+            },
+            ui::Prop::Caption);
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const int key = e->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Press();
+            return;
+        }
+        LabelWidget::keyPressEvent(e);
+    }
+
+    void paintEvent(QPaintEvent* e) override {
+        LabelWidget::paintEvent(e);
+        PaintFocusFrame(*this);
+    }
+
+  private:
+    ControlView& view_;
+};
+
 }  // namespace
 
 LabelView::LabelView(FormWindow& owner, ui::Label& label) : ControlView(owner, label) {
-    SetWidget(new LabelWidget(*this));
+    if (ClickableLabel(label)) {
+        SetWidget(new ClickableLabelWidget(*this));
+    } else {
+        SetWidget(new LabelWidget(*this));
+    }
 }
 
 void LabelView::Apply(ui::Prop p) {

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QWidget>
 #include <array>
 #include <cmath>
@@ -123,6 +125,14 @@ Qt::CursorShape CursorOf(int16_t pointer) {
         default:
             return Qt::ArrowCursor;
     }
+}
+
+void PaintFocusFrame(QWidget& w) {
+    if (!w.hasFocus()) return;
+    QStylePainter painter(&w);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(&w);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 }  // namespace gui

@@ -36,4 +36,8 @@ QIcon WindowIcon();
 // ui::MousePointer as a Qt cursor shape.
 Qt::CursorShape CursorOf(int16_t pointer);
 
+// The style's focus frame around a widget that draws no focus of its own, while it has
+// the keyboard focus.
+void PaintFocusFrame(QWidget& w);
+
 }  // namespace gui

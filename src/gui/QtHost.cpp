@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "gui/Accessibility.h"
 #include "gui/ControlView.h"
 #include "gui/Cp1252.h"
 #include "gui/Dialogs.h"
@@ -27,6 +28,7 @@ QtHost::QtHost() : context_(std::make_unique<QObject>()) {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(DefaultFont());
     QApplication::setWindowIcon(WindowIcon());
+    InstallAccessibility();
     QObject::connect(qApp, &QApplication::focusChanged, context_.get(),
                      [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
@@ -140,6 +142,12 @@ void QtHost::FocusChanged(QWidget* now) {
         if (c->Parent().Focused() != c) Deliver([c] { c->SetFocus(); });
         return;
     }
+}
+
+// The main window is made before its load runs, so that the windows the load shows (the
+// restored status windows) become subwindows of its MDI area rather than windows of their own.
+void QtHost::FormLoading(ui::Form& f) {
+    if (f.GetFormKind() == ui::FormKind::MdiMain) Ensure(f).Prepare();
 }
 
 void QtHost::FormShown(ui::Form& f) {
@@ -266,8 +274,11 @@ void QtHost::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(FromCp1252(text));
 }
 
+// The program ends once the running handler has returned, as it is: no window is asked to
+// close on the way out (a status window would take its close for a delete).
 void QtHost::End() {
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        context_.get(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 int QtHost::MsgBox(const std::string& prompt, int style, const std::string& title) {

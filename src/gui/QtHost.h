@@ -36,6 +36,7 @@ class QtHost : public ui::Host {
     int MsgBox(const std::string& prompt, int style, const std::string& title) override;
     bool ShowOpen(ui::FileDialog& d) override;
     bool ShowSave(ui::FileDialog& d) override;
+    void FormLoading(ui::Form& f) override;
     void FormShown(ui::Form& f) override;
     void FormHidden(ui::Form& f) override;
     void FormUnloaded(ui::Form& f) override;

@@ -1,9 +1,12 @@
 #include "gui/RangeViews.h"
 
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QSlider>
 #include <QToolButton>
 #include <cmath>
+
+#include "gui/Look.h"
 
 namespace gui {
 
@@ -11,7 +14,8 @@ namespace {
 
 constexpr int kProgressSteps = 10000;
 
-// Two arrow buttons: up (or right) raises the value, down (or left) lowers it.
+// Two arrow buttons: up (or right) raises the value, down (or left) lowers it. With the
+// keyboard focus the arrow keys press them.
 class UpDownWidget : public QWidget {
   public:
     UpDownWidget() : up_(new QToolButton(this)), down_(new QToolButton(this)) {
@@ -21,6 +25,7 @@ class UpDownWidget : public QWidget {
             b->setAutoRepeat(true);
             b->setFocusPolicy(Qt::NoFocus);
         }
+        setFocusPolicy(Qt::StrongFocus);
     }
     QToolButton* Up() const { return up_; }
     QToolButton* Down() const { return down_; }
@@ -34,6 +39,25 @@ class UpDownWidget : public QWidget {
 
   protected:
     void resizeEvent(QResizeEvent*) override { Layout(); }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Right:
+                up_->click();
+                break;
+            case Qt::Key_Down:
+            case Qt::Key_Left:
+                down_->click();
+                break;
+            default:
+                QWidget::keyPressEvent(e);
+                break;
+        }
+    }
+
+    // The focus shows as a frame around both buttons.
+    void paintEvent(QPaintEvent*) override { PaintFocusFrame(*this); }
 
   private:
     void Layout() {
@@ -119,6 +143,13 @@ void UpDownView::Apply(ui::Prop p) {
     if (p == ui::Prop::Style) {
         static_cast<UpDownWidget*>(Widget())->SetHorizontal(Model().Orientation() == 1);
     }
+}
+
+void UpDownView::NameWidget(const QString& name) {
+    auto* w = static_cast<UpDownWidget*>(Widget());
+    w->setAccessibleName(name);
+    w->Up()->setAccessibleName(name + QStringLiteral(" up"));
+    w->Down()->setAccessibleName(name + QStringLiteral(" down"));
 }
 
 void UpDownView::ApplyGeometry() {

@@ -26,6 +26,7 @@ class UpDownView : public ControlView {
   protected:
     void Apply(ui::Prop p) override;
     void ApplyGeometry() override;
+    void NameWidget(const QString& name) override;
 
   private:
     ui::UpDown& Model() const { return *static_cast<ui::UpDown*>(Control()); }

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
@@ -80,11 +82,18 @@ void ScriptedRun::Next() {
 
 bool ScriptedRun::Run(const std::string& verb, const std::string& arg) {
     if (verb == "add-ip") return AddByIp(arg);
-    if (verb == "connect") {
+    if (verb == "connect" || verb == "edit") {
+        // The status window's "Connect" or "Edit".
         const std::optional<int> slot = Number(arg, model::SlotCount - 1);
-        return slot && Connect(*slot);
+        if (!slot || !s_.FrmDeviceWin[*slot]) return false;
+        FrmDevice& w = *s_.FrmDeviceWin[*slot];
+        return (verb == "connect" ? w.Label1 : w.Label2).UserClick();
     }
     if (verb == "shot") return Shot(arg);
+    if (verb == "subwindows") {
+        const std::optional<int> count = Number(arg, model::SlotCount);
+        return count && StatusSubwindows(*count);
+    }
     if (verb == "exit") {
         Exit();
         return true;
@@ -114,14 +123,24 @@ bool ScriptedRun::AddByIp(const std::string& address) {
     return MainForm(s_).Command1(MDIFrmMain::CmdAddDevice).UserClick();
 }
 
-bool ScriptedRun::Connect(int slot) {
-    if (slot < 0 || slot >= model::SlotCount || !s_.FrmDeviceWin[slot]) return false;
-    return s_.FrmDeviceWin[slot]->Label1.UserClick();
-}
-
 bool ScriptedRun::Shot(const std::string& path) {
     FormWindow* w = host_.WindowOf(MainForm(s_));
     return w != nullptr && w->Window()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+bool ScriptedRun::StatusSubwindows(int count) const {
+    const QMdiArea* area = host_.MdiArea();
+    if (area == nullptr) return false;
+    const QList<QMdiSubWindow*> subs = area->subWindowList();
+    int found = 0;
+    for (const std::unique_ptr<FrmDevice>& w : s_.FrmDeviceWin) {
+        if (!w || !w->Loaded()) continue;
+        const FormWindow* window = host_.WindowOf(*w);
+        auto* sub = window != nullptr ? qobject_cast<QMdiSubWindow*>(window->Window()) : nullptr;
+        if (sub == nullptr || !subs.contains(sub) || !sub->isVisible()) return false;
+        ++found;
+    }
+    return found == count;
 }
 
 void ScriptedRun::Exit() {

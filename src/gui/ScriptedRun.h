@@ -3,8 +3,11 @@
 // a person would on the real windows:
 //   add-ip a.b.c.d   Add Device, the address picked in "Configure IP", OK
 //   connect n        the status window of slot n: "Connect"
+//   edit n           the status window of slot n: "Edit"
 //   wait ms          nothing for that long
 //   shot path        a PNG picture of the main window
+//   subwindows n     goes on only when n status windows are open, each a subwindow
+//                    shown in the main window's MDI area
 //   exit             Exit, "Yes" to the question
 // A step that cannot run ends the program with exit code 3.
 #pragma once
@@ -26,8 +29,8 @@ class ScriptedRun {
     void Next();
     bool Run(const std::string& verb, const std::string& arg);
     bool AddByIp(const std::string& address);
-    bool Connect(int slot);
     bool Shot(const std::string& path);
+    bool StatusSubwindows(int count) const;
     void Exit();
 
     QtHost& host_;

@@ -6,6 +6,9 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
+#include "link/ApplyImageInputs.h"
+#include "link/ApplyImageEqIn.h"
+#include "link/ApplyImageRouting.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
 #include "link/OutEqBand.h"
@@ -184,19 +187,38 @@ void ApplyDeviceImage(State& s) {
     s.OutLinkMask[dev] = 0;
     s.InPairLink[dev].fill(false);
 
+    ApplyInputOptions(s, f);
+    if (f.Finished()) return;
+    ApplyAutoMixer(s, f);
+    if (f.Finished()) return;
+    ApplyDucker(s, f);
+    if (f.Finished()) return;
+    ApplyProcessingTypes(s, f);
+    if (f.Finished()) return;
     DecodeChannelFlags(s, f);
     ApplyChannels(s, f);
     if (f.Finished()) return;
+    ApplyInputSources(s, f);
+    if (f.Finished()) return;
     ApplyMasterLevels(s, f);
     if (f.Finished()) return;
+    if (!SendInEqMemory(s) || !SendInEqBands(s)) return;
     ApplyEqBands(s, f);
     if (f.Finished()) return;
     ApplyXovers(s, f);
     if (f.Finished()) return;
+    ApplyRouting(s, f);
+    if (f.Finished()) return;
+    ApplyPhantomPower(s, f);
+    if (f.Finished()) return;
     ClearLinkBoxes(s, f);
     s.GraphHold = 0;
     for (int16_t o = 0; o < 8; ++o) ModGraph::RedrawGraphCtrl(s, static_cast<int16_t>(o + 8));
+    ApplyChannelNames(s, f);
+    if (f.Finished()) return;
     ApplyGraphCursors(s, f);
+    ApplyLockAndStereoPairs(s, f);
+    if (f.Finished()) return;
     f.SSTab1.SetTab(tab);
 }
 

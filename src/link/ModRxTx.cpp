@@ -152,6 +152,10 @@ bool TxCommand7(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint
     return s.RxBuf[4] == 0x46;
 }
 
+bool ExchangePossible(const State& s, int16_t dev) {
+    return ValidSlot(dev) && ExchangeAllowed(s, dev);
+}
+
 bool OpenSerialPort(State& s, std::string& portName) {
     if (s.SerialLink.IsOpen() == comm::kTrue) return true;
     return s.SerialLink.Open(portName, kSerialBaud) == comm::kOk;

@@ -37,6 +37,10 @@ bool TxQuery(State& s, int16_t dev, uint8_t cmd, uint8_t d0 = 0, uint8_t d1 = 0,
 bool TxCommand7(State& s, int16_t dev, uint8_t cmd, uint8_t d0 = 0, uint8_t d1 = 0, uint8_t d2 = 0,
                 uint8_t d3 = 0, uint8_t d4 = 0, uint8_t d5 = 0);
 
+// True when TxCommand would make an exchange with slot dev now: the slot is online, the link
+// is enabled and sending is not blocked.
+bool ExchangePossible(const State& s, int16_t dev);
+
 // True when the serial link is open or has just been opened at 57600 baud.
 bool OpenSerialPort(State& s, std::string& portName);
 

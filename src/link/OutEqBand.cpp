@@ -1,19 +1,17 @@
 #include "link/OutEqBand.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/GraphMarkers.h"
-#include "editor/RangeGuard.h"
 #include "link/ChannelBlock.h"
 #include "link/Commands.h"
+#include "link/EqBandRow.h"
 #include "link/ModRxTx.h"
 #include "link/OutEqUtilities.h"
 #include "model/AddressTables.h"
-#include "model/Tables.h"
 #include "model/ValueBytes.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
@@ -22,55 +20,19 @@ namespace ModFun {
 
 namespace {
 
-constexpr double kSampleRate = 48000;
-constexpr double kPi = 3.1415926535;
-
-// The gain of gain slider position v: 0 is +12 dB, 24 is 0 dB, 48 is -12 dB.
-double SliderGain(int32_t v) {
-    return (48 - v) / 2.0 - 12;
-}
-
-std::string Text(const State& s, double x) {
-    return sys::NumText(x, s.DecimalComma != 0);
-}
-
-// Clamps the frequency box and rewrites the gain, Q, bandwidth and frequency boxes from the
-// controls; the frequency in whole hertz and the Q the boxes show. A frequency box that
-// holds no number (a refused key leaves a "?") gets the band's stored frequency back, so an
-// edit of another of the band's controls is not lost.
 bool Normalise(State& s, FrmCtrl& f, int16_t b, double& freq, double& q) {
-    ui::TextBox& box = f.Text4(b);
-    if (!sys::ParseNumber(box.Text(), s.DecimalComma != 0, freq)) {
-        freq = editor::KeepInRange(s.DevParam[s.CurDev].OutEqFreq()[b], 20, 20000);
-    }
-    if (freq > 20000) {
-        box.SetText("20000");
-        freq = 20000;
-    }
-    if (freq < 20) {
-        box.SetText("20");
-        freq = 20;
-    }
-    const int32_t index = f.UpDown3(b).Value();
-    f.Text12(b).SetText(Text(s, SliderGain(f.Slider2(b).Value())));
-    f.Text5(b).SetText(Text(s, index * 0.1 + 0.4));
-    f.Text50(b).SetText(Text(s, model::EqBwTab[std::clamp(index, 0, 96)]));
-    freq = sys::Int(freq);
-    box.SetText(Text(s, freq));
-    return sys::ParseNumber(f.Text5(b).Text(), s.DecimalComma != 0, q);
+    return NormaliseEqBandRow(s, EqOutBandRow(f, b), s.DevParam[s.CurDev].OutEqFreq()[b], freq, q);
 }
 
 // The band from its normalised controls into the parameter record, its marker and the
 // output's overview tip.
 void StoreBand(State& s, FrmCtrl& f, int16_t b, double freq, double q) {
     auto& par = s.DevParam[s.CurDev];
-    const double gain = SliderGain(f.Slider2(b).Value());
+    const double gain = EqSliderGain(f.Slider2(b).Value());
     par.OutEqFreq()[b] = freq;
     par.OutEqGain()[b] = par.OutEqBypass()[b] != 0 ? 0.0 : gain;
     par.OutEqQ()[b] = q;
-    ui::Label& marker = f.Label5(b);
-    marker.Move(sys::CLng(editor::MarkerLeft(freq)), sys::CLng(editor::MarkerTop(gain)),
-                marker.Width(), marker.Height());
+    editor::PlaceMarker(f.Label5(b), freq, gain);
     const int k = b / 5;
     const auto gains = par.OutEqGain().subspan(static_cast<size_t>(5 * k), 5);
     const bool flat = std::all_of(gains.begin(), gains.end(), [](double g) { return g == 0; });
@@ -81,34 +43,20 @@ void StoreBand(State& s, FrmCtrl& f, int16_t b, double freq, double q) {
 // running any handler.
 void RestoreBand(State& s, FrmCtrl& f, int16_t b) {
     const int16_t dev = s.CurDev;
-    const auto& img = s.DevImage[dev].ProgImage;
-    const int a = model::EqOutBandAddr[b];
     s.UiUpdating = true;
-    f.Slider2(b).SetValue(48 - img[a + 4]);
-    f.Text4(b).SetText(Text(s, img[a + 1] * 256 + img[a + 2]));
-    f.UpDown3(b).SetValue(img[a + 3]);
-    s.EqOutType[dev][b] = std::min<int16_t>(img[a], 2);
-    f.Command3(b).SetCaption(std::string(model::EqTypeText[s.EqOutType[dev][b]]));
+    s.EqOutType[dev][b] =
+        LoadEqBandRow(s, EqOutBandRow(f, b), &s.DevImage[dev].ProgImage[model::EqOutBandAddr[b]]);
     double freq = 0;
     double q = 0;
     if (Normalise(s, f, b, freq, q)) StoreBand(s, f, b, freq, q);
     s.UiUpdating = false;
 }
 
-// The band's controls usable while it is active, locked while it is bypassed.
-void EnableBandControls(FrmCtrl& f, int16_t b, bool bypassed) {
-    for (ui::Control* c : std::initializer_list<ui::Control*>{
-             &f.Command3(b), &f.Text12(b), &f.Label5(b), &f.Text4(b), &f.Slider2(b), &f.Text5(b),
-             &f.Text50(b), &f.UpDown3(b)}) {
-        c->SetEnabled(!bypassed);
-    }
-}
-
 }  // namespace
 
-bool EqBandAdmitted(double freq, double q) {
-    const double w = freq * kPi / q / kSampleRate;
-    return freq / q < kSampleRate / 2 && std::tan(w) - 1 < 0 && std::tan(w) + 1 > 0;
+EqBandRow EqOutBandRow(FrmCtrl& f, int16_t b) {
+    return {f.Command3(b), f.Text4(b), f.Slider2(b), f.Text12(b),
+            f.UpDown3(b),  f.Text5(b), f.Text50(b),  f.Label5(b)};
 }
 
 void CalcSendEqOutBand(State& s, int16_t b) {
@@ -145,7 +93,7 @@ void CalcSendEqOutBand(State& s, int16_t b) {
         return;
     }
     ConfigButtonEqByp(s, b);
-    EnableBandControls(f, b, par.OutEqBypass()[b] != 0);
+    EnableEqBandRow(EqOutBandRow(f, b), par.OutEqBypass()[b] != 0);
 }
 
 }  // namespace ModFun

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+#include "link/EqBandRow.h"
+
+class FrmCtrl;
 struct State;
 
 namespace ModFun {
@@ -20,8 +23,7 @@ namespace ModFun {
 // number gets the band's stored frequency back.
 void CalcSendEqOutBand(State& s, int16_t b);
 
-// Whether the device takes a peaking band of freq Hz and quality q: freq / q up to a quarter
-// of the 48 kHz sample rate.
-bool EqBandAdmitted(double freq, double q);
+// The controls of band b in the editor window.
+EqBandRow EqOutBandRow(FrmCtrl& f, int16_t b);
 
 }  // namespace ModFun

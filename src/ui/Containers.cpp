@@ -23,6 +23,7 @@ TabStrip::TabStrip(Form& form, std::string name, int16_t index, Events* shared)
 void TabStrip::SetTabs(int16_t count) {
     if (count < 1) count = 1;
     captions_.resize(static_cast<size_t>(count));
+    disabled_.resize(static_cast<size_t>(count));
     if (tab_ >= count) tab_ = static_cast<int16_t>(count - 1);
     Changed(Prop::Caption);
 }
@@ -52,8 +53,18 @@ void TabStrip::SetTab(int16_t t) {
     Fire(&Events::Click);
 }
 
+bool TabStrip::TabEnabled(int16_t t) const {
+    return t >= 0 && t < Tabs() && !disabled_[static_cast<size_t>(t)];
+}
+
+void TabStrip::SetTabEnabled(int16_t t, bool enabled) {
+    if (t < 0 || t >= Tabs() || TabEnabled(t) == enabled) return;
+    disabled_[static_cast<size_t>(t)] = !enabled;
+    Changed(Prop::Caption);
+}
+
 bool TabStrip::UserSelectTab(int16_t t) {
-    if (!Usable() || t < 0 || t >= Tabs()) return false;
+    if (!Usable() || !TabEnabled(t)) return false;
     SetTab(t);
     return true;
 }

@@ -39,6 +39,9 @@ class TabStrip : public Control {
     void SetTab(int16_t t);
     // The tab that was current before the last change, as the Click handler sees it.
     int16_t PreviousTab() const { return previousTab_; }
+    // A tab that is switched off cannot be picked by a person; code may still show it.
+    bool TabEnabled(int16_t t) const;
+    void SetTabEnabled(int16_t t, bool enabled);
     // A person picks tab t.
     bool UserSelectTab(int16_t t);
 
@@ -46,6 +49,7 @@ class TabStrip : public Control {
 
   private:
     std::vector<std::string> captions_;
+    std::vector<bool> disabled_;
     int16_t tabsPerRow_ = 4;
     int16_t tab_ = 0;
     int16_t previousTab_ = 0;

@@ -79,6 +79,7 @@ void Form::SetWindowState(int16_t s) {
 void Form::Load() {
     if (loaded_ || finished_) return;
     loaded_ = true;
+    host_.FormLoading(*this);
     Form_Load();
     if (!loaded_) return;
     for (Control* c : std::vector<Control*>(Controls())) {

@@ -27,7 +27,9 @@ class Host {
     virtual bool ShowOpen(FileDialog& d) = 0;
     virtual bool ShowSave(FileDialog& d) = 0;
 
-    // Form lifecycle notifications from ui::Form.
+    // Form lifecycle notifications from ui::Form. FormLoading comes before Form_Load runs:
+    // the window exists from then on, so forms shown by the load find their place in it.
+    virtual void FormLoading(Form& f) { (void)f; }
     virtual void FormShown(Form& f) = 0;
     virtual void FormHidden(Form& f) = 0;
     virtual void FormUnloaded(Form& f) = 0;

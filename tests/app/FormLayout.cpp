@@ -3,6 +3,7 @@
 #include <string>
 
 #include "sys/Screen.h"
+#include "ui/Caption.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -17,21 +18,6 @@ bool Placed(const ui::Control& c) {
 bool Overlap(const ui::Control& a, const ui::Control& b) {
     return a.Left() < b.Left() + b.Width() && b.Left() < a.Left() + a.Width() &&
            a.Top() < b.Top() + b.Height() && b.Top() < a.Top() + a.Height();
-}
-
-std::string CaptionOf(const ui::Control& c) {
-    switch (c.GetKind()) {
-        case ui::Kind::Label:
-            return static_cast<const ui::Label&>(c).Caption();
-        case ui::Kind::CommandButton:
-            return static_cast<const ui::CommandButton&>(c).Caption();
-        case ui::Kind::CheckBox:
-            return static_cast<const ui::CheckBox&>(c).Caption();
-        case ui::Kind::OptionButton:
-            return static_cast<const ui::OptionButton&>(c).Caption();
-        default:
-            return {};
-    }
 }
 
 // A generous average glyph width: three quarters of the point size in pixels.
@@ -59,7 +45,7 @@ std::vector<std::string> LayoutProblems(const ui::Form& form) {
             c->Top() + c->Height() > h) {
             problems.push_back(c->Path() + " lies outside its container");
         }
-        const std::string caption = CaptionOf(*c);
+        const std::string caption = ui::CaptionOf(*c);
         if (TextWidth(caption, c->FontSize()) > c->Width()) {
             problems.push_back(c->Path() + " is too narrow for \"" + caption + "\"");
         }

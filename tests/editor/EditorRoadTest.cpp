@@ -56,14 +56,6 @@ class EditorRoad : public testsupport::DeviceTest {
     Bytes Memory(int16_t slot, int addr, int count) {
         return H().ReadMemory(slot, addr + 64, count);
     }
-    // The requests device k received since the log was last cleared.
-    std::vector<Bytes> Requests(size_t k = 0) {
-        std::vector<Bytes> frames;
-        for (const auto& logged : H().Device(k).Log()) {
-            frames.emplace_back(logged.request.begin(), logged.request.end());
-        }
-        return frames;
-    }
     std::vector<uint8_t> Codes(size_t k = 0) {
         std::vector<uint8_t> codes;
         for (const Bytes& f : Requests(k)) codes.push_back(f[3]);
@@ -75,16 +67,6 @@ class EditorRoad : public testsupport::DeviceTest {
         const Bytes lo = H().ReadMemory(slot, model::GainAddrLo[ch] + 64, 1);
         if (hi.empty() || lo.empty()) return -1;
         return hi[0] * 256 + lo[0];
-    }
-    static Bytes Frame(int16_t slot, uint8_t code, const Bytes& data) {
-        Bytes f(13, 0);
-        f[0] = 0xF0;
-        f[1] = 0x46;
-        f[2] = static_cast<uint8_t>(slot);
-        f[3] = code;
-        std::copy(data.begin(), data.end(), f.begin() + 4);
-        f[12] = 0xF7;
-        return f;
     }
     static void Enter(ui::TextBox& box, const std::string& text) {
         box.SetSelection(0, static_cast<int32_t>(box.Text().size()));

@@ -11,10 +11,13 @@
 #include "GuiFixture.h"
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/FrmEditLabel.h"
 #include "editor/FrmSelFilter.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+#include "link/StereoPairs.h"
 #include "model/DeviceDefaults.h"
+#include "processing/FrmNG.h"
 #include "project/DeviceWindows.h"
 
 namespace guitest {
@@ -116,6 +119,37 @@ TEST_F(EditorWindow, TheFilterTypeDialogFitsItsTexts) {
         500);
     dialog.Unload();
     Settle();
+}
+
+TEST_F(EditorWindow, TheInputsTabWithAStereoPair) {
+    f->SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    f->Combo5(0).UserSelect(1);
+    f->Combo5(1).UserSelect(1);
+    f->Combo9(0).UserSelect(1);
+    f->Check5(1).UserClick();
+    s->ChName[kSlot][0] = "Vocal";
+    s->UiUpdating = true;
+    f->Check11(0).SetValue(1);
+    s->UiUpdating = false;
+    ModFun::SendStereoMode(*s, 0);
+    ASSERT_EQ(f->Frame17(1).Caption(), "Voc-R");
+    ASSERT_FALSE(f->Combo5(1).Enabled());
+    ExpectTextsFit(host, *f);
+    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabInputs, "editor-inputs-stereo")).size(), 1000);
+}
+
+TEST_F(EditorWindow, TheNameEditorAndTheNoiseGateEditor) {
+    s->InPairLink[kSlot][1] = true;
+    FrmEditLabel names(*s);
+    names.Load();
+    ASSERT_FALSE(names.Text1(3).Enabled());
+    ShootDialog(host, names, "edit-names");
+
+    s->CurInCh = 2;
+    FrmNG gate(*s);
+    gate.Load();
+    ASSERT_EQ(gate.Caption().rfind("Noise Gate - Inp3", 0), 0u);
+    ShootDialog(host, gate, "noise-gate");
 }
 
 }  // namespace

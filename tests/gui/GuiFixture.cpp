@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,7 +30,7 @@ QWidget* GuiFixture::Surface() const {
 }
 
 void GuiFixture::Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    SettleEvents();
 }
 
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
@@ -64,6 +65,20 @@ QString SaveScreenshot(QWidget* w, const std::string& name) {
     const QString path = dir + QLatin1Char('/') + QString::fromStdString(name) + ".png";
     w->grab().save(path);
     return path;
+}
+
+void SettleEvents() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+void ShootDialog(const gui::QtHost& host, ui::Form& dialog, const std::string& name) {
+    dialog.Show();
+    SettleEvents();
+    ASSERT_NE(host.WindowOf(dialog), nullptr);
+    ExpectTextsFit(host, dialog);
+    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 500);
+    dialog.Unload();
+    SettleEvents();
 }
 
 }  // namespace guitest

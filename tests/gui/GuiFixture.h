@@ -37,4 +37,11 @@ void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form);
 // Saves a picture of the widget as <build>/screenshots/<name>.png; returns the path.
 QString SaveScreenshot(QWidget* w, const std::string& name);
 
+// Lets queued work, repaints and retired widgets' deletion run.
+void SettleEvents();
+
+// Shows the dialog without blocking, checks that its texts fit, saves its picture as name and
+// unloads it.
+void ShootDialog(const gui::QtHost& host, ui::Form& dialog, const std::string& name);
+
 }  // namespace guitest

@@ -49,7 +49,7 @@ DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link)
     } else {
         StartSerial(options);
     }
-    PrepareState();
+    PrepareState(options.stateHost != nullptr ? *options.stateHost : host);
 }
 
 DeviceHarness::~DeviceHarness() = default;
@@ -110,8 +110,8 @@ void DeviceHarness::UseExternal(const std::string& device) {
     }
 }
 
-void DeviceHarness::PrepareState() {
-    state = std::make_unique<State>(host);
+void DeviceHarness::PrepareState(ui::Host& stateHost) {
+    state = std::make_unique<State>(stateHost);
     state->AppDir = home.Path();
     if (state->SerialLink.Init(13, 32) != 0 || state->TcpLink.Init(65) != 0) {
         error_ = "the links did not initialise";

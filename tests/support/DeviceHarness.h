@@ -43,6 +43,9 @@ struct DeviceOptions {
     std::vector<uint8_t> rs485Ids{1};
     // The pseudo-terminal keeps the pace of a 57600 baud line.
     bool paced = false;
+    // The host of the state (the Qt front end's, for tests of it); default: the harness's
+    // own HeadlessHost.
+    ui::Host* stateHost = nullptr;
 };
 
 class DeviceHarness {
@@ -87,7 +90,7 @@ class DeviceHarness {
     bool StartTcp(size_t count);
     bool StartSerial(const DeviceOptions& options);
     void UseExternal(const std::string& device);
-    void PrepareState();
+    void PrepareState(ui::Host& stateHost);
 
     Link link_ = Link::Tcp;
     bool external_ = false;

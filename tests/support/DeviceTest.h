@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
+#include <vector>
 
+#include "devsim/Device.h"
 #include "support/DeviceHarness.h"
 
 namespace testsupport {
@@ -25,6 +28,27 @@ class DeviceTest : public ::testing::Test {
     }
     DeviceHarness& H() { return *harness_; }
     State& S() { return *harness_->state; }
+
+    // The requests simulated device k received since its log was last cleared.
+    std::vector<std::vector<uint8_t>> Requests(size_t k = 0) {
+        std::vector<std::vector<uint8_t>> frames;
+        for (const auto& logged : H().Device(k).Log()) {
+            frames.emplace_back(logged.request.begin(), logged.request.end());
+        }
+        return frames;
+    }
+    // The request frame with code and data bytes d0... to the device of slot (TCP/IP address).
+    static std::vector<uint8_t> Frame(int16_t slot, uint8_t code,
+                                      const std::vector<uint8_t>& data) {
+        std::vector<uint8_t> f(13, 0);
+        f[0] = 0xF0;
+        f[1] = 0x46;
+        f[2] = static_cast<uint8_t>(slot);
+        f[3] = code;
+        std::copy(data.begin(), data.end(), f.begin() + 4);
+        f[12] = 0xF7;
+        return f;
+    }
 
     std::unique_ptr<DeviceHarness> harness_;
 };

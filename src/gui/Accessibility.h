@@ -1,0 +1,23 @@
+// What assistive technology sees of the front end's own widgets. A widget that a person acts
+// on with one press (a label that acts on a click, an option button) offers that press as its
+// accessible action, and the press takes the same way into the form as a mouse click.
+#pragma once
+
+#include <QAccessible>
+
+namespace gui {
+
+class Pressable {
+  public:
+    virtual ~Pressable() = default;
+    virtual QAccessible::Role PressRole() const = 0;
+    // Acts as a click of the mouse does.
+    virtual void Press() = 0;
+    virtual bool Checkable() const { return false; }
+    virtual bool Checked() const { return false; }
+};
+
+// Makes the accessible interfaces of Pressable widgets; once per process.
+void InstallAccessibility();
+
+}  // namespace gui

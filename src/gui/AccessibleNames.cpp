@@ -1,0 +1,236 @@
+#include "gui/AccessibleNames.h"
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "ui/Caption.h"
+#include "ui/Containers.h"
+#include "ui/Control.h"
+#include "ui/Form.h"
+
+namespace gui {
+
+using ui::CaptionOf;
+
+namespace {
+
+bool Blank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\xA0';
+}
+
+// The text as it is read: blanks collapsed, the access-key marks gone ("&&" is one "&").
+std::string Clean(const std::string& text) {
+    std::string out;
+    bool blank = false;
+    for (size_t k = 0; k < text.size(); ++k) {
+        char ch = text[k];
+        if (ch == '&') {
+            if (k + 1 >= text.size() || text[k + 1] != '&') continue;
+            ++k;
+        }
+        if (Blank(ch)) {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += ch;
+    }
+    return out;
+}
+
+void Append(std::string& to, const std::string& part) {
+    if (part.empty()) return;
+    if (!to.empty()) to += ' ';
+    to += part;
+}
+
+bool NamedKind(ui::Kind k) {
+    switch (k) {
+        case ui::Kind::TextBox:
+        case ui::Kind::CommandButton:
+        case ui::Kind::CheckBox:
+        case ui::Kind::OptionButton:
+        case ui::Kind::ComboBox:
+        case ui::Kind::ListBox:
+        case ui::Kind::Slider:
+        case ui::Kind::UpDown:
+        case ui::Kind::ProgressBar:
+        case ui::Kind::PictureBox:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool CaptionedKind(ui::Kind k) {
+    return k == ui::Kind::CommandButton || k == ui::Kind::CheckBox || k == ui::Kind::OptionButton ||
+           k == ui::Kind::Label;
+}
+
+// The captions of the frames and the tab around the control, outermost first.
+std::string Context(const ui::Control& c) {
+    std::vector<std::string> parts;
+    const ui::Control* child = &c;
+    for (const ui::Control* k = c.Container(); k != nullptr; child = k, k = k->Container()) {
+        if (k->GetKind() == ui::Kind::Frame) {
+            parts.push_back(Clean(CaptionOf(*k)));
+        } else if (k->GetKind() == ui::Kind::TabStrip && child->TabPage() >= 0) {
+            parts.push_back(
+                Clean(static_cast<const ui::TabStrip*>(k)->TabCaption(child->TabPage())));
+        }
+    }
+    std::string out;
+    for (auto it = parts.rbegin(); it != parts.rend(); ++it) Append(out, *it);
+    return out;
+}
+
+struct Box {
+    ui::Twips left, top, right, bottom;
+};
+
+Box BoxOf(const ui::Control& c) {
+    return {c.Left(), c.Top(), c.Left() + c.Width(), c.Top() + c.Height()};
+}
+
+// Position on the form, column by column: the order in which repeated names are numbered
+// (the bands of an equaliser row, the channels of a column of the overview).
+std::pair<ui::Twips, ui::Twips> FormPosition(const ui::Control& c) {
+    ui::Twips x = 0, y = 0;
+    for (const ui::Control* k = &c; k != nullptr; k = k->Container()) {
+        x += k->Left();
+        y += k->Top();
+    }
+    return {x, y};
+}
+
+// Meters and pictures show values and curves: their place names them, not the labels
+// around them (which show values too).
+bool NamedByPlaceOnly(ui::Kind k) {
+    return k == ui::Kind::ProgressBar || k == ui::Kind::PictureBox;
+}
+
+class Neighbours {
+  public:
+    explicit Neighbours(std::vector<ui::Control*> siblings) : siblings_(std::move(siblings)) {}
+
+    // The nearest label left of c in its row; other controls in between are passed over
+    // (the boxes of the bands before it in an equaliser row).
+    const ui::Control* LeftLabel(const ui::Control& c) const {
+        const Box b = BoxOf(c);
+        const ui::Control* best = nullptr;
+        for (ui::Control* s : siblings_) {
+            const Box o = BoxOf(*s);
+            if (!TextLabel(*s) || o.right > b.left + kSlack) continue;
+            if (o.top >= b.bottom || o.bottom <= b.top) continue;
+            if (best == nullptr || o.right > BoxOf(*best).right) best = s;
+        }
+        return best;
+    }
+
+    // The label heading c's column: the nearest control above it that shares its width,
+    // passing over sliders and controls of c's own kind (a column of crosspoints). A label
+    // much wider than c heads several columns and names none of them.
+    const ui::Control* AboveLabel(const ui::Control& c) const {
+        const Box b = BoxOf(c);
+        std::vector<ui::Control*> above;
+        for (ui::Control* s : siblings_) {
+            const Box o = BoxOf(*s);
+            if (s == &c || o.bottom > b.top + kSlack || o.right <= b.left || o.left >= b.right) {
+                continue;
+            }
+            if (s->GetKind() == ui::Kind::Line || s->GetKind() == ui::Kind::Shape) continue;
+            above.push_back(s);
+        }
+        std::sort(above.begin(), above.end(), [](ui::Control* x, ui::Control* y) {
+            return x->Top() + x->Height() > y->Top() + y->Height();
+        });
+        for (ui::Control* s : above) {
+            if (TextLabel(*s)) return s->Width() <= kHeadingWidth * c.Width() ? s : nullptr;
+            if (s->GetKind() == ui::Kind::Label) continue;
+            if (s->GetKind() != ui::Kind::Slider && s->GetKind() != c.GetKind()) return nullptr;
+        }
+        return nullptr;
+    }
+
+  private:
+    static constexpr ui::Twips kSlack = 15;
+    static constexpr ui::Twips kHeadingWidth = 3;
+
+    static bool TextLabel(ui::Control& c) {
+        return c.GetKind() == ui::Kind::Label && c.Visible() && !ClickableLabel(c) &&
+               !Clean(CaptionOf(c)).empty();
+    }
+
+    std::vector<ui::Control*> siblings_;
+};
+
+}  // namespace
+
+std::string ComposeName(const AccessibleName& name, const std::string& caption) {
+    std::string out = name.prefix;
+    Append(out, name.ownCaption ? Clean(caption) : name.base);
+    Append(out, name.suffix);
+    return out;
+}
+
+bool ClickableLabel(ui::Control& c) {
+    return c.GetKind() == ui::Kind::Label && (c.On().Click || c.On().DblClick);
+}
+
+std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form& form) {
+    // Siblings: the controls of one container and tab.
+    std::map<std::pair<const ui::Control*, int16_t>, std::vector<ui::Control*>> groups;
+    std::map<std::string, int> captions;
+    for (ui::Control* c : form.Controls()) {
+        groups[{c->Container(), c->TabPage()}].push_back(c);
+        const std::string caption = Clean(CaptionOf(*c));
+        if (!caption.empty()) ++captions[caption];
+    }
+
+    std::unordered_map<const ui::Control*, AccessibleName> names;
+    for (auto& [key, siblings] : groups) {
+        const Neighbours around(siblings);
+        for (ui::Control* c : siblings) {
+            const bool clickable = ClickableLabel(*c);
+            if (!NamedKind(c->GetKind()) && !clickable) continue;
+            AccessibleName n;
+            const std::string caption = Clean(CaptionOf(*c));
+            if (CaptionedKind(c->GetKind()) && !caption.empty()) {
+                n.ownCaption = true;
+                if (captions[caption] > 1) n.prefix = Context(*c);
+            } else {
+                n.prefix = Context(*c);
+                if (!NamedByPlaceOnly(c->GetKind())) {
+                    if (const ui::Control* l = around.LeftLabel(*c)) {
+                        Append(n.base, Clean(CaptionOf(*l)));
+                    }
+                    if (const ui::Control* l = around.AboveLabel(*c)) {
+                        Append(n.base, Clean(CaptionOf(*l)));
+                    }
+                }
+            }
+            names[c] = n;
+        }
+    }
+
+    // Names that still repeat for controls of one kind are numbered; a control left without
+    // any name gets no number either.
+    std::map<std::pair<ui::Kind, std::string>, std::vector<const ui::Control*>> same;
+    for (const auto& [c, n] : names)
+        same[{c->GetKind(), ComposeName(n, CaptionOf(*c))}].push_back(c);
+    for (auto& [key, controls] : same) {
+        if (controls.size() < 2 || key.second.empty()) continue;
+        std::sort(controls.begin(), controls.end(), [](const ui::Control* x, const ui::Control* y) {
+            return std::tuple(FormPosition(*x), x->Index()) <
+                   std::tuple(FormPosition(*y), y->Index());
+        });
+        for (size_t k = 0; k < controls.size(); ++k)
+            names[controls[k]].suffix = std::to_string(k + 1);
+    }
+    return names;
+}
+
+}  // namespace gui

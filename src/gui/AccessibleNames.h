@@ -1,0 +1,35 @@
+// The names a screen reader gives the controls of a form, made from what the form shows: a
+// control's own caption, or the captions of the frames and tab it sits in with the label left
+// of it in its row and the label heading its column. A name that would repeat within the
+// window is told apart, first by the frames and tab around the control, then by a number in
+// order of place, column by column (band 1 to 5 of an equaliser row). Labels that only show a text
+// keep their text; the labels that act on a click are named like buttons.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+namespace ui {
+class Control;
+class Form;
+}  // namespace ui
+
+namespace gui {
+
+struct AccessibleName {
+    std::string prefix;       // frames and tab, when the caption alone would repeat
+    std::string base;         // the labels found for a control without a caption
+    std::string suffix;       // the number that tells repeated names apart
+    bool ownCaption = false;  // the control's caption takes the place of base
+};
+
+// The name, with the control's caption where the name follows it.
+std::string ComposeName(const AccessibleName& name, const std::string& caption);
+
+// A label that acts on a click or a double click.
+bool ClickableLabel(ui::Control& c);
+
+// The names of the controls a person acts on (and of the clickable labels).
+std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form& form);
+
+}  // namespace gui

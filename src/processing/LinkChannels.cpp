@@ -1,0 +1,106 @@
+// The channel link of the input and level section: member selection by input link set,
+// stereo partner or output link set, and the repeat of one edit on every member.
+#include <functional>
+
+#include "app/State.h"
+#include "editor/FrmCtrl.h"
+#include "editor/ModGraph.h"
+#include "link/LevelSenders.h"
+#include "link/OutEqUtilities.h"
+#include "link/PolarityMute.h"
+#include "processing/ModLink.h"
+
+namespace ModLink {
+
+namespace {
+
+// Which inputs of the link set an input edit reaches besides the edited one.
+enum class InputMembers {
+    SameMicLine,    // members with the edited input's Mic/Line mode
+    PairNotStereo,  // members whose pair is not in stereo mode (the Mic/Line edit itself)
+    StereoOnly,     // the link set is never used: the stereo partner only
+};
+
+struct Repeat {
+    InputMembers inputs = InputMembers::SameMicLine;
+    // Copies the edited channel's values to member m; runs with UiUpdating set.
+    std::function<void(FrmCtrl& f, int16_t m)> copy;
+    // The member's own sender.
+    std::function<void(int16_t m)> send;
+    // After a member's successful send, in the link-set branches only.
+    std::function<void(int16_t m)> after;
+};
+
+void RepeatOn(State& s, int16_t m, const Repeat& r) {
+    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
+    s.UiUpdating = true;
+    r.copy(f, m);
+    s.UiUpdating = false;
+    r.send(m);
+}
+
+bool InputMember(State& s, int16_t i, int16_t k, InputMembers rule) {
+    const int16_t dev = s.CurDev;
+    if (k == i || s.InLinkSet[dev][k] != 1) return false;
+    if (rule == InputMembers::PairNotStereo) return !s.InPairLink[dev][k / 2];
+    const auto source = s.DevParam[dev].InSource();
+    return source[k] == source[i];
+}
+
+// Channel ch's edit repeated on its members, as the routine's rules say.
+void RepeatOnMembers(State& s, int16_t ch, const Repeat& r) {
+    if (ch < 0 || ch > 15) return;
+    const int16_t dev = s.CurDev;
+    if (ch >= 8) {
+        const int16_t o = static_cast<int16_t>(ch - 8);
+        if (s.OutLinkSet[dev][o] != 1) return;
+        for (int16_t k = 0; k < 8; ++k) {
+            if (k == o || s.OutLinkSet[dev][k] != 1) continue;
+            const auto m = static_cast<int16_t>(k + 8);
+            RepeatOn(s, m, r);
+            if (s.TxFailed) return;
+            if (r.after) r.after(m);
+        }
+        return;
+    }
+    if (r.inputs != InputMembers::StereoOnly && s.InLinkSet[dev][ch] == 1) {
+        for (int16_t k = 0; k < 8; ++k) {
+            if (!InputMember(s, ch, k, r.inputs)) continue;
+            RepeatOn(s, k, r);
+            if (s.TxFailed) return;
+        }
+        return;
+    }
+    if (s.InPairLink[dev][ch / 2]) RepeatOn(s, static_cast<int16_t>(ch ^ 1), r);
+}
+
+}  // namespace
+
+void LinkGainByp(State& s, int16_t ch) {
+    const int16_t dev = s.CurDev;
+    RepeatOnMembers(s, ch,
+                    {.copy =
+                         [&](FrmCtrl&, int16_t m) {
+                             s.GainBypass[dev][m] = static_cast<int16_t>(1 - s.GainBypass[dev][ch]);
+                         },
+                     .send = [&](int16_t m) { ModFun::SendGainByp(s, m); },
+                     .after = [&](int16_t m) { ModGraph::RedrawGraphCtrl(s, m); }});
+}
+
+void LinkGain(State& s, int16_t ch) {
+    RepeatOnMembers(
+        s, ch,
+        {.copy = [&](FrmCtrl& f, int16_t m) { f.Slider1(m).SetValue(f.Slider1(ch).Value()); },
+         .send = [&](int16_t m) { ModFun::SendGain(s, m); },
+         .after = [&](int16_t m) { ModGraph::RedrawGraphCtrl(s, m); }});
+}
+
+void LinkPolarity(State& s, int16_t ch) {
+    RepeatOnMembers(
+        s, ch,
+        {.copy = [&](FrmCtrl& f, int16_t m) { f.Check2(m).SetValue(f.Check2(ch).Value()); },
+         .send = [&](int16_t m) { ModFun::SendPolarity(s, m); },
+         .after = [&](int16_t m) { ModFun::CalcGraphEqCh(s, static_cast<int16_t>(m - 8)); }});
+}
+
+}  // namespace ModLink

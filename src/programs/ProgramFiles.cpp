@@ -1,0 +1,116 @@
+#include "programs/ProgramFiles.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "app/MDIFrmMain.h"
+#include "app/State.h"
+#include "app/StateFiles.h"
+#include "editor/EditorCaption.h"
+#include "editor/FrmCtrl.h"
+#include "link/ApplyDeviceImage.h"
+#include "link/Commands.h"
+#include "link/ModRxTx.h"
+#include "model/MemoryMap.h"
+#include "model/RecordFile.h"
+#include "ui/Host.h"
+
+namespace ModProg {
+
+namespace {
+
+// Record bytes 930 and 931 (delay display unit, current-program register) in DevExtra.
+constexpr size_t kDelayUnitByte = 930 - model::DevImageRecord::DevExtraOffset;
+constexpr size_t kCurProgRegByte = 931 - model::DevImageRecord::DevExtraOffset;
+// The progress bar of the editor while a program file is applied.
+constexpr float kProgressMax = 289;
+
+ui::FileDialog ProgramFileDialog(const State& s) {
+    return PresetFileDialog(s, "file program (*.XPG)|*.XPG", "XPG");
+}
+
+void Refuse(State& s, const std::string& message) {
+    s.host.MsgBox(message, ui::vbOKOnly + ui::vbExclamation, " Error");
+}
+
+// The editor's progress bar hidden and the load's flags and pointer put back.
+void EndLoad(State& s) {
+    if (FrmCtrl* editor = ExistingFrmCtrl(s, s.CurDev)) editor->ProgressBar1.SetVisible(false);
+    s.LoadStateWord = 0;
+    MainForm(s).SetMousePointer(ui::vbDefault);
+}
+
+}  // namespace
+
+ui::FileDialog PresetFileDialog(const State& s, const char* filter, const char* ext) {
+    ui::FileDialog d;
+    d.Filter = filter;
+    d.InitDir = StateFiles::StateFilePath(s, "preset");
+    d.DefaultExt = ext;
+    return d;
+}
+
+void SaveProgramToPC(State& s) {
+    ui::FileDialog d = ProgramFileDialog(s);
+    if (!s.host.ShowSave(d)) return;
+    model::RecordWriter w;
+    model::WriteDevImageRecord(w, s.DevImage[s.CurDev]);
+    if (!model::WriteFileAtomic(d.FileName, w.Data())) {
+        Refuse(s, "The program file " + d.FileName + " could not be written.");
+    }
+}
+
+void LoadProgramFromPC(State& s) {
+    ui::FileDialog d = ProgramFileDialog(s);
+    if (!s.host.ShowOpen(d)) return;
+    MainForm(s).SetMousePointer(ui::vbArrowHourglass);
+    std::vector<uint8_t> bytes;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(d.FileName, ec)) {
+        Refuse(s, " File not found. Try again.");
+        MainForm(s).SetMousePointer(ui::vbDefault);
+        return;
+    }
+    if (!model::ReadFileBytes(d.FileName, bytes)) {
+        Refuse(s, "The file " + d.FileName + " could not be read.");
+        MainForm(s).SetMousePointer(ui::vbDefault);
+        return;
+    }
+    if (bytes.size() < model::DevImageRecord::Size) {
+        Refuse(s, "The file " + d.FileName + " is not a program file: it holds " +
+                      std::to_string(bytes.size()) + " bytes of 1763.");
+        MainForm(s).SetMousePointer(ui::vbDefault);
+        return;
+    }
+    model::RecordReader r(bytes);
+    model::ReadDevImageRecord(r, s.ProgTemp);
+
+    const int16_t dev = s.CurDev;
+    model::DevImageRecord& image = s.DevImage[dev];
+    std::copy_n(s.ProgTemp.ProgImage.begin(), model::ProgramBytes, image.ProgImage.begin());
+    image.DevExtra[kCurProgRegByte] = s.ProgTemp.DevExtra[kCurProgRegByte];
+    image.DevExtra[kDelayUnitByte] = s.ProgTemp.DevExtra[kDelayUnitByte];
+    image.PanelState = s.ProgTemp.PanelState;
+    s.OutLinkMask[dev] = 0;
+    s.InLinkMask[dev] = 0;
+
+    s.LoadStateWord = -1;
+    ui::ProgressBar& bar = FrmCtrlOf(s, dev).ProgressBar1;
+    bar.SetRange(0, kProgressMax);
+    bar.SetValue(0);
+    bar.SetVisible(true);
+    if (ModRxTx::TxCommand(s, dev, CmdBulkUpdate, 0)) {
+        EndLoad(s);
+        return;
+    }
+    ModFun::ApplyDeviceImage(s);
+    const bool failed = ModRxTx::TxCommand(s, dev, CmdBulkUpdate, 1);
+    EndLoad(s);
+    FrmCtrl* editor = ExistingFrmCtrl(s, dev);
+    if (failed || editor == nullptr) return;
+    editor->SetCaption(editor::EditorCaptionHead(s, dev) + "- Program loaded from PC " +
+                       std::filesystem::path(d.FileName).filename().string());
+}
+
+}  // namespace ModProg

@@ -1,0 +1,396 @@
+// The "Inputs" tab end to end: each control clicked, chosen or typed into through the editor
+// window's own handlers against a device, and its bytes read back from the device's memory
+// over the wire; the channel name editor and the noise gate editor driven the same way.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "devsim/Device.h"
+#include "editor/FrmCtrl.h"
+#include "editor/FrmEditLabel.h"
+#include "link/Commands.h"
+#include "model/AddressTables.h"
+#include "model/MemoryMap.h"
+#include "processing/FrmNG.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+// The device setting outside the program that holds the front-panel lock.
+constexpr int kFrontPanelLockAddr = 29;
+
+class InputsRoad : public testsupport::DeviceTest {
+  protected:
+    // One device connected and its editor open on the "Inputs" tab.
+    FrmCtrl& OpenInputs() {
+        Start();
+        H().ShortenTimeouts(0.1);
+        slot = H().AddDevice();
+        ModProject::ConnectDevice(S(), slot);
+        EXPECT_EQ(S().DevList[slot].Online, 1);
+        ModProject::OpenSpeakerEditor(S(), slot);
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
+        EXPECT_NE(f, nullptr);
+        f->SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+        return *f;
+    }
+    // Image byte addr of the working program, read from the device.
+    int Byte(int addr) { return DeviceByte(addr + model::WorkingProgramAddr); }
+    int DeviceByte(int deviceAddr) {
+        const Bytes b = H().ReadMemory(slot, deviceAddr, 1);
+        return b.empty() ? -1 : b[0];
+    }
+    std::string Name(int16_t ch) {
+        const Bytes b = H().ReadMemory(slot, model::ChNameAddr[ch] + model::WorkingProgramAddr, 6);
+        return std::string(b.begin(), b.end());
+    }
+    // Codes of the requests the simulated device received since its log was cleared.
+    std::vector<uint8_t> Codes() {
+        std::vector<uint8_t> codes;
+        for (const auto& logged : H().Device().Log()) codes.push_back(logged.request[3]);
+        return codes;
+    }
+    void ExpectClean() {
+        EXPECT_TRUE(H().host.Problems().empty());
+        EXPECT_TRUE(S().OpDone);
+        EXPECT_FALSE(S().EditBusy);
+        EXPECT_FALSE(S().UiUpdating);
+    }
+    static void Enter(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserType(text);
+        box.UserKey(13);
+    }
+
+    int16_t slot = 0;
+};
+
+TEST_F(InputsRoad, SwitchesReachTheDevice) {
+    FrmCtrl& f = OpenInputs();
+    f.Check6.UserClick();
+    EXPECT_EQ(Byte(model::PhantomAddr), 1);
+    const int balanced = Byte(model::BalancedAddr);
+    f.Check4(2).UserClick();
+    EXPECT_EQ(Byte(model::BalancedAddr), balanced ^ 0x04);
+    f.Check5(5).UserClick();
+    EXPECT_EQ(Byte(model::NgEnableAddr), 0x20);
+    EXPECT_EQ(f.Label100(25).ToolTipText(), "Enabled");
+    f.Check5(5).UserClick();
+    EXPECT_EQ(Byte(model::NgEnableAddr), 0x00);
+    f.Check6.UserClick();
+    EXPECT_EQ(Byte(model::PhantomAddr), 0);
+    const int lock = DeviceByte(kFrontPanelLockAddr);
+    f.Check12.UserClick();
+    EXPECT_EQ(S().DevParam[slot].FrontPanelLock(), lock == 0 ? 1.0 : 0.0);
+    EXPECT_EQ(DeviceByte(kFrontPanelLockAddr), lock == 0 ? 1 : 0);
+    EXPECT_TRUE(H().host.Messages().empty());
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, MicLineSendsItsFramesInsideTheBracket) {
+    FrmCtrl& f = OpenInputs();
+    ASSERT_TRUE(f.Combo5(1).UserSelect(0));  // input 2 to Mic
+    ASSERT_TRUE(f.Combo1(1).UserSelect(0));  // with the feedback suppressor
+    ASSERT_TRUE(f.Combo4(1).UserSelect(1));
+    ASSERT_EQ(Byte(model::InModeAddr) & 2, 2);
+    if (!H().External()) H().Device().ClearLog();
+    f.Combo5(1).UserSelect(1);  // to Line
+    if (!H().External()) {
+        EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdBulkUpdate, CmdInputSource, CmdInputOption,
+                                                 CmdGain, CmdInputProcType, CmdBulkUpdate}));
+        const auto& log = H().Device().Log();
+        EXPECT_EQ(log.front().request[4], 0);
+        EXPECT_EQ(log.back().request[4], 1);
+    }
+    EXPECT_EQ(Byte(model::InSourceAddr) & 2, 2);
+    EXPECT_EQ(Byte(model::InModeAddr) & 2, 0);
+    EXPECT_EQ(Byte(model::InProcAddr) & 2, 2);
+    EXPECT_EQ(f.Label100(11).Caption(), "PEQ");
+    EXPECT_FALSE(f.Combo1(1).Visible());
+    EXPECT_EQ(f.MousePointer(), ui::vbDefault);
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, FeedbackModeAndDeviationFrequency) {
+    FrmCtrl& f = OpenInputs();
+    f.Combo5(0).UserSelect(0);
+    f.Combo1(0).UserSelect(0);
+    f.Combo4(0).UserSelect(1);
+    EXPECT_EQ(Byte(model::InModeAddr) & 1, 1);
+    EXPECT_EQ(f.Label100(10).ToolTipText(), "ON");
+    f.Combo4(0).UserSelect(0);
+    EXPECT_EQ(Byte(model::InModeAddr) & 1, 0);
+
+    f.Slider7.UserScroll(12);
+    EXPECT_EQ(f.Text6.Text(), "8");
+    EXPECT_EQ(Byte(model::FeedbackFreqAddr), 12);
+    Enter(f.Text6, "3.3");
+    EXPECT_EQ(f.Slider7.Value(), 3);
+    EXPECT_EQ(f.Text6.Text(), "3.5");
+    EXPECT_EQ(Byte(model::FeedbackFreqAddr), 3);
+    Enter(f.Text6, "9");
+    EXPECT_EQ(f.Text6.Text(), "8");
+    EXPECT_EQ(Byte(model::FeedbackFreqAddr), 12);
+    EXPECT_TRUE(H().host.Messages().empty());
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, ATypedFilterFrequencyTakesTheNearestTableStep) {
+    FrmCtrl& f = OpenInputs();
+    f.Combo9(2).UserSelect(2);  // "LowPass"
+    Enter(f.Text14(2), "1100");
+    EXPECT_EQ(f.Text14(2).Text(), "1000");
+    EXPECT_EQ(f.UpDown6(2).Value(), 17);
+    EXPECT_EQ(Byte(model::InFilterAddr[2]), 145);
+    Enter(f.Text14(2), "5");
+    EXPECT_EQ(f.Text14(2).Text(), "20");
+    Enter(f.Text14(2), "30000");
+    EXPECT_EQ(f.Text14(2).Text(), "20000");
+    EXPECT_EQ(Byte(model::InFilterAddr[2]), 2 * 64 + 30);
+
+    // A decimal point is no key of this box.
+    f.Text14(2).UserKey('.');
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, "  Incorrect value");
+
+    f.Combo9(2).UserSelect(0);
+    EXPECT_FALSE(f.Text14(2).Enabled());
+    EXPECT_FALSE(f.UpDown6(2).Enabled());
+    EXPECT_EQ(Byte(model::InFilterAddr[2]), 30);
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, StereoModeAsksFirstAndWritesAddress911) {
+    FrmCtrl& f = OpenInputs();
+    f.Combo5(0).UserSelect(1);
+    f.Combo5(1).UserSelect(1);
+    ASSERT_TRUE(f.Check11(0).Enabled());
+    f.Check13(1).UserClick();  // input 2 in the link set
+    const int before = DeviceByte(model::StereoModeAddr);
+
+    H().host.Answer(ui::vbNo);
+    f.Check11(0).UserClick();
+    auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt,
+              "In Stereo Mode the system will copy the setting from Inp1 to Inp2,\r\n"
+              "do you want to continue?");
+    EXPECT_EQ(messages[0].title, "Stereo mode");
+    EXPECT_EQ(f.Check11(0).Value(), 0);
+    EXPECT_EQ(DeviceByte(model::StereoModeAddr), before);
+
+    H().host.Answer(ui::vbYes);
+    f.Check11(0).UserClick();
+    EXPECT_EQ(H().host.TakeMessages().size(), 1u);
+    EXPECT_EQ(DeviceByte(model::StereoModeAddr), 1);
+    EXPECT_TRUE(S().InPairLink[slot][0]);
+    EXPECT_EQ(f.Check13(1).Value(), 0) << "the pair left the link set";
+    EXPECT_EQ(S().InLinkMask[slot], 0);
+    EXPECT_FALSE(f.Combo5(0).Enabled());
+    EXPECT_FALSE(f.Combo5(1).Enabled());
+    EXPECT_EQ(Name(0), "Inp1-L");
+    EXPECT_EQ(Name(1), "Inp1-R");
+    EXPECT_EQ(f.Frame17(1).Caption(), "Inp1-R");
+
+    f.Check11(0).UserClick();  // off, without a question
+    EXPECT_TRUE(H().host.Messages().empty());
+    EXPECT_EQ(DeviceByte(model::StereoModeAddr), 0);
+    EXPECT_TRUE(f.Combo5(0).Enabled());
+    EXPECT_EQ(Name(1), "Inp1-R");
+    EXPECT_EQ(f.MousePointer(), ui::vbDefault);
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, EditNamesRenamesTheChannels) {
+    FrmCtrl& f = OpenInputs();
+    // No to the question keeps the dialog open with its edits and stores nothing.
+    H().host.DriveModal("FrmEditLabel", [&](ui::Form& form) {
+        auto& dialog = static_cast<FrmEditLabel&>(form);
+        EXPECT_EQ(dialog.Caption(), "Edit Names");
+        EXPECT_EQ(dialog.Text1(0).Text(), "Inp1");
+        EXPECT_EQ(dialog.Text1(15).Text(), "Out8");
+        Enter(dialog.Text1(0), "Drums");
+        H().host.Answer(ui::vbNo);
+        dialog.Command1(0).UserClick();
+        EXPECT_TRUE(dialog.Loaded());
+        dialog.Command1(1).UserClick();
+    });
+    f.SSTab1.UserDblClick();
+    EXPECT_EQ(S().ChName[slot][0], "Inp1  ");
+    H().host.TakeMessages();
+
+    H().host.DriveModal("FrmEditLabel", [&](ui::Form& form) {
+        auto& dialog = static_cast<FrmEditLabel&>(form);
+        ui::TextBox& kick = dialog.Text1(0);
+        Enter(kick, "Kick");
+        kick.UserKey(',');  // refused: what was typed stays whole
+        EXPECT_EQ(kick.Text(), "Kick");
+        kick.UserKey('\xE9');
+        EXPECT_EQ(kick.Text(), "Kick");
+        kick.UserType("123");  // six characters at most
+        EXPECT_EQ(kick.Text(), "Kick12");
+        ui::TextBox& snare = dialog.Text1(1);
+        snare.SetSelection(0, static_cast<int32_t>(snare.Text().size()));
+        H().host.SetClipboardText("Sn.are\xE9!");
+        snare.UserKey(ui::vbKeyCtrlV);
+        EXPECT_EQ(snare.Text(), "Snare!");
+        Enter(dialog.Text1(10), "Sub");
+        H().host.Answer(ui::vbYes);
+        dialog.Command1(0).UserClick();
+    });
+    f.SSTab1.UserDblClick();
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 4u);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(messages[k].prompt, "Symbol not admited");
+        EXPECT_EQ(messages[k].title, "Warning");
+    }
+    EXPECT_EQ(messages[3].prompt, "               Are you sure ? ");
+    EXPECT_EQ(messages[3].title, "Edit Names");
+    EXPECT_EQ(Name(0), "Kick12");
+    EXPECT_EQ(Name(1), "Snare!");
+    EXPECT_EQ(Name(10), "Sub   ");
+    EXPECT_EQ(f.Frame17(0).Caption(), "Kick12");
+    EXPECT_EQ(f.Label13(1).Caption(), "Snare!");
+    EXPECT_EQ(f.SSTab1.TabCaption(3), "Sub");
+    EXPECT_EQ(f.Option2(2).Caption(), "Sub");
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, TheNamesOfAStereoPairComeFromTheLeftInput) {
+    FrmCtrl& f = OpenInputs();
+    S().InPairLink[slot][1] = true;
+    H().host.DriveModal("FrmEditLabel", [&](ui::Form& form) {
+        auto& dialog = static_cast<FrmEditLabel&>(form);
+        EXPECT_FALSE(dialog.Text1(3).Enabled());
+        EXPECT_EQ(dialog.Text1(2).MaxLength(), 4);
+        EXPECT_EQ(dialog.Text1(4).MaxLength(), 6);
+        Enter(dialog.Text1(2), "Keyboard");
+        EXPECT_EQ(dialog.Text1(2).Text(), "Keyb");
+        H().host.Answer(ui::vbYes);
+        dialog.Command1(0).UserClick();
+    });
+    f.SSTab1.UserDblClick();
+    EXPECT_EQ(Name(2), "Keyb-L");
+    EXPECT_EQ(Name(3), "Keyb-R");
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, TheNoiseGateEditorSendsEachEdit) {
+    FrmCtrl& f = OpenInputs();
+    H().host.DriveModal("FrmNG", [&](ui::Form& form) {
+        auto& gate = static_cast<FrmNG&>(form);
+        EXPECT_EQ(gate.Caption().rfind("Noise Gate - Inp4", 0), 0u);
+        gate.Check5.UserClick();
+        EXPECT_EQ(f.Check5(3).Value(), 1);
+        EXPECT_EQ(Byte(model::NgEnableAddr) & 8, 8);
+        Enter(gate.Text6, "-95");
+        EXPECT_EQ(gate.Text6.Text(), "-80");
+        EXPECT_EQ(gate.Slider3.Value(), 80);
+        EXPECT_EQ(Byte(model::NgAddr[3]), 0);
+        Enter(gate.Text6, "5");
+        EXPECT_EQ(gate.Text6.Text(), "0");
+        EXPECT_EQ(Byte(model::NgAddr[3]), 80);
+        Enter(gate.Text7, "30");
+        EXPECT_EQ(gate.Text7.Text(), "25");
+        EXPECT_EQ(gate.Slider7.Value(), 11);
+        Enter(gate.Text12, "12");
+        EXPECT_EQ(gate.Text12.Text(), "10");
+        EXPECT_EQ(gate.Slider8.Value(), 19);
+        gate.Slider3.UserScroll(40);
+        EXPECT_EQ(gate.Text6.Text(), "-40");
+        gate.Text7.UserKey('x');  // discarded without a message
+        EXPECT_EQ(gate.Text7.Text(), "25");
+        gate.Unload();
+    });
+    f.Command13(3).UserClick();
+    EXPECT_EQ(H().ReadMemory(slot, model::NgAddr[3] + model::WorkingProgramAddr, 3),
+              (Bytes{40, 1, 9}));
+    EXPECT_EQ(Byte(model::NgEnableAddr), 0x08);
+    EXPECT_EQ(S().DevParam[slot].GateEnable[3], 1);
+    EXPECT_EQ(f.Label100(23).ToolTipText(), "Enabled");
+    EXPECT_TRUE(H().host.Messages().empty());
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, TheGateOfAStereoInputReachesItsPartner) {
+    FrmCtrl& f = OpenInputs();
+    S().InPairLink[slot][1] = true;
+    H().host.DriveModal("FrmNG", [&](ui::Form& form) {
+        auto& gate = static_cast<FrmNG&>(form);
+        Enter(gate.Text6, "-30");
+        gate.Check5.UserClick();
+        gate.Unload();
+    });
+    f.Command13(3).UserClick();
+    const Bytes input4 = H().ReadMemory(slot, model::NgAddr[3] + model::WorkingProgramAddr, 3);
+    EXPECT_EQ(input4.at(0), 50);
+    EXPECT_EQ(H().ReadMemory(slot, model::NgAddr[2] + model::WorkingProgramAddr, 3), input4);
+    EXPECT_EQ(Byte(model::NgEnableAddr), 0x0C);
+    EXPECT_EQ(f.Check5(2).Value(), 1);
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, TheMasterVolumeTakesTheTenthOfADecibel) {
+    FrmCtrl& f = OpenInputs();
+    Enter(f.Text100(1), "-12.34");
+    EXPECT_EQ(f.Text100(1).Text(), "-12.3");
+    EXPECT_EQ(f.Slider100(1).Value(), 1147);
+    EXPECT_EQ(H().ReadMemory(slot, model::MasterLevelAddr[1] + model::WorkingProgramAddr, 2),
+              (Bytes{0x04, 0x7B}));
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, OpeningShowsTheDevicesInputSettingsAndSendsNothing) {
+    Start();
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& d = H().Device();
+    const int w = model::WorkingProgramAddr;
+    d.Write(w + model::BalancedAddr, {0x05});
+    d.Write(w + model::InFilterAddr[1], {2 * 64 + 17});
+    d.Write(w + model::FeedbackFreqAddr, {4});
+    d.Write(w + model::InSourceAddr, {0x03});
+    d.Write(w + model::InModeAddr, {0x00});
+    d.Write(w + model::InProcAddr, {0x03});
+    d.Write(w + model::NgEnableAddr, {0x80});
+    d.Write(w + model::PhantomAddr, {1});
+    d.Write(w + model::ChNameAddr[0], {'V', 'o', 'c', 'a', 'l', ' '});
+    d.Write(w + model::StereoModeAddr, {0x01});  // pair 1-2 in stereo mode
+    slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    d.ClearLog();
+    ModProject::OpenSpeakerEditor(S(), slot);
+    FrmCtrl* f = ExistingFrmCtrl(S(), slot);
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(d.Log().empty());
+    EXPECT_EQ(f->Check4(0).Value(), 1);
+    EXPECT_EQ(f->Check4(1).Value(), 0);
+    EXPECT_EQ(f->Check4(2).Value(), 1);
+    EXPECT_EQ(f->Combo9(1).ListIndex(), 2);
+    EXPECT_EQ(f->Text14(1).Text(), "1000");
+    EXPECT_EQ(f->Text6.Text(), "4");
+    EXPECT_EQ(f->Combo5(1).ListIndex(), 1);
+    EXPECT_EQ(f->Combo5(2).ListIndex(), 0);
+    EXPECT_TRUE(f->Line1(2).Visible());
+    EXPECT_TRUE(f->Line2(0).Visible());
+    EXPECT_EQ(f->Check5(7).Value(), 1);
+    EXPECT_EQ(f->Label100(27).ToolTipText(), "Enabled");
+    EXPECT_EQ(f->Combo1(1).ListIndex(), 1);
+    EXPECT_EQ(f->Check6.Value(), 1);
+    EXPECT_EQ(f->Check11(0).Value(), 1);
+    EXPECT_TRUE(S().InPairLink[slot][0]);
+    EXPECT_FALSE(f->Combo5(0).Enabled());
+    // The names are applied before the stereo pairs, so they keep no suffix here.
+    EXPECT_EQ(f->Frame17(0).Caption(), "Vocal");
+    EXPECT_EQ(f->Frame17(1).Caption(), "Inp2");
+    EXPECT_EQ(f->Check13(0).BackColor(), 0x00FF00u);
+    EXPECT_EQ(f->Check13(2).BackColor(), 0x00FFFFu);
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+}  // namespace

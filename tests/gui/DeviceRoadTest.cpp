@@ -1,0 +1,174 @@
+// The Qt front end against the simulated device: a check box toggled by assistive
+// technology sends what a mouse click sends, and the device's memory follows both; the
+// editor's "Version" button shows the About box with what the device reports.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "GuiFixture.h"
+#include "app/FrmVersion.h"
+#include "app/frmSplash.h"
+#include "devsim/Device.h"
+#include "editor/FrmCtrl.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "link/Commands.h"
+#include "model/AddressTables.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+
+namespace guitest {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+void Settle() {
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+}
+
+class DeviceRoad : public testsupport::DeviceTest {
+  protected:
+    // The state and its windows go before the host they are shown by.
+    void TearDown() override { harness_.reset(); }
+
+    // Output 1's mute bit as the device's memory holds it, read over the wire.
+    int OutputOneMuted(int16_t slot) {
+        const Bytes b = H().ReadMemory(slot, model::MuteAddr[1] + 64, 1);
+        return b.empty() ? -1 : (b[0] & 1);
+    }
+    // The parameter frames the simulated device received since the log was cleared.
+    Bytes LastBlockFrame() {
+        Bytes last;
+        if (H().External()) return last;
+        for (const auto& logged : H().Device().Log()) {
+            if (logged.request[3] == CmdChannelBlock) {
+                last.assign(logged.request.begin(), logged.request.end());
+            }
+        }
+        return last;
+    }
+    void ClearLog() {
+        if (!H().External()) H().Device().ClearLog();
+    }
+    // The device in the project, connected, its editor open on the tab.
+    FrmCtrl* Edit(int16_t tab) {
+        testsupport::DeviceOptions options;
+        options.stateHost = &qt;
+        Start(options);
+        slot_ = H().AddDevice();
+        ModProject::ConnectDevice(S(), slot_);
+        EXPECT_EQ(S().DevList[slot_].Online, 1);
+        ModProject::OpenSpeakerEditor(S(), slot_);
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
+        if (f == nullptr) return nullptr;
+        f->SSTab1.SetTab(tab);
+        Settle();
+        return f;
+    }
+    void CloseEditor(FrmCtrl& f) {
+        S().DevOffline[slot_] = true;
+        f.Unload();
+        Settle();
+    }
+
+    int16_t slot_ = 0;
+
+    gui::QtHost qt;
+};
+
+TEST_F(DeviceRoad, ToggledMuteSendsTheFrameOfAClick) {
+    FrmCtrl* f = Edit(1);
+    ASSERT_NE(f, nullptr);
+    const int16_t slot = slot_;
+    ui::CheckBox& mute = f->Check1(8);
+    ASSERT_EQ(mute.Value(), 0);
+    QWidget* widget = qt.WidgetOf(mute);
+    ASSERT_NE(widget, nullptr);
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(widget)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    ASSERT_TRUE(actions->actionNames().contains(toggle));
+
+    // Each way of changing the box reaches the device; switching on sends one frame.
+    const std::function<void()> toggleAction = [&] { actions->doAction(toggle); };
+    const std::function<void()> pressAction = [&] {
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(300);  // the press shows the button down for a moment first
+    };
+    // A change of state made on the widget itself, as an accessibility bridge may make it.
+    const std::function<void()> widgetToggle = [&] {
+        static_cast<QAbstractButton*>(widget)->toggle();
+    };
+    const std::function<void()> mouseClick = [&] { QTest::mouseClick(widget, Qt::LeftButton); };
+    std::vector<Bytes> switchedOn;
+    for (const auto& [on, off] :
+         {std::pair{toggleAction, pressAction}, std::pair{widgetToggle, mouseClick},
+          std::pair{mouseClick, toggleAction}}) {
+        ClearLog();
+        on();
+        Settle();
+        EXPECT_EQ(mute.Value(), 1);
+        EXPECT_EQ(OutputOneMuted(slot), 1);
+        switchedOn.push_back(LastBlockFrame());
+        off();
+        Settle();
+        EXPECT_EQ(mute.Value(), 0);
+        EXPECT_EQ(OutputOneMuted(slot), 0);
+    }
+    EXPECT_EQ(switchedOn[0], switchedOn[2]) << "toggle action and mouse click";
+    EXPECT_EQ(switchedOn[1], switchedOn[2]) << "widget toggle and mouse click";
+    if (!H().External()) {
+        EXPECT_FALSE(switchedOn[2].empty());
+    }
+
+    CloseEditor(*f);
+}
+
+TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
+    FrmCtrl* f = Edit(FrmCtrl::kTabOverview);
+    ASSERT_NE(f, nullptr);
+    S().SwVersion = std::string(kSwVersion);  // as the splash fixes it
+    const auto version = H().Ask(slot_, CmdReadVersion);
+    ASSERT_TRUE(version);
+    const std::string firmware = "V" + std::to_string((*version)[4] * 10 + (*version)[5]) + "." +
+                                 std::to_string((*version)[6]);
+    std::vector<std::string> shown;
+    QString picture;
+    QTimer::singleShot(200, [&] {
+        auto* box = dynamic_cast<FrmVersion*>(qt.ActiveForm());
+        ASSERT_NE(box, nullptr);
+        Settle();
+        picture = SaveScreenshot(qt.WindowOf(*box)->Window(), "about-box");
+        for (const ui::Label* l : {&box->Label2, &box->Label3, &box->Label4, &box->Label6}) {
+            shown.push_back(qobject_cast<QLabel*>(qt.WidgetOf(*l))->text().toStdString());
+        }
+        QTest::mouseClick(qt.WidgetOf(box->Command1), Qt::LeftButton);
+    });
+    QTest::mouseClick(qt.WidgetOf(f->Command17), Qt::LeftButton);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[0], firmware);
+    EXPECT_EQ(shown[1], "V" + S().DspVersion[slot_]);
+    EXPECT_EQ(shown[2], "V1.1.3");
+    EXPECT_EQ(shown[3], "UID = " + S().DevUid[slot_]);
+    EXPECT_EQ(S().DevUid[slot_].size(), 24u);
+    EXPECT_GT(QFileInfo(picture).size(), 1000);
+    EXPECT_FALSE(S().EditBusy);
+    CloseEditor(*f);
+}
+
+}  // namespace
+}  // namespace guitest

@@ -1,0 +1,69 @@
+// The program and switch preset windows shown by the Qt front end: every text fits its
+// widget, and pictures of the store, read, switch and switch name windows are saved.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GuiFixture.h"
+#include "app/State.h"
+#include "gui/FormWindow.h"
+#include "gui/QtHost.h"
+#include "model/DeviceDefaults.h"
+#include "programs/FrmEditNameSwitch.h"
+#include "programs/FrmRead.h"
+#include "programs/FrmReadExtra.h"
+#include "programs/FrmStore.h"
+#include "programs/FrmStoreExtra.h"
+#include "programs/FrmSwitch.h"
+#include "programs/SwitchNames.h"
+#include "support/TempDir.h"
+
+namespace guitest {
+namespace {
+
+class ProgramDialogs : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        model::InitDeviceDefault(*s, 0);
+        s->CurDev = 0;
+        s->AppDir = home.Path();
+        auto& par = s->DevParam[0];
+        par.SlotName[0] = "Speech          ";
+        par.SlotName[1] = "Band live       ";
+        par.ExtraSlotName[0] = "Late night      ";
+        par.SwitchPresetMask[0] = 5;
+        s->SwitchNames = {"Amplifiers", "Fans", "Stage light", "Curtain", ""};
+        ASSERT_TRUE(ModProg::WriteSwitchNames(*s));
+    }
+    void Shoot(ui::Form& form, const std::string& name) { ShootDialog(host, form, name); }
+
+    testsupport::TempDir home;
+    gui::QtHost host;
+    std::unique_ptr<State> s = std::make_unique<State>(host);
+};
+
+TEST_F(ProgramDialogs, StoreWindows) {
+    FrmStore store(*s);
+    Shoot(store, "program-store");
+    FrmStoreExtra extra(*s);
+    Shoot(extra, "program-store-extra");
+}
+
+TEST_F(ProgramDialogs, ReadWindows) {
+    FrmRead read(*s);
+    Shoot(read, "program-read");
+    FrmReadExtra extra(*s);
+    Shoot(extra, "program-read-extra");
+}
+
+TEST_F(ProgramDialogs, SwitchWindowAndItsNameEditor) {
+    FrmSwitch sw(*s);
+    sw.Show();
+    SettleEvents();
+    FrmEditNameSwitch names(*s, sw);
+    Shoot(names, "switch-names");
+    Shoot(sw, "switch");
+}
+
+}  // namespace
+}  // namespace guitest

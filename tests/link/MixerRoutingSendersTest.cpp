@@ -1,0 +1,191 @@
+// The automatic mixer, ducker and routing senders against the simulated device: their frames
+// as the device receives them, the image bytes they leave, and what a failed send leaves.
+#include <vector>
+
+#include "SenderFixture.h"
+#include "link/ApplyDeviceImage.h"
+#include "link/Commands.h"
+#include "link/MixerSenders.h"
+#include "link/RoutingSenders.h"
+#include "model/AddressTables.h"
+
+namespace {
+
+using MixerSendersTest = SenderTest;
+
+TEST_F(MixerSendersTest, TheMixerBytesTravelThirdByteFirst) {
+    VX_REQUIRE_SIMULATOR(H());
+    auto& img = S().DevImage[slot].ProgImage;
+    img[893] = 0x01;
+    img[894] = 0x02;
+    img[895] = 0x03;
+    ModFun::SendAutoMixerByte(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerByte, 0, 0, 0, 0, 0, 0x03, 0x01, 0x02}));
+    EXPECT_EQ(H().Device().ImageByte(895), 0x03);
+
+    Quietly([&] { F().Check7.SetValue(1); });
+    ModFun::SendAutoMixerActive(S());
+    EXPECT_EQ(Img(model::AmActiveAddr), 1);
+    EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerActive, 0, 0, 0, 0, 0, 0, 0, 1}));
+}
+
+TEST_F(MixerSendersTest, TheModePausesOnlyAfterASuccess) {
+    VX_REQUIRE_SIMULATOR(H());
+    const int64_t before = H().host.SleptMs();
+    ModFun::SendAutoMixerMode(S(), 1);
+    EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerMode, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(H().host.SleptMs() - before, 50);
+
+    Drop(CmdAutoMixerMode);
+    const int64_t failedAt = H().host.SleptMs();
+    ModFun::SendAutoMixerMode(S(), 0);
+    EXPECT_TRUE(S().TxFailed);
+    EXPECT_EQ(H().host.SleptMs(), failedAt);
+    EXPECT_EQ(Img(model::AmModeAddr), 0) << "the image keeps the new mode";
+}
+
+TEST_F(MixerSendersTest, ThePriorityMaskIsRebuiltFromTheBoxes) {
+    VX_REQUIRE_SIMULATOR(H());
+    S().DevImage[slot].ProgImage[model::DuckPrioAddr] = 0xFF;
+    Quietly([&] {
+        F().Check8(0).SetValue(1);
+        F().Check8(2).SetValue(1);
+        F().Check8(7).SetValue(1);
+    });
+    ModFun::SendPriorityMask(S());
+    EXPECT_EQ(Img(model::DuckPrioAddr), 0x85);
+    EXPECT_EQ(LastData(), (Bytes{CmdPriorityMask, 0, 0, 0, 0, 0, 0, 0, 0x85}));
+    EXPECT_EQ(ModFun::PriorityConfirmColor(S()), ui::vbButtonFace);
+
+    Quietly([&] {
+        for (int16_t i = 0; i < 8; ++i) F().Check8(i).SetValue(0);
+    });
+    EXPECT_EQ(ModFun::PriorityConfirmColor(S()), ui::vbRed);
+    ModFun::SendPriorityMask(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdPriorityMask, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(MixerSendersTest, TheDuckerGroupsSendTheirStoredBytes) {
+    VX_REQUIRE_SIMULATOR(H());
+    auto& img = S().DevImage[slot].ProgImage;
+    for (int a = 899; a <= 904; ++a) img[a] = static_cast<uint8_t>(a - 890);
+    ModFun::SendDuckerParamA(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamA, 0, 0, 0, 0, 0, 0, 0, 9}));
+    ModFun::SendDuckerParamB(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamB, 0, 0, 0, 0, 0, 0, 10, 11}));
+    ModFun::SendDuckerParamC(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamC, 0, 0, 0, 0, 0, 14, 12, 0}))
+        << "byte 903 is never sent";
+}
+
+using RoutingSendersTest = SenderTest;
+
+TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState) {
+    VX_REQUIRE_SIMULATOR(H());
+    Quietly([&] {
+        F().Option2(2).SetValue(true);
+        F().Check9(20).SetValue(1);
+        F().Slider3(4).SetValue(6);
+    });
+    ModFun::SendMixLevel(S(), 4);
+    EXPECT_EQ(F().Text3(4).Text(), "-6dB");
+    EXPECT_EQ(Img(116), 24);
+    EXPECT_EQ(LastData(), (Bytes{CmdMixPoint, 10, 0, 0, 0, 0, 0, 4, 24}));
+    EXPECT_EQ(H().Device().ImageByte(116), 24);
+
+    Quietly([&] { F().Check9(20).SetValue(0); });
+    ModFun::SendMixLevel(S(), 4);
+    EXPECT_EQ(Img(116), 152);
+    EXPECT_EQ(LastData(), (Bytes{CmdMixPoint, 10, 0, 0, 0, 0, 0, 4, 152}));
+
+    Quietly([&] {
+        F().Slider3(0).SetValue(30);
+        F().Check9(40).SetValue(1);
+    });
+    ModFun::SendMixLevelInOut(S(), 0, 5);
+    EXPECT_EQ(F().Text3(0).Text(), "-30dB");
+    EXPECT_EQ(Img(model::RouteAddr[40]), 0);
+}
+
+TEST_F(RoutingSendersTest, WithNoOutputSelectedTheFirstIsEdited) {
+    VX_REQUIRE_SIMULATOR(H());
+    Quietly([&] {
+        for (int16_t o = 0; o < 8; ++o) F().Option2(o).SetValue(false);
+        F().Slider3(1).SetValue(0);
+    });
+    ModFun::SendMixLevel(S(), 1);
+    EXPECT_EQ(F().Text3(1).Text(), "0dB");
+    EXPECT_EQ(LastData()[1], 8);
+    EXPECT_EQ(LastData()[7], 1);
+}
+
+TEST_F(RoutingSendersTest, ACrosspointKeepsItsLevelWhileOff) {
+    VX_REQUIRE_SIMULATOR(H());
+    S().DevImage[slot].ProgImage[model::RouteAddr[9]] = 20;
+    Quietly([&] { F().Check9(9).SetValue(0); });
+    ModFun::SendMixPoint(S(), 9);
+    EXPECT_EQ(Img(model::RouteAddr[9]), 148);
+    EXPECT_EQ(LastData(), (Bytes{CmdMixPoint, 9, 0, 0, 0, 0, 0, 1, 148}));
+    EXPECT_FALSE(F().Line1000(9).Visible());
+    Quietly([&] { F().Check9(9).SetValue(1); });
+    ModFun::SendMixPoint(S(), 9);
+    EXPECT_EQ(Img(model::RouteAddr[9]), 20);
+    EXPECT_TRUE(F().Line1000(9).Visible());
+    EXPECT_EQ(H().Device().ImageByte(model::RouteAddr[9]), 20);
+}
+
+TEST_F(RoutingSendersTest, LoadingShowsTheLevelsAndClampsADamagedOne) {
+    VX_REQUIRE_SIMULATOR(H());
+    auto& img = S().DevImage[slot].ProgImage;
+    img[model::RouteAddr[0]] = 158;
+    img[model::RouteAddr[1]] = 18;
+    img[model::RouteAddr[2]] = 127;  // level bits 127: no such level
+    img[model::RouteAddr[3]] = 0;
+    Quietly([&] { F().Check9(0).SetValue(0); });
+    ModFun::LoadMixRouting(S(), 0);
+    EXPECT_EQ(F().Slider3(0).Value(), 0);
+    EXPECT_EQ(F().Text3(0).Text(), "0dB");
+    EXPECT_EQ(F().Check9(0).Value(), 0) << "the crosspoint box is left alone";
+    EXPECT_EQ(F().Slider3(1).Value(), 12);
+    EXPECT_EQ(F().Text3(1).Text(), "-12dB");
+    EXPECT_EQ(F().Slider3(2).Value(), 0);
+    EXPECT_EQ(F().Text3(2).Text(), "0dB");
+    EXPECT_EQ(F().Text3(3).Text(), "-30dB");
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(ModFun::MixLevelIndex(255), 30);
+}
+
+TEST_F(RoutingSendersTest, AFailedSendKeepsTheNewByte) {
+    VX_REQUIRE_SIMULATOR(H());
+    Drop(CmdMixPoint);
+    S().DevImage[slot].ProgImage[model::RouteAddr[63]] = 30;
+    Quietly([&] { F().Check9(63).SetValue(0); });
+    ModFun::SendMixPoint(S(), 63);
+    EXPECT_TRUE(S().TxFailed);
+    EXPECT_EQ(Img(model::RouteAddr[63]), 158);
+}
+
+TEST_F(RoutingSendersTest, AnAppliedImageReachesTheDevicesMixerDuckerAndMatrix) {
+    VX_REQUIRE_SIMULATOR(H());
+    auto& img = S().DevImage[slot].ProgImage;
+    for (int k = 0; k < 64; ++k)
+        img[model::RouteAddr[k]] = static_cast<uint8_t>(k % 2 * 128 + k % 31);
+    const uint8_t mixer[] = {1, 1, 0, 0, 7, 8, 9, 0, 0, 0x0C, 40, 20, 21, 30, 0, 60};
+    for (int a = 889; a <= 904; ++a) img[a] = mixer[a - 889];
+    ModFun::ApplyDeviceImage(S());
+
+    devsim::Device& d = H().Device();
+    for (int k = 0; k < 64; ++k) {
+        EXPECT_EQ(d.ImageByte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
+        EXPECT_EQ(F().Check9(static_cast<int16_t>(k)).Value(), 1 - k % 2) << k;
+    }
+    for (int a : {889, 890, 893, 894, 895, 898, 899, 900, 901, 902, 904}) {
+        EXPECT_EQ(d.ImageByte(a), mixer[a - 889]) << a;
+    }
+    EXPECT_TRUE(F().Option2(0).Value());
+    EXPECT_EQ(F().Text3(1).Text(), "-29dB");
+    EXPECT_EQ(F().Check8(2).Value(), 1);
+    EXPECT_FALSE(S().UiUpdating);
+}
+
+}  // namespace

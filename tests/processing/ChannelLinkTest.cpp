@@ -1,0 +1,140 @@
+// The channel link end to end: an edit on one channel of a link set or stereo pair reaches the
+// other members in the device's memory, read back over the wire; a member that stops
+// answering ends the repeat.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
+#include "editor/FrmCtrl.h"
+#include "model/AddressTables.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+constexpr int kWorking = 64;  // device address of image byte 0
+
+class ChannelLink : public testsupport::DeviceTest {
+  protected:
+    FrmCtrl& Open() {
+        Start();
+        H().ShortenTimeouts(0.1);
+        slot_ = H().AddDevice();
+        ModProject::ConnectDevice(S(), slot_);
+        EXPECT_EQ(S().DevList[slot_].Online, 1);
+        ModProject::OpenSpeakerEditor(S(), slot_);
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+    // Ticks the link boxes of outputs (0..7) as a user does.
+    static void LinkOutputs(FrmCtrl& f, const std::vector<int16_t>& outputs) {
+        for (int16_t o : outputs) f.Check13(static_cast<int16_t>(o + 8)).UserClick();
+    }
+    Bytes Memory(int imageAddr, int count) {
+        return H().ReadMemory(slot_, imageAddr + kWorking, count);
+    }
+    int LevelWord(int16_t ch) {
+        const Bytes hi = Memory(model::GainAddrHi[ch], 1);
+        const Bytes lo = Memory(model::GainAddrLo[ch], 1);
+        return hi.empty() || lo.empty() ? -1 : hi[0] * 256 + lo[0];
+    }
+    static void Enter(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserType(text);
+        box.UserKey(13);
+    }
+    int16_t slot_ = 0;
+};
+
+TEST_F(ChannelLink, LinkedOutputsTakeTheLevelBandAndCrossoverOfTheEditedOne) {
+    FrmCtrl& f = Open();
+    LinkOutputs(f, {0, 1, 2});
+    f.SSTab1.UserSelectTab(1);
+    const int before = LevelWord(11);
+    const Bytes band4 = Memory(model::EqOutBandAddr[15], 5);
+    const Bytes xover4 = Memory(model::XoverAddr[7], 3);
+
+    Enter(f.Text1(8), "-6");
+    Enter(f.Text4(1), "2500");  // band 2 of output 1
+    Enter(f.Text12(1), "4");
+    f.Combo2(1).UserSelect(3);  // low-pass of output 1
+    Enter(f.Text8(1), "3150");
+    EXPECT_TRUE(H().host.Messages().empty());
+
+    const Bytes band = Memory(model::EqOutBandAddr[1], 5);
+    const Bytes xover = Memory(model::XoverAddr[1], 3);
+    EXPECT_EQ(band[1] * 256 + band[2], 2500);
+    EXPECT_EQ(xover, (Bytes{0x0C, 0x4E, 3}));
+    for (int16_t o = 1; o < 3; ++o) {
+        SCOPED_TRACE(o);
+        EXPECT_EQ(LevelWord(static_cast<int16_t>(o + 8)), 1210);
+        EXPECT_EQ(Memory(model::EqOutBandAddr[5 * o + 1], 5), band);
+        EXPECT_EQ(Memory(model::XoverAddr[2 * o + 1], 3), xover);
+        EXPECT_EQ(f.Text4(static_cast<int16_t>(5 * o + 1)).Text(), "2500");
+    }
+    // Output 4 is not linked.
+    EXPECT_EQ(LevelWord(11), before);
+    EXPECT_EQ(Memory(model::EqOutBandAddr[15], 5), band4);
+    EXPECT_EQ(Memory(model::XoverAddr[7], 3), xover4);
+}
+
+TEST_F(ChannelLink, MembersTakeTheBandAndFilterInTheSamePlaceOfTheirOutput) {
+    FrmCtrl& f = Open();
+    LinkOutputs(f, {1, 2, 6});
+    f.SSTab1.UserSelectTab(3);
+    Enter(f.Text4(12), "800");  // band 3 of output 3
+    for (int16_t d : {7, 32}) EXPECT_EQ(f.Text4(d).Text(), "800") << d;
+    for (int16_t d : {2, 17, 37}) EXPECT_NE(f.Text4(d).Text(), "800") << d;
+    Enter(f.Text8(5), "5000");  // low-pass of output 3
+    for (int16_t e : {3, 13}) EXPECT_EQ(f.Text8(e).Text(), "5000") << e;
+    for (int16_t e : {2, 12, 14}) EXPECT_NE(f.Text8(e).Text(), "5000") << e;
+    EXPECT_EQ(Memory(model::XoverAddr[13], 2), (Bytes{0x13, 0x88}));
+}
+
+TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartner) {
+    FrmCtrl& f = Open();
+    const int16_t dev = S().CurDev;
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    for (int16_t i : {0, 2, 4}) f.Check13(i).UserClick();
+    S().DevParam[dev].InSource()[4] = 1 - S().DevParam[dev].InSource()[0];
+    const int input5 = LevelWord(4);
+    Enter(f.Text1(0), "-3");
+    EXPECT_EQ(LevelWord(2), 1240);
+    EXPECT_EQ(LevelWord(4), input5) << "another Mic/Line mode is no member";
+    EXPECT_NE(LevelWord(1), 1240);
+
+    // Inputs 7 and 8 as a stereo pair, outside the link set.
+    S().InPairLink[dev][3] = true;
+    Enter(f.Text1(6), "-12");
+    EXPECT_EQ(LevelWord(7), 1150);
+    f.Check2(7).UserClick();
+    EXPECT_EQ(f.Check2(6).Value(), 1);
+    const Bytes polarity = Memory(model::PolarityAddr[0], 1);
+    ASSERT_FALSE(polarity.empty());
+    EXPECT_EQ(polarity[0] & 0xC0, 0xC0);
+}
+
+TEST_F(ChannelLink, AMemberThatStopsAnsweringEndsTheRepeat) {
+    FrmCtrl& f = Open();
+    VX_REQUIRE_SIMULATOR(H());
+    LinkOutputs(f, {0, 1, 2, 3});
+    devsim::Device& d = H().Device();
+    // Output 1's own send, output 2's, then output 3's goes unanswered.
+    const int sent = d.FrameCount();
+    d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = sent + 3});
+    f.SSTab1.UserSelectTab(1);
+    Enter(f.Text1(8), "-6");
+    EXPECT_EQ(d.FrameCount() - sent, 3);
+    auto word = [&](int16_t ch) {
+        return d.ImageByte(model::GainAddrHi[ch]) * 256 + d.ImageByte(model::GainAddrLo[ch]);
+    };
+    EXPECT_EQ(word(9), 1210);
+    EXPECT_EQ(word(11), 1270) << "output 4 is never reached";
+}
+
+}  // namespace

@@ -1,0 +1,181 @@
+// Recalling a stored program into an edited editor: the slot is read over the wire, recalled
+// on the device and then taken into the image, the model and the controls without a frame
+// more; a recall that fails or can't start changes nothing on the PC.
+#include <gtest/gtest.h>
+
+#include "ProgramsFixture.h"
+#include "devsim/Faults.h"
+#include "link/Commands.h"
+#include "model/AddressTables.h"
+#include "model/MemoryMap.h"
+#include "programs/FrmRead.h"
+#include "programs/FrmReadExtra.h"
+
+namespace programs_test {
+namespace {
+
+constexpr int kSwitchLinkAddr = 53;
+
+class ProgramRecall : public ProgramsFixture {
+  protected:
+    // Puts a program into stored slot k of the simulated device before it is connected:
+    // the factory program with output 3 at -12 dB, named name, marked stored.
+    Bytes StoreOnDevice(int k, const std::string& name) {
+        Bytes prog = H().Device().Read(64, 912);
+        prog[model::GainAddrHi[10]] = 1150 >> 8;
+        prog[model::GainAddrLo[10]] = 1150 & 0xFF;
+        std::copy(name.begin(), name.end(), prog.begin() + 432);
+        prog[463] = 85;
+        // The master input gain as its sender keeps it: high byte 0.
+        prog[model::MasterLevelAddr[0]] = 0;
+        // A Line input always uses the equaliser, as the Mic/Line sender keeps it.
+        prog[model::InProcAddr] |= prog[model::InSourceAddr];
+        H().Device().Write(model::ProgramSlotAddr(k), prog);
+        return prog;
+    }
+    // Opens the recall window from the editor's button, picks row and answers answer.
+    template <class Window>
+    void RecallWith(int16_t slot, int16_t button, const char* form, int16_t row,
+                    int answer = ui::vbYes) {
+        Drive<Window>(form, [=, this](Window& w) {
+            w.List1.UserSelect(row);
+            H().host.Answer(answer);
+            w.Command1(1).UserClick();
+            EXPECT_FALSE(w.Label2.Visible());
+            if (w.Visible()) w.Command1(0).UserClick();
+        });
+        Editor(slot).Command2(button).UserClick();
+    }
+    // The simulated device with stored slots prepared, then connected and edited.
+    int16_t Prepare(const std::function<void()>& onDevice) {
+        testsupport::DeviceOptions options;
+        Start(options);
+        if (H().External()) return -1;
+        onDevice();
+        H().ShortenTimeouts(0.1);
+        const int16_t slot = H().AddDevice();
+        ModProject::ConnectDevice(S(), slot);
+        EXPECT_EQ(S().DevList[slot].Online, 1);
+        ModProject::OpenSpeakerEditor(S(), slot);
+        Editor(slot).SSTab1.UserSelectTab(3);
+        Enter(Editor(slot).Text1(10), "-3");
+        H().Device().ClearLog();
+        return slot;
+    }
+};
+
+TEST_F(ProgramRecall, ASlotReplacesTheEditedProgramWithExactly115Frames) {
+    Bytes stored;
+    const int16_t slot = Prepare([&] {
+        stored = StoreOnDevice(2, "Recall me       ");
+        H().Device().Write(kSwitchLinkAddr, {1});
+    });
+    VX_REQUIRE_SIMULATOR(H());
+    FrmCtrl& f = Editor(slot);
+    ASSERT_EQ(f.Text1(10).Text(), "-3");
+
+    RecallWith<FrmRead>(slot, 3, "FrmRead", 2);
+
+    const std::vector<Bytes> sent = Requests();
+    ASSERT_EQ(sent.size(), 115u);
+    for (int j = 0; j < 114; ++j) {
+        EXPECT_EQ(sent[j][3], CmdReadMem);
+        EXPECT_EQ(sent[j][4] * 256 + sent[j][5], 1024 + 912 * 2 + 8 * j);
+        EXPECT_EQ(sent[j][6], 8);
+    }
+    EXPECT_EQ(sent[114][3], CmdRecallProgram);
+    EXPECT_EQ(sent[114][4], 2);
+
+    EXPECT_EQ(ImageProgram(slot), stored);
+    EXPECT_EQ(WorkingProgram(slot), stored);
+    EXPECT_EQ(f.Text1(10).Text(), "-12");
+    EXPECT_EQ(f.Slider1(10).Value(), 1450 - 1150);
+    EXPECT_EQ(f.Label8.Caption(), "03: Recall me       ");
+    EXPECT_EQ(f.Caption(), "IP:" + H().Address() +
+                               "  Velotra - Program load from device - 03: Recall me       ");
+    EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, 2.0) << "the switch preset follows";
+    EXPECT_EQ(S().DevImage[slot].DevExtra[16], 2);
+    EXPECT_FALSE(f.ProgressBar1.Visible());
+    EXPECT_EQ(f.ProgressBar1.Value(), 114 + kApplyProgressSteps);
+    EXPECT_FALSE(S().TxBlocked);
+    EXPECT_EQ(S().GraphHold, 0);
+    EXPECT_EQ(S().LoadStateWord, 0);
+    EXPECT_EQ(S().InLinkMask[slot], 0);
+    EXPECT_TRUE(H().host.Problems().empty());
+}
+
+TEST_F(ProgramRecall, AnExtraSlotLeavesTheSwitchPresetAlone) {
+    Bytes stored;
+    const int16_t slot = Prepare([&] {
+        stored = StoreOnDevice(8, "Extra three     ");
+        H().Device().Write(kSwitchLinkAddr, {1});
+    });
+    VX_REQUIRE_SIMULATOR(H());
+    const double preset = S().DevParam[slot].CurSwitchPreset;
+
+    RecallWith<FrmReadExtra>(slot, 10, "FrmReadExtra", 2);
+
+    const std::vector<Bytes> sent = Requests();
+    ASSERT_EQ(sent.size(), 115u);
+    EXPECT_EQ(sent.front()[4] * 256 + sent.front()[5], 8320);
+    EXPECT_EQ(sent[113][4] * 256 + sent[113][5], 9224);
+    EXPECT_EQ(sent[114][4], 8);
+    EXPECT_EQ(ImageProgram(slot), stored);
+    EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, preset);
+    EXPECT_EQ(Editor(slot).Label8.Caption(), "E03: Extra three     ");
+}
+
+TEST_F(ProgramRecall, AnEmptySlotIsRefused) {
+    const int16_t slot = Prepare([] {});
+    VX_REQUIRE_SIMULATOR(H());
+    H().host.TakeMessages();
+    RecallWith<FrmRead>(slot, 3, "FrmRead", 4);
+    EXPECT_TRUE(Requests().empty());
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].prompt, "Program empty");
+    EXPECT_EQ(messages[0].title, "Read program");
+}
+
+// A fault from the given frame on: the recall stops there and the PC keeps what it had.
+class FailedRecall : public ProgramRecall, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FailedRecall, ChangesNothingOnThePc) {
+    const int16_t slot = Prepare([&] { StoreOnDevice(1, "Half read       "); });
+    VX_REQUIRE_SIMULATOR(H());
+    const model::DevImageRecord imageBefore = S().DevImage[slot];
+    const model::DevParamRecord paramBefore = S().DevParam[slot];
+    devsim::FaultRule fault;
+    fault.fromFrame = H().Device().FrameCount() + GetParam();
+    H().Device().AddFault(fault);
+
+    RecallWith<FrmRead>(slot, 3, "FrmRead", 1);
+
+    EXPECT_EQ(Requests().size(), static_cast<size_t>(GetParam()));
+    EXPECT_EQ(S().DevImage[slot], imageBefore);
+    EXPECT_EQ(S().DevParam[slot], paramBefore);
+    EXPECT_FALSE(S().TxBlocked);
+    EXPECT_EQ(S().LoadStateWord, 0);
+    if (FrmCtrl* f = ExistingFrmCtrl(S(), slot)) {
+        EXPECT_FALSE(f->ProgressBar1.Visible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadOrRecall, FailedRecall, ::testing::Values(50, 115));
+
+TEST_F(ProgramRecall, AnOfflineDeviceIsRefusedWithAMessage) {
+    const int16_t slot = Prepare([&] { StoreOnDevice(0, "Stored          "); });
+    VX_REQUIRE_SIMULATOR(H());
+    S().DevList[slot].Online = 0;
+    const model::DevImageRecord imageBefore = S().DevImage[slot];
+    H().host.TakeMessages();
+    RecallWith<FrmRead>(slot, 3, "FrmRead", 0);
+    EXPECT_TRUE(Requests().empty());
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].prompt.find("offline"), std::string::npos);
+    EXPECT_EQ(S().DevImage[slot], imageBefore);
+}
+
+}  // namespace
+}  // namespace programs_test

@@ -1,0 +1,74 @@
+// Programs and presets against the simulated device: connected devices with their editors
+// open, the modal dialogs driven through the headless host, the frames each device received
+// and its memory read back over the wire.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/State.h"
+#include "devsim/Device.h"
+#include "editor/FrmCtrl.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+
+namespace programs_test {
+
+using Bytes = std::vector<uint8_t>;
+
+// Progress steps of applying a whole image: feedback switches 8, processing types 8, levels 16,
+// sources 8, master levels 2, input equaliser memory writes 64 and bands 24, output equaliser
+// bands 40, crossovers 16, routing crosspoints 64, phantom power 1.
+inline constexpr int kApplyProgressSteps = 251;
+
+class ProgramsFixture : public testsupport::DeviceTest {
+  protected:
+    // Devices in the project, connected, each with its editor open; the slots.
+    std::vector<int16_t> ConnectAndEdit(size_t devices = 1) {
+        testsupport::DeviceOptions options;
+        options.tcpDevices = devices;
+        Start(options);
+        H().ShortenTimeouts(0.1);
+        std::vector<int16_t> slots;
+        for (size_t k = 0; k < H().DeviceCount(); ++k) {
+            slots.push_back(H().AddDevice(k));
+            ModProject::ConnectDevice(S(), slots.back());
+            EXPECT_EQ(S().DevList[slots.back()].Online, 1);
+            ModProject::OpenSpeakerEditor(S(), slots.back());
+        }
+        return slots;
+    }
+    FrmCtrl& Editor(int16_t slot) {
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+    // The next modal showing of the form runs driver on it.
+    template <class Form>
+    void Drive(const std::string& name, std::function<void(Form&)> driver) {
+        H().host.DriveModal(name, [driver](ui::Form& f) { driver(dynamic_cast<Form&>(f)); });
+    }
+    // The working program of the slot's device read back over the wire.
+    Bytes WorkingProgram(int16_t slot) { return H().ReadMemory(slot, 64, 912); }
+    Bytes ImageProgram(int16_t slot) {
+        const auto& img = S().DevImage[slot].ProgImage;
+        return Bytes(img.begin(), img.begin() + 912);
+    }
+    static void Enter(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserType(text);
+        box.UserKey(13);
+    }
+    // The box's text replaced by typing: all selected, deleted, text typed.
+    static void Retype(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserKey(8);
+        box.UserType(text);
+    }
+};
+
+}  // namespace programs_test
