@@ -34,6 +34,11 @@ class SenderTest : public testsupport::DeviceTest {
     Bytes Memory(int addr, int count) {
         return H().ReadMemory(slot, addr + model::WorkingProgramAddr, count);
     }
+    // One of them; -1 when the read failed.
+    int MemoryByte(int addr) {
+        const Bytes b = Memory(addr, 1);
+        return b.empty() ? -1 : b[0];
+    }
     FrmCtrl& F() { return FrmCtrlOf(S(), slot); }
     uint8_t Img(int addr) { return S().DevImage[slot].ProgImage[addr]; }
     // Code and data bytes of every request since the log was cleared, and of the last one
