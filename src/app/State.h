@@ -48,7 +48,6 @@ struct State : model::ModelState,
     // Set by the image loaders around the input senders whose frames they leave out.
     bool ApplyingBalanced = false;  // no channel block after the balanced bits
     bool ApplyingFeedback = false;  // no bulk bracket around the feedback bits
-    int16_t CurInCh = 0;            // the input the noise gate editor works on
 
     // Editor bookkeeping: element 0 of EditorSlot is True (-1) while the slot's editor is
     // open, element 1 the slot as the link knows it, element 2 the slot itself.

@@ -1,29 +1,12 @@
 #include "editor/EditorCalls.h"
 
 #include "app/FrmVersion.h"
+#include "app/State.h"
 #include "editor/FrmEditLabel.h"
+#include "processing/FrmCopyChannel.h"
 #include "processing/FrmEqIn.h"
+#include "processing/FrmLimiter.h"
 #include "programs/ProgramDialogs.h"
-
-namespace ModLink {
-
-void LinkInputBalanced(State&, int16_t) {}
-void LinkNoiseGateEnable(State&, int16_t) {}
-void LinkInputFilter(State&, int16_t) {}
-void LinkMicLine(State&, int16_t) {}
-void LinkInputProcType(State&, int16_t) {}
-void LinkFeedbackMode(State&, int16_t) {}
-void LinkLimiter(State&, int16_t) {}
-void LinkCompressor(State&, int16_t) {}
-void LinkDelay(State&, int16_t) {}
-
-}  // namespace ModLink
-
-namespace ModFun {
-
-void CopyInputChannel(State&, int16_t, int16_t) {}
-
-}  // namespace ModFun
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
     if (ModProg::ShowProgramDialog(s, dialog)) return;
@@ -41,6 +24,23 @@ void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
         case EditorDialog::EqIn:
             ModEqIn::ShowFrmEqIn(s, index);
             break;
+        case EditorDialog::Limiter: {
+            if (index < 0 || index > 7) return;
+            s.LimOutCh = index;
+            FrmLimiter limiter(s);
+            limiter.ShowModal();
+            break;
+        }
+        case EditorDialog::CopyInput: {
+            FrmCopyInput copy(s);
+            copy.ShowModal();
+            break;
+        }
+        case EditorDialog::CopyOutput: {
+            FrmCopyOut copy(s);
+            copy.ShowModal();
+            break;
+        }
         default:
             break;
     }

@@ -9,13 +9,6 @@
 
 struct State;
 
-namespace ModFun {
-
-// Copy every setting of input from onto input to (0..7) and send it.
-void CopyInputChannel(State& s, int16_t from, int16_t to);
-
-}  // namespace ModFun
-
 // The dialogs and program-file actions the editor window opens.
 enum class EditorDialog {
     EditLabel,    // channel names

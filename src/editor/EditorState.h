@@ -38,8 +38,12 @@ struct EditorState {
     int16_t SelFilterBand = 0;
     int16_t SelFilterMode = 0;
 
-    // The input (0..7) the input equaliser editor shows, set by the button that opens it.
+    // The input (0..7) the noise gate and input equaliser editors work on, set by the button
+    // that opens them.
     int16_t CurInCh = 0;
+
+    // The output 0..7 whose compressor and limiter the dynamics dialog edits.
+    int16_t LimOutCh = 0;
 };
 
 }  // namespace editor

@@ -67,6 +67,7 @@ void FrmCtrl::WireEvents() {
     Command1.On().Click = [this](int16_t o) { Command1_Click(o); };
     Combo2.On().Click = [this](int16_t f) { Combo2_Click(f); };
     Text8.On().KeyPress = [this](int16_t f, int16_t& key) { Text8_KeyPress(f, key); };
+    WireDelayAndDynamics();
 
     Option2.On().Click = [this](int16_t o) { Option2_Click(o); };
     Check9.On().Click = [this](int16_t k) { Check9_Click(k); };

@@ -14,6 +14,9 @@
 #include "ui/Form.h"
 
 struct State;
+namespace ModFun {
+enum class Dyn : uint8_t;
+}
 
 class FrmCtrl : public ui::Form {
   public:
@@ -227,6 +230,7 @@ class FrmCtrl : public ui::Form {
 
   private:
     void WireEvents();
+    void WireDelayAndDynamics();
     // The slot whose editor this window is, or -1.
     int16_t OwnSlot() const;
 
@@ -330,6 +334,24 @@ class FrmCtrl : public ui::Form {
     // The filter redrawn and repeated on every other output of the link set, waitMs before
     // each; stops when a send fails.
     void XoverFollowUp(int16_t f, int waitMs);
+
+    // Delay of output o: the coarse and fine arrows, the typed delay, the bypass; the unit
+    // option on the overview.
+    void UpDown2_Change(int16_t o);
+    void UpDown1_Change(int16_t o);
+    void Text2_KeyPress(int16_t o, int16_t& key);
+    void Command8_Click(int16_t o);
+    void Option1_Click(int16_t unit);
+    // After a delay edit: output o's graph, then the link repeat.
+    void DelayFollowUp(int16_t o);
+
+    // Compressor and limiter of output o: the bypasses and the typed values (the sliders are
+    // wired to the senders directly).
+    void Command5_Click(int16_t o);
+    void Command7_Click(int16_t o);
+    void DynamicsKeyPress(int16_t o, int16_t& key, ModFun::Dyn p);
+    // The link repeat of a compressor (or limiter) edit of output o, unless the send failed.
+    void DynamicsFollowUp(int16_t o, bool limiter);
 
     // Routing: output shown, crosspoint k = output * 8 + input, mix level of input i into the
     // output shown (slider or typed), reset of the whole matrix.

@@ -8,6 +8,7 @@
 #include "editor/ModGraph.h"
 #include "link/ApplyImageInputs.h"
 #include "link/ApplyImageEqIn.h"
+#include "link/ApplyImageDynamics.h"
 #include "link/ApplyImageRouting.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
@@ -206,6 +207,10 @@ void ApplyDeviceImage(State& s) {
     ApplyEqBands(s, f);
     if (f.Finished()) return;
     ApplyXovers(s, f);
+    if (f.Finished()) return;
+    ApplyDelays(s, f);
+    if (f.Finished()) return;
+    ApplyDynamics(s, f);
     if (f.Finished()) return;
     ApplyRouting(s, f);
     if (f.Finished()) return;

@@ -1,8 +1,8 @@
 #include "link/StereoPairs.h"
 
 #include "app/State.h"
-#include "editor/EditorCalls.h"
 #include "editor/FrmCtrl.h"
+#include "link/ChannelCopy.h"
 #include "link/ChannelNames.h"
 #include "link/Commands.h"
 #include "link/InputSenders.h"

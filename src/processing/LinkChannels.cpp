@@ -5,9 +5,11 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
+#include "link/InputSenders.h"
 #include "link/LevelSenders.h"
 #include "link/OutEqUtilities.h"
 #include "link/PolarityMute.h"
+#include "model/AddressTables.h"
 #include "processing/ModLink.h"
 
 namespace ModLink {
@@ -28,7 +30,7 @@ struct Repeat {
     // The member's own sender.
     std::function<void(int16_t m)> send;
     // After a member's successful send, in the link-set branches only.
-    std::function<void(int16_t m)> after;
+    std::function<void(int16_t m)> after = {};
 };
 
 void RepeatOn(State& s, int16_t m, const Repeat& r) {
@@ -74,7 +76,69 @@ void RepeatOnMembers(State& s, int16_t ch, const Repeat& r) {
     if (s.InPairLink[dev][ch / 2]) RepeatOn(s, static_cast<int16_t>(ch ^ 1), r);
 }
 
+// A list's index copied from the edited input to member m.
+Repeat ListRepeat(State& s, int16_t i, ui::ControlArray<ui::ComboBox> FrmCtrl::*list,
+                  void (*send)(State&, int16_t)) {
+    return {
+        .copy = [&s, i, list](FrmCtrl& f,
+                              int16_t m) { (f.*list)(m).SetListIndex((f.*list)(i).ListIndex()); },
+        .send = [&s, send](int16_t m) { send(s, m); }};
+}
+
 }  // namespace
+
+void LinkInputBalanced(State& s, int16_t i) {
+    if (i < 0 || i > 7) return;
+    RepeatOnMembers(
+        s, i,
+        {.inputs = InputMembers::StereoOnly,
+         .copy = [&](FrmCtrl& f, int16_t m) { f.Check4(m).SetValue(f.Check4(i).Value()); },
+         .send = [&](int16_t m) { ModFun::SendInputBalanced(s, m); }});
+}
+
+void LinkNoiseGateEnable(State& s, int16_t i) {
+    if (i < 0 || i > 7) return;
+    auto& img = s.DevImage[s.CurDev].ProgImage;
+    RepeatOnMembers(s, i,
+                    {.copy =
+                         [&](FrmCtrl& f, int16_t m) {
+                             f.Check5(m).SetValue(f.Check5(i).Value());
+                             for (int j = 0; j < 3; ++j) {
+                                 img[model::NgAddr[m] + j] = img[model::NgAddr[i] + j];
+                             }
+                         },
+                     .send = [&](int16_t m) { ModFun::SendNoiseGateEnable(s, m); }});
+}
+
+void LinkInputFilter(State& s, int16_t i) {
+    if (i < 0 || i > 7) return;
+    auto& img = s.DevImage[s.CurDev].ProgImage;
+    RepeatOnMembers(s, i,
+                    {.copy =
+                         [&](FrmCtrl& f, int16_t m) {
+                             f.UpDown6(m).SetValue(f.UpDown6(i).Value());
+                             f.Combo9(m).SetListIndex(f.Combo9(i).ListIndex());
+                             img[model::InFilterAddr[m]] = img[model::InFilterAddr[i]];
+                         },
+                     .send = [&](int16_t m) { ModFun::SendInputFilter(s, m); }});
+}
+
+void LinkMicLine(State& s, int16_t i) {
+    if (i < 0 || i > 7) return;
+    Repeat r = ListRepeat(s, i, &FrmCtrl::Combo5, ModFun::SendMicLine);
+    r.inputs = InputMembers::PairNotStereo;
+    RepeatOnMembers(s, i, r);
+}
+
+void LinkInputProcType(State& s, int16_t i) {
+    if (i < 0 || i > 7) return;
+    RepeatOnMembers(s, i, ListRepeat(s, i, &FrmCtrl::Combo1, ModFun::SendInputProcType));
+}
+
+void LinkFeedbackMode(State& s, int16_t i) {
+    if (i < 0 || i > 7) return;
+    RepeatOnMembers(s, i, ListRepeat(s, i, &FrmCtrl::Combo4, ModFun::SendFeedbackMode));
+}
 
 void LinkGainByp(State& s, int16_t ch) {
     const int16_t dev = s.CurDev;

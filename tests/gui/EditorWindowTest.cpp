@@ -1,6 +1,7 @@
 // The device editor window shown by the Qt front end: every text fits its widget on every
-// tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved, and
-// one of "Output1" with a boosted band, a crossover pair and the band markers.
+// tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved, one
+// of "Output1" with a boosted band, a crossover pair and the band markers, one of "Output2"
+// with its delay and dynamics set, and one of the compressor and limiter dialog.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@
 #include "link/StereoPairs.h"
 #include "model/DeviceDefaults.h"
 #include "processing/FrmNG.h"
+#include "processing/FrmLimiter.h"
 #include "project/DeviceWindows.h"
 
 namespace guitest {
@@ -104,6 +106,42 @@ TEST_F(EditorWindow, Output1WithABoostedBandAndACrossoverPair) {
     f->Option4(0).UserClick();
     EXPECT_TRUE(f->Label9(0).Visible());
     EXPECT_GT(QFileInfo(Shoot(1, "editor-output1-phase")).size(), 1000);
+}
+
+TEST_F(EditorWindow, AnOutputTabWithDelayAndDynamicsSet) {
+    f->SSTab1.UserSelectTab(FrmCtrl::kTabOverview);
+    f->Option1(0).UserClick();  // delays in milliseconds
+    f->SSTab1.UserSelectTab(2);
+    Enter(f->Text2(1), "12.5");
+    f->Command8(1).UserClick();
+    Enter(f->Text400(1), "-10");
+    Enter(f->Text401(1), "4");
+    Enter(f->Text402(1), "50");
+    Enter(f->Text403(1), "1.2");
+    Enter(f->Text404(1), "40");
+    f->Command5(1).UserClick();
+    Enter(f->Text9(1), "6");
+    Enter(f->Text10(1), "0.5");
+    Enter(f->Text11(1), "10");
+    ASSERT_EQ(f->Text2(1).Text(), "12.499");
+    Settle();
+    ExpectTextsFit(host, *f);
+    EXPECT_GT(
+        QFileInfo(SaveScreenshot(host.WindowOf(*f)->Window(), "editor-output2-dynamics")).size(),
+        1000);
+}
+
+TEST_F(EditorWindow, TheDialogWithAKneeCurve) {
+    s->UiUpdating = true;
+    f->Slider400(0).SetValue(140);  // -10 dBu
+    f->Slider401(0).SetValue(29);   // 3:1
+    f->Slider402(0).SetValue(50);   // knee 50 %
+    f->Slider4(0).SetValue(60);     // +6 dBu
+    s->UiUpdating = false;
+    s->LimOutCh = 0;
+    FrmLimiter dialog(*s);
+    ShootDialog(host, dialog, "compressor-limiter");
+    EXPECT_EQ(dialog.Caption(), "RMS Compressor & Peak Limiter - Output 1");
 }
 
 TEST_F(EditorWindow, TheFilterTypeDialogFitsItsTexts) {

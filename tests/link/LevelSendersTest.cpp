@@ -116,10 +116,10 @@ TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
     EXPECT_EQ(Memory(model::PolarityAddr[1], 1), Bytes{0x40});
     EXPECT_EQ(Memory(model::ChFlagAddrIn, 1), Bytes{0x80});
     EXPECT_EQ(Memory(model::MasterLevelAddr[1], 2), (Bytes{0x04, 0x42}));
-    EXPECT_EQ(F().ProgressBar1.Value(), 8 + 8 + 16 + 8 + 2 + 64 + 24 + 40 + 16 + 64 + 1)
+    EXPECT_EQ(F().ProgressBar1.Value(), 8 + 8 + 16 + 8 + 2 + 64 + 24 + 40 + 16 + 8 + 16 + 64 + 1)
         << "one step a feedback switch, a processing type, a channel, a source, a master level, "
            "an input equaliser write and band, an output equaliser band, a crossover filter, a "
-           "crosspoint and the phantom switch";
+           "delay, a compressor, a limiter, a crosspoint and the phantom switch";
     EXPECT_EQ(F().Command90(7).BackColor(), ui::vbRed);
     EXPECT_EQ(F().Label100(266).Caption(), "180'");
     EXPECT_TRUE(F().Line6(2).Visible());

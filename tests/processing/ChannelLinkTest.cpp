@@ -20,8 +20,8 @@ constexpr int kWorking = 64;  // device address of image byte 0
 
 class ChannelLink : public testsupport::DeviceTest {
   protected:
-    FrmCtrl& Open() {
-        Start();
+    FrmCtrl& Open(const testsupport::DeviceOptions& options = {}) {
+        Start(options);
         H().ShortenTimeouts(0.1);
         slot_ = H().AddDevice();
         ModProject::ConnectDevice(S(), slot_);
@@ -64,18 +64,29 @@ TEST_F(ChannelLink, LinkedOutputsTakeTheLevelBandAndCrossoverOfTheEditedOne) {
     Enter(f.Text12(1), "4");
     f.Combo2(1).UserSelect(3);  // low-pass of output 1
     Enter(f.Text8(1), "3150");
+    for (int k = 0; k < 3; ++k) f.UpDown2(0).UserUp();
+    f.Slider4(0).UserScroll(60);
+    f.Command7(0).UserClick();  // limiter bypass
     EXPECT_TRUE(H().host.Messages().empty());
 
     const Bytes band = Memory(model::EqOutBandAddr[1], 5);
     const Bytes xover = Memory(model::XoverAddr[1], 3);
+    const Bytes delay = Memory(model::DelayAddr[0], 3);
+    const Bytes limiter = Memory(model::LimAddr[0], 3);
     EXPECT_EQ(band[1] * 256 + band[2], 2500);
     EXPECT_EQ(xover, (Bytes{0x0C, 0x4E, 3}));
+    EXPECT_EQ(delay, (Bytes{0, 3, 0}));
+    EXPECT_EQ(limiter.at(2), 240 - 60);
+    EXPECT_EQ(Memory(model::LimOnAddr, 1), (Bytes{0x07})) << "three limiters switched alike";
     for (int16_t o = 1; o < 3; ++o) {
         SCOPED_TRACE(o);
         EXPECT_EQ(LevelWord(static_cast<int16_t>(o + 8)), 1210);
         EXPECT_EQ(Memory(model::EqOutBandAddr[5 * o + 1], 5), band);
         EXPECT_EQ(Memory(model::XoverAddr[2 * o + 1], 3), xover);
+        EXPECT_EQ(Memory(model::DelayAddr[o], 3), delay);
+        EXPECT_EQ(Memory(model::LimAddr[o], 3), limiter);
         EXPECT_EQ(f.Text4(static_cast<int16_t>(5 * o + 1)).Text(), "2500");
+        EXPECT_EQ(f.Command7(o).BackColor(), ui::vbRed);
     }
     // Output 4 is not linked.
     EXPECT_EQ(LevelWord(11), before);
@@ -117,6 +128,25 @@ TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartne
     const Bytes polarity = Memory(model::PolarityAddr[0], 1);
     ASSERT_FALSE(polarity.empty());
     EXPECT_EQ(polarity[0] & 0xC0, 0xC0);
+}
+
+TEST_F(ChannelLink, AFailedMemberStopsTheLimiterRepeatButTheDelayVisitsEveryMember) {
+    // On a serial link a failed exchange leaves the device connected.
+    FrmCtrl& f = Open({.link = testsupport::Link::Usb});
+    VX_REQUIRE_SIMULATOR(H());
+    LinkOutputs(f, {0, 1, 2, 3});
+    S().OfflineOnError = false;  // the editor stays open, so what follows the failure shows
+    devsim::Device& d = H().Device();
+    f.SSTab1.UserSelectTab(1);
+    // Output 1's own send, output 2's, then output 3's fails.
+    d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = d.FrameCount() + 3, .count = 1});
+    const uint8_t untouched = d.ImageByte(model::LimAddr[3] + 2);
+    f.Slider4(0).UserScroll(60);
+    EXPECT_EQ(d.ImageByte(model::LimAddr[1] + 2), 240 - 60);
+    EXPECT_EQ(d.ImageByte(model::LimAddr[3] + 2), untouched) << "output 4 is never reached";
+    d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = d.FrameCount() + 3, .count = 1});
+    f.UpDown2(0).UserUp();
+    for (int o = 1; o < 4; ++o) EXPECT_EQ(d.ImageByte(model::DelayAddr[o] + 1), 1) << o;
 }
 
 TEST_F(ChannelLink, AMemberThatStopsAnsweringEndsTheRepeat) {

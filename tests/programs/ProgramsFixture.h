@@ -22,8 +22,9 @@ using Bytes = std::vector<uint8_t>;
 
 // Progress steps of applying a whole image: feedback switches 8, processing types 8, levels 16,
 // sources 8, master levels 2, input equaliser memory writes 64 and bands 24, output equaliser
-// bands 40, crossovers 16, routing crosspoints 64, phantom power 1.
-inline constexpr int kApplyProgressSteps = 251;
+// bands 40, crossovers 16, delays 8, compressors 8, limiters 8, routing crosspoints 64, phantom
+// power 1.
+inline constexpr int kApplyProgressSteps = 275;
 
 class ProgramsFixture : public testsupport::DeviceTest {
   protected:

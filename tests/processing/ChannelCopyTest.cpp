@@ -1,0 +1,190 @@
+// The channel copy dialogs end to end: a confirmed copy leaves the destination's bytes in the
+// device's memory equal to the source's for every field copied and changes nothing else (the
+// whole parameter memory read back over the wire before and after); each refusal shows its
+// message and sends nothing.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "devsim/Device.h"
+#include "editor/FrmCtrl.h"
+#include "model/AddressTables.h"
+#include "processing/FrmCopyChannel.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+constexpr int kWorking = 64;  // device address of image byte 0
+constexpr int kProgramSize = 912;
+
+class ChannelCopy : public testsupport::DeviceTest {
+  protected:
+    FrmCtrl& Open() {
+        Start();
+        H().ShortenTimeouts(0.1);
+        slot_ = H().AddDevice();
+        ModProject::ConnectDevice(S(), slot_);
+        EXPECT_EQ(S().DevList[slot_].Online, 1);
+        ModProject::OpenSpeakerEditor(S(), slot_);
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+    Bytes Program() { return H().ReadMemory(slot_, kWorking, kProgramSize); }
+    // Answers the copy dialog with source and destination and "Confirm", then Yes.
+    void CopyWith(FrmCtrl& f, int16_t button, const char* form, int16_t from, int16_t to,
+                  bool yes = true) {
+        if (yes) H().host.Answer(ui::vbYes);
+        H().host.DriveModal(form, [&](ui::Form& dialog) {
+            auto& d = static_cast<FrmCopyChannel&>(dialog);
+            d.Combo1(0).UserSelect(from);
+            d.Combo1(1).UserSelect(to);
+            d.Command1(0).UserClick();
+            if (d.Visible()) d.Command1(1).UserClick();
+        });
+        f.Command2(button).UserClick();
+    }
+    static void Enter(ui::TextBox& box, const std::string& text) {
+        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
+        box.UserType(text);
+        box.UserKey(13);
+    }
+    static bool Bit(const Bytes& m, int addr, int k) { return (m.at(addr) >> k & 1) != 0; }
+    // Every byte that differs between before and after lies in allowed.
+    static void OnlyChanged(const Bytes& before, const Bytes& after, const std::set<int>& allowed) {
+        ASSERT_EQ(after.size(), before.size());
+        for (size_t a = 0; a < before.size(); ++a) {
+            if (before[a] != after[a]) {
+                EXPECT_TRUE(allowed.count(static_cast<int>(a))) << a;
+            }
+        }
+    }
+    int16_t slot_ = 0;
+};
+
+TEST_F(ChannelCopy, AnInputCopyCarriesEveryFieldOntoTheDestinationOnly) {
+    FrmCtrl& f = Open();
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    Enter(f.Text1(0), "-5");
+    f.Command90(0).UserClick();
+    f.Check2(0).UserClick();
+    f.Check5(0).UserClick();
+    f.Combo9(0).UserSelect(2);
+    f.Check13(2).UserClick();  // a link that the copy dissolves
+    const Bytes before = Program();
+    ASSERT_EQ(before.size(), static_cast<size_t>(kProgramSize));
+
+    CopyWith(f, 8, "FrmCopyInput", 0, 3);
+    EXPECT_TRUE(H().host.Problems().empty());
+    const Bytes after = Program();
+    const int s = 0;
+    const int d = 3;
+    EXPECT_EQ(after[model::GainAddrHi[d]], after[model::GainAddrHi[s]]);
+    EXPECT_EQ(after[model::GainAddrLo[d]], after[model::GainAddrLo[s]]);
+    EXPECT_EQ(after[model::InFilterAddr[d]], after[model::InFilterAddr[s]]);
+    for (int j = 0; j < 3; ++j) EXPECT_EQ(after[model::NgAddr[d] + j], after[model::NgAddr[s] + j]);
+    for (int addr : {448, 424, 425, 426, 468, 888}) {
+        EXPECT_EQ(Bit(after, addr, d), Bit(after, addr, s)) << addr;
+    }
+    const int bank = S().EqInBankOfs[s];
+    for (int j = 0; j < 16; ++j) {
+        EXPECT_EQ(after[480 + 32 * d + bank + j], after[480 + 32 * s + bank + j]) << j;
+    }
+    std::set<int> allowed = {model::GainAddrHi[d],
+                             model::GainAddrLo[d],
+                             model::InFilterAddr[d],
+                             448,
+                             424,
+                             425,
+                             426,
+                             468,
+                             888};
+    for (int j = 0; j < 3; ++j) allowed.insert(model::NgAddr[d] + j);
+    for (int j = 0; j < 32; ++j) allowed.insert(480 + 32 * d + j);
+    OnlyChanged(before, after, allowed);
+    for (int16_t i = 0; i < 8; ++i) EXPECT_EQ(f.Check13(i).Value(), 0) << i;
+    EXPECT_EQ(S().InLinkMask[S().CurDev], 0);
+}
+
+TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
+    FrmCtrl& f = Open();
+    f.SSTab1.UserSelectTab(2);
+    Enter(f.Text1(9), "-7");
+    Enter(f.Text4(6), "1200");
+    f.Combo2(3).UserSelect(4);
+    f.UpDown2(1).UserUp();
+    f.Slider4(1).UserScroll(50);
+    f.Slider400(1).UserScroll(70);
+    f.Command5(1).UserClick();
+    f.Check2(9).UserClick();
+    f.Check13(8 + 5).UserClick();
+    f.Check13(8 + 6).UserClick();
+    const Bytes before = Program();
+    ASSERT_EQ(before.size(), static_cast<size_t>(kProgramSize));
+
+    CopyWith(f, 9, "FrmCopyOut", 1, 5);
+    EXPECT_TRUE(H().host.Problems().empty());
+    const Bytes after = Program();
+    const int s = 1;
+    const int d = 5;
+    for (int j = 16; j < 60; ++j) EXPECT_EQ(after[52 * d + j], after[52 * s + j]) << j;
+    EXPECT_EQ(after[455 + d], after[455 + s]);
+    for (int addr : {429, 449, 450, 451, 452}) {
+        EXPECT_EQ(Bit(after, addr, d), Bit(after, addr, s)) << addr;
+    }
+    std::set<int> allowed = {429, 449, 450, 451, 452, 455 + d};
+    for (int j = 16; j < 60; ++j) allowed.insert(52 * d + j);
+    OnlyChanged(before, after, allowed);
+    for (int16_t o = 8; o < 16; ++o) EXPECT_EQ(f.Check13(o).Value(), 0) << o;
+    EXPECT_EQ(f.Text4(26).Text(), "1200");
+}
+
+TEST_F(ChannelCopy, ACopyEndsWhenAFailedSendHasClosedTheEditor) {
+    FrmCtrl& f = Open();
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& d = H().Device();
+    const int sent = d.FrameCount();
+    d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = sent + 3});
+    CopyWith(f, 9, "FrmCopyOut", 0, 1);
+    EXPECT_EQ(d.FrameCount() - sent, 3) << "nothing is sent after the failure";
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot_), nullptr);
+    EXPECT_EQ(S().FrmCtrlWin[slot_].get(), &f) << "no editor window is made anew for the copy";
+    EXPECT_EQ(S().DevList[slot_].Online, 0);
+}
+
+TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {
+    FrmCtrl& f = Open();
+    VX_REQUIRE_SIMULATOR(H());
+    devsim::Device& dev = H().Device();
+    auto refused = [&](int16_t button, const char* form, int16_t from, int16_t to) {
+        dev.ClearLog();
+        H().host.TakeMessages();
+        CopyWith(f, button, form, from, to, false);
+        EXPECT_TRUE(dev.Log().empty());
+        const auto messages = H().host.TakeMessages();
+        return messages.empty() ? std::string() : messages[0].title + ": " + messages[0].prompt;
+    };
+    EXPECT_EQ(refused(8, "FrmCopyInput", 2, 2),
+              "Copy Input: Copy not possible, Source=Destination");
+    EXPECT_EQ(refused(9, "FrmCopyOut", 4, 4), "Copy Output: Copy not possible, Source=Destination");
+    S().DevImage[S().CurDev].ProgImage[911] = 0x01;  // inputs 1 and 2 as a stereo pair
+    EXPECT_EQ(refused(8, "FrmCopyInput", 0, 1),
+              "Copy Input: Copy not possible, channel already in stereo mode");
+    S().DevImage[S().CurDev].ProgImage[911] = 0;
+    auto source = S().DevParam[S().CurDev].InSource();
+    source[0] = 0;
+    source[3] = 1;
+    S().DevImage[S().CurDev].ProgImage[425] = 0x08;
+    EXPECT_EQ(refused(8, "FrmCopyInput", 0, 3),
+              "Copy Input: Copy not possible,\r\n" + f.Label13(0).Caption() +
+                  " is set to Mic Mode\r\n" + f.Label13(3).Caption() + " is set to Line mode");
+    // No to the question copies nothing.
+    H().host.Answer(ui::vbNo);
+    EXPECT_EQ(refused(9, "FrmCopyOut", 0, 1), "Copy Output:                Are you sure ? ");
+}
+
+}  // namespace
