@@ -41,8 +41,7 @@ TEST_F(FrmCtrlXover, TypedFrequenciesAreClampedAndStored) {
     }
     EXPECT_EQ(f.Text8(5).Text(), "??");
     EXPECT_EQ(Filter(5).first, 3000);
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(FrmCtrlXover, AChosenTypeTakesTheBoxClampedAndIsSummedUpOnTheOverview) {
