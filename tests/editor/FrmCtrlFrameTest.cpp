@@ -177,7 +177,7 @@ TEST_F(FrmCtrlFrame, ReopenedTheMarkersShowAsLeftAndNoChannelIsLinked) {
     EXPECT_FALSE(s->InPairLink[kSlot][1]);
 }
 
-TEST_F(FrmCtrlFrame, TheWindowKeepsItsSizeButCanBeMinimised) {
+TEST_F(FrmCtrlFrame, TheWindowKeepsItsSizeAndClosingAsksUnlessTheDeviceIsOffline) {
     FrmCtrl& f = Open();
     f.UserResize(12000, 8000);
     EXPECT_EQ(f.Width(), FrmCtrl::kWidth);
@@ -186,6 +186,17 @@ TEST_F(FrmCtrlFrame, TheWindowKeepsItsSizeButCanBeMinimised) {
     EXPECT_EQ(f.WindowState(), ui::vbMinimized);
     f.UserResize(3000, 600);
     EXPECT_EQ(f.Width(), 3000) << "a minimised window is left alone";
+
+    // Closing asks unless the device is offline.
+    host.Answer(ui::vbNo);
+    EXPECT_FALSE(f.UserClose());
+    EXPECT_EQ(host.TakeMessages().at(0).prompt, "            Are you sure ? ");
+    s->DevOffline[kSlot] = true;
+    EXPECT_TRUE(f.UserClose());
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_EQ(s->FrmCtrlHwnd[kSlot], 255);
+    EXPECT_EQ(s->EditorSlot[kSlot][0], 0);
+    EXPECT_FALSE(f.Timer1(kSlot).Running());
 }
 
 TEST_F(FrmCtrlFrame, ActivationMakesTheWindowsDeviceCurrent) {
@@ -201,19 +212,6 @@ TEST_F(FrmCtrlFrame, ActivationMakesTheWindowsDeviceCurrent) {
     EXPECT_TRUE(first.Timer1(kSlot).Running());
     second.UserActivate();
     EXPECT_TRUE(second.Timer1(5).Running());
-}
-
-TEST_F(FrmCtrlFrame, ClosingAsksUnlessTheDeviceIsOffline) {
-    FrmCtrl& f = Open();
-    host.Answer(ui::vbNo);
-    EXPECT_FALSE(f.UserClose());
-    EXPECT_EQ(host.TakeMessages().at(0).prompt, "            Are you sure ? ");
-    s->DevOffline[kSlot] = true;
-    EXPECT_TRUE(f.UserClose());
-    EXPECT_TRUE(host.Messages().empty());
-    EXPECT_EQ(s->FrmCtrlHwnd[kSlot], 255);
-    EXPECT_EQ(s->EditorSlot[kSlot][0], 0);
-    EXPECT_FALSE(f.Timer1(kSlot).Running());
 }
 
 TEST_F(FrmCtrlFrame, JumpLabelsSelectTheirTabs) {

@@ -113,7 +113,7 @@ bool StackedOnPurpose(const ui::Control& a, const ui::Control& b) {
     return panels.count(a.Name()) != 0 && panels.count(b.Name()) != 0 && a.Index() == b.Index();
 }
 
-TEST_F(FrmCtrlLayout, WindowHasTheFixedSizeAndElevenTabs) {
+TEST_F(FrmCtrlLayout, WindowHasTheFixedSizeElevenFilledTabsAndThePanelTheListShowsInFront) {
     EXPECT_EQ(form.Width(), 15855);
     EXPECT_EQ(form.Height(), 10050);
     EXPECT_EQ(form.ScaleWidth(), kClientWidth);
@@ -126,9 +126,8 @@ TEST_F(FrmCtrlLayout, WindowHasTheFixedSizeAndElevenTabs) {
         EXPECT_EQ(form.SSTab1.TabCaption(t), captions[static_cast<size_t>(t)]);
         EXPECT_LE(TextTwips(captions[static_cast<size_t>(t)]) + 16 * 15, form.SSTab1.Width() / 11);
     }
-}
 
-TEST_F(FrmCtrlLayout, EveryTabHoldsControls) {
+    // Every tab holds controls.
     std::map<int16_t, int> perTab;
     for (const ui::Control* c : form.Controls()) {
         for (const ui::Control* p = c; p != nullptr; p = p->Container()) {
@@ -136,6 +135,16 @@ TEST_F(FrmCtrlLayout, EveryTabHoldsControls) {
         }
     }
     for (int16_t t = 0; t < 11; ++t) EXPECT_GT(perTab[t], 20) << "tab " << t;
+
+    // The processing panel in front is the one the list shows.
+    const auto& order = form.Controls();
+    const auto pos = [&](const ui::Control& c) {
+        return std::find(order.begin(), order.end(), &c) - order.begin();
+    };
+    for (int16_t i = 0; i < 8; ++i) {
+        ASSERT_EQ(form.Combo1(i).ListIndex(), 0) << "\"FBK\"";
+        EXPECT_GT(pos(form.Frame18(i)), pos(form.Frame27(i))) << "the feedback panel is in front";
+    }
 }
 
 TEST_F(FrmCtrlLayout, NoVisibleSiblingsOverlap) {
@@ -343,17 +352,6 @@ TEST_F(FrmCtrlLayout, SlidersRunTheWayTheValuesDo) {
     EXPECT_EQ(form.UpDown6(0).Max(), 30);
     EXPECT_EQ(form.UpDown1(0).Max(), 48);
     EXPECT_EQ(form.UpDown5(0).Max(), 13);
-}
-
-TEST_F(FrmCtrlLayout, TheProcessingPanelInFrontIsTheOneTheListShows) {
-    const auto& order = form.Controls();
-    const auto pos = [&](const ui::Control& c) {
-        return std::find(order.begin(), order.end(), &c) - order.begin();
-    };
-    for (int16_t i = 0; i < 8; ++i) {
-        ASSERT_EQ(form.Combo1(i).ListIndex(), 0) << "\"FBK\"";
-        EXPECT_GT(pos(form.Frame18(i)), pos(form.Frame27(i))) << "the feedback panel is in front";
-    }
 }
 
 }  // namespace
