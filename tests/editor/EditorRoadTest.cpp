@@ -47,6 +47,16 @@ TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
     d.Write(64 + model::MasterLevelAddr[1], {0x04, 0x42});           // master volume -18 dB
     d.Write(64 + model::EqOutBandAddr[21], {1, 0x13, 0x88, 6, 40});  // 5000 Hz shelf, +8 dB
     d.Write(64 + model::XoverAddr[9], {0x0B, 0xB8, 4});              // 3000 Hz "Bessel -12dB"
+    d.Write(64 + model::BalancedAddr, {0x05});
+    d.Write(64 + model::InFilterAddr[1], {2 * 64 + 17});
+    d.Write(64 + model::FeedbackFreqAddr, {4});
+    d.Write(64 + model::InSourceAddr, {0x03});
+    d.Write(64 + model::InModeAddr, {0x00});
+    d.Write(64 + model::InProcAddr, {0x03});
+    d.Write(64 + model::NgEnableAddr, {0x80});
+    d.Write(64 + model::PhantomAddr, {1});
+    d.Write(64 + model::ChNameAddr[0], {'V', 'o', 'c', 'a', 'l', ' '});
+    d.Write(64 + model::StereoModeAddr, {0x01});  // pair 1-2 in stereo mode
     Connect();
     ASSERT_EQ(S().DevList[slot].Online, 1);
     d.ClearLog();
@@ -79,6 +89,28 @@ TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
     EXPECT_EQ(
         f.Caption().rfind("IP:" + H().Address() + "  Velotra - Program load from device - ", 0),
         0u);
+    EXPECT_EQ(f.Check4(0).Value(), 1);
+    EXPECT_EQ(f.Check4(1).Value(), 0);
+    EXPECT_EQ(f.Check4(2).Value(), 1);
+    EXPECT_EQ(f.Combo9(1).ListIndex(), 2);
+    EXPECT_EQ(f.Text14(1).Text(), "1000");
+    EXPECT_EQ(f.Text6.Text(), "4");
+    EXPECT_EQ(f.Combo5(1).ListIndex(), 1);
+    EXPECT_EQ(f.Combo5(2).ListIndex(), 0);
+    EXPECT_TRUE(f.Line1(2).Visible());
+    EXPECT_TRUE(f.Line2(0).Visible());
+    EXPECT_EQ(f.Check5(7).Value(), 1);
+    EXPECT_EQ(f.Label100(27).ToolTipText(), "Enabled");
+    EXPECT_EQ(f.Combo1(1).ListIndex(), 1);
+    EXPECT_EQ(f.Check6.Value(), 1);
+    EXPECT_EQ(f.Check11(0).Value(), 1);
+    EXPECT_TRUE(S().InPairLink[slot][0]);
+    EXPECT_FALSE(f.Combo5(0).Enabled());
+    // The names are applied before the stereo pairs, so they keep no suffix here.
+    EXPECT_EQ(f.Frame17(0).Caption(), "Vocal");
+    EXPECT_EQ(f.Frame17(1).Caption(), "Inp2");
+    EXPECT_EQ(f.Check13(0).BackColor(), 0x00FF00u);
+    EXPECT_EQ(f.Check13(2).BackColor(), 0x00FFFFu);
     EXPECT_TRUE(H().host.Messages().empty());
     // Nothing of the device changed either.
     EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);

@@ -11,7 +11,6 @@
 #include "editor/FrmEditLabel.h"
 #include "link/Commands.h"
 #include "model/AddressTables.h"
-#include "model/MemoryMap.h"
 #include "processing/FrmNG.h"
 #include "support/EditorRoad.h"
 
@@ -297,50 +296,6 @@ TEST_F(InputsRoad, TheNoiseGateEditorSendsEachEdit) {
     EXPECT_EQ(f.Label100(23).ToolTipText(), "Enabled");
     EXPECT_TRUE(H().host.Messages().empty());
     ExpectClean();
-}
-
-TEST_F(InputsRoad, OpeningShowsTheDevicesInputSettingsAndSendsNothing) {
-    Start();
-    VX_REQUIRE_SIMULATOR(H());
-    devsim::Device& d = H().Device();
-    const int w = model::WorkingProgramAddr;
-    d.Write(w + model::BalancedAddr, {0x05});
-    d.Write(w + model::InFilterAddr[1], {2 * 64 + 17});
-    d.Write(w + model::FeedbackFreqAddr, {4});
-    d.Write(w + model::InSourceAddr, {0x03});
-    d.Write(w + model::InModeAddr, {0x00});
-    d.Write(w + model::InProcAddr, {0x03});
-    d.Write(w + model::NgEnableAddr, {0x80});
-    d.Write(w + model::PhantomAddr, {1});
-    d.Write(w + model::ChNameAddr[0], {'V', 'o', 'c', 'a', 'l', ' '});
-    d.Write(w + model::StereoModeAddr, {0x01});  // pair 1-2 in stereo mode
-    Connect();
-    d.ClearLog();
-    FrmCtrl* f = &Edit(slot);
-    EXPECT_TRUE(d.Log().empty());
-    EXPECT_EQ(f->Check4(0).Value(), 1);
-    EXPECT_EQ(f->Check4(1).Value(), 0);
-    EXPECT_EQ(f->Check4(2).Value(), 1);
-    EXPECT_EQ(f->Combo9(1).ListIndex(), 2);
-    EXPECT_EQ(f->Text14(1).Text(), "1000");
-    EXPECT_EQ(f->Text6.Text(), "4");
-    EXPECT_EQ(f->Combo5(1).ListIndex(), 1);
-    EXPECT_EQ(f->Combo5(2).ListIndex(), 0);
-    EXPECT_TRUE(f->Line1(2).Visible());
-    EXPECT_TRUE(f->Line2(0).Visible());
-    EXPECT_EQ(f->Check5(7).Value(), 1);
-    EXPECT_EQ(f->Label100(27).ToolTipText(), "Enabled");
-    EXPECT_EQ(f->Combo1(1).ListIndex(), 1);
-    EXPECT_EQ(f->Check6.Value(), 1);
-    EXPECT_EQ(f->Check11(0).Value(), 1);
-    EXPECT_TRUE(S().InPairLink[slot][0]);
-    EXPECT_FALSE(f->Combo5(0).Enabled());
-    // The names are applied before the stereo pairs, so they keep no suffix here.
-    EXPECT_EQ(f->Frame17(0).Caption(), "Vocal");
-    EXPECT_EQ(f->Frame17(1).Caption(), "Inp2");
-    EXPECT_EQ(f->Check13(0).BackColor(), 0x00FF00u);
-    EXPECT_EQ(f->Check13(2).BackColor(), 0x00FFFFu);
-    EXPECT_TRUE(H().host.Messages().empty());
 }
 
 }  // namespace
