@@ -21,7 +21,8 @@ class EditorRoadTest : public DeviceTest {
     using Bytes = std::vector<uint8_t>;
 
     // The devices put into the project and connected (their images read) with short
-    // time-outs; their slots. slot is the first.
+    // time-outs; their slots, slot the first. Starts the harness with options unless the test
+    // started it already (to prepare the simulated devices first).
     std::vector<int16_t> Connect(const DeviceOptions& options = {}) {
         if (!harness_) Start(options);
         H().ShortenTimeouts(0.1);
