@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
 #include "sys/Screen.h"
 #include "ui/Host.h"
@@ -87,12 +88,19 @@ void MDIFrmMain::Form_Resize() {
 void MDIFrmMain::Timer7_Timer() {
     CommandBarInputs in;
     in.EditorOpen = s_.EditorLastIdx >= 0;
-    in.AnyDevice = std::any_of(s_.DevList.begin(), s_.DevList.end(),
-                               [](const model::DeviceRecord& r) { return r.Used == -1; });
+    in.AnyDevice = false;
+    for (size_t slot = 0; slot < model::SlotCount; ++slot) {
+        in.AnyDevice = in.AnyDevice || CurrentLinkDevice(slot);
+    }
     in.LinkType = s_.LinkType;
-    in.UsbDeviceOnline = s_.DevList[0].Used == -1 && s_.DevList[0].Online == 1;
+    in.UsbDeviceOnline = CurrentLinkDevice(0) && s_.DevList[0].Online == 1;
     ApplyButtonStates(in);
     Timer7.SetInterval(1000);
+}
+
+// The slot holds a device of the project for the current link type.
+bool MDIFrmMain::CurrentLinkDevice(size_t slot) const {
+    return s_.DevList[slot].Used == -1 && !StateFiles::HoldsOtherLink(s_, slot);
 }
 
 void MDIFrmMain::ApplyButtonStates(const CommandBarInputs& in) {

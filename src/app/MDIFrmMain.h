@@ -14,9 +14,9 @@ struct State;
 // What the command bar's states depend on.
 struct CommandBarInputs {
     bool EditorOpen = false;       // some editor window is open
-    bool AnyDevice = false;        // some slot is in the project
+    bool AnyDevice = false;        // some slot is in the project for the current link type
     int16_t LinkType = 0;          // 0 USB, 1 RS485, 2 TCP/IP
-    bool UsbDeviceOnline = false;  // slot 0 is in the project and online
+    bool UsbDeviceOnline = false;  // slot 0 holds the project's USB device and it is online
 };
 
 class MDIFrmMain : public ui::Form {
@@ -78,6 +78,7 @@ class MDIFrmMain : public ui::Form {
     // A status window, offline and at its stored position, for every record of the project
     // of the current link type; the other records stay as they are, without a window.
     void ReopenDeviceWindows();
+    bool CurrentLinkDevice(size_t slot) const;
 
     void LoadProject();
     void AddDevice();

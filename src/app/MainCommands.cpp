@@ -3,6 +3,7 @@
 
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"
@@ -87,7 +88,9 @@ void MDIFrmMain::RemoveDevices() {
     }
     SetMousePointer(ui::vbArrowHourglass);
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
-        if (s_.DevList[slot].Used == -1) CloseDeviceWindow(slot);
+        if (s_.DevList[slot].Used == -1 && !StateFiles::HoldsOtherLink(s_, slot)) {
+            CloseDeviceWindow(slot);
+        }
     }
     SetMousePointer(ui::vbDefault);
 }
@@ -106,9 +109,9 @@ void MDIFrmMain::CloseDeviceWindow(int16_t slot) {
 void MDIFrmMain::ConnectAll() {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         s_.DevConnErr[slot] = false;
-        // Records of another link type (from a project file) stay as they are.
-        const model::DeviceRecord& rec = s_.DevList[slot];
-        if (rec.Used == -1 && rec.LinkKind == s_.LinkType) ModProject::ConnectDevice(s_, slot);
+        if (s_.DevList[slot].Used == -1 && !StateFiles::HoldsOtherLink(s_, slot)) {
+            ModProject::ConnectDevice(s_, slot);
+        }
     }
     std::string missing;
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {

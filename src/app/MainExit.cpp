@@ -59,11 +59,12 @@ void MDIFrmMain::SendClosingCommands() {
     bool sent = false;
     switch (s_.LinkType) {
         case 0:
-            if (s_.DevList[0].Online == 1) sent = !ModRxTx::TxCommand(s_, 0, CmdCloseSerial);
+            if (s_.DevList[0].Online == 1 && !StateFiles::HoldsOtherLink(s_, 0))
+                sent = !ModRxTx::TxCommand(s_, 0, CmdCloseSerial);
             break;
         case 1:
             for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
-                if (s_.DevList[slot].Online != 1) continue;
+                if (s_.DevList[slot].Online != 1 || StateFiles::HoldsOtherLink(s_, slot)) continue;
                 sent = !ModRxTx::TxCommand(s_, slot, CmdCloseSerial);
                 break;
             }

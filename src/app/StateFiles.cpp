@@ -10,13 +10,22 @@ namespace StateFiles {
 
 namespace {
 
-std::vector<uint8_t> ReadOrEmpty(const State& s, const std::string& name) {
+// Reads a state file; a missing one is created empty (and reads as nothing), and the
+// temporary left by a save that was cut short is removed.
+std::vector<uint8_t> ReadOrCreate(const State& s, const std::string& name) {
+    const std::string path = StateFilePath(s, name);
+    model::PrepareFile(path);
     std::vector<uint8_t> bytes;
-    model::ReadFileBytes(StateFilePath(s, name), bytes);
+    model::ReadFileBytes(path, bytes);
     return bytes;
 }
 
 }  // namespace
+
+bool HoldsOtherLink(const State& s, size_t slot) {
+    const model::DeviceRecord& rec = s.DevList[slot];
+    return rec.Used == -1 && rec.LinkKind != s.LinkType;
+}
 
 std::string StateFilePath(const State& s, const std::string& name) {
     return s.AppDir.empty() ? name : s.AppDir + "/" + name;
@@ -40,11 +49,12 @@ std::vector<uint8_t> EncodeInitCfg(const InitCfgRecord& rec) {
 }
 
 void ReadInitCfg(State& s) {
-    s.InitCfg = DecodeInitCfg(ReadOrEmpty(s, kInitCfg));
+    s.InitCfg = DecodeInitCfg(ReadOrCreate(s, kInitCfg));
 }
 
 bool WriteInitCfg(const State& s) {
-    std::vector<uint8_t> file = ReadOrEmpty(s, kInitCfg);
+    std::vector<uint8_t> file;
+    model::ReadFileBytes(StateFilePath(s, kInitCfg), file);
     const std::vector<uint8_t> rec = EncodeInitCfg(s.InitCfg);
     if (file.size() < rec.size()) file.resize(rec.size());
     std::copy(rec.begin(), rec.end(), file.begin());
@@ -52,7 +62,7 @@ bool WriteInitCfg(const State& s) {
 }
 
 void ReadDeviceList(State& s) {
-    const std::vector<uint8_t> file = ReadOrEmpty(s, kStartIni);
+    const std::vector<uint8_t> file = ReadOrCreate(s, kStartIni);
     for (size_t slot = 0; slot < model::SlotCount; ++slot) {
         model::DeviceRecord& rec = s.DevList[slot];
         if (model::ReadDeviceRecord(model::RecordSlot(file, slot), rec) !=
@@ -73,7 +83,7 @@ bool WriteDeviceList(const State& s) {
 }
 
 void ReadDeviceImages(State& s) {
-    const std::vector<uint8_t> file = ReadOrEmpty(s, kStartBfIni);
+    const std::vector<uint8_t> file = ReadOrCreate(s, kStartBfIni);
     model::RecordReader r(file);
     for (model::DevImageRecord& image : s.StoredImage) model::ReadDevImageRecord(r, image);
 }
@@ -81,7 +91,7 @@ void ReadDeviceImages(State& s) {
 bool WriteDeviceImages(State& s) {
     model::RecordWriter w;
     for (size_t slot = 0; slot < model::SlotCount; ++slot) {
-        s.StoredImage[slot] = s.DevImage[slot];
+        if (!HoldsOtherLink(s, slot)) s.StoredImage[slot] = s.DevImage[slot];
         model::WriteDevImageRecord(w, s.StoredImage[slot]);
     }
     return model::WriteFileAtomic(StateFilePath(s, kStartBfIni), w.Data());

@@ -1,7 +1,8 @@
 // The state files in the application folder: init.cfg (link settings), start.ini (the 65
 // device-list records, one per 128-byte slot) and startBf.ini (the 65 device images back to
-// back). A missing or short file reads as zeros; a device record that is malformed reads as a
-// free slot. Writes replace the whole file at once and report failure.
+// back). Reading creates a missing file empty and removes the temporary of a save that was cut
+// short; a missing or short file reads as zeros, a device record that is malformed as a free
+// slot. Writes replace the whole file at once and report failure.
 #pragma once
 
 #include <cstdint>
@@ -36,9 +37,15 @@ void ReadDeviceList(State& s);
 // DevList(0..64) into start.ini.
 bool WriteDeviceList(const State& s);
 
+// True when the slot's record is in the project for another link type than the current one.
+// Such a record gets no window and is not connected; it and its stored image pass through a
+// start and an exit unchanged.
+bool HoldsOtherLink(const State& s, size_t slot);
+
 // startBf.ini into StoredImage(0..64).
 void ReadDeviceImages(State& s);
-// StoredImage(slot) := DevImage(slot) for every slot, then all 65 into startBf.ini.
+// StoredImage(slot) := DevImage(slot) for every slot except those holding another link's
+// record (their image stays as it was read), then all 65 into startBf.ini.
 bool WriteDeviceImages(State& s);
 
 }  // namespace StateFiles

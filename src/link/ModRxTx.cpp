@@ -7,6 +7,7 @@
 #include "comm/Status.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
+#include "link/ReplyCheck.h"
 #include "project/DeviceStatus.h"
 #include "ui/Host.h"
 
@@ -49,13 +50,25 @@ void ShowTcpFailure(State& s, int16_t dev) {
                   ui::vbOKOnly + ui::vbInformation, "Communication problem");
 }
 
-// One TCP exchange on the slot's connection; the reply in RxBuf on success.
+// One serial exchange that awaits a reply; the reply in RxBuf when it is one to the request.
+bool SerialExchange(State& s, const TxWait& wait) {
+    Frame work = s.TxFrame;
+    if (s.SerialLink.Transact(work, wait.timeoutMs, true, false, wait.count) != comm::kOk) {
+        return false;
+    }
+    if (!IsReplyTo(work, s.TxFrame[3])) return false;
+    KeepReply(s, work);
+    return true;
+}
+
+// One TCP exchange on the slot's connection; the reply in RxBuf when it is one to the request.
 bool TcpExchange(State& s, const TxWait& wait) {
     Frame work = s.TxFrame;
     s.TcpLink.Send(s.TxFrame[2], work);
     Frame reply{};
     int32_t timeout = wait.timeoutMs;
     if (s.TcpLink.Receive(s.TxFrame[2], reply, timeout) != comm::kOk) return false;
+    if (!IsReplyTo(reply, s.TxFrame[3])) return false;
     KeepReply(s, reply);
     return true;
 }
@@ -97,12 +110,11 @@ bool TxCommand(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint8
     if (IsSerialLink(s.LinkType)) {
         std::string port = "COM" + std::to_string(s.ComPort);
         if (!OpenSerialPort(s, port)) return Failed(s, dev, false);
-        Frame work = s.TxFrame;
-        const int32_t result =
-            s.SerialLink.Transact(work, wait.timeoutMs, true, wait.noReply, wait.count);
-        if (!wait.noReply) {
-            if (result != comm::kOk) return Failed(s, dev, false);
-            KeepReply(s, work);
+        if (wait.noReply) {
+            Frame work = s.TxFrame;
+            s.SerialLink.Transact(work, wait.timeoutMs, true, true, wait.count);
+        } else if (!SerialExchange(s, wait)) {
+            return Failed(s, dev, false);
         }
         s.PollEnabled = true;
         return false;
@@ -130,14 +142,7 @@ bool TxCommand7(State& s, int16_t dev, uint8_t cmd, uint8_t d0, uint8_t d1, uint
     if (!BuildFrame(s, dev, cmd, {d0, d1, d2, d3, d4, d5, 0, 0})) return false;
     const TxWait wait = TxCommand7Wait(cmd, s.LinkType);
 
-    if (IsSerialLink(s.LinkType)) {
-        Frame work = s.TxFrame;
-        if (s.SerialLink.Transact(work, wait.timeoutMs, true, false, wait.count) != comm::kOk) {
-            return false;
-        }
-        KeepReply(s, work);
-        return s.RxBuf[4] == 0x46;
-    }
+    if (IsSerialLink(s.LinkType)) return SerialExchange(s, wait) && s.RxBuf[4] == 0x46;
 
     if (!TcpExchange(s, wait)) {
         ShowTcpFailure(s, dev);

@@ -15,7 +15,8 @@ namespace ModRxTx {
 // CommEnabled is False or TxBlocked is True).
 //
 // A failed exchange (the port does not open, no reply in time, a lost TCP connection, an
-// address byte outside 0..255) sets TxFailed, leaves RxBuf as it was and returns True. On
+// address byte outside 0..255, 13 bytes that are no reply to the request: see ReplyCheck.h)
+// sets TxFailed, leaves RxBuf as it was and returns True. On
 // TCP/IP it also shows "Device @ IP:... will be disconnected" and sets the slot's Online to
 // 0. While OfflineOnError is set the device is then taken offline: on the serial link the
 // message " The system will be close the communication with this device", then the status
@@ -30,9 +31,9 @@ bool TxQuery(State& s, int16_t dev, uint8_t cmd, uint8_t d0 = 0, uint8_t d1 = 0,
              uint8_t d3 = 0, uint8_t d4 = 0, uint8_t d5 = 0, uint8_t d6 = 0, uint8_t d7 = 0);
 
 // The connect handshake: d6 and d7 are sent as 0, the serial port is not opened here.
-// Returns True only when a reply came and its byte 4 is 0x46 (the reply is in RxBuf
-// either way). Never takes a device offline and never changes TxFailed; a TCP failure shows
-// the TCP message.
+// Returns True only when a reply to the request came and its byte 4 is 0x46 (such a reply is
+// in RxBuf either way; bytes that are no reply leave RxBuf as it was). Never takes a device offline
+// and never changes TxFailed; a TCP failure shows the TCP message.
 bool TxCommand7(State& s, int16_t dev, uint8_t cmd, uint8_t d0 = 0, uint8_t d1 = 0, uint8_t d2 = 0,
                 uint8_t d3 = 0, uint8_t d4 = 0, uint8_t d5 = 0);
 

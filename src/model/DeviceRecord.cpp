@@ -4,6 +4,11 @@
 
 namespace model {
 
+std::string DottedIp(const std::array<uint8_t, 4>& octets) {
+    return std::to_string(octets[0]) + "." + std::to_string(octets[1]) + "." +
+           std::to_string(octets[2]) + "." + std::to_string(octets[3]);
+}
+
 void WriteDeviceRecord(RecordWriter& w, const DeviceRecord& rec) {
     w.Bytes(rec.IpOctets);
     w.Text(rec.IpText);
@@ -20,13 +25,14 @@ DeviceRecordFault ReadDeviceRecord(std::span<const uint8_t> slot, DeviceRecord& 
     RecordReader r(slot, RecordSlotSize);
     r.Bytes(out.IpOctets);
     out.IpText = r.Text();
+    if (out.IpText.size() > IpTextLength) out.IpText = DottedIp(out.IpOctets);
     out.DevId = r.Int16();
     out.Online = r.Int16();
     out.LinkKind = r.Int16();
     out.Used = r.Int16();
     out.WinLeft = r.Float();
     out.WinTop = r.Float();
-    out.NickName = r.Text();
+    out.NickName = r.Text(NickNameLength);
     if (r.Malformed()) return DeviceRecordFault::BadText;
     if (out.LinkKind < 0 || out.LinkKind > 2) return DeviceRecordFault::BadLinkKind;
     if (out.DevId < 0 || out.DevId > 255) return DeviceRecordFault::BadDevId;

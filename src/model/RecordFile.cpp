@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 
 namespace model {
@@ -24,16 +23,10 @@ bool WriteAll(int fd, std::span<const uint8_t> data) {
     return true;
 }
 
-// Creates a fresh temporary file beside path; returns its descriptor or -1.
+// Opens the temporary beside path, emptied; returns its descriptor or -1.
 int CreateTemporary(const std::string& path, std::string& tmp) {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        tmp = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(stamp) + "-" +
-              std::to_string(attempt);
-        const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
+    tmp = TemporaryPath(path);
+    return ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -80,6 +73,18 @@ bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
         ::fsync(dir);
         ::close(dir);
     }
+    return true;
+}
+
+std::string TemporaryPath(const std::string& path) {
+    return path + ".tmp";
+}
+
+bool PrepareFile(const std::string& path) {
+    ::unlink(TemporaryPath(path).c_str());
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    ::close(fd);
     return true;
 }
 

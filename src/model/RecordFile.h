@@ -17,9 +17,17 @@ inline constexpr size_t RecordSlotSize = 128;
 // for example when it does not exist.
 bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& out);
 
-// Writes data to a new file in the same folder and renames it over path. Returns false when
-// any step fails; the old file is then left as it was.
+// Writes data to the file's temporary beside it (TemporaryPath) and renames that over path.
+// Returns false when any step fails; the old file is then left as it was.
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data);
+
+// The one temporary file a write of path goes through: a write that was cut short leaves at
+// most this one behind, and the next write replaces it.
+std::string TemporaryPath(const std::string& path);
+
+// Creates path as an empty file when nothing is there, and removes the temporary of a write
+// that was cut short. False when the file is missing and could not be created.
+bool PrepareFile(const std::string& path);
 
 // The bytes of slot n of a random-access file: up to 128 bytes, fewer (or none) where the
 // file ends early.

@@ -79,15 +79,16 @@ void RecordReader::Bytes(std::span<uint8_t> out) {
     pos_ += out.size();
 }
 
-std::string RecordReader::Text() {
+std::string RecordReader::Text(size_t keep) {
     const size_t n = static_cast<uint16_t>(Unsigned(2));
-    if (!Fits(n)) return {};
+    const size_t kept = std::min(n, keep);
+    if (!Fits(kept)) return {};
     const size_t start = pos_;
     pos_ += n;
     // A text cut off by the end of the data reads as empty, like one wholly past the end.
-    if (start > data_.size() || n > data_.size() - start) return {};
-    return std::string(data_.begin() + static_cast<std::ptrdiff_t>(start),
-                       data_.begin() + static_cast<std::ptrdiff_t>(pos_));
+    if (start > data_.size() || kept > data_.size() - start) return {};
+    const auto first = data_.begin() + static_cast<std::ptrdiff_t>(start);
+    return std::string(first, first + static_cast<std::ptrdiff_t>(kept));
 }
 
 }  // namespace model

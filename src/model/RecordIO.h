@@ -50,7 +50,10 @@ class RecordReader {
     float Float();
     double Double();
     void Bytes(std::span<uint8_t> out);
-    std::string Text();
+    // A text longer than keep is cut to its first keep bytes. Only those need to lie within
+    // the limit: a record's last text may run past its slot, but then nothing after it can
+    // be read.
+    std::string Text(size_t keep = SIZE_MAX);
 
     bool Malformed() const { return malformed_; }
     size_t Position() const { return pos_; }

@@ -50,7 +50,6 @@ class ConnectAttempt {
 
     void Fail(UsbCaption usb) {
         s_.DevList[slot_].Online = 0;
-        s_.DevOffline[slot_] = true;
         s_.DevSlot[slot_] = devSlot_;
         s_.DevAddr[slot_] = devAddr_;
         if (!IsSerialLink(s_.LinkType)) s_.TcpLink.Disconnect(slot_);

@@ -1,7 +1,7 @@
 // Connecting a device slot: open the link, make the handshake, read the device's name, its
 // 912-byte working program and everything else it reports, and only then make it the slot's
 // image and record. A connect that fails anywhere leaves the slot offline with its image,
-// record and identity as they were.
+// record and identity as they were; DevOffline is cleared only by a read that succeeded.
 #pragma once
 
 #include <cstdint>

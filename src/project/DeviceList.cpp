@@ -5,11 +5,6 @@
 
 namespace ModConfig {
 
-std::string DottedIp(const std::array<uint8_t, 4>& octets) {
-    return std::to_string(octets[0]) + "." + std::to_string(octets[1]) + "." +
-           std::to_string(octets[2]) + "." + std::to_string(octets[3]);
-}
-
 void InitProjectDevices(State& s) {
     s.DevList.fill(model::DeviceRecord{});
 }

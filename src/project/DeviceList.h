@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "model/DeviceRecord.h"
+
 struct State;
 
 namespace ModConfig {
 
-// The four octets in decimal joined by "." (no leading zeros, no blanks).
-std::string DottedIp(const std::array<uint8_t, 4>& octets);
+using model::DottedIp;
 
 // Every slot gets the defaults of a free DeviceRecord.
 void InitProjectDevices(State& s);

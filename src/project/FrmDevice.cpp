@@ -150,13 +150,13 @@ void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {
         if (IsSerialLink(s_.LinkType)) {
             ModRxTx::TxCommand(s_, slot, CmdDisconnect);
             rec.Online = 0;
-        } else if (s_.TcpLink.IsConnected(slot) == 0) {
-            rec.Online = 0;
-        } else if (ModRxTx::TxCommand(s_, slot, CmdDisconnect)) {
-            s_.EditBusy = false;
-            return;
         } else {
-            s_.TcpLink.Disconnect(slot);
+            // A failed disconnect request has taken the device offline already: the delete
+            // goes on, so that no record is left behind without a window.
+            if (s_.TcpLink.IsConnected(slot) != 0) {
+                ModRxTx::TxCommand(s_, slot, CmdDisconnect);
+                s_.TcpLink.Disconnect(slot);
+            }
             rec.Online = 0;
         }
     }

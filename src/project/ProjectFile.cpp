@@ -8,6 +8,7 @@
 
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "model/RecordFile.h"
 #include "project/FrmDevice.h"
 #include "ui/FileDialog.h"
@@ -49,7 +50,7 @@ void SetMainPointer(State& s, int16_t pointer) {
 void KeepWindowPositions(State& s) {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         model::DeviceRecord& rec = s.DevList[slot];
-        if (rec.Used != -1) continue;
+        if (rec.Used != -1 || StateFiles::HoldsOtherLink(s, slot)) continue;
         const std::unique_ptr<FrmDevice>& w = s.FrmDeviceWin[slot];
         if (w && w->Loaded()) {
             rec.WinLeft = static_cast<float>(w->Left());

@@ -11,8 +11,9 @@ struct State;
 
 namespace ModConfig {
 
-// The records of the project in memory get the positions of their status windows, and the
-// serial records of the current link type the COM port in all four address bytes.
+// The records of the project of the current link type get the positions of their status
+// windows, and the serial ones the COM port in all four address bytes; records of another
+// link type stay as they were read.
 void KeepWindowPositions(State& s);
 
 // Asks for a file name and writes the 65 records of DevList into it. Cancel writes nothing.

@@ -17,10 +17,9 @@ Control::Control(Form& form, Kind kind, std::string name, int16_t index, Events*
 Control::~Control() {
     if (peer_ != nullptr) peer_->Destroyed(*this);
     form_.Deregister(this);
-    // Controls this one held now sit on the form.
-    for (Control* c : form_.Controls()) {
-        if (c->container_ == this) c->SetContainer(nullptr);
-    }
+    if (container_ != nullptr) container_->held_.erase(this);
+    // Controls this one still holds now sit on the form.
+    for (Control* c : std::vector<Control*>(held_.begin(), held_.end())) c->SetContainer(nullptr);
 }
 
 std::string Control::Path() const {
@@ -81,7 +80,9 @@ void Control::SetFont(float size, bool bold) {
 
 void Control::SetContainer(Control* container, int16_t tabPage) {
     if (container == this) return;
+    if (container_ != nullptr) container_->held_.erase(this);
     container_ = container;
+    if (container_ != nullptr) container_->held_.insert(this);
     tabPage_ = container != nullptr && container->GetKind() == Kind::TabStrip ? tabPage : -1;
     Changed(Prop::Container);
 }

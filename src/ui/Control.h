@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_set>
 
 #include "ui/Peer.h"
 #include "ui/Types.h"
@@ -159,6 +160,7 @@ class Control {
     bool fontBold_ = false;
     std::string tag_;
     Control* container_ = nullptr;
+    std::unordered_set<Control*> held_;  // controls whose container this one is
     int16_t tabPage_ = -1;
     ControlPeer* peer_ = nullptr;
 };

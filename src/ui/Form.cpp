@@ -82,7 +82,7 @@ void Form::Load() {
     host_.FormLoading(*this);
     Form_Load();
     if (!loaded_) return;
-    for (Control* c : std::vector<Control*>(controls_)) {
+    for (Control* c : std::vector<Control*>(Controls())) {
         if (c->GetKind() == Kind::Timer) static_cast<Timer*>(c)->Refresh();
     }
 }
@@ -147,7 +147,7 @@ bool Form::UnloadWith(int16_t mode) {
 }
 
 void Form::StopTimers() {
-    for (Control* c : std::vector<Control*>(controls_)) {
+    for (Control* c : std::vector<Control*>(Controls())) {
         if (c->GetKind() == Kind::Timer) static_cast<Timer*>(c)->Refresh();
     }
 }
@@ -170,13 +170,30 @@ void Form::UserMinimize() {
 }
 
 Control* Form::Find(const std::string& name, int16_t index) const {
-    for (Control* c : controls_) {
+    for (Control* c : Controls()) {
         if (c->Index() == index && c->Name() == name) return c;
     }
     return nullptr;
 }
 
+const std::vector<Control*>& Form::Controls() const {
+    if (gaps_ > 0) Compact();
+    return controls_;
+}
+
+void Form::Compact() const {
+    size_t kept = 0;
+    for (Control* c : controls_) {
+        if (c == nullptr) continue;
+        positions_[c] = kept;
+        controls_[kept++] = c;
+    }
+    controls_.resize(kept);
+    gaps_ = 0;
+}
+
 void Form::Register(Control* c) {
+    positions_[c] = controls_.size();
     controls_.push_back(c);
 }
 
@@ -185,11 +202,18 @@ void Form::Added(Control& c) {
 }
 
 void Form::Deregister(Control* c) {
-    controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+    const auto it = positions_.find(c);
+    if (it != positions_.end()) {
+        controls_[it->second] = nullptr;
+        positions_.erase(it);
+        ++gaps_;
+        if (gaps_ * 2 > controls_.size()) Compact();
+    }
     if (focused_ == c) focused_ = nullptr;
 }
 
 void Form::Raise(Control* c, bool front) {
+    Compact();
     const auto it = std::find(controls_.begin(), controls_.end(), c);
     if (it == controls_.end()) return;
     controls_.erase(it);
@@ -198,6 +222,7 @@ void Form::Raise(Control* c, bool front) {
     } else {
         controls_.insert(controls_.begin(), c);
     }
+    Compact();
 }
 
 void Form::SetFocused(Control* c) {

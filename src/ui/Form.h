@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ui/Peer.h"
@@ -83,7 +84,8 @@ class Form {
     void UserResize(Twips width, Twips height);
     void UserMinimize();
 
-    const std::vector<Control*>& Controls() const { return controls_; }
+    // The controls in z-order, back first.
+    const std::vector<Control*>& Controls() const;
     // The control with that name and index (-1: not in an array), or nullptr.
     Control* Find(const std::string& name, int16_t index = -1) const;
     Control* Focused() const { return focused_; }
@@ -112,6 +114,8 @@ class Form {
 
   private:
     bool UnloadWith(int16_t mode);
+    // Closes the gaps destroyed controls left in controls_.
+    void Compact() const;
     void Changed(Prop p);
     void StopTimers();
 
@@ -131,7 +135,11 @@ class Form {
     bool modal_ = false;
     bool finished_ = false;
     bool resizedOnce_ = false;
-    std::vector<Control*> controls_;
+    // A destroyed control leaves a gap (nullptr) that is closed later, so that destroying
+    // all of a form's controls takes time linear in their number.
+    mutable std::vector<Control*> controls_;
+    mutable std::unordered_map<const Control*, size_t> positions_;
+    mutable size_t gaps_ = 0;
     Control* focused_ = nullptr;
     FormPeer* peer_ = nullptr;
 };

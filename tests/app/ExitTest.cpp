@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -108,6 +109,7 @@ TEST(Exit, AStateFileThatCannotBeWrittenIsReported) {
     Session p;
     MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
     ASSERT_NE(main, nullptr);
+    ASSERT_EQ(unlink(p.File("start.ini").c_str()), 0);
     ASSERT_EQ(mkdir(p.File("start.ini").c_str(), 0700), 0);  // nothing can replace it
 
     p.host.Answer(ui::vbYes);

@@ -82,6 +82,21 @@ TEST_F(TcpFaults, WrongCheckBytes) {
     EXPECT_EQ(probe->at(3), kReadVersion);
 }
 
+TEST_F(TcpFaults, WrongEndAndWrongCodeSpoilOneByteEach) {
+    device.AddFault({FaultKind::WrongEnd, kReadVersion, 1, 1});
+    device.AddFault({FaultKind::WrongCode, kReadVersion, 1, 1});
+    const auto clean = client.Exchange(1, kCheckDevice);
+    ASSERT_TRUE(clean.has_value());
+    const auto end = client.Exchange(1, kReadVersion);
+    ASSERT_TRUE(end.has_value());
+    EXPECT_EQ(end->at(12), static_cast<uint8_t>(~kFrameEnd));
+    EXPECT_EQ(end->at(3), kReadVersion);
+    const auto code = client.Exchange(1, kReadVersion);
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(code->at(3), static_cast<uint8_t>(~kReadVersion));
+    EXPECT_EQ(code->at(12), kFrameEnd);
+}
+
 TEST_F(TcpFaults, DroppedConnection) {
     device.AddFault({FaultKind::DropConnection, kPollStatus});
     EXPECT_TRUE(Answered(kCheckDevice));

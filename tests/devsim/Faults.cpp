@@ -30,6 +30,12 @@ void Spoil(const FaultRule& rule, Answer& answer) {
                 for (int pos : {kDataPos, 10, kFrameSize - 1}) bytes[pos] = ~bytes[pos];
             }
             break;
+        case FaultKind::WrongEnd:
+            if (bytes.size() == kFrameSize) bytes[kFrameSize - 1] = ~bytes[kFrameSize - 1];
+            break;
+        case FaultKind::WrongCode:
+            if (bytes.size() == kFrameSize) bytes[kCodePos] = ~bytes[kCodePos];
+            break;
         case FaultKind::DropConnection:
             bytes.clear();
             answer.dropLink = true;

@@ -13,6 +13,8 @@ enum class FaultKind {
     GarbageReply,    // 13 bytes that are no frame at all (0xAA each)
     WrongCheck,      // the bytes a receiver may test are wrong: end marker, byte 4, byte 10
     DropConnection,  // the TCP connection is closed instead of answering (serial: no reply)
+    WrongEnd,        // only the end marker is wrong
+    WrongCode,       // the reply echoes another command code than the request's
 };
 
 struct FaultRule {

@@ -40,7 +40,7 @@ TEST_F(InputSendersTest, TheFilterByteIsTypeTimes64PlusTheStep) {
         F().UpDown6(2).SetValue(30);
     });
     ModFun::SendInputFilter(S(), 2);
-    EXPECT_EQ(H().Device().ImageByte(model::InFilterAddr[2]), 30);
+    EXPECT_EQ(MemoryByte(model::InFilterAddr[2]), 30);
     EXPECT_EQ(F().Text14(2).Text(), "20000");
     EXPECT_FALSE(F().Text14(2).Enabled());
     EXPECT_FALSE(F().UpDown6(2).Enabled());
@@ -138,7 +138,7 @@ TEST_F(InputSendersTest, ALineInputDropsTheFeedbackSuppressorAndUsesTheEqualiser
     EXPECT_TRUE(F().Line2(3).Visible());
     EXPECT_FALSE(F().Line1(3).Visible());
     EXPECT_EQ(F().Check13(3).BackColor(), 0x00FF00u);
-    EXPECT_EQ(H().Device().ImageByte(model::InProcAddr) & 8, 8);
+    EXPECT_EQ(MemoryByte(model::InProcAddr) & 8, 8);
 
     // Back to Mic: the processing list shows the equaliser the input now has.
     Quietly([&] { F().Combo5(3).SetListIndex(0); });
@@ -208,7 +208,7 @@ TEST_F(InputSendersTest, TheGateFrameCarriesTheEnableBitsAndTheInputsGate) {
     EXPECT_EQ(LastData(), (Bytes{CmdNoiseGate, 7, 0, 0, 0, 128, 40, 3, 9}));
     EXPECT_EQ(F().Label100(27).ToolTipText(), "Enabled");
     EXPECT_EQ(F().Label100(26).ToolTipText(), "Disabled");
-    EXPECT_EQ(H().Device().ImageByte(model::NgAddr[7]), 40);
+    EXPECT_EQ(MemoryByte(model::NgAddr[7]), 40);
 }
 
 TEST_F(InputSendersTest, TheStereoByteGoesToAddress911ItselfAndLocksBothSources) {
@@ -219,7 +219,7 @@ TEST_F(InputSendersTest, TheStereoByteGoesToAddress911ItselfAndLocksBothSources)
     ASSERT_FALSE(frames.empty());
     EXPECT_EQ(frames[0], (Bytes{CmdWriteByte, 0x03, 0x8F, 0, 0, 2, 0, 0, 0}));
     EXPECT_EQ(Img(model::StereoModeAddr), 2);
-    EXPECT_EQ(H().Device().Peek(911), 2);
+    EXPECT_EQ(H().ReadMemory(slot, 911, 1).at(0), 2);
     EXPECT_TRUE(S().InPairLink[slot][1]);
     EXPECT_FALSE(F().Combo5(2).Enabled());
     EXPECT_FALSE(F().Combo5(3).Enabled());
@@ -328,22 +328,21 @@ TEST_F(InputSendersTest, AnAppliedProgramSendsTheInputSettings) {
     ModFun::ApplyDeviceImage(S());
     S().LoadStateWord = 0;
 
-    devsim::Device& d = H().Device();
     for (int addr :
          {model::BalancedAddr, model::InFilterAddr[4], model::FeedbackFreqAddr, model::InModeAddr,
           model::InSourceAddr, model::InProcAddr, model::NgEnableAddr, model::PhantomAddr}) {
-        EXPECT_EQ(d.ImageByte(addr), img[addr]) << "image address " << addr;
+        EXPECT_EQ(MemoryByte(addr), img[addr]) << "image address " << addr;
     }
-    EXPECT_EQ(d.ImageByte(model::InSourceAddr), 0x30);
-    EXPECT_EQ(d.ImageByte(model::InProcAddr), 0x32) << "Line inputs 5 and 6 use the equaliser";
-    EXPECT_EQ(d.ImageByte(model::InModeAddr), 0x01);
+    EXPECT_EQ(MemoryByte(model::InSourceAddr), 0x30);
+    EXPECT_EQ(MemoryByte(model::InProcAddr), 0x32) << "Line inputs 5 and 6 use the equaliser";
+    EXPECT_EQ(MemoryByte(model::InModeAddr), 0x01);
     EXPECT_EQ(F().Check12.Value(), 1);
     EXPECT_TRUE(S().InPairLink[slot][2]);
     EXPECT_EQ(F().Check11(2).Value(), 1);
     EXPECT_FALSE(F().Combo5(4).Enabled());
     EXPECT_FALSE(S().ApplyingBalanced);
     EXPECT_FALSE(S().ApplyingFeedback);
-    for (const auto& logged : d.Log()) {
+    for (const auto& logged : H().Device().Log()) {
         EXPECT_NE(logged.request[3], CmdBulkUpdate) << "the caller brackets a program";
     }
 }

@@ -1,5 +1,6 @@
-// The level, bypass, master, polarity and mute senders against the simulated device: their
-// frames as the device receives them, and what a failed send leaves behind.
+// The level, bypass, master, polarity and mute senders against the device: what lands in its
+// memory, their frames as the simulated device receives them, and what a failed send leaves
+// behind.
 #include "SenderFixture.h"
 
 #include <vector>
@@ -16,33 +17,42 @@ namespace {
 using LevelSendersTest = SenderTest;
 
 TEST_F(LevelSendersTest, LevelFramesCarryTheWordHighByteLast) {
-    VX_REQUIRE_SIMULATOR(H());
     F().Slider1(8).SetValue(0);
     ModFun::SendGain(S(), 8);
     EXPECT_EQ(Img(59), 0x05);
     EXPECT_EQ(Img(455), 0xAA);
-    EXPECT_EQ(LastData(), (Bytes{CmdGain, 8, 0, 0, 0xAA, 0, 0, 0, 0x05}));
+    if (Simulated()) {
+        EXPECT_EQ(LastData(), (Bytes{CmdGain, 8, 0, 0, 0xAA, 0, 0, 0, 0x05}));
+    }
+    EXPECT_EQ(Memory(59, 1), Bytes{0x05});
+    EXPECT_EQ(Memory(455, 1), Bytes{0xAA});
     EXPECT_EQ(F().Text1(8).Text(), "18");
     EXPECT_EQ(F().Label100(240).ToolTipText(), "18 dB");
 
     F().Slider1(0).SetValue(1390);
     ModFun::ApplyGain(S(), 0);
     EXPECT_EQ(F().Text1(0).Text(), "-127");
-    EXPECT_EQ(LastData(), (Bytes{CmdChannelBlock, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(H().Device().ImageByte(472), 0);
+    if (Simulated()) {
+        EXPECT_EQ(LastData(), (Bytes{CmdChannelBlock, 0, 0, 0, 0, 0, 0, 0, 0}));
+    }
+    EXPECT_EQ(Memory(472, 1), Bytes{0});
 }
 
 TEST_F(LevelSendersTest, MasterLevelsSendTheirWords) {
-    VX_REQUIRE_SIMULATOR(H());
     F().Slider100(1).SetValue(1270);
     ModFun::SendMasterLevel(S(), 1);
-    EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 8, 0, 0, 0, 0, 0, 0x04, 0xF6}));
+    if (Simulated()) {
+        EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 8, 0, 0, 0, 0, 0, 0x04, 0xF6}));
+    }
     F().Slider100(0).SetValue(100);
     ModFun::SendMasterLevel(S(), 0);
     EXPECT_EQ(Img(464), 0);
     EXPECT_EQ(Img(465), 100);
-    EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 0, 0, 0, 0, 0, 0, 0x00, 0x64}));
-    EXPECT_EQ(H().Device().ImageByte(465), 100);
+    if (Simulated()) {
+        EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 0, 0, 0, 0, 0, 0, 0x00, 0x64}));
+    }
+    EXPECT_EQ(Memory(464, 2), (Bytes{0, 100}));
+    EXPECT_EQ(Memory(model::MasterLevelAddr[1], 2), (Bytes{0x04, 0xF6}));
 }
 
 TEST_F(LevelSendersTest, AFailedLevelSendKeepsTheValueButNotTheToolTip) {
@@ -87,7 +97,6 @@ TEST_F(LevelSendersTest, AFailedMuteSendKeepsTheMarkHidden) {
 }
 
 TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
-    VX_REQUIRE_SIMULATOR(H());
     auto& img = S().DevImage[slot].ProgImage;
     img[model::GainAddrHi[13]] = 0x03;  // output 6: word 1000
     img[model::GainAddrLo[13]] = 0xE8;
@@ -101,14 +110,13 @@ TEST_F(LevelSendersTest, AnAppliedImageReachesTheDeviceAndStepsTheProgress) {
     ModFun::ApplyDeviceImage(S());
     S().LoadStateWord = 0;
 
-    devsim::Device& d = H().Device();
-    EXPECT_EQ(d.ImageByte(model::GainAddrHi[13]) * 256 + d.ImageByte(model::GainAddrLo[13]), 1000);
-    EXPECT_EQ(d.ImageByte(model::MuteAddr[0]), 0x05);
-    EXPECT_EQ(d.ImageByte(model::PolarityAddr[1]), 0x40);
-    EXPECT_EQ(d.ImageByte(model::ChFlagAddrIn), 0x80);
-    EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
-    EXPECT_EQ(F().ProgressBar1.Value(),
-              8 + 8 + 16 + 8 + 2 + 64 + 24 + 40 + 16 + 8 + 16 + 64 + 1)
+    EXPECT_EQ(Memory(model::GainAddrHi[13], 1), Bytes{0x03});
+    EXPECT_EQ(Memory(model::GainAddrLo[13], 1), Bytes{0xE8});
+    EXPECT_EQ(Memory(model::MuteAddr[0], 1), Bytes{0x05});
+    EXPECT_EQ(Memory(model::PolarityAddr[1], 1), Bytes{0x40});
+    EXPECT_EQ(Memory(model::ChFlagAddrIn, 1), Bytes{0x80});
+    EXPECT_EQ(Memory(model::MasterLevelAddr[1], 2), (Bytes{0x04, 0x42}));
+    EXPECT_EQ(F().ProgressBar1.Value(), 8 + 8 + 16 + 8 + 2 + 64 + 24 + 40 + 16 + 8 + 16 + 64 + 1)
         << "one step a feedback switch, a processing type, a channel, a source, a master level, "
            "an input equaliser write and band, an output equaliser band, a crossover filter, a "
            "delay, a compressor, a limiter, a crosspoint and the phantom switch";

@@ -21,7 +21,7 @@ TEST_F(MixerSendersTest, TheMixerBytesTravelThirdByteFirst) {
     img[895] = 0x03;
     ModFun::SendAutoMixerByte(S());
     EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerByte, 0, 0, 0, 0, 0, 0x03, 0x01, 0x02}));
-    EXPECT_EQ(H().Device().ImageByte(895), 0x03);
+    EXPECT_EQ(MemoryByte(895), 0x03);
 
     Quietly([&] { F().Check7.SetValue(1); });
     ModFun::SendAutoMixerActive(S());
@@ -91,7 +91,7 @@ TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState)
     EXPECT_EQ(F().Text3(4).Text(), "-6dB");
     EXPECT_EQ(Img(116), 24);
     EXPECT_EQ(LastData(), (Bytes{CmdMixPoint, 10, 0, 0, 0, 0, 0, 4, 24}));
-    EXPECT_EQ(H().Device().ImageByte(116), 24);
+    EXPECT_EQ(MemoryByte(116), 24);
 
     Quietly([&] { F().Check9(20).SetValue(0); });
     ModFun::SendMixLevel(S(), 4);
@@ -131,7 +131,7 @@ TEST_F(RoutingSendersTest, ACrosspointKeepsItsLevelWhileOff) {
     ModFun::SendMixPoint(S(), 9);
     EXPECT_EQ(Img(model::RouteAddr[9]), 20);
     EXPECT_TRUE(F().Line1000(9).Visible());
-    EXPECT_EQ(H().Device().ImageByte(model::RouteAddr[9]), 20);
+    EXPECT_EQ(MemoryByte(model::RouteAddr[9]), 20);
 }
 
 TEST_F(RoutingSendersTest, LoadingShowsTheLevelsAndClampsADamagedOne) {
@@ -174,13 +174,12 @@ TEST_F(RoutingSendersTest, AnAppliedImageReachesTheDevicesMixerDuckerAndMatrix) 
     for (int a = 889; a <= 904; ++a) img[a] = mixer[a - 889];
     ModFun::ApplyDeviceImage(S());
 
-    devsim::Device& d = H().Device();
     for (int k = 0; k < 64; ++k) {
-        EXPECT_EQ(d.ImageByte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
+        EXPECT_EQ(MemoryByte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
         EXPECT_EQ(F().Check9(static_cast<int16_t>(k)).Value(), 1 - k % 2) << k;
     }
     for (int a : {889, 890, 893, 894, 895, 898, 899, 900, 901, 902, 904}) {
-        EXPECT_EQ(d.ImageByte(a), mixer[a - 889]) << a;
+        EXPECT_EQ(MemoryByte(a), mixer[a - 889]) << a;
     }
     EXPECT_TRUE(F().Option2(0).Value());
     EXPECT_EQ(F().Text3(1).Text(), "-29dB");

@@ -1,5 +1,7 @@
-// A connected simulated device, the current one, for the sender tests: its editor window
-// exists but is not open, so the senders read controls that the test sets.
+// A connected device, the current one, for the sender tests: its editor window exists but is
+// not open, so the senders read controls that the test sets. The effects are read back from
+// the device's memory over the wire, so the tests also run against an outside device; the
+// frames themselves are checked in the simulator's log where it runs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
+#include "model/MemoryMap.h"
 #include "project/Connect.h"
 #include "support/DeviceTest.h"
 
@@ -17,19 +20,29 @@ class SenderTest : public testsupport::DeviceTest {
   protected:
     using Bytes = std::vector<uint8_t>;
 
-    // The tests read the frames from the simulator's log.
     void SetUp() override {
         Start();
-        VX_REQUIRE_SIMULATOR(H());
-        H().ShortenTimeouts(0.1);
+        if (Simulated()) H().ShortenTimeouts(0.1);
         slot = H().AddDevice();
         ModProject::ConnectDevice(S(), slot);
+        ASSERT_EQ(S().DevList[slot].Online, 1);
         S().CurDev = slot;
-        H().Device().ClearLog();
+        if (Simulated()) H().Device().ClearLog();
+    }
+    bool Simulated() { return !H().External(); }
+    // Working-program bytes at image address addr, read back from the device.
+    Bytes Memory(int addr, int count) {
+        return H().ReadMemory(slot, addr + model::WorkingProgramAddr, count);
+    }
+    // One of them; -1 when the read failed.
+    int MemoryByte(int addr) {
+        const Bytes b = Memory(addr, 1);
+        return b.empty() ? -1 : b[0];
     }
     FrmCtrl& F() { return FrmCtrlOf(S(), slot); }
     uint8_t Img(int addr) { return S().DevImage[slot].ProgImage[addr]; }
-    // Code and data bytes of every request since the log was cleared, and of the last one.
+    // Code and data bytes of every request since the log was cleared, and of the last one
+    // (simulator only).
     std::vector<Bytes> Sent() {
         std::vector<Bytes> frames;
         for (const auto& logged : H().Device().Log()) {

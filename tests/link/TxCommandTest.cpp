@@ -144,11 +144,8 @@ TEST_F(TxCommandTest, ASerialFailureUnderAnOpenEditorTakesTheDeviceOffline) {
     const int16_t slot = Open({Link::Usb});
     VX_REQUIRE_SIMULATOR(H());
     ModProject::OpenSpeakerEditor(S(), slot);
-    H().Device().AddFault({devsim::FaultKind::GarbageReply, CmdReadVersion});
     H().Device().AddFault({devsim::FaultKind::NoReply, CmdReadMem});
 
-    // Garbage is still 13 bytes: the transaction checks none of them.
-    EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdReadVersion));
     EXPECT_TRUE(ModRxTx::TxCommand(S(), slot, CmdReadMem, 0, 64, 8));
     EXPECT_TRUE(S().TxFailed);
     EXPECT_TRUE(S().TxReported);
@@ -214,11 +211,17 @@ TEST_F(TxCommandTest, TheHandshakeTestsReplyByteFour) {
     EXPECT_EQ(S().TxFrame[10], 0);
     EXPECT_EQ(S().TxFrame[11], 0);
 
-    H().Device().AddFault({devsim::FaultKind::WrongCheck, CmdCheckDevice, 1, 1});
+    // A reply to the request whose byte 4 is no 0x46 (the version's first byte here).
     S().TxFailed = true;
-    EXPECT_FALSE(ModRxTx::TxCommand7(S(), slot, CmdCheckDevice));
+    EXPECT_FALSE(ModRxTx::TxCommand7(S(), slot, CmdReadVersion));
+    EXPECT_NE(S().RxBuf[4], 0x46);
     EXPECT_EQ(RxReply(), H().Device().Log().back().reply);  // kept all the same
     EXPECT_TRUE(S().TxFailed);                              // never touched here
+
+    H().Device().AddFault({devsim::FaultKind::WrongCheck, CmdCheckDevice, 1, 1});
+    Poison();
+    EXPECT_FALSE(ModRxTx::TxCommand7(S(), slot, CmdCheckDevice));
+    EXPECT_EQ(RxReply(), Poisoned());  // no reply at all
 
     H().Device().AddFault({devsim::FaultKind::NoReply, CmdCheckDevice});
     EXPECT_FALSE(ModRxTx::TxCommand7(S(), slot, CmdCheckDevice));

@@ -56,6 +56,28 @@ TEST(RecordFile, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"taken"});
 }
 
+// A write cut short leaves at most its one temporary, which the next write reuses and a start
+// removes; a missing file is created empty then, an existing one is left alone.
+TEST(RecordFile, OneTemporaryPerFile) {
+    testsupport::TempDir dir;
+    const std::string path = dir.File("startBf.ini");
+    EXPECT_EQ(TemporaryPath(path), path + ".tmp");
+    ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>(900, 1)));
+    ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>{7}));
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
+
+    ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>{9}));
+    EXPECT_TRUE(PrepareFile(path));
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
+    std::vector<uint8_t> back;
+    ASSERT_TRUE(ReadFileBytes(path, back));
+    EXPECT_EQ(back, std::vector<uint8_t>{7});
+
+    EXPECT_TRUE(PrepareFile(dir.File("init.cfg")));
+    EXPECT_EQ(std::filesystem::file_size(dir.File("init.cfg")), 0u);
+    EXPECT_FALSE(PrepareFile(dir.File("missing/init.cfg")));
+}
+
 TEST(RecordFile, AReadOnlyFolderRefusesTheWrite) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
     testsupport::TempDir dir;

@@ -81,6 +81,13 @@ TEST(RecordIO, ATextRunningPastTheLimitIsMalformed) {
     EXPECT_TRUE(r.Malformed());
     EXPECT_EQ(r.Int16(), 0);  // everything after a fault reads as zero
 
+    // Cut to its first bytes, the text may run past the limit; what follows it may not.
+    RecordReader cut(w.Data(), 16);
+    EXPECT_EQ(cut.Text(5), "xxxxx");
+    EXPECT_FALSE(cut.Malformed());
+    EXPECT_EQ(cut.Int16(), 0);
+    EXPECT_TRUE(cut.Malformed());
+
     RecordWriter tooLong;
     tooLong.Text(std::string(70000, 'x'));
     EXPECT_TRUE(tooLong.Failed());
@@ -191,11 +198,10 @@ TEST(DeviceRecordIO, ReportsMalformedRecords) {
     longText.Int16(200);  // an address text of 200 bytes cannot fit a 128-byte slot
     EXPECT_EQ(ReadDeviceRecord(longText.Data(), rec), DeviceRecordFault::BadText);
 
-    DeviceRecord big = SampleDevice();
-    big.NickName = std::string(110, 'n');  // the record ends past its slot
-    RecordWriter w;
-    WriteDeviceRecord(w, big);
-    EXPECT_EQ(ReadDeviceRecord(w.Data(), rec), DeviceRecordFault::BadText);
+    RecordWriter pastSlot;
+    pastSlot.Bytes(std::vector<uint8_t>{1, 2, 3, 4});
+    pastSlot.Text(std::string(110, '1'));  // the members after it end past the slot
+    EXPECT_EQ(ReadDeviceRecord(pastSlot.Data(), rec), DeviceRecordFault::BadText);
 
     DeviceRecord kind = SampleDevice();
     kind.LinkKind = 3;
@@ -217,6 +223,39 @@ TEST(DeviceRecordIO, ReportsMalformedRecords) {
     RecordWriter wu;
     WriteDeviceRecord(wu, used);
     EXPECT_EQ(ReadDeviceRecord(wu.Data(), rec), DeviceRecordFault::BadUsed);
+}
+
+// What was read always fits its slot again: the record keeps its device with its texts cut
+// to their documented lengths.
+TEST(DeviceRecordIO, TextsAreReadWithinTheirDocumentedLengths) {
+    DeviceRecord big = SampleDevice();
+    big.NickName = std::string(110, 'n');  // runs 6 bytes past the slot
+    big.NickName[15] = 'X';
+    RecordWriter w;
+    WriteDeviceRecord(w, big);
+    ASSERT_GT(w.Data().size(), 128u);
+    const std::span<const uint8_t> slot(w.Data().data(), 128);
+    DeviceRecord rec;
+    ASSERT_EQ(ReadDeviceRecord(slot, rec), DeviceRecordFault::None);
+    EXPECT_EQ(rec.NickName, std::string(15, 'n') + "X");
+    big.NickName = rec.NickName;
+    EXPECT_EQ(rec, big);
+
+    DeviceRecord longIp = SampleDevice();
+    longIp.IpText = "192.168.000.010 ";  // 16 characters
+    RecordWriter wi;
+    WriteDeviceRecord(wi, longIp);
+    ASSERT_EQ(ReadDeviceRecord(wi.Data(), rec), DeviceRecordFault::None);
+    EXPECT_EQ(rec.IpText, "192.168.0.10");
+    EXPECT_EQ(rec.DevId, longIp.DevId);
+    EXPECT_EQ(rec.NickName, longIp.NickName);
+
+    // The longest record read back is written within its slot.
+    rec.IpText = "255.255.255.255";
+    rec.NickName = std::string(16, 'n');
+    RecordWriter again;
+    WriteDeviceRecord(again, rec);
+    EXPECT_LE(again.Data().size(), 55u);
 }
 
 TEST(DeviceRecord, DefaultsAreAFreeTcpSlot) {

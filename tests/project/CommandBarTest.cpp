@@ -67,13 +67,38 @@ TEST(CommandBarCommands, RemoveDeviceAsksThenEmptiesTheProject) {
     p.host.Answer(ui::vbYes);
     main->Command1(MDIFrmMain::CmdRemoveDevice).UserClick();
     EXPECT_EQ(p.host.Messages().size(), 2u) << "the status windows close without a question";
-    for (int16_t slot = 0; slot < 65; ++slot) EXPECT_EQ(s.DevList[slot].Used, 0) << slot;
+    for (int16_t slot = 0; slot < 65; ++slot) {
+        if (slot == 6) continue;
+        EXPECT_EQ(s.DevList[slot].Used, 0) << slot;
+    }
+    EXPECT_EQ(s.DevList[6], list[6]) << "the other link's record stays as it was";
     EXPECT_TRUE(s.FrmDeviceWin[1]->Finished());
     EXPECT_TRUE(s.FrmDeviceWin[4]->Finished());
     EXPECT_FALSE(s.MainCmdMark);
     p.host.Advance(1000);
-    EXPECT_TRUE(main->Command1(MDIFrmMain::CmdLink).Enabled());
+    EXPECT_TRUE(main->Command1(MDIFrmMain::CmdLink).Enabled()) << "to reach the other link";
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdRemoveDevice).Enabled());
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdConnectAll).Enabled());
+}
+
+// ID && IP on USB needs the project's own USB device in slot 0, online.
+TEST(CommandBarCommands, IdAndIpNeedsTheUsbDeviceOfTheProjectOnline) {
+    Session p;
+    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    ASSERT_NE(main, nullptr);
+    State& s = *p.state;
+    const ui::CommandButton& idIp = main->Command1(MDIFrmMain::CmdIdIp);
+    s.DevList[0].Online = 1;  // a free slot that says online
+    p.host.Advance(1000);
+    EXPECT_FALSE(idIp.Enabled());
+    s.DevList[0] = apptest::SerialRecord(1, 4);  // another link's record, stored online
+    s.DevList[0].Online = 1;
+    p.host.Advance(1000);
+    EXPECT_FALSE(idIp.Enabled());
+    s.DevList[0] = apptest::SerialRecord(0, 0);
+    s.DevList[0].Online = 1;
+    p.host.Advance(1000);
+    EXPECT_TRUE(idIp.Enabled());
 }
 
 TEST(CommandBarCommands, AnOpenEditorLocksTheProjectCommands) {

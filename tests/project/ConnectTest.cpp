@@ -14,6 +14,7 @@
 #include "link/ReadDeviceAtConnect.h"
 #include "model/Tables.h"
 #include "project/Connect.h"
+#include "project/DeviceList.h"
 #include "project/FrmDevice.h"
 #include "support/DeviceTest.h"
 
@@ -264,6 +265,9 @@ const Fault kFaults[] = {
     {"ReadBack", {devsim::FaultKind::NoReply, CmdReadMac, 1, 1}},
     {"LastRequest", {devsim::FaultKind::NoReply, CmdReadMem, 145, 1}},
     {"DroppedMidRead", {devsim::FaultKind::DropConnection, CmdReadMem, 40, 1}},
+    {"WrongEndMidRead", {devsim::FaultKind::WrongEnd, CmdReadMem, 30, 1}},
+    {"WrongCodeName", {devsim::FaultKind::WrongCode, CmdReadName, 2, 1}},
+    {"GarbageReadBack", {devsim::FaultKind::GarbageReply, CmdReadVersion, 1, 1}},
 };
 
 class ConnectFaultTest : public testsupport::DeviceTest,
@@ -284,7 +288,6 @@ class ConnectFaultTest : public testsupport::DeviceTest,
     void ExpectUnchangedAndOffline(int16_t slot, const SlotData& before) {
         EXPECT_EQ(SlotData(S(), slot), before);
         EXPECT_EQ(S().DevList[slot].Online, 0);
-        EXPECT_TRUE(S().DevOffline[slot]);
         const FrmDevice& w = FrmDeviceOf(S(), slot);
         EXPECT_EQ(w.Label1.Caption(), "Connect");
         EXPECT_FALSE(w.ProgressBar1.Visible());
@@ -301,8 +304,10 @@ TEST_P(ConnectFaultTest, ConnectAllLeavesTheSlotAsItWas) {
     const SlotData before(S(), slot);
     S().CmdBusy = true;  // Connect All's bracket
     S().TxBlocked = true;
+    S().DevOffline[slot] = true;  // taken offline under an editor earlier
     ModProject::ConnectDevice(S(), slot);
     ExpectUnchangedAndOffline(slot, before);
+    EXPECT_TRUE(S().DevOffline[slot]);  // only a successful read clears it
     EXPECT_TRUE(S().DevConnErr[slot]);
     EXPECT_TRUE(S().CmdBusy);
     EXPECT_FALSE(S().EditBusy);
@@ -322,6 +327,7 @@ TEST_P(ConnectFaultTest, TheWindowsConnectTellsTheUserOnce) {
     const SlotData before(S(), slot);
     FrmDeviceOf(S(), slot).Label1_Click();
     ExpectUnchangedAndOffline(slot, before);
+    EXPECT_FALSE(S().DevOffline[slot]);  // a failed connect does not set it
     EXPECT_FALSE(S().DevConnErr[slot]);
     EXPECT_FALSE(S().CmdBusy);
     EXPECT_FALSE(S().EditBusy);
@@ -392,6 +398,26 @@ TEST_P(ConnectTest, ClosingAConnectedDevicesWindowDisconnectsAndDeletesIt) {
     if (GetParam() == Link::Tcp) {
         EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
     }
+}
+
+TEST_P(ConnectTest, ADeleteWhoseDisconnectFailsLeavesNoRecordBehind) {
+    Start(Options());
+    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Tcp);
+    H().ShortenTimeouts(0.1);
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    const std::array<uint8_t, 4> address = S().DevList[slot].IpOctets;
+    H().Device().AddFault({devsim::FaultKind::NoReply, CmdDisconnect});
+    H().host.Answer(ui::vbYes);
+    EXPECT_TRUE(FrmDeviceOf(S(), slot).UserClose());
+    EXPECT_EQ(H().host.Messages().back().title, "Communication problem");
+    EXPECT_EQ(S().DevList[slot], model::DeviceRecord{});
+    EXPECT_EQ(S().TcpLink.IsConnected(slot), 0);
+    EXPECT_FALSE(S().EditBusy);
+    S().NewDevIp = address;
+    EXPECT_FALSE(ModConfig::IsIpAlreadyInserted(S())) << "the address can be added again";
 }
 
 TEST_P(ConnectTest, AfterAnEditorWasOpenedTheTransactionsMessageIsTheOnlyOne) {

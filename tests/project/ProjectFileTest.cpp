@@ -185,12 +185,14 @@ TEST_F(ProjectFiles, FilesWithoutAProjectAreRefusedAndLeftAlone) {
 }
 
 // A record whose text runs past its slot or whose fields are out of their ranges is a free
-// slot; the records around it load as they are.
+// slot; a nick name longer than 16 characters is cut; the records around it load as they are.
 TEST_F(ProjectFiles, MalformedRecordsReadAsFreeSlots) {
     model::PerSlot<model::DeviceRecord> project{};
     project[0] = apptest::TcpRecord(10, 0, 0, 1);
     project[1] = apptest::TcpRecord(10, 0, 0, 2);
     project[2] = apptest::TcpRecord(10, 0, 0, 3);
+    project[3] = apptest::TcpRecord(10, 0, 0, 4);
+    project[3].NickName = std::string(40, 'n');  // longer than a nick name may be
     std::vector<uint8_t> bytes = apptest::StartIniBytes(project);
     bytes[128 + 4] = 0xF0;               // slot 1: IpText length 240 bytes
     bytes[2 * 128 + 4 + 2 + 8 + 4] = 7;  // slot 2: link kind 7
@@ -203,6 +205,8 @@ TEST_F(ProjectFiles, MalformedRecordsReadAsFreeSlots) {
     EXPECT_EQ(s.DevList[2], model::DeviceRecord{});
     EXPECT_TRUE(Shown(0));
     EXPECT_FALSE(s.FrmDeviceWin[1] && s.FrmDeviceWin[1]->Loaded());
+    EXPECT_EQ(s.DevList[3].NickName, std::string(16, 'n')) << "cut to 16, the device stays";
+    EXPECT_TRUE(Shown(3));
 }
 
 TEST_F(ProjectFiles, SerialRecordsCarryTheComPortAfterSaving) {
