@@ -2,25 +2,21 @@
 // progress bar goes, and that a failure leaves the slot's data alone.
 #include <gtest/gtest.h>
 
+#include "LinkFixture.h"
 #include "app/State.h"
-#include "devsim/Device.h"
 #include "devsim/DeviceState.h"
 #include "link/Commands.h"
 #include "link/ReadDeviceAtConnect.h"
 #include "model/Tables.h"
-#include "project/Connect.h"
 #include "project/FrmDevice.h"
-#include "support/DeviceTest.h"
 
 namespace {
 
-class ReadDeviceAtConnectTest : public testsupport::DeviceTest {
+class ReadDeviceAtConnectTest : public LinkTest {
   protected:
     void SetUp() override {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ASSERT_TRUE(ModProject::OpenDeviceLink(S(), slot));
+        slot = Open();
+        ASSERT_FALSE(HasFailure());
         Bar().SetRange(0, 100);
         Bar().SetValue(0);
     }

@@ -60,6 +60,16 @@ class SenderTest : public testsupport::DeviceTest {
         set();
         S().UiUpdating = false;
     }
+    // Frame checks that only the simulator's log can serve; an outside device skips them.
+    void ClearLog() {
+        if (Simulated()) H().Device().ClearLog();
+    }
+    void ExpectSent(const std::vector<Bytes>& frames) {
+        if (Simulated()) EXPECT_EQ(Sent(), frames);
+    }
+    void ExpectLast(const Bytes& frame) {
+        if (Simulated()) EXPECT_EQ(LastData(), frame);
+    }
     // The device drops the connection at the next frame with that code.
     void Drop(uint8_t code) { H().Device().AddFault({devsim::FaultKind::DropConnection, code}); }
 

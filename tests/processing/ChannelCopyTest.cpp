@@ -2,39 +2,20 @@
 // device's memory equal to the source's for every field copied and changes nothing else (the
 // whole parameter memory read back over the wire before and after); each refusal shows its
 // message and sends nothing.
-#include <gtest/gtest.h>
-
 #include <set>
 #include <vector>
 
-#include "devsim/Device.h"
-#include "editor/FrmCtrl.h"
+#include "RoadFixture.h"
 #include "model/AddressTables.h"
 #include "processing/FrmCopyChannel.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-constexpr int kWorking = 64;  // device address of image byte 0
 constexpr int kProgramSize = 912;
 
-class ChannelCopy : public testsupport::DeviceTest {
+class ChannelCopy : public RoadTest {
   protected:
-    FrmCtrl& Open() {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot_ = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot_);
-        EXPECT_EQ(S().DevList[slot_].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot_);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
-        EXPECT_NE(f, nullptr);
-        return *f;
-    }
-    Bytes Program() { return H().ReadMemory(slot_, kWorking, kProgramSize); }
+    Bytes Program() { return Memory(0, kProgramSize); }
     // Answers the copy dialog with source and destination and "Confirm", then Yes.
     void CopyWith(FrmCtrl& f, int16_t button, const char* form, int16_t from, int16_t to,
                   bool yes = true) {
@@ -48,11 +29,6 @@ class ChannelCopy : public testsupport::DeviceTest {
         });
         f.Command2(button).UserClick();
     }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
-    }
     static bool Bit(const Bytes& m, int addr, int k) { return (m.at(addr) >> k & 1) != 0; }
     // Every byte that differs between before and after lies in allowed.
     static void OnlyChanged(const Bytes& before, const Bytes& after, const std::set<int>& allowed) {
@@ -63,7 +39,6 @@ class ChannelCopy : public testsupport::DeviceTest {
             }
         }
     }
-    int16_t slot_ = 0;
 };
 
 TEST_F(ChannelCopy, AnInputCopyCarriesEveryFieldOntoTheDestinationOnly) {
@@ -151,9 +126,9 @@ TEST_F(ChannelCopy, ACopyEndsWhenAFailedSendHasClosedTheEditor) {
     d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = sent + 3});
     CopyWith(f, 9, "FrmCopyOut", 0, 1);
     EXPECT_EQ(d.FrameCount() - sent, 3) << "nothing is sent after the failure";
-    EXPECT_EQ(ExistingFrmCtrl(S(), slot_), nullptr);
-    EXPECT_EQ(S().FrmCtrlWin[slot_].get(), &f) << "no editor window is made anew for the copy";
-    EXPECT_EQ(S().DevList[slot_].Online, 0);
+    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
+    EXPECT_EQ(S().FrmCtrlWin[slot].get(), &f) << "no editor window is made anew for the copy";
+    EXPECT_EQ(S().DevList[slot].Online, 0);
 }
 
 TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {

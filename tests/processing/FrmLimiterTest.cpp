@@ -41,12 +41,6 @@ class FrmLimiterTest : public EditorFixture {
         }
         return best == nullptr ? 1e9 : OutputAt(best->y1);
     }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
-    }
-
     std::unique_ptr<FrmLimiter> dialog;
 };
 

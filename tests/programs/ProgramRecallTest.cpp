@@ -48,15 +48,8 @@ class ProgramRecall : public ProgramsFixture {
     }
     // The simulated device with stored slots prepared, then connected and edited.
     int16_t Prepare(const std::function<void()>& onDevice) {
-        testsupport::DeviceOptions options;
-        Start(options);
-        if (H().External()) return -1;
-        onDevice();
-        H().ShortenTimeouts(0.1);
-        const int16_t slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        EXPECT_EQ(S().DevList[slot].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot);
+        const int16_t slot = PrepareAndEdit(onDevice);
+        if (slot < 0) return slot;
         Editor(slot).SSTab1.UserSelectTab(3);
         Enter(Editor(slot).Text1(10), "-3");
         H().Device().ClearLog();
@@ -131,10 +124,9 @@ TEST_F(ProgramRecall, AnEmptySlotIsRefused) {
     H().host.TakeMessages();
     RecallWith<FrmRead>(slot, 3, "FrmRead", 4);
     EXPECT_TRUE(Requests().empty());
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Program empty");
-    EXPECT_EQ(messages[0].title, "Read program");
+    const auto message = OneMessage();
+    EXPECT_EQ(message.prompt, "Program empty");
+    EXPECT_EQ(message.title, "Read program");
 }
 
 // A fault from the given frame on: the recall stops there and the PC keeps what it had.
@@ -171,9 +163,7 @@ TEST_F(ProgramRecall, AnOfflineDeviceIsRefusedWithAMessage) {
     H().host.TakeMessages();
     RecallWith<FrmRead>(slot, 3, "FrmRead", 0);
     EXPECT_TRUE(Requests().empty());
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].prompt.find("offline"), std::string::npos);
+    EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
     EXPECT_EQ(S().DevImage[slot], imageBefore);
 }
 

@@ -33,6 +33,19 @@ class ProgramsFixture : public testsupport::DeviceTest {
         testsupport::DeviceOptions options;
         options.tcpDevices = devices;
         Start(options);
+        return Attach();
+    }
+    // The simulated device prepared by before, then connected with its editor open and its log
+    // cleared; -1 with an outside device, whose test skips.
+    int16_t PrepareAndEdit(const std::function<void()>& before) {
+        Start();
+        if (H().External()) return -1;
+        before();
+        const int16_t slot = Attach().at(0);
+        H().Device().ClearLog();
+        return slot;
+    }
+    std::vector<int16_t> Attach() {
         H().ShortenTimeouts(0.1);
         std::vector<int16_t> slots;
         for (size_t k = 0; k < H().DeviceCount(); ++k) {
@@ -47,6 +60,12 @@ class ProgramsFixture : public testsupport::DeviceTest {
         FrmCtrl* f = ExistingFrmCtrl(S(), slot);
         EXPECT_NE(f, nullptr);
         return *f;
+    }
+    // The one message shown since the last look; an empty one, failing, when not one.
+    ui::HeadlessHost::Message OneMessage() {
+        const auto messages = H().host.TakeMessages();
+        EXPECT_EQ(messages.size(), 1u);
+        return messages.size() == 1 ? messages[0] : ui::HeadlessHost::Message{};
     }
     // The next modal showing of the form runs driver on it.
     template <class Form>
