@@ -13,7 +13,7 @@ namespace {
 
 using MixerSendersTest = SenderTest;
 
-TEST_F(MixerSendersTest, TheMixerBytesTravelThirdByteFirst) {
+TEST_F(MixerSendersTest, TheMixerAndDuckerBytesTravelInTheirPlaces) {
     VX_REQUIRE_SIMULATOR(H());
     auto& img = S().DevImage[slot].ProgImage;
     img[893] = 0x01;
@@ -27,6 +27,16 @@ TEST_F(MixerSendersTest, TheMixerBytesTravelThirdByteFirst) {
     ModFun::SendAutoMixerActive(S());
     EXPECT_EQ(Img(model::AmActiveAddr), 1);
     EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerActive, 0, 0, 0, 0, 0, 0, 0, 1}));
+
+    // The ducker groups send their stored bytes.
+    for (int a = 899; a <= 904; ++a) img[a] = static_cast<uint8_t>(a - 890);
+    ModFun::SendDuckerParamA(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamA, 0, 0, 0, 0, 0, 0, 0, 9}));
+    ModFun::SendDuckerParamB(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamB, 0, 0, 0, 0, 0, 0, 10, 11}));
+    ModFun::SendDuckerParamC(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamC, 0, 0, 0, 0, 0, 14, 12, 0}))
+        << "byte 903 is never sent";
 }
 
 TEST_F(MixerSendersTest, TheModePausesOnlyAfterASuccess) {
@@ -65,22 +75,9 @@ TEST_F(MixerSendersTest, ThePriorityMaskIsRebuiltFromTheBoxes) {
     EXPECT_EQ(LastData(), (Bytes{CmdPriorityMask, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST_F(MixerSendersTest, TheDuckerGroupsSendTheirStoredBytes) {
-    VX_REQUIRE_SIMULATOR(H());
-    auto& img = S().DevImage[slot].ProgImage;
-    for (int a = 899; a <= 904; ++a) img[a] = static_cast<uint8_t>(a - 890);
-    ModFun::SendDuckerParamA(S());
-    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamA, 0, 0, 0, 0, 0, 0, 0, 9}));
-    ModFun::SendDuckerParamB(S());
-    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamB, 0, 0, 0, 0, 0, 0, 10, 11}));
-    ModFun::SendDuckerParamC(S());
-    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamC, 0, 0, 0, 0, 0, 14, 12, 0}))
-        << "byte 903 is never sent";
-}
-
 using RoutingSendersTest = SenderTest;
 
-TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState) {
+TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputOrElseTheFirstWithTheCrosspointsState) {
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] {
         F().Option2(2).SetValue(true);
@@ -105,10 +102,8 @@ TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState)
     ModFun::SendMixLevelInOut(S(), 0, 5);
     EXPECT_EQ(F().Text3(0).Text(), "-30dB");
     EXPECT_EQ(Img(model::RouteAddr[40]), 0);
-}
 
-TEST_F(RoutingSendersTest, WithNoOutputSelectedTheFirstIsEdited) {
-    VX_REQUIRE_SIMULATOR(H());
+    // With no output selected the first is edited.
     Quietly([&] {
         for (int16_t o = 0; o < 8; ++o) F().Option2(o).SetValue(false);
         F().Slider3(1).SetValue(0);

@@ -159,7 +159,7 @@ TEST_F(FrmEqInTest, TypedValuesAreClampedSnappedAndStoredInTheInputsSet) {
     });
 }
 
-TEST_F(FrmEqInTest, ABandTooWideIsRefusedAndTheRowShowsTheImageAgain) {
+TEST_F(FrmEqInTest, ARefusedBandOrFrequencyShowsTheImageAgain) {
     FrmCtrl& f = OpenWith(0xFF);
     OnEqIn(f, 0, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text5(2), "0.4");
@@ -184,10 +184,7 @@ TEST_F(FrmEqInTest, ABandTooWideIsRefusedAndTheRowShowsTheImageAgain) {
         EXPECT_EQ(Band(0, 2, false).freq, 4800);
         EXPECT_TRUE(host.Messages().empty());
     });
-}
-
-TEST_F(FrmEqInTest, AFrequencyBoxWithoutANumberTakesTheImagesFrequencyBack) {
-    FrmCtrl& f = OpenWith(0xFF);
+    // A frequency box without a number takes the image's frequency back.
     OnEqIn(f, 4, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text4(0), "2500");
         d.Text4(0).UserKey('k');  // refused: the box now holds "?"
