@@ -211,7 +211,7 @@ TEST_F(InputSendersTest, TheGateFrameCarriesTheEnableBitsAndTheInputsGate) {
     EXPECT_EQ(MemoryByte(model::NgAddr[7]), 40);
 }
 
-TEST_F(InputSendersTest, TheStereoByteGoesToAddress911ItselfAndLocksBothSources) {
+TEST_F(InputSendersTest, TheStereoByteGoesTo911LocksBothSourcesAndSuffixesTheNames) {
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] { F().Check11(1).SetValue(1); });
     ModFun::SendStereoMode(S(), 1);
@@ -233,19 +233,8 @@ TEST_F(InputSendersTest, TheStereoByteGoesToAddress911ItselfAndLocksBothSources)
     EXPECT_TRUE(F().Combo5(2).Enabled());
     EXPECT_TRUE(F().Combo5(3).Enabled());
     EXPECT_EQ(S().ChName[slot][3], name);
-}
 
-TEST_F(InputSendersTest, AFailedStereoWriteChangesNoPairState) {
-    VX_REQUIRE_SIMULATOR(H());
-    Drop(CmdWriteByte);
-    Quietly([&] { F().Check11(0).SetValue(1); });
-    ModFun::SendStereoMode(S(), 0);
-    EXPECT_EQ(Img(model::StereoModeAddr), 1);
-    EXPECT_FALSE(S().InPairLink[slot][0]);
-}
-
-TEST_F(InputSendersTest, AStereoPairCopiesBalancedAndSuffixesTheNames) {
-    VX_REQUIRE_SIMULATOR(H());
+    // Pair 1 copies its left input's Balanced and suffixes the names.
     S().ChName[slot][0] = "Voc";
     Quietly([&] {
         F().Check4(0).SetValue(1);
@@ -261,6 +250,15 @@ TEST_F(InputSendersTest, AStereoPairCopiesBalancedAndSuffixesTheNames) {
               (Bytes{'V', 'o', 'c', '-', 'R', ' '}));
     EXPECT_EQ(F().Frame17(1).Caption(), "Voc-R");
     EXPECT_EQ(F().Label13(0).Caption(), "Voc-L");
+}
+
+TEST_F(InputSendersTest, AFailedStereoWriteChangesNoPairState) {
+    VX_REQUIRE_SIMULATOR(H());
+    Drop(CmdWriteByte);
+    Quietly([&] { F().Check11(0).SetValue(1); });
+    ModFun::SendStereoMode(S(), 0);
+    EXPECT_EQ(Img(model::StereoModeAddr), 1);
+    EXPECT_FALSE(S().InPairLink[slot][0]);
 }
 
 TEST_F(InputSendersTest, ANameTravelsInThreeFramesAndIsCutToSix) {
