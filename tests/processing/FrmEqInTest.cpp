@@ -285,7 +285,7 @@ TEST_F(FrmEqInTest, TheFilterTypeDialogSetsTheTypeOfAnInputBand) {
     });
 }
 
-TEST_F(FrmEqInTest, FlatEqAsksThenFlattensAndRestoresThePointer) {
+TEST_F(FrmEqInTest, FlatEqAsksThenFlattensAndClosingWaitsForTheRunningOperation) {
     FrmCtrl& f = OpenWith(0xFF);
     OnEqIn(f, 7, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text12(0), "6");
@@ -311,6 +311,18 @@ TEST_F(FrmEqInTest, FlatEqAsksThenFlattensAndRestoresThePointer) {
         EXPECT_EQ(d.MousePointer(), ui::vbDefault);
         EXPECT_TRUE(s->OpDone);
         for (double db : s->Graph.EqIn.EqInMagTotal) ASSERT_NEAR(db, 0, 1e-9);
+
+        // Closing waits for the running operation.
+        host.TakeMessages();
+        s->OpDone = false;
+        d.Command2.UserClick();
+        messages = host.TakeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].prompt,
+                  "Please wait the last requested operation to be accomplished");
+        EXPECT_EQ(messages[0].title, "Close window");
+        EXPECT_TRUE(d.Loaded());
+        s->OpDone = true;
     });
 }
 
@@ -354,21 +366,6 @@ TEST_F(FrmEqInTest, StereoPartnersFollowTheLinkBoxesAndFlatEq) {
         EXPECT_EQ(f.Check13(2).Value(), 1);
         EXPECT_EQ(f.Check13(3).Value(), 1);
         EXPECT_EQ(s->InLinkSet[kSlot][3], 1);
-    });
-}
-
-TEST_F(FrmEqInTest, ClosingWaitsForTheRunningOperation) {
-    FrmCtrl& f = OpenWith(0xFF);
-    OnEqIn(f, 0, [&](FrmEqIn& d) {
-        s->OpDone = false;
-        d.Command2.UserClick();
-        const auto messages = host.TakeMessages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].prompt,
-                  "Please wait the last requested operation to be accomplished");
-        EXPECT_EQ(messages[0].title, "Close window");
-        EXPECT_TRUE(d.Loaded());
-        s->OpDone = true;
     });
 }
 

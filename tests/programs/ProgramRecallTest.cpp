@@ -118,8 +118,8 @@ TEST_F(ProgramRecall, AnExtraSlotLeavesTheSwitchPresetAlone) {
     EXPECT_EQ(Editor(slot).Label8.Caption(), "E03: Extra three     ");
 }
 
-TEST_F(ProgramRecall, AnEmptySlotIsRefused) {
-    const int16_t slot = Prepare([] {});
+TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
+    const int16_t slot = Prepare([&] { StoreOnDevice(0, "Stored          "); });
     VX_REQUIRE_SIMULATOR(H());
     H().host.TakeMessages();
     RecallWith<FrmRead>(slot, 3, "FrmRead", 4);
@@ -127,6 +127,13 @@ TEST_F(ProgramRecall, AnEmptySlotIsRefused) {
     const auto message = OneMessage();
     EXPECT_EQ(message.prompt, "Program empty");
     EXPECT_EQ(message.title, "Read program");
+
+    S().DevList[slot].Online = 0;
+    const model::DevImageRecord imageBefore = S().DevImage[slot];
+    RecallWith<FrmRead>(slot, 3, "FrmRead", 0);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
+    EXPECT_EQ(S().DevImage[slot], imageBefore);
 }
 
 // A fault from the given frame on: the recall stops there and the PC keeps what it had.
@@ -154,18 +161,6 @@ TEST_P(FailedRecall, ChangesNothingOnThePc) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadOrRecall, FailedRecall, ::testing::Values(50, 115));
-
-TEST_F(ProgramRecall, AnOfflineDeviceIsRefusedWithAMessage) {
-    const int16_t slot = Prepare([&] { StoreOnDevice(0, "Stored          "); });
-    VX_REQUIRE_SIMULATOR(H());
-    S().DevList[slot].Online = 0;
-    const model::DevImageRecord imageBefore = S().DevImage[slot];
-    H().host.TakeMessages();
-    RecallWith<FrmRead>(slot, 3, "FrmRead", 0);
-    EXPECT_TRUE(Requests().empty());
-    EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
-    EXPECT_EQ(S().DevImage[slot], imageBefore);
-}
 
 }  // namespace
 }  // namespace programs_test

@@ -37,7 +37,7 @@ class SwitchPresets : public ProgramsFixture {
     std::string NamesFile() { return H().home.Path() + "/NameSwitch.ini"; }
 };
 
-TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDevice) {
+TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
     VX_REQUIRE_SIMULATOR(H());
     std::vector<int16_t> boxes;
@@ -69,11 +69,9 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDevice) {
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().prompt, "Preset Switch 3 Stored");
     EXPECT_EQ(messages.back().title, "Store");
-}
 
-TEST_F(SwitchPresets, AnOfflineStoreIsRefusedWithAMessage) {
-    const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
+    // Offline, a store is refused with a message.
+    H().Device().ClearLog();
     S().DevList[slot].Online = 0;
     H().host.TakeMessages();
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
