@@ -21,7 +21,7 @@ TEST_F(MixerSendersTest, TheMixerAndDuckerBytesTravelInTheirPlaces) {
     img[895] = 0x03;
     ModFun::SendAutoMixerByte(S());
     EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerByte, 0, 0, 0, 0, 0, 0x03, 0x01, 0x02}));
-    EXPECT_EQ(MemoryByte(895), 0x03);
+    EXPECT_EQ(Byte(895), 0x03);
 
     Quietly([&] { F().Check7.SetValue(1); });
     ModFun::SendAutoMixerActive(S());
@@ -88,7 +88,7 @@ TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputOrElseTheFirstWithTheCro
     EXPECT_EQ(F().Text3(4).Text(), "-6dB");
     EXPECT_EQ(Img(116), 24);
     EXPECT_EQ(LastData(), (Bytes{CmdMixPoint, 10, 0, 0, 0, 0, 0, 4, 24}));
-    EXPECT_EQ(MemoryByte(116), 24);
+    EXPECT_EQ(Byte(116), 24);
 
     Quietly([&] { F().Check9(20).SetValue(0); });
     ModFun::SendMixLevel(S(), 4);
@@ -126,7 +126,7 @@ TEST_F(RoutingSendersTest, ACrosspointKeepsItsLevelWhileOff) {
     ModFun::SendMixPoint(S(), 9);
     EXPECT_EQ(Img(model::RouteAddr[9]), 20);
     EXPECT_TRUE(F().Line1000(9).Visible());
-    EXPECT_EQ(MemoryByte(model::RouteAddr[9]), 20);
+    EXPECT_EQ(Byte(model::RouteAddr[9]), 20);
 }
 
 TEST_F(RoutingSendersTest, LoadingShowsTheLevelsAndClampsADamagedOne) {
@@ -170,11 +170,11 @@ TEST_F(RoutingSendersTest, AnAppliedImageReachesTheDevicesMixerDuckerAndMatrix) 
     ModFun::ApplyDeviceImage(S());
 
     for (int k = 0; k < 64; ++k) {
-        EXPECT_EQ(MemoryByte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
+        EXPECT_EQ(Byte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
         EXPECT_EQ(F().Check9(static_cast<int16_t>(k)).Value(), 1 - k % 2) << k;
     }
     for (int a : {889, 890, 893, 894, 895, 898, 899, 900, 901, 902, 904}) {
-        EXPECT_EQ(MemoryByte(a), mixer[a - 889]) << a;
+        EXPECT_EQ(Byte(a), mixer[a - 889]) << a;
     }
     EXPECT_TRUE(F().Option2(0).Value());
     EXPECT_EQ(F().Text3(1).Text(), "-29dB");

@@ -1,18 +1,25 @@
 // A whole device image applied with sending on: the raw input equaliser memory of both sets
 // goes out in four-byte writes, then each input's bands of the set its type selects, between
 // the master levels and the output equaliser bands; a failed write ends the run.
-#include "RoadFixture.h"
+#include "EqInFixture.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "link/ApplyDeviceImage.h"
+#include "link/Commands.h"
+#include "link/ModRxTx.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
-class ApplyImageEqIn : public RoadTest {
+class ApplyImageEqIn : public testsupport::EditorRoadTest {
   protected:
     // A connected device, current, whose image now holds a different equaliser in every byte
     // of the input equaliser blocks; inputs 2 and 7 (indices 1, 6) are Mic inputs.
     void SetUp() override {
         Connect();
-        SetLineInputs(kLine);
+        S().CurDev = slot;
+        ASSERT_FALSE(ModRxTx::TxCommand(S(), slot, CmdInputSource, 0, 0, 0, 0, 0, 0, 0, kLine));
+        eqintest::SetInputTypes(S(), slot, kLine);
         ASSERT_FALSE(HasFailure());
         auto& img = S().DevImage[slot].ProgImage;
         for (int a = 480; a < 736; ++a) img[a] = static_cast<uint8_t>(a * 7 % 97);

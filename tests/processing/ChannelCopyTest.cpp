@@ -5,15 +5,19 @@
 #include <set>
 #include <vector>
 
-#include "RoadFixture.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "model/AddressTables.h"
 #include "processing/FrmCopyChannel.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
+using testsupport::Enter;
+
 constexpr int kProgramSize = 912;
 
-class ChannelCopy : public RoadTest {
+class ChannelCopy : public testsupport::EditorRoadTest {
   protected:
     Bytes Program() { return Memory(0, kProgramSize); }
     // Answers the copy dialog with source and destination and "Confirm", then Yes.
@@ -42,7 +46,7 @@ class ChannelCopy : public RoadTest {
 };
 
 TEST_F(ChannelCopy, AnInputCopyCarriesEveryFieldOntoTheDestinationOnly) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     Enter(f.Text1(0), "-5");
     f.Command90(0).UserClick();
@@ -78,7 +82,7 @@ TEST_F(ChannelCopy, AnInputCopyCarriesEveryFieldOntoTheDestinationOnly) {
 }
 
 TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     f.SSTab1.UserSelectTab(2);
     Enter(f.Text1(9), "-7");
     Enter(f.Text4(6), "1200");
@@ -110,7 +114,7 @@ TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
 }
 
 TEST_F(ChannelCopy, ACopyEndsWhenAFailedSendHasClosedTheEditor) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     VX_REQUIRE_SIMULATOR(H());
     devsim::Device& d = H().Device();
     const int sent = d.FrameCount();
@@ -123,7 +127,7 @@ TEST_F(ChannelCopy, ACopyEndsWhenAFailedSendHasClosedTheEditor) {
 }
 
 TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     VX_REQUIRE_SIMULATOR(H());
     devsim::Device& dev = H().Device();
     auto refused = [&](int16_t button, const char* form, int16_t from, int16_t to) {

@@ -3,12 +3,16 @@
 // answering ends the repeat.
 #include <vector>
 
-#include "RoadFixture.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "model/AddressTables.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
-class ChannelLink : public RoadTest {
+using testsupport::Enter;
+
+class ChannelLink : public testsupport::EditorRoadTest {
   protected:
     // Ticks the link boxes of outputs (0..7) as a user does.
     static void LinkOutputs(FrmCtrl& f, const std::vector<int16_t>& outputs) {
@@ -22,7 +26,7 @@ class ChannelLink : public RoadTest {
 };
 
 TEST_F(ChannelLink, LinkedOutputsTakeTheLevelBandAndCrossoverOfTheEditedOne) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     LinkOutputs(f, {0, 1, 2});
     f.SSTab1.UserSelectTab(1);
     const int before = LevelWord(11);
@@ -65,7 +69,7 @@ TEST_F(ChannelLink, LinkedOutputsTakeTheLevelBandAndCrossoverOfTheEditedOne) {
 }
 
 TEST_F(ChannelLink, MembersTakeTheBandAndFilterInTheSamePlaceOfTheirOutput) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     LinkOutputs(f, {1, 2, 6});
     f.SSTab1.UserSelectTab(3);
     Enter(f.Text4(12), "800");  // band 3 of output 3
@@ -78,7 +82,7 @@ TEST_F(ChannelLink, MembersTakeTheBandAndFilterInTheSamePlaceOfTheirOutput) {
 }
 
 TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartner) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     const int16_t dev = S().CurDev;
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     for (int16_t i : {0, 2, 4}) f.Check13(i).UserClick();
@@ -102,7 +106,8 @@ TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartne
 
 TEST_F(ChannelLink, AFailedMemberStopsTheLimiterRepeatButTheDelayVisitsEveryMember) {
     // On a serial link a failed exchange leaves the device connected.
-    FrmCtrl& f = Open({.link = testsupport::Link::Usb});
+    Connect({.link = testsupport::Link::Usb});
+    FrmCtrl& f = Edit(slot);
     VX_REQUIRE_SIMULATOR(H());
     LinkOutputs(f, {0, 1, 2, 3});
     S().OfflineOnError = false;  // the editor stays open, so what follows the failure shows
@@ -120,7 +125,7 @@ TEST_F(ChannelLink, AFailedMemberStopsTheLimiterRepeatButTheDelayVisitsEveryMemb
 }
 
 TEST_F(ChannelLink, AMemberThatStopsAnsweringEndsTheRepeat) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     VX_REQUIRE_SIMULATOR(H());
     LinkOutputs(f, {0, 1, 2, 3});
     devsim::Device& d = H().Device();

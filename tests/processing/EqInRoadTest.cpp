@@ -2,8 +2,13 @@
 // a connected device, its bands edited by typing, with the slider, by dragging a marker, with
 // the type dialog and the bypass, flattened and copied to a linked input; every effect read
 // back from the device's memory in the set the input's type selects.
-#include "RoadFixture.h"
+#include "EqInFixture.h"
+#include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "editor/FrmSelFilter.h"
+#include "link/Commands.h"
+#include "link/ModRxTx.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
@@ -11,14 +16,19 @@ using eqintest::BandAddr;
 using eqintest::FlagAddr;
 using eqintest::Record;
 
-class EqInRoad : public RoadTest {
+class EqInRoad : public testsupport::EditorRoadTest {
   protected:
     // A connected device whose inputs of lineBits are Line inputs, the others Mic, and its
     // editor open.
     FrmCtrl& OpenWith(uint8_t lineBits) {
-        FrmCtrl& f = Open();
+        FrmCtrl& f = ConnectAndEdit();
         SetLineInputs(lineBits);
         return f;
+    }
+    // The inputs of lineBits made Line inputs, the others Mic, on the device and the PC.
+    void SetLineInputs(uint8_t lineBits) {
+        EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdInputSource, 0, 0, 0, 0, 0, 0, 0, lineBits));
+        eqintest::SetInputTypes(S(), slot, lineBits);
     }
     // Band b of input i in the device's memory, in the set of its type.
     Record DeviceBand(int i, int b, bool mic) {
@@ -39,9 +49,9 @@ class EqInRoad : public RoadTest {
 TEST_F(EqInRoad, AMicInputsBandsReachItsMicSet) {
     FrmCtrl& f = OpenWith(0xFB);  // input 3 (index 2) is a Mic input
     OnEqIn(f, 2, [&](FrmEqIn& d) {
-        Enter(d.Text4(0), "250");
-        Enter(d.Text12(0), "6");      // boosted by typing
-        d.Slider2(1).UserScroll(34);  // cut by the slider: -5 dB
+        eqintest::Enter(d.Text4(0), "250");
+        eqintest::Enter(d.Text12(0), "6");  // boosted by typing
+        d.Slider2(1).UserScroll(34);        // cut by the slider: -5 dB
         d.Check3(0).UserClick();
         eqintest::DragMarker(d, 2, 7000, 200);  // about 5600 Hz, +12 dB
         H().host.DriveModal("FrmSelFilter", [&](ui::Form& form) {
@@ -70,11 +80,11 @@ TEST_F(EqInRoad, ALineInputIsEditedFlattenedAndCopiedToItsLinkedInput) {
     f.Check13(4).UserClick();  // inputs 2 and 5 linked, both Line
     OnEqIn(f, 4, [&](FrmEqIn& d) {
         EXPECT_EQ(d.Check13(1).Value(), 1);
-        Enter(d.Text12(0), "9");
-        Enter(d.Text12(2), "-4.5");
-        Enter(d.Text5(2), "0.4");
+        eqintest::Enter(d.Text12(0), "9");
+        eqintest::Enter(d.Text12(2), "-4.5");
+        eqintest::Enter(d.Text5(2), "0.4");
         // A pair the device cannot take: refused and the row shows the image again.
-        Enter(d.Text4(2), "6000");
+        eqintest::Enter(d.Text4(2), "6000");
         const auto messages = H().host.TakeMessages();
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].prompt,

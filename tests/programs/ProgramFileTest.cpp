@@ -41,7 +41,7 @@ class ProgramFile : public ProgramsFixture {
 };
 
 TEST_F(ProgramFile, ASavedProgramLoadsIntoASecondDeviceByteForByte) {
-    const std::vector<int16_t> slots = ConnectAndEdit(2);
+    const std::vector<int16_t> slots = EditAll(2);
     VX_REQUIRE_SIMULATOR(H());
     FrmCtrl& first = Editor(slots[0]);
     first.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
@@ -89,7 +89,7 @@ TEST_F(ProgramFile, ASavedProgramLoadsIntoASecondDeviceByteForByte) {
 }
 
 TEST_F(ProgramFile, ALongerFileLoadsItsFirstRecord) {
-    const std::vector<int16_t> slots = ConnectAndEdit(1);
+    const std::vector<int16_t> slots = EditAll(1);
     VX_REQUIRE_SIMULATOR(H());
     model::RecordWriter record;
     model::DevImageRecord image = S().DevImage[slots[0]];
@@ -106,7 +106,7 @@ TEST_F(ProgramFile, ALongerFileLoadsItsFirstRecord) {
 }
 
 TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
-    const std::vector<int16_t> slots = ConnectAndEdit(1);
+    const std::vector<int16_t> slots = EditAll(1);
     VX_REQUIRE_SIMULATOR(H());
     const model::DevImageRecord before = S().DevImage[slots[0]];
     const std::string shortPath = PresetPath("short.XPG");
@@ -133,7 +133,7 @@ TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
 }
 
 TEST_F(ProgramFile, AFailedBulkFrameStopsTheLoadAndPutsTheWindowBack) {
-    const std::vector<int16_t> slots = ConnectAndEdit(1);
+    const std::vector<int16_t> slots = EditAll(1);
     VX_REQUIRE_SIMULATOR(H());
     const std::string path = PresetPath("p.XPG");
     SaveFrom(slots[0], path);

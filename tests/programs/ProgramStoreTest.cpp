@@ -39,7 +39,7 @@ class ProgramStore : public ProgramsFixture {
 };
 
 TEST_F(ProgramStore, TheEditedProgramGoesIntoSlotFourWithItsNameAndMark) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     FrmCtrl& f = Editor(slot);
     f.SSTab1.UserSelectTab(3);
@@ -73,7 +73,7 @@ TEST_F(ProgramStore, TheEditedProgramGoesIntoSlotFourWithItsNameAndMark) {
 }
 
 TEST_F(ProgramStore, AnExtraSlotGetsTheProgramAndNoSlotNumber) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     H().Device().ClearLog();
 
@@ -93,7 +93,7 @@ TEST_F(ProgramStore, AnExtraSlotGetsTheProgramAndNoSlotNumber) {
 }
 
 TEST_F(ProgramStore, AnEmptyNameIsStoredAsSixteenBlanksAndListedSo) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     StoreWith<FrmStore>(slot, 2, "FrmStore", 2, "");
     EXPECT_EQ(S().DevParam[slot].SlotName[2], std::string(16, ' '));
@@ -108,7 +108,7 @@ TEST_F(ProgramStore, AnEmptyNameIsStoredAsSixteenBlanksAndListedSo) {
 }
 
 TEST_F(ProgramStore, AFailedFrameChangesNothingOnThePc) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     const model::DevImageRecord imageBefore = S().DevImage[slot];
     const model::DevParamRecord paramBefore = S().DevParam[slot];
@@ -135,7 +135,7 @@ TEST_F(ProgramStore, AFailedFrameChangesNothingOnThePc) {
 }
 
 TEST_F(ProgramStore, NoAnswerOrAnOfflineDeviceStoresNothing) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     H().Device().ClearLog();
     StoreWith<FrmStore>(slot, 2, "FrmStore", 0, "Kept", ui::vbNo);
