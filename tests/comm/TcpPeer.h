@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "FrameLog.h"
+#include "Frames.h"
 
 namespace commtest {
 
