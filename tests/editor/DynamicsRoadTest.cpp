@@ -12,43 +12,23 @@
 #include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmLimiter.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using testsupport::Enter;
 
-class DynamicsRoad : public testsupport::DeviceTest {
+class DynamicsRoad : public testsupport::EditorRoadTest {
   protected:
     // One device connected, its editor open on output o's tab.
-    FrmCtrl& OpenOutput(int16_t o) {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        EXPECT_EQ(S().DevList[slot].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
-        EXPECT_NE(f, nullptr);
-        f->SSTab1.UserSelectTab(static_cast<int16_t>(o + 1));
-        return *f;
-    }
-    Bytes OnDevice(int addr, int count) { return H().ReadMemory(slot, addr + 64, count); }
+    FrmCtrl& OpenOutput(int16_t o) { return ConnectAndEdit(static_cast<int16_t>(o + 1)); }
     // The last request's code and data bytes, as the simulator logged it.
     Bytes LastRequest() {
         const auto log = H().Device().Log();
         if (log.empty()) return {};
         return Bytes(log.back().request.begin() + 3, log.back().request.begin() + 12);
     }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
-    }
-
-    int16_t slot = 0;
 };
 
 TEST_F(DynamicsRoad, DelaysTypedInMillisecondsAndMetresAndStepped) {
@@ -59,22 +39,22 @@ TEST_F(DynamicsRoad, DelaysTypedInMillisecondsAndMetresAndStepped) {
     f.SSTab1.UserSelectTab(3);
     Enter(f.Text2(2), "10.5");
     EXPECT_EQ(f.Text2(2).Text(), "10.499");
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0, 10, 24}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0, 10, 24}));
     EXPECT_EQ(f.Label100(222).Caption(), "10.499 ms");
     EXPECT_EQ(S().OutDelaySamples[slot][2], 504);
 
     Enter(f.Text2(2), "1.832");
     EXPECT_EQ(f.Text2(2).Text(), "1.832");
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0, 1, 40}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0, 1, 40}));
     f.UpDown2(2).UserUp();
     EXPECT_EQ(f.Text2(2).Text(), "2.832");
     f.UpDown1(2).UserDown();
     EXPECT_EQ(f.Text2(2).Text(), "2.811");
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0, 2, 39}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0, 2, 39}));
 
     Enter(f.Text2(2), "500");
     EXPECT_EQ(f.Text2(2).Text(), "380.998");
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0x01, 0x7C, 48}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0x01, 0x7C, 48}));
 
     // Metres: the unit option sends nothing and shows every output in metres.
     H().Device().ClearLog();
@@ -86,42 +66,40 @@ TEST_F(DynamicsRoad, DelaysTypedInMillisecondsAndMetresAndStepped) {
     EXPECT_EQ(f.Frame3(2).Caption(), "Delay [ m ]");
     Enter(f.Text2(2), "1.5");
     EXPECT_EQ(f.Text2(2).Text(), "1.5");
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0, 4, 20}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0, 4, 20}));
     Enter(f.Text2(2), "130");
     EXPECT_EQ(f.Text2(2).Text(), "129.53");
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0x01, 0x7C, 48}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0x01, 0x7C, 48}));
 
     // Letters become blanks; what stands before the first blank counts.
     f.SSTab1.UserSelectTab(FrmCtrl::kTabOverview);
     f.Option1(0).UserClick();
     f.SSTab1.UserSelectTab(3);
-    f.Text2(2).SetSelection(0, static_cast<int32_t>(f.Text2(2).Text().size()));
-    f.Text2(2).UserType("1x5");
+    testsupport::Retype(f.Text2(2), "1x5");
     EXPECT_EQ(f.Text2(2).Text(), "1 5");
     f.Text2(2).UserKey(13);
-    EXPECT_EQ(OnDevice(a, 3), (Bytes{0, 1, 0}));
+    EXPECT_EQ(Memory(a, 3), (Bytes{0, 1, 0}));
     EXPECT_TRUE(H().host.Messages().empty());
 
     // Bypass: the bit on the device, the graph without the delay.
     f.Command8(2).UserClick();
-    EXPECT_EQ(OnDevice(model::DelayBypAddr, 1), (Bytes{0x04}));
+    EXPECT_EQ(Memory(model::DelayBypAddr, 1), (Bytes{0x04}));
     EXPECT_EQ(f.Command8(2).BackColor(), ui::vbRed);
     EXPECT_EQ(S().OutDelaySamples[slot][2], 0);
     f.Command8(2).UserClick();
-    EXPECT_EQ(OnDevice(model::DelayBypAddr, 1), (Bytes{0x00}));
+    EXPECT_EQ(Memory(model::DelayBypAddr, 1), (Bytes{0x00}));
     EXPECT_EQ(S().OutDelaySamples[slot][2], 48);
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
-TEST_F(DynamicsRoad, CompressorAndLimiterByTypingAndBySliders) {
+TEST_F(DynamicsRoad, CompressorAndLimiterByTypingBySlidersAndTheirBypasses) {
     FrmCtrl& f = OpenOutput(2);
     const int c = model::CompAddr[2];
     const int l = model::LimAddr[2];
     Enter(f.Text400(2), "-10.13");
     EXPECT_EQ(f.Text400(2).Text(), "-10.2");
     EXPECT_EQ(f.Slider400(2).Value(), 141);
-    EXPECT_EQ(OnDevice(c, 1), (Bytes{99}));
+    EXPECT_EQ(Memory(c, 1), (Bytes{99}));
     Enter(f.Text401(2), "4");
     f.Text401(2).UserKey(13);  // Enter on the shown "4:1"
     EXPECT_EQ(f.Slider401(2).Value(), 28);
@@ -136,7 +114,7 @@ TEST_F(DynamicsRoad, CompressorAndLimiterByTypingAndBySliders) {
     Enter(f.Text404(2), "33");
     EXPECT_EQ(f.Text404(2).Text(), "30");
     EXPECT_EQ(LastRequest()[2], 2) << "a release edit is sub-code 2";
-    EXPECT_EQ(OnDevice(c, 5), (Bytes{99, 3, 100, 12, 17}));
+    EXPECT_EQ(Memory(c, 5), (Bytes{99, 3, 100, 12, 17}));
 
     Enter(f.Text9(2), "25");
     EXPECT_EQ(f.Text9(2).Text(), "18");
@@ -145,7 +123,7 @@ TEST_F(DynamicsRoad, CompressorAndLimiterByTypingAndBySliders) {
     EXPECT_EQ(f.Text10(2).Text(), "0.1");
     Enter(f.Text11(2), "500");
     EXPECT_EQ(f.Slider6(2).Value(), 0);
-    EXPECT_EQ(OnDevice(l, 3), (Bytes{29, 0, 240}));
+    EXPECT_EQ(Memory(l, 3), (Bytes{29, 0, 240}));
 
     f.Slider401(2).UserScroll(31);
     EXPECT_EQ(f.Text401(2).Text(), "1:1");
@@ -154,13 +132,12 @@ TEST_F(DynamicsRoad, CompressorAndLimiterByTypingAndBySliders) {
     EXPECT_EQ(f.Text9(2).Text(), "-30");
     f.Slider5(2).UserScroll(10);
     EXPECT_EQ(LastRequest(), (Bytes{CmdOutLimiter, 10, 0, 0, 0, 0, 29, 19, 0}));
-    EXPECT_EQ(OnDevice(c, 5), (Bytes{99, 0, 50, 12, 17}));
-    EXPECT_EQ(OnDevice(l, 3), (Bytes{29, 19, 0}));
+    EXPECT_EQ(Memory(c, 5), (Bytes{99, 0, 50, 12, 17}));
+    EXPECT_EQ(Memory(l, 3), (Bytes{29, 19, 0}));
     EXPECT_TRUE(H().host.Messages().empty());
-}
 
-TEST_F(DynamicsRoad, BypassesOfSeveralOutputs) {
-    FrmCtrl& f = OpenOutput(0);
+    // Bypasses of several outputs.
+    f.SSTab1.UserSelectTab(1);
     f.Command5(0).UserClick();
     f.SSTab1.UserSelectTab(6);
     f.Command5(5).UserClick();
@@ -173,7 +150,7 @@ TEST_F(DynamicsRoad, BypassesOfSeveralOutputs) {
     f.Command7(3).UserClick();
     f.SSTab1.UserSelectTab(2);
     f.Command7(1).UserClick();
-    EXPECT_EQ(OnDevice(model::CompBypAddr, 2), (Bytes{41, 0x02}));
+    EXPECT_EQ(Memory(model::CompBypAddr, 2), (Bytes{41, 0x02}));
     EXPECT_EQ(f.Command5(5).BackColor(), ui::vbRed);
     EXPECT_EQ(f.Command7(3).BackColor(), ui::vbButtonFace);
 }
@@ -221,15 +198,14 @@ TEST_F(DynamicsRoad, TheDialogEditsTheOutputAndMetersTheDevice) {
     f.Command50(2).UserClick();
     ASSERT_TRUE(driven);
     EXPECT_TRUE(H().host.Problems().empty());
-    EXPECT_EQ(OnDevice(model::CompAddr[2], 3), (Bytes{100, 1, 50}));
+    EXPECT_EQ(Memory(model::CompAddr[2], 3), (Bytes{100, 1, 50}));
     const uint8_t release = S().DevImage[slot].ProgImage[model::LimAddr[2]];
-    EXPECT_EQ(OnDevice(model::LimAddr[2], 3), (Bytes{release, 9, 120}));
-    EXPECT_EQ(OnDevice(model::LimBypAddr, 1), (Bytes{0x04}));
+    EXPECT_EQ(Memory(model::LimAddr[2], 3), (Bytes{release, 9, 120}));
+    EXPECT_EQ(Memory(model::LimBypAddr, 1), (Bytes{0x04}));
     EXPECT_EQ(f.Text400(2).Text(), "-10");
     EXPECT_EQ(f.Text9(2).Text(), "-6");
     EXPECT_EQ(f.Command7(2).BackColor(), ui::vbRed);
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
 }  // namespace

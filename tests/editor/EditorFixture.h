@@ -10,6 +10,7 @@
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
+#include "support/Typing.h"
 #include "ui/HeadlessHost.h"
 
 class EditorFixture : public ::testing::Test {
@@ -39,12 +40,14 @@ class EditorFixture : public ::testing::Test {
         return f;
     }
 
-    // Replaces the whole text of a box with text, as a person selecting it and typing does,
-    // then presses Enter.
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
+    // No edit is running.
+    void ExpectIdle() {
+        EXPECT_TRUE(s->OpDone);
+        EXPECT_FALSE(s->EditBusy);
+    }
+    static void Enter(ui::TextBox& box, const std::string& text) { testsupport::Enter(box, text); }
+    static void Retype(ui::TextBox& box, const std::string& text) {
+        testsupport::Retype(box, text);
     }
 
     ui::HeadlessHost host;

@@ -15,63 +15,21 @@
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "model/AddressTables.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
-using testsupport::DeviceOptions;
+using testsupport::Enter;
 using testsupport::Link;
 using Bytes = std::vector<uint8_t>;
 
-class EditorRoad : public testsupport::DeviceTest {
+class EditorRoad : public testsupport::EditorRoadTest {
   protected:
-    // Devices in the project, connected; their images read.
-    std::vector<int16_t> Connect(const DeviceOptions& options = {}) {
-        Start(options);
-        H().ShortenTimeouts(0.1);
-        std::vector<int16_t> slots;
-        for (size_t k = 0; k < H().DeviceCount(); ++k) {
-            slots.push_back(H().AddDevice(k));
-            ModProject::ConnectDevice(S(), slots.back());
-            EXPECT_EQ(S().DevList[slots.back()].Online, 1);
-        }
-        return slots;
-    }
-    FrmCtrl& Edit(int16_t slot) {
-        ModProject::OpenSpeakerEditor(S(), slot);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
-        EXPECT_NE(f, nullptr);
-        return *f;
-    }
-    bool Simulated() { return !H().External(); }
-    void ClearLog() {
-        if (Simulated()) {
-            H().Device().ClearLog();
-        }
-    }
-    // Working-program bytes at image address addr, read back over the wire.
-    Bytes Memory(int16_t slot, int addr, int count) {
-        return H().ReadMemory(slot, addr + 64, count);
-    }
-    std::vector<uint8_t> Codes(size_t k = 0) {
-        std::vector<uint8_t> codes;
-        for (const Bytes& f : Requests(k)) codes.push_back(f[3]);
-        return codes;
-    }
     // The level word of channel ch read back from the device over the wire.
-    int LevelWordOnDevice(int16_t slot, int16_t ch) {
-        const Bytes hi = H().ReadMemory(slot, model::GainAddrHi[ch] + 64, 1);
-        const Bytes lo = H().ReadMemory(slot, model::GainAddrLo[ch] + 64, 1);
-        if (hi.empty() || lo.empty()) return -1;
-        return hi[0] * 256 + lo[0];
-    }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
+    int LevelWord(int16_t ch) {
+        const int hi = Byte(model::GainAddrHi[ch]), lo = Byte(model::GainAddrLo[ch]);
+        return hi < 0 || lo < 0 ? -1 : hi * 256 + lo;
     }
 };
 
@@ -89,8 +47,17 @@ TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
     d.Write(64 + model::MasterLevelAddr[1], {0x04, 0x42});           // master volume -18 dB
     d.Write(64 + model::EqOutBandAddr[21], {1, 0x13, 0x88, 6, 40});  // 5000 Hz shelf, +8 dB
     d.Write(64 + model::XoverAddr[9], {0x0B, 0xB8, 4});              // 3000 Hz "Bessel -12dB"
-    const int16_t slot = H().AddDevice();
-    ModProject::ConnectDevice(S(), slot);
+    d.Write(64 + model::BalancedAddr, {0x05});
+    d.Write(64 + model::InFilterAddr[1], {2 * 64 + 17});
+    d.Write(64 + model::FeedbackFreqAddr, {4});
+    d.Write(64 + model::InSourceAddr, {0x03});
+    d.Write(64 + model::InModeAddr, {0x00});
+    d.Write(64 + model::InProcAddr, {0x03});
+    d.Write(64 + model::NgEnableAddr, {0x80});
+    d.Write(64 + model::PhantomAddr, {1});
+    d.Write(64 + model::ChNameAddr[0], {'V', 'o', 'c', 'a', 'l', ' '});
+    d.Write(64 + model::StereoModeAddr, {0x01});  // pair 1-2 in stereo mode
+    Connect();
     ASSERT_EQ(S().DevList[slot].Online, 1);
     d.ClearLog();
 
@@ -122,92 +89,36 @@ TEST_F(EditorRoad, OpeningShowsTheDevicesSettingsAndSendsNothing) {
     EXPECT_EQ(
         f.Caption().rfind("IP:" + H().Address() + "  Velotra - Program load from device - ", 0),
         0u);
+    EXPECT_EQ(f.Check4(0).Value(), 1);
+    EXPECT_EQ(f.Check4(1).Value(), 0);
+    EXPECT_EQ(f.Check4(2).Value(), 1);
+    EXPECT_EQ(f.Combo9(1).ListIndex(), 2);
+    EXPECT_EQ(f.Text14(1).Text(), "1000");
+    EXPECT_EQ(f.Text6.Text(), "4");
+    EXPECT_EQ(f.Combo5(1).ListIndex(), 1);
+    EXPECT_EQ(f.Combo5(2).ListIndex(), 0);
+    EXPECT_TRUE(f.Line1(2).Visible());
+    EXPECT_TRUE(f.Line2(0).Visible());
+    EXPECT_EQ(f.Check5(7).Value(), 1);
+    EXPECT_EQ(f.Label100(27).ToolTipText(), "Enabled");
+    EXPECT_EQ(f.Combo1(1).ListIndex(), 1);
+    EXPECT_EQ(f.Check6.Value(), 1);
+    EXPECT_EQ(f.Check11(0).Value(), 1);
+    EXPECT_TRUE(S().InPairLink[slot][0]);
+    EXPECT_FALSE(f.Combo5(0).Enabled());
+    // The names are applied before the stereo pairs, so they keep no suffix here.
+    EXPECT_EQ(f.Frame17(0).Caption(), "Vocal");
+    EXPECT_EQ(f.Frame17(1).Caption(), "Inp2");
+    EXPECT_EQ(f.Check13(0).BackColor(), 0x00FF00u);
+    EXPECT_EQ(f.Check13(2).BackColor(), 0x00FFFFu);
     EXPECT_TRUE(H().host.Messages().empty());
     // Nothing of the device changed either.
     EXPECT_EQ(d.ImageByte(model::MasterLevelAddr[1] + 1), 0x42);
 }
 
-TEST_F(EditorRoad, ATypedLevelReachesTheDeviceAtOnce) {
-    const int16_t slot = Connect().at(0);
-    FrmCtrl& f = Edit(slot);
-    f.SSTab1.UserSelectTab(3);
+TEST_F(EditorRoad, ALetterIsRefusedAndATypedLevelReachesTheDeviceAtOnce) {
+    FrmCtrl& f = ConnectAndEdit(3);
     ClearLog();
-    Enter(f.Text1(10), "-6");
-    if (Simulated()) {
-        EXPECT_EQ(Requests(),
-                  (std::vector<Bytes>{Frame(slot, CmdGain, {10, 0, 0, 0xBA, 0, 0, 0, 0x04})}));
-    }
-    EXPECT_EQ(LevelWordOnDevice(slot, 10), 1210);
-    EXPECT_EQ(f.Text1(10).Text(), "-6");
-    EXPECT_EQ(f.Label100(242).ToolTipText(), "-6 dB");
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
-    EXPECT_TRUE(H().host.Messages().empty());
-}
-
-TEST_F(EditorRoad, SliderZeroDbBypassPolarityAndMuteSendTheirFrames) {
-    const int16_t slot = Connect().at(0);
-    FrmCtrl& f = Edit(slot);
-
-    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
-    f.Slider1(2).UserScroll(300);
-    EXPECT_EQ(LevelWordOnDevice(slot, 2), 1090);
-    ClearLog();
-    f.Command12(2).UserClick();  // input 3 to 0 dB
-    if (Simulated()) {
-        EXPECT_EQ(Requests(),
-                  (std::vector<Bytes>{Frame(slot, CmdGain, {2, 0, 0, 0xF6, 0, 0, 0, 0x04})}));
-    }
-    EXPECT_EQ(f.Label100(2).ToolTipText(), "0 dB");
-
-    f.SSTab1.UserSelectTab(2);
-    ClearLog();
-    f.Command90(9).UserClick();
-    if (Simulated()) {
-        EXPECT_EQ(
-            Requests(),
-            (std::vector<Bytes>{Frame(slot, CmdChannelBlock, {9, 0, 0, 0xF6, 0x02, 0, 0, 0x04})}));
-    }
-    EXPECT_EQ(Memory(slot, model::ChFlagAddrOut, 1), Bytes{0x02});
-    EXPECT_EQ(f.Command90(9).BackColor(), ui::vbRed);
-
-    f.SSTab1.UserSelectTab(4);
-    ClearLog();
-    f.Check2(11).UserClick();  // output 4 to 180 degrees
-    if (Simulated()) {
-        EXPECT_EQ(Requests(), (std::vector<Bytes>{Frame(slot, CmdChannelBlock,
-                                                        {11, 0, 0, 0xF6, 0x02, 0, 0x08, 0x04})}));
-    }
-    EXPECT_EQ(Memory(slot, model::PolarityAddr[1], 1), Bytes{0x08});
-    EXPECT_EQ(f.Label100(263).Caption(), "180'");
-
-    ClearLog();
-    f.Check1(11).UserClick();
-    if (Simulated()) {
-        EXPECT_EQ(Requests(),
-                  (std::vector<Bytes>{
-                      Frame(slot, CmdChannelBlock, {11, 0, 0, 0xF6, 0x02, 0x08, 0x08, 0x04})}));
-    }
-    EXPECT_EQ(Memory(slot, model::MuteAddr[1], 1), Bytes{0x08});
-    EXPECT_TRUE(f.Line6(11).Visible());
-
-    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
-    ClearLog();
-    f.Slider100(1).UserScroll(1090);
-    if (Simulated()) {
-        EXPECT_EQ(
-            Requests(),
-            (std::vector<Bytes>{Frame(slot, CmdMasterLevel, {8, 0, 0, 0, 0, 0, 0x04, 0x42})}));
-    }
-    EXPECT_TRUE(H().host.Messages().empty());
-}
-
-TEST_F(EditorRoad, ALetterIsRefusedAndNothingIsSent) {
-    const int16_t slot = Connect().at(0);
-    VX_REQUIRE_SIMULATOR(H());
-    FrmCtrl& f = Edit(slot);
-    f.SSTab1.UserSelectTab(3);
-    H().Device().ClearLog();
     ui::TextBox& box = f.Text1(10);
     box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
     box.UserKey('k');
@@ -219,14 +130,58 @@ TEST_F(EditorRoad, ALetterIsRefusedAndNothingIsSent) {
         EXPECT_EQ(m.prompt, "  Incorrect value");
         EXPECT_EQ(m.title, "Warning");
     }
-    EXPECT_TRUE(Requests().empty());
-    EXPECT_EQ(LevelWordOnDevice(slot, 10), 1270);
+    ExpectRequests({});
+    EXPECT_EQ(LevelWord(10), 1270);
+    ClearLog();
+    Enter(f.Text1(10), "-6");
+    ExpectRequests({Frame(slot, CmdGain, {10, 0, 0, 0xBA, 0, 0, 0, 0x04})});
+    EXPECT_EQ(LevelWord(10), 1210);
+    EXPECT_EQ(f.Text1(10).Text(), "-6");
+    EXPECT_EQ(f.Label100(242).ToolTipText(), "-6 dB");
+    ExpectIdle();
+    EXPECT_TRUE(H().host.Messages().empty());
+}
+
+TEST_F(EditorRoad, SliderZeroDbBypassPolarityAndMuteSendTheirFrames) {
+    FrmCtrl& f = ConnectAndEdit();
+
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    f.Slider1(2).UserScroll(300);
+    EXPECT_EQ(LevelWord(2), 1090);
+    ClearLog();
+    f.Command12(2).UserClick();  // input 3 to 0 dB
+    ExpectRequests({Frame(slot, CmdGain, {2, 0, 0, 0xF6, 0, 0, 0, 0x04})});
+    EXPECT_EQ(f.Label100(2).ToolTipText(), "0 dB");
+
+    f.SSTab1.UserSelectTab(2);
+    ClearLog();
+    f.Command90(9).UserClick();
+    ExpectRequests({Frame(slot, CmdChannelBlock, {9, 0, 0, 0xF6, 0x02, 0, 0, 0x04})});
+    EXPECT_EQ(Memory(model::ChFlagAddrOut, 1), Bytes{0x02});
+    EXPECT_EQ(f.Command90(9).BackColor(), ui::vbRed);
+
+    f.SSTab1.UserSelectTab(4);
+    ClearLog();
+    f.Check2(11).UserClick();  // output 4 to 180 degrees
+    ExpectRequests({Frame(slot, CmdChannelBlock, {11, 0, 0, 0xF6, 0x02, 0, 0x08, 0x04})});
+    EXPECT_EQ(Memory(model::PolarityAddr[1], 1), Bytes{0x08});
+    EXPECT_EQ(f.Label100(263).Caption(), "180'");
+
+    ClearLog();
+    f.Check1(11).UserClick();
+    ExpectRequests({Frame(slot, CmdChannelBlock, {11, 0, 0, 0xF6, 0x02, 0x08, 0x08, 0x04})});
+    EXPECT_EQ(Memory(model::MuteAddr[1], 1), Bytes{0x08});
+    EXPECT_TRUE(f.Line6(11).Visible());
+
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
+    ClearLog();
+    f.Slider100(1).UserScroll(1090);
+    ExpectRequests({Frame(slot, CmdMasterLevel, {8, 0, 0, 0, 0, 0, 0x04, 0x42})});
+    EXPECT_TRUE(H().host.Messages().empty());
 }
 
 TEST_F(EditorRoad, AnEqualiserBandAndACrossoverReachTheDeviceAtOnce) {
-    const int16_t slot = Connect().at(0);
-    FrmCtrl& f = Edit(slot);
-    f.SSTab1.UserSelectTab(3);
+    FrmCtrl& f = ConnectAndEdit(3);
     ClearLog();
 
     Enter(f.Text4(12), "2500");
@@ -245,9 +200,8 @@ TEST_F(EditorRoad, AnEqualiserBandAndACrossoverReachTheDeviceAtOnce) {
         EXPECT_EQ(requests[4], Frame(slot, CmdEqBand, {10, 3, 0x08, 0, 0x03, 0xE8, 24, 24}));
         EXPECT_EQ(requests[3], Frame(slot, CmdEqBand, {10, 2, 0, 2, 0x09, 0xC4, 11, 15}));
     }
-    EXPECT_EQ(H().ReadMemory(slot, model::EqOutBandAddr[12] + 64, 5),
-              (Bytes{2, 0x09, 0xC4, 11, 15}));
-    EXPECT_EQ(H().ReadMemory(slot, model::EqOutFlagAddr[2] + 64, 1), (Bytes{0x08}));
+    EXPECT_EQ(Memory(model::EqOutBandAddr[12], 5), (Bytes{2, 0x09, 0xC4, 11, 15}));
+    EXPECT_EQ(Memory(model::EqOutFlagAddr[2], 1), (Bytes{0x08}));
 
     // The marker of band 14 dragged to about 250 Hz and +6 dB, sent when it is let go.
     f.Check3(2).UserClick();
@@ -257,32 +211,23 @@ TEST_F(EditorRoad, AnEqualiserBandAndACrossoverReachTheDeviceAtOnce) {
                          1447.5f - 48 * 6.15f - marker.Top());
     ClearLog();
     marker.UserMouseUp(ui::vbLeftButton, 0, 60, 60);
-    if (Simulated()) {
-        EXPECT_EQ(
-            Requests(),
-            (std::vector<Bytes>{Frame(slot, CmdEqBand, {10, 4, 0x08, 0, 0x00, 0xFA, 24, 36})}));
-    }
-    EXPECT_EQ(H().ReadMemory(slot, model::EqOutBandAddr[14] + 64, 5),
-              (Bytes{0, 0x00, 0xFA, 24, 36}));
+    ExpectRequests({Frame(slot, CmdEqBand, {10, 4, 0x08, 0, 0x00, 0xFA, 24, 36})});
+    EXPECT_EQ(Memory(model::EqOutBandAddr[14], 5), (Bytes{0, 0x00, 0xFA, 24, 36}));
 
     ClearLog();
     Enter(f.Text8(5), "3000");
     f.Combo2(5).UserSelect(7);
-    if (Simulated()) {
-        EXPECT_EQ(Requests(),
-                  (std::vector<Bytes>{Frame(slot, CmdOutXover, {10, 1, 0, 0, 0, 0x0B, 0xB8, 0}),
-                                      Frame(slot, CmdOutXover, {10, 1, 0, 0, 0, 0x0B, 0xB8, 7})}));
-    }
-    EXPECT_EQ(H().ReadMemory(slot, model::XoverAddr[5] + 64, 3), (Bytes{0x0B, 0xB8, 0x07}));
+    ExpectRequests({Frame(slot, CmdOutXover, {10, 1, 0, 0, 0, 0x0B, 0xB8, 0}),
+                    Frame(slot, CmdOutXover, {10, 1, 0, 0, 0, 0x0B, 0xB8, 7})});
+    EXPECT_EQ(Memory(model::XoverAddr[5], 3), (Bytes{0x0B, 0xB8, 0x07}));
     EXPECT_NEAR(S().Graph.Curves(slot).XoverMag[5][0], 0, 1e-6);
     EXPECT_TRUE(H().host.Messages().empty());
     EXPECT_TRUE(H().host.Problems().empty());
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(EditorRoad, TheMeterPollFollowsTheTab) {
-    const int16_t slot = Connect().at(0);
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
     devsim::Device& d = H().Device();
     d.Update([](devsim::DeviceState& st) {
@@ -366,10 +311,8 @@ TEST_F(EditorRoad, OnlyTheCurrentEditorPolls) {
 }
 
 TEST_F(EditorRoad, ADeviceThatStopsAnsweringIsTakenOfflineWithItsEditor) {
-    const int16_t slot = Connect().at(0);
+    FrmCtrl& f = ConnectAndEdit(3);
     VX_REQUIRE_SIMULATOR(H());
-    FrmCtrl& f = Edit(slot);
-    f.SSTab1.UserSelectTab(3);
     H().Device().AddFault({devsim::FaultKind::DropConnection, CmdGain});
     Enter(f.Text1(10), "-6");
 
@@ -381,15 +324,14 @@ TEST_F(EditorRoad, ADeviceThatStopsAnsweringIsTakenOfflineWithItsEditor) {
     EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
     EXPECT_EQ(S().FrmCtrlWin[slot].get(), &f) << "the handler did not create a new editor";
     EXPECT_FALSE(f.Loaded());
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
     EXPECT_EQ(S().EditorSlot[slot][0], 0);
     EXPECT_EQ(FrmDeviceOf(S(), slot).Label1.Caption(), "Connect");
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
 TEST_F(EditorRoad, ASerialDeviceThatStopsAnsweringThePollIsTakenOffline) {
-    const int16_t slot = Connect({.link = Link::Usb}).at(0);
+    Connect({.link = Link::Usb});
     VX_REQUIRE_SIMULATOR(H());
     FrmCtrl& f = Edit(slot);
     H().Device().AddFault({devsim::FaultKind::NoReply, CmdPollStatus});

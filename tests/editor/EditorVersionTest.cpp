@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "app/FrmVersion.h"
@@ -11,15 +12,19 @@
 #include "devsim/DeviceState.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
 struct AboutTexts {
     std::string firmware, dsp, software, model, uid, mac;
+    bool operator==(const AboutTexts&) const = default;
 };
+
+void PrintTo(const AboutTexts& t, std::ostream* os) {
+    *os << t.firmware << " | " << t.dsp << " | " << t.software << " | " << t.model << " | " << t.uid
+        << " | " << t.mac;
+}
 
 std::string Hex(uint8_t x) {
     char buf[3];
@@ -27,7 +32,7 @@ std::string Hex(uint8_t x) {
     return buf;
 }
 
-class EditorVersion : public testsupport::DeviceTest {
+class EditorVersion : public testsupport::EditorRoadTest {
   protected:
     // What the About box must show for the slot, asked from the device over the wire.
     AboutTexts Reported(int16_t slot) {
@@ -72,15 +77,6 @@ class EditorVersion : public testsupport::DeviceTest {
     }
 };
 
-void ExpectSame(const AboutTexts& shown, const AboutTexts& reported) {
-    EXPECT_EQ(shown.firmware, reported.firmware);
-    EXPECT_EQ(shown.dsp, reported.dsp);
-    EXPECT_EQ(shown.software, reported.software);
-    EXPECT_EQ(shown.model, reported.model);
-    EXPECT_EQ(shown.uid, reported.uid);
-    EXPECT_EQ(shown.mac, reported.mac);
-}
-
 TEST_F(EditorVersion, ShowsWhatTheEditorsOwnDeviceReports) {
     Start({.link = testsupport::Link::Tcp, .tcpDevices = 2});
     if (!H().External()) {
@@ -93,19 +89,14 @@ TEST_F(EditorVersion, ShowsWhatTheEditorsOwnDeviceReports) {
     }
     // The splash fixes the software version at start.
     S().SwVersion = std::string(kSwVersion);
-    const size_t devices = H().DeviceCount();
-    std::vector<int16_t> slots;
-    for (size_t k = 0; k < devices; ++k) {
-        slots.push_back(H().AddDevice(k));
-        ModProject::ConnectDevice(S(), slots.back());
-        ASSERT_EQ(S().DevList[slots.back()].Online, 1);
-    }
-    for (int16_t slot : slots) ModProject::OpenSpeakerEditor(S(), slot);
+    const std::vector<int16_t> slots = Connect();
+    for (int16_t at : slots) ASSERT_EQ(S().DevList[at].Online, 1);
+    for (int16_t at : slots) Edit(at);
     // The first editor's button, while the second editor was opened last.
     for (int16_t slot : slots) {
         SCOPED_TRACE(slot);
         const AboutTexts reported = Reported(slot);
-        ExpectSame(Shown(slot), reported);
+        EXPECT_EQ(Shown(slot), reported);
     }
     if (!H().External()) {
         const AboutTexts second = Shown(slots.back());

@@ -15,11 +15,10 @@ class FrmCtrlDynamics : public EditorFixture {
     void InMilliseconds() { s->DevImage[kSlot].DevExtra[17] = 0; }
 };
 
-TEST_F(FrmCtrlDynamics, TheDelayBoxTurnsOtherKeysIntoBlanks) {
+TEST_F(FrmCtrlDynamics, TheDelayBoxAndArrows) {
     InMilliseconds();
     FrmCtrl& f = OpenOn(1);
-    f.Text2(0).SetSelection(0, 10);
-    f.Text2(0).UserType("12-a,5");
+    Retype(f.Text2(0), "12-a,5");
     EXPECT_EQ(f.Text2(0).Text(), "12  .5");
     f.Text2(0).UserKey(13);
     EXPECT_EQ(f.Text2(0).Text(), "12");
@@ -27,8 +26,7 @@ TEST_F(FrmCtrlDynamics, TheDelayBoxTurnsOtherKeysIntoBlanks) {
     EXPECT_EQ(f.UpDown1(0).Value(), 0);
 
     // Nothing to read: the message, and Enter does not become "?".
-    f.Text2(0).SetSelection(0, 10);
-    f.Text2(0).UserType("   ");
+    Retype(f.Text2(0), "   ");
     f.Text2(0).UserKey(13);
     const auto messages = host.TakeMessages();
     ASSERT_EQ(messages.size(), 1u);
@@ -36,13 +34,10 @@ TEST_F(FrmCtrlDynamics, TheDelayBoxTurnsOtherKeysIntoBlanks) {
     EXPECT_EQ(messages[0].title, "Warning");
     EXPECT_EQ(f.Text2(0).Text(), "   ");
     EXPECT_EQ(f.UpDown2(0).Value(), 12);
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
-}
+    ExpectIdle();
 
-TEST_F(FrmCtrlDynamics, TheArrowsWriteTheDelayAndTheGraphCountsIt) {
-    InMilliseconds();
-    FrmCtrl& f = OpenOn(2);
+    // The arrows write the delay and the graph counts it.
+    f.SSTab1.UserSelectTab(2);
     f.UpDown2(1).UserUp();
     for (int k = 0; k < 40; ++k) f.UpDown1(1).UserUp();
     EXPECT_EQ(f.Text2(1).Text(), "1.832");
@@ -51,7 +46,7 @@ TEST_F(FrmCtrlDynamics, TheArrowsWriteTheDelayAndTheGraphCountsIt) {
     EXPECT_EQ(f.Label100(221).Caption(), "1.832 ms");
 }
 
-TEST_F(FrmCtrlDynamics, BoxKeysAndTheirMessages) {
+TEST_F(FrmCtrlDynamics, BoxKeysTheirMessagesAndTheClampsOfTypedValues) {
     FrmCtrl& f = OpenOn(1);
     // The ratio box refuses a decimal with the message, then takes it as typed.
     f.Text401(0).SetSelection(0, 10);
@@ -65,33 +60,29 @@ TEST_F(FrmCtrlDynamics, BoxKeysAndTheirMessages) {
     EXPECT_EQ(host.TakeMessages().size(), 1u);
     EXPECT_EQ(f.Text402(0).Text(), "?");
     // Thresholds take a sign and a decimal; an empty box is refused on Enter.
-    f.Text9(0).SetSelection(0, 10);
-    f.Text9(0).UserType("-2,4");
+    Retype(f.Text9(0), "-2,4");
     EXPECT_EQ(f.Text9(0).Text(), "-2.4");
     f.Text9(0).UserKey(13);
     EXPECT_EQ(f.Slider4(0).Value(), 102);
     EXPECT_EQ(f.Text9(0).Text(), "-2.4");
     EXPECT_TRUE(host.Messages().empty());
-}
 
-TEST_F(FrmCtrlDynamics, TypedValuesAreClampedAndSnapped) {
-    FrmCtrl& f = OpenOn(1);
-    const auto enter = [&](ui::TextBox& box, const std::string& text) { Enter(box, text); };
-    enter(f.Text400(0), "-40");
+    // Typed values are clamped and snapped.
+    Enter(f.Text400(0), "-40");
     EXPECT_EQ(f.Slider400(0).Value(), 240);
     EXPECT_EQ(Image(model::CompAddr[0]), 0);
-    enter(f.Text401(0), "-3");
+    Enter(f.Text401(0), "-3");
     EXPECT_EQ(f.Text401(0).Text(), "1:1");
-    enter(f.Text401(0), "40");
+    Enter(f.Text401(0), "40");
     EXPECT_EQ(f.Slider401(0).Value(), 0);
-    enter(f.Text402(0), "-5");
+    Enter(f.Text402(0), "-5");
     EXPECT_EQ(f.Slider402(0).Value(), 100);
-    enter(f.Text403(0), "9");
+    Enter(f.Text403(0), "9");
     EXPECT_EQ(f.Text403(0).Text(), "3.0");
     EXPECT_EQ(f.Slider403(0).Value(), 0);
-    enter(f.Text404(0), "35");
+    Enter(f.Text404(0), "35");
     EXPECT_EQ(f.Text404(0).Text(), "30") << "halfway: the lower entry, as the snapping rule has it";
-    enter(f.Text10(0), "0");
+    Enter(f.Text10(0), "0");
     EXPECT_EQ(f.Slider5(0).Value(), 29);
     EXPECT_TRUE(host.Messages().empty());
 }

@@ -27,10 +27,6 @@ class FrmCtrlEq : public EditorFixture {
         return {Image(a), Image(a + 1) * 256 + Image(a + 2), Image(a + 3), Image(a + 4)};
     }
     model::DevParamRecord& Par() { return s->DevParam[kSlot]; }
-    static void Type(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-    }
     // Drags band b's marker so that its corner goes to (left, top) twips, as a person holding
     // the pointer at the marker's centre does.
     static void DragTo(FrmCtrl& f, int16_t b, float left, float top) {
@@ -40,7 +36,7 @@ class FrmCtrlEq : public EditorFixture {
     }
 };
 
-TEST_F(FrmCtrlEq, TypedGainIsClampedAndSnappedToHalfDecibels) {
+TEST_F(FrmCtrlEq, TypedGainFrequencyQAndBandwidthAreClampedAndSnapped) {
     FrmCtrl& f = OpenOn(1);
     struct Case {
         const char* typed;
@@ -60,16 +56,14 @@ TEST_F(FrmCtrlEq, TypedGainIsClampedAndSnappedToHalfDecibels) {
     EXPECT_EQ(f.Label100(200).ToolTipText(), "Flat");
     EXPECT_TRUE(host.Messages().empty());
 
-    Type(f.Text12(2), "x");
+    Retype(f.Text12(2), "x");
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].prompt, "  Incorrect value");
     EXPECT_EQ(f.Text12(2).Text(), "?");
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
-}
+    ExpectIdle();
+    host.TakeMessages();
 
-TEST_F(FrmCtrlEq, TypedFrequencyIsClampedToWholeHertz) {
-    FrmCtrl& f = OpenOn(1);
+    // Frequencies are clamped to whole hertz.
     Enter(f.Text4(3), "15");
     EXPECT_EQ(f.Text4(3).Text(), "20");
     EXPECT_EQ(Band(3).freq, 20);
@@ -90,17 +84,15 @@ TEST_F(FrmCtrlEq, TypedFrequencyIsClampedToWholeHertz) {
     f.Text4(3).UserKey(13);
     EXPECT_EQ(host.TakeMessages().size(), 1u);
     EXPECT_EQ(Band(3).freq, 20000);
-}
 
-TEST_F(FrmCtrlEq, TypedQAndBandwidthSetTheQIndex) {
-    FrmCtrl& f = OpenOn(1);
-    struct Case {
+    // Q and bandwidth set the Q index.
+    struct QCase {
         const char* typed;
         int32_t index;
         const char* q;
     };
-    for (const Case& c : {Case{"20", 96, "10"}, Case{"0.3", 0, "0.4"}, Case{"1.26", 9, "1.3"},
-                          Case{"2.45", 20, "2.4"}}) {
+    for (const QCase& c : {QCase{"20", 96, "10"}, QCase{"0.3", 0, "0.4"}, QCase{"1.26", 9, "1.3"},
+                           QCase{"2.45", 20, "2.4"}}) {
         Enter(f.Text5(0), c.typed);
         EXPECT_EQ(f.UpDown3(0).Value(), c.index) << c.typed;
         EXPECT_EQ(f.Text5(0).Text(), c.q) << c.typed;
@@ -121,8 +113,8 @@ TEST_F(FrmCtrlEq, TypedQAndBandwidthSetTheQIndex) {
     EXPECT_EQ(f.UpDown3(0).Value(), 0) << "beyond the widest bandwidth: Q 0.4";
     EXPECT_TRUE(host.Messages().empty());
 
-    Type(f.Text5(0), "k");
-    Type(f.Text50(0), "-");
+    Retype(f.Text5(0), "k");
+    Retype(f.Text50(0), "-");
     const auto messages = host.TakeMessages();
     ASSERT_EQ(messages.size(), 2u);
     for (const auto& m : messages) EXPECT_EQ(m.prompt, "  Incorrect Q value");
@@ -164,7 +156,7 @@ TEST_F(FrmCtrlEq, ABandTooWideForTheDeviceIsRefusedAndPutBack) {
 TEST_F(FrmCtrlEq, AFrequencyBoxLeftWithoutANumberDoesNotSwallowTheNextEdit) {
     FrmCtrl& f = OpenOn(2);
     Enter(f.Text4(6), "2500");
-    Type(f.Text4(6), "k");  // refused: the box now holds "?"
+    Retype(f.Text4(6), "k");  // refused: the box now holds "?"
     ASSERT_EQ(host.TakeMessages().size(), 1u);
     ASSERT_EQ(f.Text4(6).Text(), "?");
 
@@ -175,7 +167,7 @@ TEST_F(FrmCtrlEq, AFrequencyBoxLeftWithoutANumberDoesNotSwallowTheNextEdit) {
     EXPECT_EQ(f.Text12(6).Text(), "6");
     EXPECT_NEAR(s->Graph.Curves(kSlot).OutMagTotal[1][400], 6, 0.5) << "and drawn";
 
-    Type(f.Text4(6), "x");
+    Retype(f.Text4(6), "x");
     host.TakeMessages();
     f.Command6(6).UserClick();
     EXPECT_EQ(Image(model::EqOutFlagAddr[1]), 0x02) << "the bypass the button shows is sent";
@@ -237,8 +229,7 @@ TEST_F(FrmCtrlEq, FlatEqAsksThenFlattensTheOutputAndItsLinkedOutputs) {
     EXPECT_EQ(Band(4).q, 0) << "Q, type and frequency stay";
     EXPECT_EQ(Band(7).gain, 30) << "output 1 is not linked";
     EXPECT_EQ(f.MousePointer(), ui::vbDefault);
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(FrmCtrlEq, DraggingAMarkerFollowsThePointerAndSendsAtTheEnd) {
@@ -273,8 +264,7 @@ TEST_F(FrmCtrlEq, DraggingAMarkerFollowsThePointerAndSendsAtTheEnd) {
     EXPECT_FALSE(s->GraphDrag);
     EXPECT_FALSE(s->GraphMoved);
     EXPECT_EQ(marker.Top(), sys::CLng(editor::MarkerTop(-3.5)));
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
 
     // Beyond the picture's corners: 20 Hz and +12 dB, 20 kHz and -12 dB.
     marker.UserMouseDown(ui::vbLeftButton, 0, 60, 60);

@@ -39,6 +39,16 @@ TEST_F(FrmCtrlFrame, LoadFillsTheWindowFromTheImageAndStartsThePoll) {
     EXPECT_FALSE(f.Frame34.Visible());
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_TRUE(host.Problems().empty());
+
+    // 0 dB is the word 1270 (0x04F6); its low byte alone would be -102.4 dB.
+    EXPECT_EQ(f.Slider100(1).Value(), 1270);
+    EXPECT_EQ(f.Text100(1).Text(), "0");
+    EXPECT_EQ(Image(466), 0x04);
+    EXPECT_EQ(Image(467), 0xF6);
+    // The factory's input gain bytes 100, 100 read as the full 100 %.
+    EXPECT_EQ(f.Slider100(0).Value(), 100);
+    EXPECT_EQ(f.Text100(0).Text(), "100");
+    EXPECT_EQ(s->DevParam[kSlot].MasterLevel()[1], 0.0);
 }
 
 TEST_F(FrmCtrlFrame, CaptionNamesTheLinkAndTheModel) {
@@ -86,19 +96,6 @@ TEST_F(FrmCtrlFrame, TheImageReachesTheLevelControls) {
     EXPECT_EQ(s->DevParam[kSlot].MuteFlag()[7], 1.0);
 }
 
-TEST_F(FrmCtrlFrame, MasterLevelsAreReadAsWholeWords) {
-    // 0 dB is the word 1270 (0x04F6); its low byte alone would be -102.4 dB.
-    FrmCtrl& f = Open();
-    EXPECT_EQ(f.Slider100(1).Value(), 1270);
-    EXPECT_EQ(f.Text100(1).Text(), "0");
-    EXPECT_EQ(Image(466), 0x04);
-    EXPECT_EQ(Image(467), 0xF6);
-    // The factory's input gain bytes 100, 100 read as the full 100 %.
-    EXPECT_EQ(f.Slider100(0).Value(), 100);
-    EXPECT_EQ(f.Text100(0).Text(), "100");
-    EXPECT_EQ(s->DevParam[kSlot].MasterLevel()[1], 0.0);
-}
-
 TEST_F(FrmCtrlFrame, ADamagedImageLoadsAsTheNearestValidSettings) {
     for (int16_t ch = 0; ch < 16; ++ch) {
         Image(model::GainAddrHi[ch]) = 0xFF;
@@ -106,16 +103,6 @@ TEST_F(FrmCtrlFrame, ADamagedImageLoadsAsTheNearestValidSettings) {
     }
     Image(466) = 0xFF;
     Image(467) = 0xFF;
-    FrmCtrl& f = Open();
-    EXPECT_EQ(f.Slider1(0).Value(), 0);
-    EXPECT_EQ(f.Text1(0).Text(), "12");
-    EXPECT_EQ(f.Text1(15).Text(), "18");
-    EXPECT_EQ(Image(model::GainAddrHi[15]) * 256 + Image(model::GainAddrLo[15]), 1450);
-    EXPECT_EQ(f.Slider100(1).Value(), 1270);
-    EXPECT_EQ(Image(466) * 256 + Image(467), 1270);
-}
-
-TEST_F(FrmCtrlFrame, ADamagedEqualiserAndCrossoverLoadAsTheNearestValidSettings) {
     for (int b = 0; b < 40; ++b) {
         for (int k = 0; k < 5; ++k) Image(model::EqOutBandAddr[b] + k) = 0xFF;
     }
@@ -127,6 +114,12 @@ TEST_F(FrmCtrlFrame, ADamagedEqualiserAndCrossoverLoadAsTheNearestValidSettings)
         s->DevImage[kSlot].PanelState[30 + o] = 0xFF;
     }
     FrmCtrl& f = Open();
+    EXPECT_EQ(f.Slider1(0).Value(), 0);
+    EXPECT_EQ(f.Text1(0).Text(), "12");
+    EXPECT_EQ(f.Text1(15).Text(), "18");
+    EXPECT_EQ(Image(model::GainAddrHi[15]) * 256 + Image(model::GainAddrLo[15]), 1450);
+    EXPECT_EQ(f.Slider100(1).Value(), 1270);
+    EXPECT_EQ(Image(466) * 256 + Image(467), 1270);
     EXPECT_EQ(f.Slider2(39).Value(), 0);
     EXPECT_EQ(f.Text4(39).Text(), "20000");
     EXPECT_EQ(f.UpDown3(39).Value(), 96);
@@ -163,10 +156,13 @@ TEST_F(FrmCtrlFrame, ABandOfTheImageTheEditorWouldRefuseIsToldAndDrawn) {
     EXPECT_NEAR(s->Graph.Curves(kSlot).OutMagTotal[1][575], 6, 1e-9) << "the band as it is";
 }
 
-TEST_F(FrmCtrlFrame, TheBandMarkersShowAgainAsTheyWereLeft) {
+TEST_F(FrmCtrlFrame, ReopenedTheMarkersShowAsLeftAndNoChannelIsLinked) {
     FrmCtrl& f = Open();
     f.SSTab1.UserSelectTab(5);
     f.Check3(4).UserClick();
+    f.Check13(10).UserClick();
+    EXPECT_EQ(s->OutLinkMask[kSlot], 4);
+    s->InPairLink[kSlot][1] = true;
     host.Answer(ui::vbYes);
     ASSERT_TRUE(f.UserClose());
     FrmCtrl& again = Open();
@@ -174,23 +170,14 @@ TEST_F(FrmCtrlFrame, TheBandMarkersShowAgainAsTheyWereLeft) {
     for (int16_t b = 20; b < 25; ++b) EXPECT_TRUE(again.Label5(b).Visible());
     EXPECT_EQ(again.Check3(3).Value(), 0);
     EXPECT_FALSE(again.Label5(15).Visible());
-}
-
-TEST_F(FrmCtrlFrame, ApplyingAnImageLeavesEveryChannelUnlinked) {
-    FrmCtrl& f = Open();
-    f.Check13(10).UserClick();
-    EXPECT_EQ(s->OutLinkMask[kSlot], 4);
-    s->InPairLink[kSlot][1] = true;
-    host.Answer(ui::vbYes);
-    ASSERT_TRUE(f.UserClose());
-    FrmCtrl& again = Open();
+    // Applying an image leaves every channel unlinked.
     EXPECT_EQ(again.Check13(10).Value(), 0);
     EXPECT_EQ(s->OutLinkMask[kSlot], 0);
     EXPECT_EQ(s->OutLinkSet[kSlot][2], 0);
     EXPECT_FALSE(s->InPairLink[kSlot][1]);
 }
 
-TEST_F(FrmCtrlFrame, TheWindowKeepsItsSizeButCanBeMinimised) {
+TEST_F(FrmCtrlFrame, TheWindowKeepsItsSizeAndClosingAsksUnlessTheDeviceIsOffline) {
     FrmCtrl& f = Open();
     f.UserResize(12000, 8000);
     EXPECT_EQ(f.Width(), FrmCtrl::kWidth);
@@ -199,6 +186,17 @@ TEST_F(FrmCtrlFrame, TheWindowKeepsItsSizeButCanBeMinimised) {
     EXPECT_EQ(f.WindowState(), ui::vbMinimized);
     f.UserResize(3000, 600);
     EXPECT_EQ(f.Width(), 3000) << "a minimised window is left alone";
+
+    // Closing asks unless the device is offline.
+    host.Answer(ui::vbNo);
+    EXPECT_FALSE(f.UserClose());
+    EXPECT_EQ(host.TakeMessages().at(0).prompt, "            Are you sure ? ");
+    s->DevOffline[kSlot] = true;
+    EXPECT_TRUE(f.UserClose());
+    EXPECT_TRUE(host.Messages().empty());
+    EXPECT_EQ(s->FrmCtrlHwnd[kSlot], 255);
+    EXPECT_EQ(s->EditorSlot[kSlot][0], 0);
+    EXPECT_FALSE(f.Timer1(kSlot).Running());
 }
 
 TEST_F(FrmCtrlFrame, ActivationMakesTheWindowsDeviceCurrent) {
@@ -214,19 +212,6 @@ TEST_F(FrmCtrlFrame, ActivationMakesTheWindowsDeviceCurrent) {
     EXPECT_TRUE(first.Timer1(kSlot).Running());
     second.UserActivate();
     EXPECT_TRUE(second.Timer1(5).Running());
-}
-
-TEST_F(FrmCtrlFrame, ClosingAsksUnlessTheDeviceIsOffline) {
-    FrmCtrl& f = Open();
-    host.Answer(ui::vbNo);
-    EXPECT_FALSE(f.UserClose());
-    EXPECT_EQ(host.TakeMessages().at(0).prompt, "            Are you sure ? ");
-    s->DevOffline[kSlot] = true;
-    EXPECT_TRUE(f.UserClose());
-    EXPECT_TRUE(host.Messages().empty());
-    EXPECT_EQ(s->FrmCtrlHwnd[kSlot], 255);
-    EXPECT_EQ(s->EditorSlot[kSlot][0], 0);
-    EXPECT_FALSE(f.Timer1(kSlot).Running());
 }
 
 TEST_F(FrmCtrlFrame, JumpLabelsSelectTheirTabs) {
@@ -250,7 +235,7 @@ TEST_F(FrmCtrlFrame, JumpLabelsSelectTheirTabs) {
     EXPECT_FALSE(s->EditBusy);
 }
 
-TEST_F(FrmCtrlFrame, ThePhaseViewSwapsTheScales) {
+TEST_F(FrmCtrlFrame, ThePhaseViewSwapsTheScalesAndShowCursorTheMarkers) {
     FrmCtrl& f = Open();
     f.SSTab1.UserSelectTab(2);
     f.Option4(1).UserClick();
@@ -264,10 +249,8 @@ TEST_F(FrmCtrlFrame, ThePhaseViewSwapsTheScales) {
     EXPECT_TRUE(f.Label17(13).Visible());
     EXPECT_FALSE(f.Label9(17).Visible());
     EXPECT_TRUE(f.Frame30(1).Visible());
-}
 
-TEST_F(FrmCtrlFrame, ShowCursorShowsTheMarkersAndKeepsTheChoice) {
-    FrmCtrl& f = Open();
+    // "Show cursor" shows the markers and keeps the choice.
     f.SSTab1.UserSelectTab(3);
     f.Check3(2).UserClick();
     for (int16_t b = 10; b < 15; ++b) EXPECT_TRUE(f.Label5(b).Visible());
@@ -317,8 +300,7 @@ TEST_F(FrmCtrlFrame, ToolbarButtonsWithoutTheirDialogsDoNoHarm) {
     f.Command50(0).UserClick();
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     f.Command11.UserClick();
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
     EXPECT_TRUE(host.Problems().empty());
     EXPECT_TRUE(f.Loaded());
 }

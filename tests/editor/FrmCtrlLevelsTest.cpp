@@ -35,8 +35,7 @@ TEST_F(FrmCtrlLevels, TypedLevelsAreClampedSnappedAndStored) {
     }
     EXPECT_EQ(f.Label100(242).ToolTipText(), "0 dB");
     EXPECT_TRUE(host.Messages().empty());
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
 
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     Enter(f.Text1(4), "13");
@@ -45,6 +44,13 @@ TEST_F(FrmCtrlLevels, TypedLevelsAreClampedSnappedAndStored) {
     Enter(f.Text1(4), "-200");
     EXPECT_EQ(f.Slider1(4).Value(), 1390);
     EXPECT_EQ(Word(4), 0);
+
+    // The decimal key follows the locale.
+    s->DecimalComma = 1;
+    f.SSTab1.UserSelectTab(1);
+    Enter(f.Text1(8), "-5.5");
+    EXPECT_EQ(f.Text1(8).Text(), "-5,5");
+    EXPECT_EQ(f.Slider1(8).Value(), 235);
 }
 
 TEST_F(FrmCtrlLevels, ALetterIsRefusedWithAQuestionMark) {
@@ -63,23 +69,12 @@ TEST_F(FrmCtrlLevels, ALetterIsRefusedWithAQuestionMark) {
     EXPECT_EQ(host.TakeMessages().size(), 1u);
     EXPECT_EQ(f.Text1(10).Text(), "??");
     EXPECT_EQ(Word(10), before);
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
     // '+' is no key of a level box either.
     f.Text1(10).UserKey('+');
     EXPECT_EQ(host.TakeMessages().size(), 1u);
-}
 
-TEST_F(FrmCtrlLevels, TheDecimalKeyFollowsTheLocale) {
-    s->DecimalComma = 1;
-    FrmCtrl& f = OpenOn(1);
-    Enter(f.Text1(8), "-5.5");
-    EXPECT_EQ(f.Text1(8).Text(), "-5,5");
-    EXPECT_EQ(f.Slider1(8).Value(), 235);
-}
-
-TEST_F(FrmCtrlLevels, KeysWhileControlsAreFilledAreLeftAlone) {
-    FrmCtrl& f = OpenOn(1);
+    // Keys while the controls are filled are left alone.
     s->UiUpdating = true;
     f.Text1(8).UserKey('x');
     f.Slider1(8).UserScroll(100);

@@ -25,6 +25,7 @@ TEST_F(FrmCtrlRouting, OpeningLoadsTheMatrixMixerAndDuckerFromTheImage) {
     for (int k = 0; k < 64; ++k) Route(k) = k % 9 == 0 ? 30 : 158;  // a diagonal at 0 dB
     Route(1) = 128 + 18;                                            // off at -12 dB
     Route(2) = 5 + 0;                                               // on at -25 dB
+    Route(8 * 5 + 3) = 128 + 7;                                     // off at -23 dB
     Image(model::AmActiveAddr) = 1;
     Image(model::DuckPrioAddr) = 0x81;
     s->DevModel[kSlot] = 1;
@@ -47,11 +48,9 @@ TEST_F(FrmCtrlRouting, OpeningLoadsTheMatrixMixerAndDuckerFromTheImage) {
     EXPECT_EQ(Route(1), 146) << "nothing of the image changed";
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_FALSE(s->UiUpdating);
-}
 
-TEST_F(FrmCtrlRouting, ChoosingAnOutputShowsItsLevels) {
-    Route(8 * 5 + 3) = 128 + 7;
-    FrmCtrl& f = OpenOn(FrmCtrl::kTabRouting);
+    // Choosing an output shows its levels.
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabRouting);
     ASSERT_TRUE(f.Option2(5).UserClick());
     EXPECT_EQ(f.Slider3(3).Value(), 23);
     EXPECT_EQ(f.Text3(3).Text(), "-23dB");
@@ -76,31 +75,19 @@ TEST_F(FrmCtrlRouting, TypedLevelsAreClampedAndTheirLettersDropped) {
     EXPECT_TRUE(Prompts().empty());
 
     ui::TextBox& box = f.Text3(6);
-    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-    box.UserType("-2.5");
+    Retype(box, "-2.5");
     EXPECT_EQ(box.Text(), "-2.5") << "a refused key stays typed";
     EXPECT_EQ(Prompts(), std::vector<std::string>{"  Incorrect value"});
     box.UserKey(13);
     EXPECT_EQ(f.Slider3(6).Value(), 2) << "halves round to even";
     EXPECT_EQ(box.Text(), "-2dB");
 
-    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-    box.UserType("5-");
+    Retype(box, "5-");
     box.UserKey(13);
     EXPECT_EQ(Prompts(), std::vector<std::string>{"  Incorrect value"}) << "5- is no number";
     EXPECT_EQ(f.Slider3(6).Value(), 2) << "nothing changed";
     EXPECT_EQ(Route(8 + 6) & 127, 28);
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
-}
-
-TEST_F(FrmCtrlRouting, ResetAnsweredNoChangesNothing) {
-    for (int k = 0; k < 64; ++k) Route(k) = static_cast<uint8_t>(k % 31);
-    FrmCtrl& f = OpenOn(FrmCtrl::kTabRouting);
-    host.Answer(ui::vbNo);
-    ASSERT_TRUE(f.Command4.UserClick());
-    for (int k = 0; k < 64; ++k) EXPECT_EQ(Route(k), k % 31);
-    EXPECT_EQ(f.MousePointer(), ui::vbDefault);
+    ExpectIdle();
 }
 
 TEST_F(FrmCtrlRouting, PriorityBoxesTakeAtMostFourAndColourConfirm) {
@@ -123,8 +110,7 @@ TEST_F(FrmCtrlRouting, PriorityBoxesTakeAtMostFourAndColourConfirm) {
     EXPECT_EQ(Image(model::DuckPrioAddr), 0xA6);
     EXPECT_EQ(f.Command16.BackColor(), ui::vbButtonFace);
     EXPECT_EQ(host.MousePointer(), ui::vbDefault);
-    EXPECT_TRUE(s->OpDone);
-    EXPECT_FALSE(s->EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(FrmCtrlRouting, TheDuckerDialogMirrorsTheWindowsPriorityBoxes) {
@@ -191,12 +177,9 @@ TEST_F(FrmCtrlRouting, TheAutomixerDialogShowsTheModeAndSendsNothingOnOpening) {
     });
     ASSERT_TRUE(f.Command14.UserClick());
     EXPECT_TRUE(host.Problems().empty());
-}
 
-TEST_F(FrmCtrlRouting, AnUnknownMixerModeSelectsNoButton) {
+    // An unknown mode selects no button.
     Image(model::AmModeAddr) = 7;
-    s->DevModel[kSlot] = 1;
-    FrmCtrl& f = OpenOn(FrmCtrl::kTabOverview);
     host.DriveModal("FrmAM", [&](ui::Form& form) {
         auto& d = dynamic_cast<FrmAM&>(form);
         EXPECT_FALSE(d.Option1(0).Value());

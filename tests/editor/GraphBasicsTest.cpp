@@ -14,15 +14,13 @@ namespace {
 
 using editor::GridFreq;
 
-TEST(ResponseGrid, SpansThreeDecadesInLogicalPixels) {
+TEST(ResponseGrid, SpansThreeDecadesInLogicalPixelsAtAnyScreenScale) {
     EXPECT_EQ(GridFreq[0], 20.0);
     EXPECT_NEAR(GridFreq[1], 20.24172, 1e-5);
     EXPECT_NEAR(GridFreq[575], 20000.0, 1e-9);
     EXPECT_NEAR(editor::GridPtsPerDecade, 575.0 / 3, 1e-12);
     for (int i = 1; i < editor::GraphPoints; ++i) ASSERT_GT(GridFreq[i], GridFreq[i - 1]);
-}
-
-TEST(ResponseGrid, DoesNotFollowTheScreenScale) {
+    // It does not follow the screen scale.
     model::ModelState atHighDpi;
     atHighDpi.DpiScale = 0.8;
     model::InitGraphConstants(atHighDpi);
@@ -34,7 +32,7 @@ double LoopFold(double x) {
     return x;
 }
 
-TEST(FoldPhase180, FoldsByWholeTurnsAndKeepsTheEnds) {
+TEST(FoldPhase180, FoldsByWholeTurnsKeepsTheEndsAndLeavesNoNumberAlone) {
     using editor::FoldPhase180;
     EXPECT_EQ(FoldPhase180(190), -170);
     EXPECT_EQ(FoldPhase180(-181), 179);
@@ -48,12 +46,10 @@ TEST(FoldPhase180, FoldsByWholeTurnsAndKeepsTheEnds) {
     for (double x : {-2743200.0000411, 1234567.891, 180.0 + 360 * 7919, -180.0 - 360 * 11.5}) {
         EXPECT_EQ(FoldPhase180(x), LoopFold(x)) << x;
     }
-}
-
-TEST(FoldPhase180, LeavesValuesThatAreNoNumberAlone) {
-    const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_TRUE(std::isnan(editor::FoldPhase180(std::nan(""))));
-    EXPECT_EQ(editor::FoldPhase180(-inf), -inf);
+    // Values that are no number are left alone.
+    EXPECT_TRUE(std::isnan(FoldPhase180(std::nan(""))));
+    EXPECT_EQ(FoldPhase180(-std::numeric_limits<double>::infinity()),
+              -std::numeric_limits<double>::infinity());
 }
 
 TEST(SecondOrderSection, PassesMinus90AtItsCornerAndGoesOnSmoothly) {

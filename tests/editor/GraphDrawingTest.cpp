@@ -186,11 +186,7 @@ TEST_F(GraphDrawing, TheCurveEntersFromTheLeftOnTheMiddleRow) {
     Enter(f.Text8(8), "1000");
     f.Combo2(8).UserSelect(6);  // high-pass "Buttw -24dB" at 1000 Hz: -240 dB at 20 Hz
     const auto curve = Curve(f, 4);
-    ASSERT_EQ(curve.size(), static_cast<size_t>(GraphPoints));
-    EXPECT_EQ(curve[0].x1, -10);
-    EXPECT_EQ(curve[0].y1, 95);
-    EXPECT_EQ(curve[0].x2, 0);
-    EXPECT_EQ(curve[0].y2, sys::Round(MagRow(Stored().OutMagTotal[4][0])));
+    ASSERT_TRUE(RowsAre(curve, [&](int i) { return MagRow(Stored().OutMagTotal[4][i]); }));
     EXPECT_GT(curve[0].y2, 500) << "-136 dB";
     EXPECT_EQ(curve[1].x1, 0);
     EXPECT_EQ(curve[1].y1, curve[0].y2);

@@ -11,65 +11,27 @@
 #include "editor/FrmEditLabel.h"
 #include "link/Commands.h"
 #include "model/AddressTables.h"
-#include "model/MemoryMap.h"
 #include "processing/FrmNG.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using testsupport::Enter;
 // The device setting outside the program that holds the front-panel lock.
 constexpr int kFrontPanelLockAddr = 29;
 
-class InputsRoad : public testsupport::DeviceTest {
+class InputsRoad : public testsupport::EditorRoadTest {
   protected:
     // One device connected and its editor open on the "Inputs" tab.
-    FrmCtrl& OpenInputs() {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        EXPECT_EQ(S().DevList[slot].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
-        EXPECT_NE(f, nullptr);
-        f->SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
-        return *f;
-    }
-    // Image byte addr of the working program, read from the device.
-    int Byte(int addr) { return DeviceByte(addr + model::WorkingProgramAddr); }
-    int DeviceByte(int deviceAddr) {
-        const Bytes b = H().ReadMemory(slot, deviceAddr, 1);
-        return b.empty() ? -1 : b[0];
-    }
+    FrmCtrl& OpenInputs() { return ConnectAndEdit(FrmCtrl::kTabInputs); }
     std::string Name(int16_t ch) {
-        const Bytes b = H().ReadMemory(slot, model::ChNameAddr[ch] + model::WorkingProgramAddr, 6);
+        const Bytes b = Memory(model::ChNameAddr[ch], 6);
         return std::string(b.begin(), b.end());
     }
-    // Codes of the requests the simulated device received since its log was cleared.
-    std::vector<uint8_t> Codes() {
-        std::vector<uint8_t> codes;
-        for (const auto& logged : H().Device().Log()) codes.push_back(logged.request[3]);
-        return codes;
-    }
-    void ExpectClean() {
-        EXPECT_TRUE(H().host.Problems().empty());
-        EXPECT_TRUE(S().OpDone);
-        EXPECT_FALSE(S().EditBusy);
-        EXPECT_FALSE(S().UiUpdating);
-    }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
-    }
-
-    int16_t slot = 0;
 };
 
-TEST_F(InputsRoad, SwitchesReachTheDevice) {
+TEST_F(InputsRoad, SwitchesAndTheMasterVolumeReachTheDevice) {
     FrmCtrl& f = OpenInputs();
     f.Check6.UserClick();
     EXPECT_EQ(Byte(model::PhantomAddr), 1);
@@ -88,6 +50,11 @@ TEST_F(InputsRoad, SwitchesReachTheDevice) {
     EXPECT_EQ(S().DevParam[slot].FrontPanelLock(), lock == 0 ? 1.0 : 0.0);
     EXPECT_EQ(DeviceByte(kFrontPanelLockAddr), lock == 0 ? 1 : 0);
     EXPECT_TRUE(H().host.Messages().empty());
+    // The master volume takes the tenth of a decibel.
+    Enter(f.Text100(1), "-12.34");
+    EXPECT_EQ(f.Text100(1).Text(), "-12.3");
+    EXPECT_EQ(f.Slider100(1).Value(), 1147);
+    EXPECT_EQ(Memory(model::MasterLevelAddr[1], 2), (Bytes{0x04, 0x7B}));
     ExpectClean();
 }
 
@@ -97,9 +64,9 @@ TEST_F(InputsRoad, MicLineSendsItsFramesInsideTheBracket) {
     ASSERT_TRUE(f.Combo1(1).UserSelect(0));  // with the feedback suppressor
     ASSERT_TRUE(f.Combo4(1).UserSelect(1));
     ASSERT_EQ(Byte(model::InModeAddr) & 2, 2);
-    if (!H().External()) H().Device().ClearLog();
+    ClearLog();
     f.Combo5(1).UserSelect(1);  // to Line
-    if (!H().External()) {
+    if (Simulated()) {
         EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdBulkUpdate, CmdInputSource, CmdInputOption,
                                                  CmdGain, CmdInputProcType, CmdBulkUpdate}));
         const auto& log = H().Device().Log();
@@ -262,7 +229,7 @@ TEST_F(InputsRoad, EditNamesRenamesTheChannels) {
     ExpectClean();
 }
 
-TEST_F(InputsRoad, TheNamesOfAStereoPairComeFromTheLeftInput) {
+TEST_F(InputsRoad, TheNamesAndTheGateOfAStereoPair) {
     FrmCtrl& f = OpenInputs();
     S().InPairLink[slot][1] = true;
     H().host.DriveModal("FrmEditLabel", [&](ui::Form& form) {
@@ -278,6 +245,20 @@ TEST_F(InputsRoad, TheNamesOfAStereoPairComeFromTheLeftInput) {
     f.SSTab1.UserDblClick();
     EXPECT_EQ(Name(2), "Keyb-L");
     EXPECT_EQ(Name(3), "Keyb-R");
+
+    // The gate of a stereo input reaches its partner.
+    H().host.DriveModal("FrmNG", [&](ui::Form& form) {
+        auto& gate = static_cast<FrmNG&>(form);
+        Enter(gate.Text6, "-30");
+        gate.Check5.UserClick();
+        gate.Unload();
+    });
+    f.Command13(3).UserClick();
+    const Bytes input4 = Memory(model::NgAddr[3], 3);
+    EXPECT_EQ(input4.at(0), 50);
+    EXPECT_EQ(Memory(model::NgAddr[2], 3), input4);
+    EXPECT_EQ(Byte(model::NgEnableAddr), 0x0C);
+    EXPECT_EQ(f.Check5(2).Value(), 1);
     ExpectClean();
 }
 
@@ -309,88 +290,12 @@ TEST_F(InputsRoad, TheNoiseGateEditorSendsEachEdit) {
         gate.Unload();
     });
     f.Command13(3).UserClick();
-    EXPECT_EQ(H().ReadMemory(slot, model::NgAddr[3] + model::WorkingProgramAddr, 3),
-              (Bytes{40, 1, 9}));
+    EXPECT_EQ(Memory(model::NgAddr[3], 3), (Bytes{40, 1, 9}));
     EXPECT_EQ(Byte(model::NgEnableAddr), 0x08);
     EXPECT_EQ(S().DevParam[slot].GateEnable[3], 1);
     EXPECT_EQ(f.Label100(23).ToolTipText(), "Enabled");
     EXPECT_TRUE(H().host.Messages().empty());
     ExpectClean();
-}
-
-TEST_F(InputsRoad, TheGateOfAStereoInputReachesItsPartner) {
-    FrmCtrl& f = OpenInputs();
-    S().InPairLink[slot][1] = true;
-    H().host.DriveModal("FrmNG", [&](ui::Form& form) {
-        auto& gate = static_cast<FrmNG&>(form);
-        Enter(gate.Text6, "-30");
-        gate.Check5.UserClick();
-        gate.Unload();
-    });
-    f.Command13(3).UserClick();
-    const Bytes input4 = H().ReadMemory(slot, model::NgAddr[3] + model::WorkingProgramAddr, 3);
-    EXPECT_EQ(input4.at(0), 50);
-    EXPECT_EQ(H().ReadMemory(slot, model::NgAddr[2] + model::WorkingProgramAddr, 3), input4);
-    EXPECT_EQ(Byte(model::NgEnableAddr), 0x0C);
-    EXPECT_EQ(f.Check5(2).Value(), 1);
-    ExpectClean();
-}
-
-TEST_F(InputsRoad, TheMasterVolumeTakesTheTenthOfADecibel) {
-    FrmCtrl& f = OpenInputs();
-    Enter(f.Text100(1), "-12.34");
-    EXPECT_EQ(f.Text100(1).Text(), "-12.3");
-    EXPECT_EQ(f.Slider100(1).Value(), 1147);
-    EXPECT_EQ(H().ReadMemory(slot, model::MasterLevelAddr[1] + model::WorkingProgramAddr, 2),
-              (Bytes{0x04, 0x7B}));
-    ExpectClean();
-}
-
-TEST_F(InputsRoad, OpeningShowsTheDevicesInputSettingsAndSendsNothing) {
-    Start();
-    VX_REQUIRE_SIMULATOR(H());
-    devsim::Device& d = H().Device();
-    const int w = model::WorkingProgramAddr;
-    d.Write(w + model::BalancedAddr, {0x05});
-    d.Write(w + model::InFilterAddr[1], {2 * 64 + 17});
-    d.Write(w + model::FeedbackFreqAddr, {4});
-    d.Write(w + model::InSourceAddr, {0x03});
-    d.Write(w + model::InModeAddr, {0x00});
-    d.Write(w + model::InProcAddr, {0x03});
-    d.Write(w + model::NgEnableAddr, {0x80});
-    d.Write(w + model::PhantomAddr, {1});
-    d.Write(w + model::ChNameAddr[0], {'V', 'o', 'c', 'a', 'l', ' '});
-    d.Write(w + model::StereoModeAddr, {0x01});  // pair 1-2 in stereo mode
-    slot = H().AddDevice();
-    ModProject::ConnectDevice(S(), slot);
-    d.ClearLog();
-    ModProject::OpenSpeakerEditor(S(), slot);
-    FrmCtrl* f = ExistingFrmCtrl(S(), slot);
-    ASSERT_NE(f, nullptr);
-    EXPECT_TRUE(d.Log().empty());
-    EXPECT_EQ(f->Check4(0).Value(), 1);
-    EXPECT_EQ(f->Check4(1).Value(), 0);
-    EXPECT_EQ(f->Check4(2).Value(), 1);
-    EXPECT_EQ(f->Combo9(1).ListIndex(), 2);
-    EXPECT_EQ(f->Text14(1).Text(), "1000");
-    EXPECT_EQ(f->Text6.Text(), "4");
-    EXPECT_EQ(f->Combo5(1).ListIndex(), 1);
-    EXPECT_EQ(f->Combo5(2).ListIndex(), 0);
-    EXPECT_TRUE(f->Line1(2).Visible());
-    EXPECT_TRUE(f->Line2(0).Visible());
-    EXPECT_EQ(f->Check5(7).Value(), 1);
-    EXPECT_EQ(f->Label100(27).ToolTipText(), "Enabled");
-    EXPECT_EQ(f->Combo1(1).ListIndex(), 1);
-    EXPECT_EQ(f->Check6.Value(), 1);
-    EXPECT_EQ(f->Check11(0).Value(), 1);
-    EXPECT_TRUE(S().InPairLink[slot][0]);
-    EXPECT_FALSE(f->Combo5(0).Enabled());
-    // The names are applied before the stereo pairs, so they keep no suffix here.
-    EXPECT_EQ(f->Frame17(0).Caption(), "Vocal");
-    EXPECT_EQ(f->Frame17(1).Caption(), "Inp2");
-    EXPECT_EQ(f->Check13(0).BackColor(), 0x00FF00u);
-    EXPECT_EQ(f->Check13(2).BackColor(), 0x00FFFFu);
-    EXPECT_TRUE(H().host.Messages().empty());
 }
 
 }  // namespace

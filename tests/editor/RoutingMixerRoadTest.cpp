@@ -12,38 +12,28 @@
 #include "model/AddressTables.h"
 #include "processing/FrmAM.h"
 #include "processing/FrmDucker.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class RoutingMixerRoad : public testsupport::DeviceTest {
+class RoutingMixerRoad : public testsupport::EditorRoadTest {
   protected:
     void SetUp() override {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
+        Connect();
         ASSERT_EQ(S().DevList[slot].Online, 1);
         S().DevModel[slot] = 1;  // a model with the automatic mixer and the ducker
-        ModProject::OpenSpeakerEditor(S(), slot);
+        Edit(slot);
         f = ExistingFrmCtrl(S(), slot);
         ASSERT_NE(f, nullptr);
-    }
-    // One byte of the working program read back from the device.
-    int DeviceByte(int addr) {
-        const Bytes b = H().ReadMemory(slot, addr + 64, 1);
-        return b.empty() ? -1 : b[0];
     }
     // The 64 crosspoint bytes read back from the device, crosspoint order.
     Bytes DeviceRouting() {
         Bytes all;
         for (int o = 0; o < 8; ++o) {
-            const Bytes row = H().ReadMemory(slot, model::RouteAddr[8 * o] + 64, 8);
+            const Bytes row = Memory(model::RouteAddr[8 * o], 8);
             all.insert(all.end(), row.begin(), row.end());
         }
         return all;
@@ -54,9 +44,6 @@ class RoutingMixerRoad : public testsupport::DeviceTest {
         int n = 0;
         for (const auto& logged : H().Device().Log()) n += logged.request[3] == CmdMixPoint;
         return n;
-    }
-    void ClearLog() {
-        if (!H().External()) H().Device().ClearLog();
     }
     std::vector<std::string> Prompts() {
         std::vector<std::string> prompts;
@@ -70,7 +57,6 @@ class RoutingMixerRoad : public testsupport::DeviceTest {
         }
     }
 
-    int16_t slot = 0;
     FrmCtrl* f = nullptr;
 };
 
@@ -79,19 +65,18 @@ TEST_F(RoutingMixerRoad, CrosspointsSwitchBitSevenAndSelectTheirOutput) {
     for (int16_t o = 0; o < 8; ++o) {
         const auto k = static_cast<int16_t>(9 * o);  // input o into output o
         SetCrosspoint(k, false);
-        EXPECT_EQ(DeviceByte(model::RouteAddr[k]) & 128, 128) << "crosspoint " << k << " off";
+        EXPECT_EQ(Byte(model::RouteAddr[k]) & 128, 128) << "crosspoint " << k << " off";
         ASSERT_TRUE(f->Check9(k).UserClick());
-        EXPECT_EQ(DeviceByte(model::RouteAddr[k]) & 128, 0) << "crosspoint " << k << " on";
+        EXPECT_EQ(Byte(model::RouteAddr[k]) & 128, 0) << "crosspoint " << k << " on";
         EXPECT_TRUE(f->Line1000(k).Visible());
         EXPECT_TRUE(f->Option2(o).Value()) << "clicking a crosspoint selects its output";
     }
-    const int level = DeviceByte(model::RouteAddr[19]) & 127;
+    const int level = Byte(model::RouteAddr[19]) & 127;
     ASSERT_TRUE(f->Check9(19).UserClick());
     EXPECT_TRUE(f->Option2(2).Value()) << "crosspoint 19 is input 4 into Out3";
-    EXPECT_EQ(DeviceByte(model::RouteAddr[19]) & 127, level) << "the level bits stay";
+    EXPECT_EQ(Byte(model::RouteAddr[19]) & 127, level) << "the level bits stay";
     EXPECT_TRUE(Prompts().empty());
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(RoutingMixerRoad, ATypedAndAScrolledLevelReachTheSelectedOutput) {
@@ -99,21 +84,20 @@ TEST_F(RoutingMixerRoad, ATypedAndAScrolledLevelReachTheSelectedOutput) {
     ASSERT_TRUE(f->Option2(2).UserClick());
     SetCrosspoint(20, true);  // input 5 into Out3
     ui::TextBox& box = f->Text3(4);
-    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-    box.UserType("-6dB");
+    testsupport::Retype(box, "-6dB");
     EXPECT_EQ(box.Text(), "-6dB") << "the refused letters stay typed";
     EXPECT_EQ(Prompts(), (std::vector<std::string>{"  Incorrect value", "  Incorrect value"}));
     box.UserKey(13);
     EXPECT_EQ(box.Text(), "-6dB");
     EXPECT_EQ(f->Slider3(4).Value(), 6);
-    EXPECT_EQ(DeviceByte(model::RouteAddr[20]), 24);
+    EXPECT_EQ(Byte(model::RouteAddr[20]), 24);
 
     SetCrosspoint(16, false);  // input 1 into Out3, off
     ASSERT_TRUE(f->Slider3(0).UserScroll(12));
     EXPECT_EQ(f->Text3(0).Text(), "-12dB");
-    EXPECT_EQ(DeviceByte(model::RouteAddr[16]), 128 + 18) << "stored while off";
+    EXPECT_EQ(Byte(model::RouteAddr[16]), 128 + 18) << "stored while off";
     ASSERT_TRUE(f->Check9(16).UserClick());
-    EXPECT_EQ(DeviceByte(model::RouteAddr[16]), 18);
+    EXPECT_EQ(Byte(model::RouteAddr[16]), 18);
     EXPECT_TRUE(Prompts().empty());
 }
 
@@ -129,14 +113,13 @@ TEST_F(RoutingMixerRoad, ResetAnsweredYesTurnsEveryCrosspointOffAtZeroDb) {
     EXPECT_EQ(messages[0].prompt, "Reset all routing, are you sure ? ");
     EXPECT_EQ(messages[0].title, "Reset outputs routing ");
     EXPECT_EQ(DeviceRouting(), Bytes(64, 158));
-    if (!H().External()) {
+    if (Simulated()) {
         EXPECT_EQ(MixPointFrames(), 128) << "two transactions a crosspoint";
     }
     for (int16_t k = 0; k < 64; ++k) EXPECT_EQ(f->Check9(k).Value(), 0);
     EXPECT_EQ(f->Text3(0).Text(), "0dB");
     EXPECT_EQ(f->MousePointer(), ui::vbDefault);
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(RoutingMixerRoad, ResetAnsweredNoSendsNothing) {
@@ -147,11 +130,12 @@ TEST_F(RoutingMixerRoad, ResetAnsweredNoSendsNothing) {
     H().host.Answer(ui::vbNo);
     ASSERT_TRUE(f->Command4.UserClick());
     EXPECT_EQ(Prompts().size(), 1u);
-    if (!H().External()) {
+    if (Simulated()) {
         EXPECT_TRUE(H().Device().Log().empty());
     }
     EXPECT_EQ(DeviceRouting(), before);
     EXPECT_EQ(f->Check9(27).Value(), 1);
+    EXPECT_EQ(f->MousePointer(), ui::vbDefault);
 }
 
 TEST_F(RoutingMixerRoad, AFifthPriorityInputIsRefusedAndConfirmSendsTheMask) {
@@ -162,10 +146,10 @@ TEST_F(RoutingMixerRoad, AFifthPriorityInputIsRefusedAndConfirmSendsTheMask) {
         }
     }
     ASSERT_TRUE(f->Command16.UserClick());
-    EXPECT_EQ(DeviceByte(model::DuckPrioAddr), 0);
+    EXPECT_EQ(Byte(model::DuckPrioAddr), 0);
     for (int16_t i : {0, 2, 4, 6}) ASSERT_TRUE(f->Check8(i).UserClick());
     EXPECT_EQ(f->Command16.BackColor(), ui::vbRed);
-    EXPECT_EQ(DeviceByte(model::DuckPrioAddr), 0) << "ticking sends nothing";
+    EXPECT_EQ(Byte(model::DuckPrioAddr), 0) << "ticking sends nothing";
 
     ASSERT_TRUE(f->Check8(7).UserClick());
     const auto messages = H().host.TakeMessages();
@@ -177,18 +161,17 @@ TEST_F(RoutingMixerRoad, AFifthPriorityInputIsRefusedAndConfirmSendsTheMask) {
     EXPECT_EQ(H().host.MousePointer(), ui::vbDefault);
 
     ASSERT_TRUE(f->Command16.UserClick());
-    EXPECT_EQ(DeviceByte(model::DuckPrioAddr), 0x55);
+    EXPECT_EQ(Byte(model::DuckPrioAddr), 0x55);
     EXPECT_EQ(f->Command16.BackColor(), ui::vbButtonFace);
     EXPECT_EQ(H().host.MousePointer(), ui::vbDefault);
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(RoutingMixerRoad, TheAutomaticMixerSwitchAndModeReachTheDevice) {
     f->SSTab1.UserSelectTab(FrmCtrl::kTabOverview);
     const int16_t was = f->Check7.Value();
     ASSERT_TRUE(f->Check7.UserClick());
-    EXPECT_EQ(DeviceByte(model::AmActiveAddr), was == 1 ? 0 : 1);
+    EXPECT_EQ(Byte(model::AmActiveAddr), was == 1 ? 0 : 1);
 
     bool shown = false;
     H().host.DriveModal("FrmAM", [&](ui::Form& form) {
@@ -197,19 +180,19 @@ TEST_F(RoutingMixerRoad, TheAutomaticMixerSwitchAndModeReachTheDevice) {
         EXPECT_EQ(d.Caption(), "Automixer");
         EXPECT_EQ(d.Check7.Value(), f->Check7.Value());
         d.Option1(1).UserClick();
-        EXPECT_EQ(DeviceByte(model::AmModeAddr), 1) << "\"Gain Sharing\"";
+        EXPECT_EQ(Byte(model::AmModeAddr), 1) << "\"Gain Sharing\"";
         ASSERT_TRUE(d.Option1(0).UserClick());
-        EXPECT_EQ(DeviceByte(model::AmModeAddr), 0) << "\"N.O.M\"";
+        EXPECT_EQ(Byte(model::AmModeAddr), 0) << "\"N.O.M\"";
         ASSERT_TRUE(d.Option1(1).UserClick());
         ASSERT_TRUE(d.Check7.UserClick());
         EXPECT_EQ(f->Check7.Value(), d.Check7.Value()) << "the editor's box follows";
-        EXPECT_EQ(DeviceByte(model::AmActiveAddr), d.Check7.Value());
+        EXPECT_EQ(Byte(model::AmActiveAddr), d.Check7.Value());
         d.Unload();
     });
     ASSERT_TRUE(f->Command14.UserClick());
     EXPECT_TRUE(shown);
-    EXPECT_EQ(DeviceByte(model::AmModeAddr), 1);
-    EXPECT_EQ(DeviceByte(model::AmActiveAddr), was);
+    EXPECT_EQ(Byte(model::AmModeAddr), 1);
+    EXPECT_EQ(Byte(model::AmActiveAddr), was);
     EXPECT_FALSE(S().EditBusy);
     EXPECT_TRUE(H().host.Problems().empty());
 }
@@ -250,7 +233,7 @@ TEST_F(RoutingMixerRoad, EachDuckerSliderReachesTheDevice) {
     });
     ASSERT_TRUE(f->Command15.UserClick());
     ASSERT_TRUE(shown);
-    const Bytes ducker = H().ReadMemory(slot, model::DuckPrioAddr + 64, 7);
+    const Bytes ducker = Memory(model::DuckPrioAddr, 7);
     ASSERT_EQ(ducker.size(), 7u);
     EXPECT_EQ(ducker[0], 0x05) << "priority inputs 1 and 3";
     EXPECT_EQ(ducker[1], 99) << "hold 1000 ms";
@@ -259,8 +242,7 @@ TEST_F(RoutingMixerRoad, EachDuckerSliderReachesTheDevice) {
     EXPECT_EQ(ducker[4], 34) << "gating -10 dB";
     EXPECT_EQ(ducker[6], 50) << "attenuation -30 dB";
     EXPECT_EQ(H().host.MousePointer(), ui::vbDefault);
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
@@ -285,8 +267,7 @@ TEST_F(RoutingMixerRoad, AResetThatFailsHalfwayStopsAtOnce) {
     }
     EXPECT_TRUE(S().DevOffline[slot]);
     EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr) << "the failure closed the editor";
-    EXPECT_TRUE(S().OpDone);
-    EXPECT_FALSE(S().EditBusy);
+    ExpectIdle();
 }
 
 TEST_F(RoutingMixerRoad, AFailedConfirmInTheDuckerDialogRestoresThePointers) {

@@ -1,0 +1,94 @@
+// The editor window end to end against the device: a fixture that connects the devices, opens
+// an editor and reads the working program back over the wire.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "editor/FrmCtrl.h"
+#include "model/MemoryMap.h"
+#include "project/Connect.h"
+#include "project/DeviceWindows.h"
+#include "support/DeviceTest.h"
+#include "support/Typing.h"
+
+namespace testsupport {
+
+class EditorRoadTest : public DeviceTest {
+  protected:
+    using Bytes = std::vector<uint8_t>;
+
+    // The devices put into the project and connected (their images read) with short
+    // time-outs; their slots, slot the first. Starts the harness with options unless the test
+    // started it already (to prepare the simulated devices first).
+    std::vector<int16_t> Connect(const DeviceOptions& options = {}) {
+        if (!harness_) Start(options);
+        H().ShortenTimeouts(0.1);
+        std::vector<int16_t> slots;
+        for (size_t k = 0; k < H().DeviceCount(); ++k) {
+            slots.push_back(H().AddDevice(k));
+            ModProject::ConnectDevice(S(), slots.back());
+            EXPECT_EQ(S().DevList[slots.back()].Online, 1);
+        }
+        if (!slots.empty()) slot = slots[0];
+        return slots;
+    }
+    // Opens the slot's editor as the status window's "Edit" does, on tab when one is given.
+    FrmCtrl& Edit(int16_t at, int16_t tab = -1) {
+        ModProject::OpenSpeakerEditor(S(), at);
+        FrmCtrl* f = ExistingFrmCtrl(S(), at);
+        EXPECT_NE(f, nullptr);
+        if (tab >= 0) f->SSTab1.UserSelectTab(tab);
+        return *f;
+    }
+    // One device connected and its editor open on tab.
+    FrmCtrl& ConnectAndEdit(int16_t tab = -1) {
+        Connect();
+        return Edit(slot, tab);
+    }
+    bool Simulated() { return !H().External(); }
+    void ClearLog(size_t k = 0) {
+        if (Simulated()) H().Device(k).ClearLog();
+    }
+    // Codes of the requests simulated device k received since its log was cleared.
+    std::vector<uint8_t> Codes(size_t k = 0) {
+        std::vector<uint8_t> codes;
+        for (const Bytes& f : Requests(k)) codes.push_back(f[3]);
+        return codes;
+    }
+    // The simulated device received exactly frames since its log was cleared (not checked on
+    // an external device).
+    void ExpectRequests(const std::vector<Bytes>& frames) {
+        if (Simulated()) {
+            EXPECT_EQ(Requests(), frames);
+        }
+    }
+    // Working-program bytes of slot at image address addr, read back over the wire.
+    Bytes Memory(int addr, int count) {
+        return H().ReadMemory(slot, addr + model::WorkingProgramAddr, count);
+    }
+    // One byte of the working program read back; -1 on a failed request.
+    int Byte(int addr) { return DeviceByte(addr + model::WorkingProgramAddr); }
+    // One byte at a device address read back; -1 on a failed request.
+    int DeviceByte(int deviceAddr) {
+        const Bytes b = H().ReadMemory(slot, deviceAddr, 1);
+        return b.empty() ? -1 : b[0];
+    }
+    // No edit is running.
+    void ExpectIdle() {
+        EXPECT_TRUE(S().OpDone);
+        EXPECT_FALSE(S().EditBusy);
+    }
+    // No edit running, no controls being filled, nothing went wrong.
+    void ExpectClean() {
+        EXPECT_TRUE(H().host.Problems().empty());
+        ExpectIdle();
+        EXPECT_FALSE(S().UiUpdating);
+    }
+
+    int16_t slot = 0;
+};
+
+}  // namespace testsupport
