@@ -1,8 +1,14 @@
-// Frames for the link tests and the answer the test peers give.
+// Frames for the link tests, the answer the test peers give, and the peers' frame log.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <functional>
+#include <mutex>
+#include <vector>
 
 namespace commtest {
 
@@ -20,5 +26,38 @@ inline Frame ReplyTo(const Frame& request) {
     reply[5] = static_cast<uint8_t>(request[4] + 1);
     return reply;
 }
+
+// The peers' side of the stream: cuts the bytes they read into 13-byte frames, lets the peer
+// answer each one and keeps them for the test to wait on.
+class FrameLog {
+  public:
+    // Adds bytes read from the port; answer runs for every frame they complete.
+    void Feed(const uint8_t* data, size_t n, const std::function<void(const Frame&)>& answer) {
+        pending_.insert(pending_.end(), data, data + n);
+        while (pending_.size() >= 13) {
+            Frame f{};
+            std::copy(pending_.begin(), pending_.begin() + 13, f.begin());
+            pending_.erase(pending_.begin(), pending_.begin() + 13);
+            answer(f);
+            {
+                std::lock_guard lock(mutex_);
+                frames_.push_back(f);
+            }
+            seen_.notify_all();
+        }
+    }
+    // The frames so far, after waiting up to wait for at least n of them.
+    std::vector<Frame> WaitFrames(size_t n, std::chrono::milliseconds wait) {
+        std::unique_lock lock(mutex_);
+        seen_.wait_for(lock, wait, [&] { return frames_.size() >= n; });
+        return frames_;
+    }
+
+  private:
+    std::vector<uint8_t> pending_;
+    std::mutex mutex_;
+    std::condition_variable seen_;
+    std::vector<Frame> frames_;
+};
 
 }  // namespace commtest

@@ -106,12 +106,6 @@ TEST_F(SerialLibTest, UnpluggedPortFailsAndReportsClosed) {
     EXPECT_NE(OpenCom1(), comm::kOk) << "a device that went away cannot be opened";
 }
 
-TEST_F(SerialLibTest, IsOpenNoticesAnUnpluggedPort) {
-    ASSERT_EQ(OpenCom1(), comm::kOk);
-    peer.Unplug();
-    EXPECT_EQ(port.IsOpen(), 0);
-}
-
 TEST_F(SerialLibTest, UnplugDuringTheWaitEndsTheTransaction) {
     peer.Start(PtyPeer::Mode::Silent);
     ASSERT_EQ(OpenCom1(), comm::kOk);
@@ -126,7 +120,7 @@ TEST_F(SerialLibTest, UnplugDuringTheWaitEndsTheTransaction) {
     EXPECT_EQ(port.Transact(frame, 10000, true, false, 0), comm::kNotOpen);
 }
 
-TEST_F(SerialLibTest, OpenIsExclusiveAndReopenable) {
+TEST_F(SerialLibTest, OpenIsExclusiveReopenableAndNoticesAnUnplug) {
     ASSERT_EQ(OpenCom1(), comm::kOk);
     comm::SerialLib other;
     ASSERT_EQ(other.Init(13, 32), comm::kOk);
@@ -140,9 +134,11 @@ TEST_F(SerialLibTest, OpenIsExclusiveAndReopenable) {
     EXPECT_EQ(other.Open(name, 57600), comm::kOk);
     EXPECT_EQ(other.IsOpen(), -1);
     EXPECT_EQ(name, "COM1");
+    peer.Unplug();
+    EXPECT_EQ(other.IsOpen(), 0) << "IsOpen notices an unplugged port";
 }
 
-TEST_F(SerialLibTest, RefusesBadNamesRatesAndSettings) {
+TEST_F(SerialLibTest, RefusesBadNamesRatesSettingsAndNonTerminals) {
     for (std::string name :
          {"COM0", "COM2", "COM3", "COM33", "com1", "COM 1", "COM", "", "COM1x"}) {
         EXPECT_NE(port.Open(name, 57600), comm::kOk) << name;
@@ -158,11 +154,9 @@ TEST_F(SerialLibTest, RefusesBadNamesRatesAndSettings) {
     Frame frame = MakeFrame(0, 0);
     EXPECT_EQ(fresh.Transact(frame, 100, true, false, 0), comm::kNotOpen);
     fresh.Close();
-}
 
-TEST_F(SerialLibTest, OnlyTerminalsOpen) {
     setenv("VELOTRIX_COM_PORTS", "/dev/null", 1);
-    EXPECT_EQ(OpenCom1(), comm::kOpenFailed);
+    EXPECT_EQ(OpenCom1(), comm::kOpenFailed) << "only terminals open";
 }
 
 }  // namespace

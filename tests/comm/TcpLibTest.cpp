@@ -26,6 +26,12 @@ class TcpLibTest : public ::testing::Test {
     int32_t Connect(int32_t slot, std::string address, int32_t port, int32_t timeoutMs = 200) {
         return tcp.Connect(slot, address, port, timeoutMs);
     }
+    // Sends request on the slot, which must succeed, and receives with a 3000 ms time-out.
+    int32_t Exchange(int32_t slot, Frame request, Frame& reply) {
+        EXPECT_EQ(tcp.Send(slot, request), comm::kOk);
+        int32_t timeout = 3000;
+        return tcp.Receive(slot, reply, timeout);
+    }
     // Waits, within reason, until the slot's connection is seen closed.
     int16_t IsConnectedAfterAWhile(int32_t slot) {
         for (int i = 0; i < 200 && tcp.IsConnected(slot) != 0; ++i)
@@ -72,23 +78,13 @@ TEST_F(TcpLibTest, MissingOrPartialRepliesFailAndKeepTheConnection) {
     ASSERT_EQ(Connect(0, "127.61.0.2", peer.Port(), 20000), comm::kOk);
     const Frame untouched = MakeFrame(9, 9, 9);
     Frame reply = untouched;
-    int32_t timeout = 3000;
-
-    Frame silent = MakeFrame(0, 0x28, 1);
-    EXPECT_EQ(tcp.Send(0, silent), comm::kOk);
-    EXPECT_EQ(tcp.Receive(0, reply, timeout), comm::kTimedOut);
+    EXPECT_EQ(Exchange(0, MakeFrame(0, 0x28, 1), reply), comm::kTimedOut);
     EXPECT_EQ(reply, untouched);
-
-    Frame partial = MakeFrame(0, 0x28, 2);
-    EXPECT_EQ(tcp.Send(0, partial), comm::kOk);
-    EXPECT_EQ(tcp.Receive(0, reply, timeout), comm::kShortReply);
+    EXPECT_EQ(Exchange(0, MakeFrame(0, 0x28, 2), reply), comm::kShortReply);
     EXPECT_EQ(reply, untouched);
     EXPECT_EQ(tcp.IsConnected(0), -1);
-
-    Frame good = MakeFrame(0, 0x28, 3);
-    EXPECT_EQ(tcp.Send(0, good), comm::kOk);
-    EXPECT_EQ(tcp.Receive(0, reply, timeout), comm::kOk);
-    EXPECT_EQ(reply, ReplyTo(good));
+    EXPECT_EQ(Exchange(0, MakeFrame(0, 0x28, 3), reply), comm::kOk);
+    EXPECT_EQ(reply, ReplyTo(MakeFrame(0, 0x28, 3)));
 }
 
 TEST_F(TcpLibTest, ALateReplyIsNotTakenForTheNextOne) {
@@ -97,11 +93,10 @@ TEST_F(TcpLibTest, ALateReplyIsNotTakenForTheNextOne) {
         [](const Frame& f) { return f[4] == 1 ? std::vector<uint8_t>{} : commtest::Answer(f); });
     tcp.SetTimeoutScale(0.01);
     ASSERT_EQ(Connect(7, "127.61.0.3", peer.Port(), 20000), comm::kOk);
-    Frame first = MakeFrame(7, 0x0E, 1);
+    const Frame first = MakeFrame(7, 0x0E, 1);
     Frame reply{};
     int32_t timeout = 3000;
-    EXPECT_EQ(tcp.Send(7, first), comm::kOk);
-    EXPECT_EQ(tcp.Receive(7, reply, timeout), comm::kTimedOut);
+    EXPECT_EQ(Exchange(7, first, reply), comm::kTimedOut);
     peer.WaitFrames(1, 2s);
     const Frame late = ReplyTo(first);
     peer.Write({late.begin(), late.end()});

@@ -24,7 +24,7 @@ bool Parse(std::vector<std::string> args, Options& options, const char* envPort 
     return ParseOptions(args, envPort, options, error);
 }
 
-TEST(Options, PortComesFromTheOptionThenTheEnvironmentThenTheDefault) {
+TEST(Options, PortFromTheOptionThenTheEnvironmentThenTheDefaultAndSerialLinks) {
     Options a, b, c;
     ASSERT_TRUE(Parse({"--tcp", "127.0.0.2"}, a));
     EXPECT_EQ(a.tcpPort, 1001);
@@ -33,9 +33,7 @@ TEST(Options, PortComesFromTheOptionThenTheEnvironmentThenTheDefault) {
     ASSERT_TRUE(Parse({"--tcp", "127.0.0.2", "--port", "6001", "--tcp", "127.0.0.3"}, c, "5001"));
     EXPECT_EQ(c.tcpPort, 6001);
     EXPECT_EQ(c.tcpAddresses, (std::vector<std::string>{"127.0.0.2", "127.0.0.3"}));
-}
-
-TEST(Options, SerialLinks) {
+    // Serial links.
     Options usb, bus;
     ASSERT_TRUE(Parse({"--pty", "--paced"}, usb));
     EXPECT_TRUE(usb.pty);

@@ -63,11 +63,9 @@ TEST_F(TcpFaults, ShortReply) {
 
 TEST_F(TcpFaults, GarbageReply) {
     device.AddFault({FaultKind::GarbageReply});
-    const auto reply = client.Exchange(1, kCheckDevice);
-    ASSERT_TRUE(reply.has_value());
     Frame garbage;
     garbage.fill(0xAA);
-    EXPECT_EQ(*reply, garbage);
+    EXPECT_EQ(client.Exchange(1, kCheckDevice).value_or(Frame{}), garbage);
 }
 
 TEST_F(TcpFaults, WrongCheckBytes) {
@@ -85,8 +83,7 @@ TEST_F(TcpFaults, WrongCheckBytes) {
 TEST_F(TcpFaults, WrongEndAndWrongCodeSpoilOneByteEach) {
     device.AddFault({FaultKind::WrongEnd, kReadVersion, 1, 1});
     device.AddFault({FaultKind::WrongCode, kReadVersion, 1, 1});
-    const auto clean = client.Exchange(1, kCheckDevice);
-    ASSERT_TRUE(clean.has_value());
+    ASSERT_TRUE(client.Exchange(1, kCheckDevice).has_value());
     const auto end = client.Exchange(1, kReadVersion);
     ASSERT_TRUE(end.has_value());
     EXPECT_EQ(end->at(12), static_cast<uint8_t>(~kFrameEnd));

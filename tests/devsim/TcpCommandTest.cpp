@@ -31,7 +31,7 @@ class TcpCommands : public ::testing::Test {
     test::TcpClient client{kAddress, server.Port()};
 };
 
-TEST_F(TcpCommands, Handshake) {
+TEST_F(TcpCommands, HandshakeAndClosingCodes) {
     ASSERT_TRUE(server.Ok()) << server.Error();
     for (uint8_t d1 : {0, 1}) {
         const Frame reply = Ask(kCheckDevice, {0, d1});
@@ -42,6 +42,10 @@ TEST_F(TcpCommands, Handshake) {
         EXPECT_EQ(reply[4], 0x46);
         EXPECT_EQ(reply[12], 0xF7);
     }
+    // Closing and bracket codes are answered over TCP.
+    for (uint8_t code : {kDisconnect, kCloseTcp, kCloseSerial, kSilent}) Set(code, {});
+    Set(kBulkUpdate, {0});
+    Set(kBulkUpdate, {1});
 }
 
 TEST_F(TcpCommands, VersionAndIdentity) {
@@ -197,10 +201,8 @@ TEST_F(TcpCommands, SettingsOutsideTheProgram) {
     EXPECT_EQ(device.Peek(kExtPriorityAddr), 6);
     EXPECT_EQ(device.Peek(kExtEnableAddr), 5);
     EXPECT_EQ(device.Peek(911), 2);
-    const Frame block = Ask(kReadMem, {0, 16, 8});
-    EXPECT_EQ(block[4 + 5], 5);  // address 21
-    const Frame block2 = Ask(kReadMem, {0, 24, 8});
-    EXPECT_EQ(block2[4 + 5], 1);  // address 29
+    EXPECT_EQ(Ask(kReadMem, {0, 16, 8})[4 + 5], 5);  // address 21
+    EXPECT_EQ(Ask(kReadMem, {0, 24, 8})[4 + 5], 1);  // address 29
 }
 
 TEST_F(TcpCommands, InputEqualiserBandLandsInTheBankOfTheSource) {
@@ -272,8 +274,7 @@ TEST_F(TcpCommands, SwitchPresets) {
     Set(kSwitchMask, {0, 0, 0, 0, 0, 0, 0, 9});
     EXPECT_EQ(device.State().switchOutputs, 9);
     EXPECT_EQ(device.Peek(56), 5);  // kept only when stored
-    const Frame masks = Ask(kReadMem, {0, 54, 8});
-    EXPECT_EQ(masks[4 + 2], 5);
+    EXPECT_EQ(Ask(kReadMem, {0, 54, 8})[4 + 2], 5);
 }
 
 TEST_F(TcpCommands, ExternalSignalState) {
@@ -309,12 +310,6 @@ TEST_F(TcpCommands, MeterPolls) {
     EXPECT_EQ((Frame{0xF0, 0x46, 7, 0x37, 120, 91, 0, 1, 2, 3, 4, 5, 0xF7}), Ask(kPollMeterA));
     EXPECT_EQ((Frame{0xF0, 0x46, 7, 0x38, 60, 61, 62, 63, 64, 65, 66, 67, 0xF7}),
               Ask(kPollGainReduction));
-}
-
-TEST_F(TcpCommands, ClosingAndBracketCodesAreAnsweredOverTcp) {
-    for (uint8_t code : {kDisconnect, kCloseTcp, kCloseSerial, kSilent}) Set(code, {});
-    Set(kBulkUpdate, {0});
-    Set(kBulkUpdate, {1});
 }
 
 TEST_F(TcpCommands, SeveralConnectionsAndTheFrameLog) {

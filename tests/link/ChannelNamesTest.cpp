@@ -28,7 +28,8 @@ class NameSuffix : public ::testing::Test {
     std::unique_ptr<State> s = std::make_unique<State>(host);
 };
 
-TEST_F(NameSuffix, ShortNamesGainTheSuffixesLongOnesLoseTwoCharacters) {
+TEST_F(NameSuffix, BothNamesComeFromTheLeftOneOfAStereoPair) {
+    // Short names gain the suffixes, long ones lose two characters.
     EXPECT_EQ(Suffixed("Voc", "x"), (Names{"Voc-L", "Voc-R"}));
     EXPECT_EQ(Suffixed("Voc   ", "x"), (Names{"Voc-L", "Voc-R"}));
     EXPECT_EQ(Suffixed("Vocal", "x"), (Names{"Voc-L", "Voc-R"}));
@@ -36,14 +37,9 @@ TEST_F(NameSuffix, ShortNamesGainTheSuffixesLongOnesLoseTwoCharacters) {
     EXPECT_EQ(Suffixed("A", "x"), (Names{"A-L", "A-R"}));
     EXPECT_EQ(Suffixed("", "x"), (Names{"-L", "-R"}));
     EXPECT_EQ(Suffixed("      ", "x"), (Names{"-L", "-R"}));
-}
-
-TEST_F(NameSuffix, ALeftNameWithItsSuffixStays) {
+    // A left name with its suffix stays; a pair not in stereo mode keeps its names.
     EXPECT_EQ(Suffixed("Bass-L", "Keys"), (Names{"Bass-L", "Bass-R"}));
     EXPECT_EQ(Suffixed("Voc-L ", "Voc-R "), (Names{"Voc-L", "Voc-R"}));
-}
-
-TEST_F(NameSuffix, APairNotInStereoModeKeepsItsNames) {
     EXPECT_EQ(Suffixed("Guitar", "Bass", false), (Names{"Guitar", "Bass"}));
 }
 

@@ -137,8 +137,8 @@ TEST_F(DynamicsSendersTest, BypassBitsOfSeveralOutputs) {
     ModFun::SendLimByp(S(), 6);
     EXPECT_EQ(Img(model::LimBypAddr), 0x40);
     EXPECT_EQ(F().Command7(6).BackColor(), ui::vbRed);
-    EXPECT_EQ(MemoryByte(model::LimBypAddr), 0x40);
-    EXPECT_EQ(MemoryByte(model::CompBypAddr), 33);
+    EXPECT_EQ(Byte(model::LimBypAddr), 0x40);
+    EXPECT_EQ(Byte(model::CompBypAddr), 33);
 }
 
 TEST_F(DynamicsSendersTest, LimiterFramesCarryReleaseAttackThreshold) {

@@ -17,12 +17,6 @@ namespace {
 
 using InputSendersTest = SenderTest;
 
-std::vector<uint8_t> Codes(const std::vector<std::vector<uint8_t>>& frames) {
-    std::vector<uint8_t> codes;
-    for (const auto& f : frames) codes.push_back(f[0]);
-    return codes;
-}
-
 TEST_F(InputSendersTest, TheFilterByteIsTypeTimes64PlusTheStep) {
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] {
@@ -40,7 +34,7 @@ TEST_F(InputSendersTest, TheFilterByteIsTypeTimes64PlusTheStep) {
         F().UpDown6(2).SetValue(30);
     });
     ModFun::SendInputFilter(S(), 2);
-    EXPECT_EQ(MemoryByte(model::InFilterAddr[2]), 30);
+    EXPECT_EQ(Byte(model::InFilterAddr[2]), 30);
     EXPECT_EQ(F().Text14(2).Text(), "20000");
     EXPECT_FALSE(F().Text14(2).Enabled());
     EXPECT_FALSE(F().UpDown6(2).Enabled());
@@ -85,7 +79,7 @@ TEST_F(InputSendersTest, FeedbackIsBracketedExceptWhileAnImageIsApplied) {
     S().ApplyingFeedback = true;
     ModFun::SendFeedbackMode(S(), 5);
     S().ApplyingFeedback = false;
-    EXPECT_EQ(Codes(Sent()), (std::vector<uint8_t>{CmdInputOption}));
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdInputOption}));
 }
 
 TEST_F(InputSendersTest, TheEqualiserClearsTheFeedbackBitEvenWhileTheListSaysOn) {
@@ -125,8 +119,8 @@ TEST_F(InputSendersTest, ALineInputDropsTheFeedbackSuppressorAndUsesTheEqualiser
     H().Device().ClearLog();
     Quietly([&] { F().Combo5(3).SetListIndex(1); });
     ModFun::SendMicLine(S(), 3);
-    EXPECT_EQ(Codes(Sent()), (std::vector<uint8_t>{CmdBulkUpdate, CmdInputSource, CmdInputOption,
-                                                   CmdGain, CmdInputProcType, CmdBulkUpdate}));
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdBulkUpdate, CmdInputSource, CmdInputOption, CmdGain,
+                                             CmdInputProcType, CmdBulkUpdate}));
     EXPECT_EQ(Img(model::InSourceAddr) & 8, 8);
     EXPECT_EQ(Img(model::InModeAddr) & 8, 0);
     EXPECT_EQ(Img(model::InProcAddr) & 8, 8);
@@ -138,7 +132,7 @@ TEST_F(InputSendersTest, ALineInputDropsTheFeedbackSuppressorAndUsesTheEqualiser
     EXPECT_TRUE(F().Line2(3).Visible());
     EXPECT_FALSE(F().Line1(3).Visible());
     EXPECT_EQ(F().Check13(3).BackColor(), 0x00FF00u);
-    EXPECT_EQ(MemoryByte(model::InProcAddr) & 8, 8);
+    EXPECT_EQ(Byte(model::InProcAddr) & 8, 8);
 
     // Back to Mic: the processing list shows the equaliser the input now has.
     Quietly([&] { F().Combo5(3).SetListIndex(0); });
@@ -158,7 +152,7 @@ TEST_F(InputSendersTest, TheStereoBoxFollowsBothSourcesOfThePair) {
     Quietly([&] { F().Combo5(5).SetListIndex(1); });
     ModFun::SendMicLine(S(), 5);
     EXPECT_TRUE(F().Check11(2).Enabled());
-    EXPECT_EQ(Codes(Sent()).front(), CmdInputSource);
+    EXPECT_EQ(Codes().front(), CmdInputSource);
 }
 
 TEST_F(InputSendersTest, AFailedMicLineSendStopsBeforeTheClosingBracket) {
@@ -169,7 +163,7 @@ TEST_F(InputSendersTest, AFailedMicLineSendStopsBeforeTheClosingBracket) {
     ModFun::SendMicLine(S(), 0);
     EXPECT_TRUE(S().TxFailed);
     EXPECT_FALSE(S().EditBusy);
-    EXPECT_EQ(Codes(Sent()),
+    EXPECT_EQ(Codes(),
               (std::vector<uint8_t>{CmdBulkUpdate, CmdInputSource, CmdInputOption, CmdGain}));
 }
 
@@ -177,7 +171,7 @@ TEST_F(InputSendersTest, BalancedSendsItsChannelBlockOnlyOutsideAnImageAndAfterS
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] { F().Check4(6).SetValue(1); });
     ModFun::SendInputBalanced(S(), 6);
-    EXPECT_EQ(Codes(Sent()), (std::vector<uint8_t>{CmdInputBalanced, CmdChannelBlock}));
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdInputBalanced, CmdChannelBlock}));
     EXPECT_EQ(Sent()[0], (Bytes{CmdInputBalanced, 6, 0, 0, 0, 0, 0, 0, 0x40}));
     EXPECT_EQ(Sent()[1][1], 6);
 
@@ -185,12 +179,12 @@ TEST_F(InputSendersTest, BalancedSendsItsChannelBlockOnlyOutsideAnImageAndAfterS
     S().ApplyingBalanced = true;
     ModFun::SendInputBalanced(S(), 6);
     S().ApplyingBalanced = false;
-    EXPECT_EQ(Codes(Sent()), (std::vector<uint8_t>{CmdInputBalanced}));
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdInputBalanced}));
 
     H().Device().ClearLog();
     Drop(CmdInputBalanced);
     ModFun::SendInputBalanced(S(), 6);
-    EXPECT_EQ(Codes(Sent()), (std::vector<uint8_t>{CmdInputBalanced}));
+    EXPECT_EQ(Codes(), (std::vector<uint8_t>{CmdInputBalanced}));
 }
 
 TEST_F(InputSendersTest, TheGateFrameCarriesTheEnableBitsAndTheInputsGate) {
@@ -208,10 +202,10 @@ TEST_F(InputSendersTest, TheGateFrameCarriesTheEnableBitsAndTheInputsGate) {
     EXPECT_EQ(LastData(), (Bytes{CmdNoiseGate, 7, 0, 0, 0, 128, 40, 3, 9}));
     EXPECT_EQ(F().Label100(27).ToolTipText(), "Enabled");
     EXPECT_EQ(F().Label100(26).ToolTipText(), "Disabled");
-    EXPECT_EQ(MemoryByte(model::NgAddr[7]), 40);
+    EXPECT_EQ(Byte(model::NgAddr[7]), 40);
 }
 
-TEST_F(InputSendersTest, TheStereoByteGoesToAddress911ItselfAndLocksBothSources) {
+TEST_F(InputSendersTest, TheStereoByteGoesTo911LocksBothSourcesAndSuffixesTheNames) {
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] { F().Check11(1).SetValue(1); });
     ModFun::SendStereoMode(S(), 1);
@@ -233,19 +227,8 @@ TEST_F(InputSendersTest, TheStereoByteGoesToAddress911ItselfAndLocksBothSources)
     EXPECT_TRUE(F().Combo5(2).Enabled());
     EXPECT_TRUE(F().Combo5(3).Enabled());
     EXPECT_EQ(S().ChName[slot][3], name);
-}
 
-TEST_F(InputSendersTest, AFailedStereoWriteChangesNoPairState) {
-    VX_REQUIRE_SIMULATOR(H());
-    Drop(CmdWriteByte);
-    Quietly([&] { F().Check11(0).SetValue(1); });
-    ModFun::SendStereoMode(S(), 0);
-    EXPECT_EQ(Img(model::StereoModeAddr), 1);
-    EXPECT_FALSE(S().InPairLink[slot][0]);
-}
-
-TEST_F(InputSendersTest, AStereoPairCopiesBalancedAndSuffixesTheNames) {
-    VX_REQUIRE_SIMULATOR(H());
+    // Pair 1 copies its left input's Balanced and suffixes the names.
     S().ChName[slot][0] = "Voc";
     Quietly([&] {
         F().Check4(0).SetValue(1);
@@ -261,6 +244,15 @@ TEST_F(InputSendersTest, AStereoPairCopiesBalancedAndSuffixesTheNames) {
               (Bytes{'V', 'o', 'c', '-', 'R', ' '}));
     EXPECT_EQ(F().Frame17(1).Caption(), "Voc-R");
     EXPECT_EQ(F().Label13(0).Caption(), "Voc-L");
+}
+
+TEST_F(InputSendersTest, AFailedStereoWriteChangesNoPairState) {
+    VX_REQUIRE_SIMULATOR(H());
+    Drop(CmdWriteByte);
+    Quietly([&] { F().Check11(0).SetValue(1); });
+    ModFun::SendStereoMode(S(), 0);
+    EXPECT_EQ(Img(model::StereoModeAddr), 1);
+    EXPECT_FALSE(S().InPairLink[slot][0]);
 }
 
 TEST_F(InputSendersTest, ANameTravelsInThreeFramesAndIsCutToSix) {
@@ -331,11 +323,11 @@ TEST_F(InputSendersTest, AnAppliedProgramSendsTheInputSettings) {
     for (int addr :
          {model::BalancedAddr, model::InFilterAddr[4], model::FeedbackFreqAddr, model::InModeAddr,
           model::InSourceAddr, model::InProcAddr, model::NgEnableAddr, model::PhantomAddr}) {
-        EXPECT_EQ(MemoryByte(addr), img[addr]) << "image address " << addr;
+        EXPECT_EQ(Byte(addr), img[addr]) << "image address " << addr;
     }
-    EXPECT_EQ(MemoryByte(model::InSourceAddr), 0x30);
-    EXPECT_EQ(MemoryByte(model::InProcAddr), 0x32) << "Line inputs 5 and 6 use the equaliser";
-    EXPECT_EQ(MemoryByte(model::InModeAddr), 0x01);
+    EXPECT_EQ(Byte(model::InSourceAddr), 0x30);
+    EXPECT_EQ(Byte(model::InProcAddr), 0x32) << "Line inputs 5 and 6 use the equaliser";
+    EXPECT_EQ(Byte(model::InModeAddr), 0x01);
     EXPECT_EQ(F().Check12.Value(), 1);
     EXPECT_TRUE(S().InPairLink[slot][2]);
     EXPECT_EQ(F().Check11(2).Value(), 1);

@@ -21,9 +21,7 @@ TEST_F(LevelSendersTest, LevelFramesCarryTheWordHighByteLast) {
     ModFun::SendGain(S(), 8);
     EXPECT_EQ(Img(59), 0x05);
     EXPECT_EQ(Img(455), 0xAA);
-    if (Simulated()) {
-        EXPECT_EQ(LastData(), (Bytes{CmdGain, 8, 0, 0, 0xAA, 0, 0, 0, 0x05}));
-    }
+    ExpectLast(Bytes{CmdGain, 8, 0, 0, 0xAA, 0, 0, 0, 0x05});
     EXPECT_EQ(Memory(59, 1), Bytes{0x05});
     EXPECT_EQ(Memory(455, 1), Bytes{0xAA});
     EXPECT_EQ(F().Text1(8).Text(), "18");
@@ -32,25 +30,19 @@ TEST_F(LevelSendersTest, LevelFramesCarryTheWordHighByteLast) {
     F().Slider1(0).SetValue(1390);
     ModFun::ApplyGain(S(), 0);
     EXPECT_EQ(F().Text1(0).Text(), "-127");
-    if (Simulated()) {
-        EXPECT_EQ(LastData(), (Bytes{CmdChannelBlock, 0, 0, 0, 0, 0, 0, 0, 0}));
-    }
+    ExpectLast(Bytes{CmdChannelBlock, 0, 0, 0, 0, 0, 0, 0, 0});
     EXPECT_EQ(Memory(472, 1), Bytes{0});
 }
 
 TEST_F(LevelSendersTest, MasterLevelsSendTheirWords) {
     F().Slider100(1).SetValue(1270);
     ModFun::SendMasterLevel(S(), 1);
-    if (Simulated()) {
-        EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 8, 0, 0, 0, 0, 0, 0x04, 0xF6}));
-    }
+    ExpectLast(Bytes{CmdMasterLevel, 8, 0, 0, 0, 0, 0, 0x04, 0xF6});
     F().Slider100(0).SetValue(100);
     ModFun::SendMasterLevel(S(), 0);
     EXPECT_EQ(Img(464), 0);
     EXPECT_EQ(Img(465), 100);
-    if (Simulated()) {
-        EXPECT_EQ(LastData(), (Bytes{CmdMasterLevel, 0, 0, 0, 0, 0, 0, 0x00, 0x64}));
-    }
+    ExpectLast(Bytes{CmdMasterLevel, 0, 0, 0, 0, 0, 0, 0x00, 0x64});
     EXPECT_EQ(Memory(464, 2), (Bytes{0, 100}));
     EXPECT_EQ(Memory(model::MasterLevelAddr[1], 2), (Bytes{0x04, 0xF6}));
 }

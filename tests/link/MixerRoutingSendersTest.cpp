@@ -13,7 +13,7 @@ namespace {
 
 using MixerSendersTest = SenderTest;
 
-TEST_F(MixerSendersTest, TheMixerBytesTravelThirdByteFirst) {
+TEST_F(MixerSendersTest, TheMixerAndDuckerBytesTravelInTheirPlaces) {
     VX_REQUIRE_SIMULATOR(H());
     auto& img = S().DevImage[slot].ProgImage;
     img[893] = 0x01;
@@ -21,12 +21,22 @@ TEST_F(MixerSendersTest, TheMixerBytesTravelThirdByteFirst) {
     img[895] = 0x03;
     ModFun::SendAutoMixerByte(S());
     EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerByte, 0, 0, 0, 0, 0, 0x03, 0x01, 0x02}));
-    EXPECT_EQ(MemoryByte(895), 0x03);
+    EXPECT_EQ(Byte(895), 0x03);
 
     Quietly([&] { F().Check7.SetValue(1); });
     ModFun::SendAutoMixerActive(S());
     EXPECT_EQ(Img(model::AmActiveAddr), 1);
     EXPECT_EQ(LastData(), (Bytes{CmdAutoMixerActive, 0, 0, 0, 0, 0, 0, 0, 1}));
+
+    // The ducker groups send their stored bytes.
+    for (int a = 899; a <= 904; ++a) img[a] = static_cast<uint8_t>(a - 890);
+    ModFun::SendDuckerParamA(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamA, 0, 0, 0, 0, 0, 0, 0, 9}));
+    ModFun::SendDuckerParamB(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamB, 0, 0, 0, 0, 0, 0, 10, 11}));
+    ModFun::SendDuckerParamC(S());
+    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamC, 0, 0, 0, 0, 0, 14, 12, 0}))
+        << "byte 903 is never sent";
 }
 
 TEST_F(MixerSendersTest, TheModePausesOnlyAfterASuccess) {
@@ -65,22 +75,9 @@ TEST_F(MixerSendersTest, ThePriorityMaskIsRebuiltFromTheBoxes) {
     EXPECT_EQ(LastData(), (Bytes{CmdPriorityMask, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
-TEST_F(MixerSendersTest, TheDuckerGroupsSendTheirStoredBytes) {
-    VX_REQUIRE_SIMULATOR(H());
-    auto& img = S().DevImage[slot].ProgImage;
-    for (int a = 899; a <= 904; ++a) img[a] = static_cast<uint8_t>(a - 890);
-    ModFun::SendDuckerParamA(S());
-    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamA, 0, 0, 0, 0, 0, 0, 0, 9}));
-    ModFun::SendDuckerParamB(S());
-    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamB, 0, 0, 0, 0, 0, 0, 10, 11}));
-    ModFun::SendDuckerParamC(S());
-    EXPECT_EQ(LastData(), (Bytes{CmdDuckerParamC, 0, 0, 0, 0, 0, 14, 12, 0}))
-        << "byte 903 is never sent";
-}
-
 using RoutingSendersTest = SenderTest;
 
-TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState) {
+TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputOrElseTheFirstWithTheCrosspointsState) {
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] {
         F().Option2(2).SetValue(true);
@@ -91,7 +88,7 @@ TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState)
     EXPECT_EQ(F().Text3(4).Text(), "-6dB");
     EXPECT_EQ(Img(116), 24);
     EXPECT_EQ(LastData(), (Bytes{CmdMixPoint, 10, 0, 0, 0, 0, 0, 4, 24}));
-    EXPECT_EQ(MemoryByte(116), 24);
+    EXPECT_EQ(Byte(116), 24);
 
     Quietly([&] { F().Check9(20).SetValue(0); });
     ModFun::SendMixLevel(S(), 4);
@@ -105,10 +102,8 @@ TEST_F(RoutingSendersTest, ALevelGoesToTheSelectedOutputWithTheCrosspointsState)
     ModFun::SendMixLevelInOut(S(), 0, 5);
     EXPECT_EQ(F().Text3(0).Text(), "-30dB");
     EXPECT_EQ(Img(model::RouteAddr[40]), 0);
-}
 
-TEST_F(RoutingSendersTest, WithNoOutputSelectedTheFirstIsEdited) {
-    VX_REQUIRE_SIMULATOR(H());
+    // With no output selected the first is edited.
     Quietly([&] {
         for (int16_t o = 0; o < 8; ++o) F().Option2(o).SetValue(false);
         F().Slider3(1).SetValue(0);
@@ -131,7 +126,7 @@ TEST_F(RoutingSendersTest, ACrosspointKeepsItsLevelWhileOff) {
     ModFun::SendMixPoint(S(), 9);
     EXPECT_EQ(Img(model::RouteAddr[9]), 20);
     EXPECT_TRUE(F().Line1000(9).Visible());
-    EXPECT_EQ(MemoryByte(model::RouteAddr[9]), 20);
+    EXPECT_EQ(Byte(model::RouteAddr[9]), 20);
 }
 
 TEST_F(RoutingSendersTest, LoadingShowsTheLevelsAndClampsADamagedOne) {
@@ -175,11 +170,11 @@ TEST_F(RoutingSendersTest, AnAppliedImageReachesTheDevicesMixerDuckerAndMatrix) 
     ModFun::ApplyDeviceImage(S());
 
     for (int k = 0; k < 64; ++k) {
-        EXPECT_EQ(MemoryByte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
+        EXPECT_EQ(Byte(model::RouteAddr[k]), k % 2 * 128 + k % 31) << k;
         EXPECT_EQ(F().Check9(static_cast<int16_t>(k)).Value(), 1 - k % 2) << k;
     }
     for (int a : {889, 890, 893, 894, 895, 898, 899, 900, 901, 902, 904}) {
-        EXPECT_EQ(MemoryByte(a), mixer[a - 889]) << a;
+        EXPECT_EQ(Byte(a), mixer[a - 889]) << a;
     }
     EXPECT_TRUE(F().Option2(0).Value());
     EXPECT_EQ(F().Text3(1).Text(), "-29dB");

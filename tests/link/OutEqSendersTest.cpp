@@ -38,19 +38,14 @@ TEST_F(OutEqSendersTest, ABandFrameCarriesItsRecordAndTheOutputsBypassBits) {
     ModFun::CalcSendEqOutBand(S(), 12);
     EXPECT_EQ(ImgBytes(133, 5), (Bytes{0x00, 0x03, 0xE8, 0x18, 0x18}));
     EXPECT_EQ(Img(162), 0);
-    if (Simulated()) {
-        EXPECT_EQ(Sent(),
-                  (std::vector<Bytes>{{CmdEqBand, 0x0A, 0x02, 0, 0, 0x03, 0xE8, 0x18, 0x18}}));
-    }
+    ExpectSent(std::vector<Bytes>{{CmdEqBand, 0x0A, 0x02, 0, 0, 0x03, 0xE8, 0x18, 0x18}});
     EXPECT_EQ(Memory(133, 5), ImgBytes(133, 5));
     EXPECT_EQ(F().Text5(12).Text(), "2.8");
     EXPECT_EQ(F().Text50(12).Text(), "0.51254");
     EXPECT_EQ(Par().OutEqQ()[12], 2.8);
 
     // Band 39 bypassed with its slider at +6 dB: gain 0 in the record, index 36 on the wire.
-    if (Simulated()) {
-        H().Device().ClearLog();
-    }
+    ClearLog();
     Par().OutEqBypass()[39] = 1;
     SetBand(39, "1000.9", 10, 12);
     ModFun::CalcSendEqOutBand(S(), 39);
@@ -58,10 +53,7 @@ TEST_F(OutEqSendersTest, ABandFrameCarriesItsRecordAndTheOutputsBypassBits) {
     EXPECT_EQ(F().Text12(39).Text(), "6");
     EXPECT_EQ(Par().OutEqGain()[39], 0.0);
     EXPECT_EQ(Par().OutEqFreq()[39], 1000);
-    if (Simulated()) {
-        EXPECT_EQ(Sent(),
-                  (std::vector<Bytes>{{CmdEqBand, 0x0F, 0x04, 0x10, 0, 0x03, 0xE8, 10, 36}}));
-    }
+    ExpectSent(std::vector<Bytes>{{CmdEqBand, 0x0F, 0x04, 0x10, 0, 0x03, 0xE8, 10, 36}});
     EXPECT_EQ(ImgBytes(403, 5), (Bytes{0, 0x03, 0xE8, 10, 36}));
     EXPECT_EQ(Memory(422, 1), (Bytes{0x10}));
     EXPECT_EQ(F().Command6(39).BackColor(), ui::vbRed);
@@ -84,14 +76,10 @@ TEST_F(OutEqSendersTest, APeakingBandTooWideIsRefusedWithoutAFrame) {
     const auto messages = H().host.TakeMessages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].prompt, "Error: Parameter Q non admited. Please change Q or Frequency");
-    if (Simulated()) {
-        EXPECT_TRUE(Sent().empty());
-    }
+    ExpectSent({});
     EXPECT_EQ(ImgBytes(19, 5), before);
     EXPECT_EQ(Memory(19, 5), before);
-    if (Simulated()) {
-        H().Device().ClearLog();
-    }
+    ClearLog();
     // The record holds the band the image holds, the one the device has.
     EXPECT_EQ(Par().OutEqFreq()[0], 1000);
     EXPECT_EQ(Par().OutEqQ()[0], 2.8);
@@ -104,9 +92,7 @@ TEST_F(OutEqSendersTest, APeakingBandTooWideIsRefusedWithoutAFrame) {
 
     SetBand(0, "12000", 6, 20);
     ModFun::CalcSendEqOutBand(S(), 0);
-    if (Simulated()) {
-        EXPECT_EQ(Sent(), (std::vector<Bytes>{{CmdEqBand, 8, 0, 0, 0, 0x2E, 0xE0, 6, 28}}));
-    }
+    ExpectSent(std::vector<Bytes>{{CmdEqBand, 8, 0, 0, 0, 0x2E, 0xE0, 6, 28}});
     // A shelf is never refused.
     S().EqOutType[slot][1] = 2;
     SetBand(1, "20000", 0, 24);
@@ -132,9 +118,7 @@ TEST_F(OutEqSendersTest, AFailedBandSendKeepsTheValuesButNotTheControlStates) {
 TEST_F(OutEqSendersTest, FlatEqSendsTheOutputsFiveBandsAtZeroDecibels) {
     for (int16_t b = 30; b < 40; ++b) SetBand(b, "2000", 20, 10);
     for (int16_t b = 30; b < 40; ++b) ModFun::CalcSendEqOutBand(S(), b);
-    if (Simulated()) {
-        H().Device().ClearLog();
-    }
+    ClearLog();
     ModFun::FlatEq(S(), 7);
     if (Simulated()) {
         const auto frames = Sent();
@@ -158,9 +142,7 @@ TEST_F(OutEqSendersTest, BypassTogglesAndItsButtonFollows) {
     ModFun::ToggleEqBandByp(S(), 3);
     EXPECT_EQ(Par().OutEqBypass()[3], 1.0);
     EXPECT_EQ(F().Command6(3).BackColor(), ui::vbRed);
-    if (Simulated()) {
-        EXPECT_TRUE(Sent().empty());
-    }
+    ExpectSent({});
 }
 
 TEST_F(OutEqSendersTest, ACrossoverFrameCarriesItsThreeImageBytes) {
@@ -170,10 +152,7 @@ TEST_F(OutEqSendersTest, ACrossoverFrameCarriesItsThreeImageBytes) {
     });
     ModFun::SendXover(S(), 5);
     EXPECT_EQ(ImgBytes(151, 3), (Bytes{0x0B, 0xB8, 0x07}));
-    if (Simulated()) {
-        EXPECT_EQ(Sent(),
-                  (std::vector<Bytes>{{CmdOutXover, 0x0A, 0x01, 0, 0, 0, 0x0B, 0xB8, 0x07}}));
-    }
+    ExpectSent(std::vector<Bytes>{{CmdOutXover, 0x0A, 0x01, 0, 0, 0, 0x0B, 0xB8, 0x07}});
     EXPECT_EQ(Memory(151, 3), ImgBytes(151, 3));
     EXPECT_EQ(Par().XoverFreq()[5], 3000);
     EXPECT_EQ(Par().XoverType()[5], 7);
@@ -189,14 +168,10 @@ TEST_F(OutEqSendersTest, ACrossoverFrameCarriesItsThreeImageBytes) {
     ModFun::LoadLabelXover(S(), 1);
     EXPECT_EQ(F().Label100(210).ToolTipText(), summary);
 
-    if (Simulated()) {
-        H().Device().ClearLog();
-    }
+    ClearLog();
     Quietly([&] { F().Text8(2).SetText("?"); });
     ModFun::SendXover(S(), 2);
-    if (Simulated()) {
-        EXPECT_TRUE(Sent().empty()) << "a box without a number sends nothing";
-    }
+    ExpectSent({});  // a box without a number sends nothing
 }
 
 TEST_F(OutEqSendersTest, AnAppliedImageSendsEveryBandAndFilter) {

@@ -2,25 +2,21 @@
 // progress bar goes, and that a failure leaves the slot's data alone.
 #include <gtest/gtest.h>
 
+#include "LinkFixture.h"
 #include "app/State.h"
-#include "devsim/Device.h"
 #include "devsim/DeviceState.h"
 #include "link/Commands.h"
 #include "link/ReadDeviceAtConnect.h"
 #include "model/Tables.h"
-#include "project/Connect.h"
 #include "project/FrmDevice.h"
-#include "support/DeviceTest.h"
 
 namespace {
 
-class ReadDeviceAtConnectTest : public testsupport::DeviceTest {
+class ReadDeviceAtConnectTest : public LinkTest {
   protected:
     void SetUp() override {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ASSERT_TRUE(ModProject::OpenDeviceLink(S(), slot));
+        slot = Open();
+        ASSERT_FALSE(HasFailure());
         Bar().SetRange(0, 100);
         Bar().SetValue(0);
     }
@@ -76,7 +72,7 @@ TEST_F(ReadDeviceAtConnectTest, DecodesIdentityNameAndNetwork) {
     EXPECT_EQ(S().InLinkMask[slot], 0);
 }
 
-TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27Steps) {
+TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27StepsAndEachStoredOneAnother) {
     VX_REQUIRE_SIMULATOR(H());
     Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
     rb.Param.ExtraSlotName.fill("old");
@@ -85,13 +81,12 @@ TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27Steps) {
     for (const std::string& name : rb.Param.SlotName) EXPECT_EQ(name, " Program Empty  ");
     for (const std::string& name : rb.Param.ExtraSlotName) EXPECT_EQ(name, " Program Empty  ");
     for (double status : rb.Param.SlotStatus()) EXPECT_EQ(status, 0);
-}
 
-TEST_F(ReadDeviceAtConnectTest, StoredProgramsAddAStepAndTheirNames) {
-    VX_REQUIRE_SIMULATOR(H());
+    // Stored programs add a step each, and their names.
     StoreProgram(0, "Speech          ");
     StoreProgram(7, "Alarm E2        ");
-    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+    Bar().SetValue(0);
+    rb = Speaker::ReadBackOf(S(), slot);
     ASSERT_TRUE(Read(rb));
     EXPECT_EQ(Bar().Value(), 29);
     EXPECT_EQ(rb.Param.SlotStatus()[0], 85);

@@ -7,16 +7,13 @@
 #include <chrono>
 #include <thread>
 
-#include "devsim/Device.h"
+#include "LinkFixture.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "link/ReplyCheck.h"
-#include "project/Connect.h"
-#include "support/DeviceTest.h"
 
 namespace {
 
-using testsupport::DeviceOptions;
 using testsupport::Link;
 
 using Reply = std::array<uint8_t, 13>;
@@ -37,22 +34,8 @@ TEST(ReplyCheck, OnlyTheFrameBytesAndTheCodeEchoAreTested) {
     EXPECT_TRUE(ModRxTx::IsReplyTo(other, 0x39));
 }
 
-class ReplyFaultTest : public testsupport::DeviceTest, public ::testing::WithParamInterface<Link> {
+class ReplyFaultTest : public LinkTest, public ::testing::WithParamInterface<Link> {
   protected:
-    int16_t Open(double scale) {
-        DeviceOptions o;
-        o.link = GetParam();
-        Start(o);
-        H().ShortenTimeouts(scale);
-        const int16_t slot = H().AddDevice();
-        EXPECT_TRUE(ModProject::OpenDeviceLink(S(), slot));
-        return slot;
-    }
-    void Poison() { std::fill(S().RxBuf.begin(), S().RxBuf.begin() + 13, uint8_t{0x5A}); }
-    bool Poisoned() {
-        return std::all_of(S().RxBuf.begin(), S().RxBuf.begin() + 13,
-                           [](uint8_t b) { return b == 0x5A; });
-    }
     // Lets a reply that came too late arrive, so that the next exchange drops it as stale.
     static void LetLateReplyPass(int ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -65,7 +48,7 @@ class ReplyFaultTest : public testsupport::DeviceTest, public ::testing::WithPar
 };
 
 TEST_P(ReplyFaultTest, ASpoiledReplyFailsTheExchange) {
-    const int16_t slot = Open(0.1);
+    const int16_t slot = Open({GetParam()});
     VX_REQUIRE_SIMULATOR(H());
     for (devsim::FaultKind kind : {devsim::FaultKind::WrongEnd, devsim::FaultKind::WrongCode,
                                    devsim::FaultKind::GarbageReply}) {
@@ -81,7 +64,7 @@ TEST_P(ReplyFaultTest, ASpoiledReplyFailsTheExchange) {
 }
 
 TEST_P(ReplyFaultTest, ALateReplyIsNotTakenForTheNextRequestsReply) {
-    const int16_t slot = Open(0.1);
+    const int16_t slot = Open({GetParam()});
     VX_REQUIRE_SIMULATOR(H());
     // The version request waits 300 ms here; its reply comes after 600 ms, in the middle of
     // the memory read that follows.
@@ -99,7 +82,7 @@ TEST_P(ReplyFaultTest, ALateReplyIsNotTakenForTheNextRequestsReply) {
 }
 
 TEST_P(ReplyFaultTest, TheHandshakeNeedsAReplyToItself) {
-    const int16_t slot = Open(0.1);
+    const int16_t slot = Open({GetParam()});
     VX_REQUIRE_SIMULATOR(H());
     H().Device().AddFault({devsim::FaultKind::WrongCode, CmdCheckDevice, 1, 1});
     Poison();
@@ -111,7 +94,7 @@ TEST_P(ReplyFaultTest, TheHandshakeNeedsAReplyToItself) {
 // Each waiting class reaches the link: a reply that comes after 600 ms (time-outs cut to a
 // tenth) is in time for a class that waits 1000 ms and too late for one that waits 300 ms.
 TEST_P(ReplyFaultTest, EachCommandWaitsItsOwnTime) {
-    const int16_t slot = Open(0.1);
+    const int16_t slot = Open({GetParam()});
     VX_REQUIRE_SIMULATOR(H());
     const bool serial = GetParam() != Link::Tcp;
     // Memory reads wait long on the serial link only; a recall waits long on both.

@@ -13,31 +13,15 @@
 #include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
 #include "model/MemoryMap.h"
-#include "project/Connect.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
-class SenderTest : public testsupport::DeviceTest {
+class SenderTest : public testsupport::EditorRoadTest {
   protected:
-    using Bytes = std::vector<uint8_t>;
-
     void SetUp() override {
-        Start();
-        if (Simulated()) H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        ASSERT_EQ(S().DevList[slot].Online, 1);
+        Connect();
+        ASSERT_FALSE(HasFailure());
         S().CurDev = slot;
-        if (Simulated()) H().Device().ClearLog();
-    }
-    bool Simulated() { return !H().External(); }
-    // Working-program bytes at image address addr, read back from the device.
-    Bytes Memory(int addr, int count) {
-        return H().ReadMemory(slot, addr + model::WorkingProgramAddr, count);
-    }
-    // One of them; -1 when the read failed.
-    int MemoryByte(int addr) {
-        const Bytes b = Memory(addr, 1);
-        return b.empty() ? -1 : b[0];
+        ClearLog();
     }
     FrmCtrl& F() { return FrmCtrlOf(S(), slot); }
     uint8_t Img(int addr) { return S().DevImage[slot].ProgImage[addr]; }
@@ -60,8 +44,15 @@ class SenderTest : public testsupport::DeviceTest {
         set();
         S().UiUpdating = false;
     }
+    // Frame checks that only the simulator's log can serve; an outside device skips them.
+    void ExpectSent(const std::vector<Bytes>& frames) {
+        if (!Simulated()) return;
+        EXPECT_EQ(Sent(), frames);
+    }
+    void ExpectLast(const Bytes& frame) {
+        if (!Simulated()) return;
+        EXPECT_EQ(LastData(), frame);
+    }
     // The device drops the connection at the next frame with that code.
     void Drop(uint8_t code) { H().Device().AddFault({devsim::FaultKind::DropConnection, code}); }
-
-    int16_t slot = 0;
 };

@@ -75,25 +75,19 @@ class TextSnapping : public ::testing::TestWithParam<int32_t> {
     std::unique_ptr<ModelState> ms_ = std::make_unique<ModelState>();
 };
 
-TEST_P(TextSnapping, AttackTimes) {
+TEST_P(TextSnapping, TimeLists) {
     EXPECT_EQ(SnapAttack(*ms_, 0.15), 0);  // halfway: the lower entry
     EXPECT_EQ(SnapAttack(*ms_, 0.16), 1);
     EXPECT_EQ(SnapAttack(*ms_, 0.01), 0);
     EXPECT_EQ(SnapAttack(*ms_, 1.1), 10);
     EXPECT_EQ(SnapAttack(*ms_, 3.0), 29);
     EXPECT_EQ(SnapAttack(*ms_, 5), 29);
-}
-
-TEST_P(TextSnapping, ReleaseTimes) {
     EXPECT_EQ(SnapRelease(*ms_, 22.5), 15);  // halfway between 20 and 25
     EXPECT_EQ(SnapRelease(*ms_, 23), 16);
     EXPECT_EQ(SnapRelease(*ms_, 1), 0);
     EXPECT_EQ(SnapRelease(*ms_, 110), 24);  // halfway between 100 and 120
     EXPECT_EQ(SnapRelease(*ms_, 200), 29);
     EXPECT_EQ(SnapRelease(*ms_, 1000), 29);
-}
-
-TEST_P(TextSnapping, NoiseGateTimes) {
     EXPECT_EQ(SnapNgAttack(*ms_, 17.5), 0);  // halfway between 10 and 25
     EXPECT_EQ(SnapNgAttack(*ms_, 17.6), 1);
     EXPECT_EQ(SnapNgAttack(*ms_, 0), 0);
@@ -136,7 +130,7 @@ TEST(Snapping, BandwidthSnapsToTheTable) {
     }
 }
 
-TEST(Snapping, QToIndexRoundsHalfToEvenWithinTheRange) {
+TEST(Snapping, QToIndexRoundsHalfToEvenWithinTheRangeAndNaNGivesTheFirstEntry) {
     EXPECT_EQ(QToIndex(0.7), 3);
     EXPECT_EQ(QToIndex(2.8), 24);
     EXPECT_EQ(QToIndex(0.1), 0);
@@ -146,11 +140,9 @@ TEST(Snapping, QToIndexRoundsHalfToEvenWithinTheRange) {
     EXPECT_EQ(QToIndex(1.05), 6);  // exactly 6.5 steps
     EXPECT_EQ(QToIndex(1.25), 8);  // exactly 8.5 steps
     EXPECT_EQ(QToIndex(1e300), 96);
-    EXPECT_EQ(QToIndex(std::numeric_limits<double>::quiet_NaN()), 0);
-}
-
-TEST(Snapping, NotANumberGivesTheFirstEntry) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(QToIndex(nan), 0);
+    // Not a number gives the first entry.
     EXPECT_EQ(SnapGainDbIn(nan), -127.0);
     EXPECT_EQ(SnapInputFilterFreq(nan), 0);
     EXPECT_EQ(SnapQIndex(nan), 96);

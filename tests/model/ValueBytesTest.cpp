@@ -30,16 +30,13 @@ TEST(SplitValueBytes, GivesTheBigEndianDigitsModulo2To32) {
     EXPECT_EQ(Split(*ms, 4294967301.0), (Bytes{0, 0, 0, 5}));
     EXPECT_EQ(Split(*ms, 20000), (Bytes{0, 0, 0x4E, 0x20}));
     EXPECT_EQ(Split(*ms, 0x12345678), (Bytes{0x12, 0x34, 0x56, 0x78}));
-}
-
-TEST(SplitValueBytes, HugeValuesStillWrap) {
-    auto ms = std::make_unique<ModelState>();
+    // Huge values still wrap.
     EXPECT_EQ(Split(*ms, std::ldexp(1.0, 55)), (Bytes{0, 0, 0, 0}));
     EXPECT_EQ(Split(*ms, -(std::ldexp(1.0, 56) + 256)), (Bytes{0xFF, 0xFF, 0xFF, 0x00}));
     EXPECT_EQ(Split(*ms, 1e300), (Bytes{0, 0, 0, 0}));
 }
 
-TEST(SplitValueBytes, WritesOnlyItsFourBytes) {
+TEST(SplitValueBytes, WritesOnlyItsFourBytesOrRefuses) {
     auto ms = std::make_unique<ModelState>();
     ms->ValBytes.fill(0xAA);
     ASSERT_TRUE(SplitValueBytes(*ms, 911, 5));
@@ -49,10 +46,8 @@ TEST(SplitValueBytes, WritesOnlyItsFourBytes) {
     }
     ASSERT_TRUE(SplitValueBytes(*ms, 1, 27));
     EXPECT_EQ(ms->ValBytes[30], 1);
-}
 
-TEST(SplitValueBytes, RefusesWhatItCannotSplit) {
-    auto ms = std::make_unique<ModelState>();
+    // What it cannot split leaves every byte alone.
     ms->ValBytes.fill(0xAA);
     EXPECT_FALSE(SplitValueBytes(*ms, std::numeric_limits<double>::quiet_NaN(), 0));
     EXPECT_FALSE(SplitValueBytes(*ms, std::numeric_limits<double>::infinity(), 0));

@@ -1,37 +1,26 @@
 // A whole device image applied with sending on: the raw input equaliser memory of both sets
 // goes out in four-byte writes, then each input's bands of the set its type selects, between
 // the master levels and the output equaliser bands; a failed write ends the run.
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "EqInFixture.h"
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
 #include "link/ApplyDeviceImage.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
-#include "model/MemoryMap.h"
-#include "project/Connect.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-
-class ApplyImageEqIn : public testsupport::DeviceTest {
+class ApplyImageEqIn : public testsupport::EditorRoadTest {
   protected:
     // A connected device, current, whose image now holds a different equaliser in every byte
     // of the input equaliser blocks; inputs 2 and 7 (indices 1, 6) are Mic inputs.
     void SetUp() override {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        ASSERT_EQ(S().DevList[slot].Online, 1);
+        Connect();
         S().CurDev = slot;
         ASSERT_FALSE(ModRxTx::TxCommand(S(), slot, CmdInputSource, 0, 0, 0, 0, 0, 0, 0, kLine));
         eqintest::SetInputTypes(S(), slot, kLine);
+        ASSERT_FALSE(HasFailure());
         auto& img = S().DevImage[slot].ProgImage;
         for (int a = 480; a < 736; ++a) img[a] = static_cast<uint8_t>(a * 7 % 97);
     }
@@ -44,7 +33,6 @@ class ApplyImageEqIn : public testsupport::DeviceTest {
     }
 
     static constexpr uint8_t kLine = 0xBD;
-    int16_t slot = 0;
 };
 
 TEST_F(ApplyImageEqIn, BothSetsAreWrittenThenTheBandsOfEachInputsSet) {
@@ -52,7 +40,7 @@ TEST_F(ApplyImageEqIn, BothSetsAreWrittenThenTheBandsOfEachInputsSet) {
     ModFun::ApplyDeviceImage(S());
     ASSERT_FALSE(S().TxFailed);
     const auto& img = S().DevImage[slot].ProgImage;
-    const Bytes memory = H().ReadMemory(slot, model::WorkingProgramAddr + 480, 256);
+    const Bytes memory = Memory(480, 256);
     ASSERT_EQ(memory.size(), 256u);
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), img.begin() + 480));
     for (int i = 0; i < 8; ++i) {

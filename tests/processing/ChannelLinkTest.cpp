@@ -1,58 +1,32 @@
 // The channel link end to end: an edit on one channel of a link set or stereo pair reaches the
 // other members in the device's memory, read back over the wire; a member that stops
 // answering ends the repeat.
-#include <gtest/gtest.h>
-
 #include <vector>
 
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
-#include "editor/FrmCtrl.h"
 #include "model/AddressTables.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
-using Bytes = std::vector<uint8_t>;
-constexpr int kWorking = 64;  // device address of image byte 0
+using testsupport::Enter;
 
-class ChannelLink : public testsupport::DeviceTest {
+class ChannelLink : public testsupport::EditorRoadTest {
   protected:
-    FrmCtrl& Open(const testsupport::DeviceOptions& options = {}) {
-        Start(options);
-        H().ShortenTimeouts(0.1);
-        slot_ = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot_);
-        EXPECT_EQ(S().DevList[slot_].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot_);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
-        EXPECT_NE(f, nullptr);
-        return *f;
-    }
     // Ticks the link boxes of outputs (0..7) as a user does.
     static void LinkOutputs(FrmCtrl& f, const std::vector<int16_t>& outputs) {
         for (int16_t o : outputs) f.Check13(static_cast<int16_t>(o + 8)).UserClick();
-    }
-    Bytes Memory(int imageAddr, int count) {
-        return H().ReadMemory(slot_, imageAddr + kWorking, count);
     }
     int LevelWord(int16_t ch) {
         const Bytes hi = Memory(model::GainAddrHi[ch], 1);
         const Bytes lo = Memory(model::GainAddrLo[ch], 1);
         return hi.empty() || lo.empty() ? -1 : hi[0] * 256 + lo[0];
     }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
-    }
-    int16_t slot_ = 0;
 };
 
 TEST_F(ChannelLink, LinkedOutputsTakeTheLevelBandAndCrossoverOfTheEditedOne) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     LinkOutputs(f, {0, 1, 2});
     f.SSTab1.UserSelectTab(1);
     const int before = LevelWord(11);
@@ -95,7 +69,7 @@ TEST_F(ChannelLink, LinkedOutputsTakeTheLevelBandAndCrossoverOfTheEditedOne) {
 }
 
 TEST_F(ChannelLink, MembersTakeTheBandAndFilterInTheSamePlaceOfTheirOutput) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     LinkOutputs(f, {1, 2, 6});
     f.SSTab1.UserSelectTab(3);
     Enter(f.Text4(12), "800");  // band 3 of output 3
@@ -108,7 +82,7 @@ TEST_F(ChannelLink, MembersTakeTheBandAndFilterInTheSamePlaceOfTheirOutput) {
 }
 
 TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartner) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     const int16_t dev = S().CurDev;
     f.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     for (int16_t i : {0, 2, 4}) f.Check13(i).UserClick();
@@ -132,7 +106,8 @@ TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartne
 
 TEST_F(ChannelLink, AFailedMemberStopsTheLimiterRepeatButTheDelayVisitsEveryMember) {
     // On a serial link a failed exchange leaves the device connected.
-    FrmCtrl& f = Open({.link = testsupport::Link::Usb});
+    Connect({.link = testsupport::Link::Usb});
+    FrmCtrl& f = Edit(slot);
     VX_REQUIRE_SIMULATOR(H());
     LinkOutputs(f, {0, 1, 2, 3});
     S().OfflineOnError = false;  // the editor stays open, so what follows the failure shows
@@ -150,7 +125,7 @@ TEST_F(ChannelLink, AFailedMemberStopsTheLimiterRepeatButTheDelayVisitsEveryMemb
 }
 
 TEST_F(ChannelLink, AMemberThatStopsAnsweringEndsTheRepeat) {
-    FrmCtrl& f = Open();
+    FrmCtrl& f = ConnectAndEdit();
     VX_REQUIRE_SIMULATOR(H());
     LinkOutputs(f, {0, 1, 2, 3});
     devsim::Device& d = H().Device();

@@ -12,6 +12,7 @@
 #include "editor/FrmCtrl.h"
 #include "model/AddressTables.h"
 #include "processing/FrmEqIn.h"
+#include "support/Typing.h"
 #include "ui/HeadlessHost.h"
 
 namespace eqintest {
@@ -46,12 +47,7 @@ inline void SetInputTypes(State& s, int16_t slot, uint8_t lineBits, uint8_t fbkB
     }
 }
 
-// Typed into a box as a person does, then Enter.
-inline void Enter(ui::TextBox& box, const std::string& text) {
-    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-    box.UserType(text);
-    box.UserKey(13);
-}
+using testsupport::Enter;
 
 // Drags band b's marker so that its corner goes to (left, top) twips, the pointer held at the
 // marker's centre; then lets it go.

@@ -2,20 +2,13 @@
 // a connected device, its bands edited by typing, with the slider, by dragging a marker, with
 // the type dialog and the bypass, flattened and copied to a linked input; every effect read
 // back from the device's memory in the set the input's type selects.
-#include <gtest/gtest.h>
-
-#include <vector>
-
 #include "EqInFixture.h"
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
 #include "editor/FrmSelFilter.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
-#include "model/MemoryMap.h"
-#include "project/Connect.h"
-#include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
@@ -23,43 +16,38 @@ using eqintest::BandAddr;
 using eqintest::FlagAddr;
 using eqintest::Record;
 
-class EqInRoad : public testsupport::DeviceTest {
+class EqInRoad : public testsupport::EditorRoadTest {
   protected:
     // A connected device whose inputs of lineBits are Line inputs, the others Mic, and its
     // editor open.
-    FrmCtrl& Connect(uint8_t lineBits) {
-        Start();
-        H().ShortenTimeouts(0.1);
-        slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        EXPECT_EQ(S().DevList[slot].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
-        EXPECT_NE(f, nullptr);
+    FrmCtrl& OpenWith(uint8_t lineBits) {
+        FrmCtrl& f = ConnectAndEdit();
+        SetLineInputs(lineBits);
+        return f;
+    }
+    // The inputs of lineBits made Line inputs, the others Mic, on the device and the PC.
+    void SetLineInputs(uint8_t lineBits) {
         EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdInputSource, 0, 0, 0, 0, 0, 0, 0, lineBits));
         eqintest::SetInputTypes(S(), slot, lineBits);
-        return *f;
     }
     // Band b of input i in the device's memory, in the set of its type.
     Record DeviceBand(int i, int b, bool mic) {
-        const auto m = H().ReadMemory(slot, model::WorkingProgramAddr + BandAddr(i, b, mic), 5);
+        const auto m = Memory(BandAddr(i, b, mic), 5);
         if (m.size() < 5) return {-1, -1, -1, -1};
         return {m[0], m[1] * 256 + m[2], m[3], m[4]};
     }
     int DeviceFlags(int i, bool mic) {
-        const auto m = H().ReadMemory(slot, model::WorkingProgramAddr + FlagAddr(i, mic), 1);
+        const auto m = Memory(FlagAddr(i, mic), 1);
         return m.empty() ? -1 : m[0];
     }
     void OnEqIn(FrmCtrl& f, int16_t i, const std::function<void(FrmEqIn&)>& drive) {
         eqintest::OnEqIn(H().host, f, i, drive);
         EXPECT_TRUE(H().host.Problems().empty());
     }
-
-    int16_t slot = 0;
 };
 
 TEST_F(EqInRoad, AMicInputsBandsReachItsMicSet) {
-    FrmCtrl& f = Connect(0xFB);  // input 3 (index 2) is a Mic input
+    FrmCtrl& f = OpenWith(0xFB);  // input 3 (index 2) is a Mic input
     OnEqIn(f, 2, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text4(0), "250");
         eqintest::Enter(d.Text12(0), "6");  // boosted by typing
@@ -87,7 +75,7 @@ TEST_F(EqInRoad, AMicInputsBandsReachItsMicSet) {
 }
 
 TEST_F(EqInRoad, ALineInputIsEditedFlattenedAndCopiedToItsLinkedInput) {
-    FrmCtrl& f = Connect(0xFF);
+    FrmCtrl& f = OpenWith(0xFF);
     f.Check13(1).UserClick();
     f.Check13(4).UserClick();  // inputs 2 and 5 linked, both Line
     OnEqIn(f, 4, [&](FrmEqIn& d) {
@@ -123,7 +111,7 @@ TEST_F(EqInRoad, ALineInputIsEditedFlattenedAndCopiedToItsLinkedInput) {
 }
 
 TEST_F(EqInRoad, AFailedSendClosesTheDialogWithTheEditorAndRestoresThePointer) {
-    FrmCtrl& f = Connect(0xFF);
+    FrmCtrl& f = OpenWith(0xFF);
     VX_REQUIRE_SIMULATOR(H());
     H().Device().AddFault({devsim::FaultKind::DropConnection, CmdEqBand});
     bool closed = false;

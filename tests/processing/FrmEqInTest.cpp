@@ -159,7 +159,7 @@ TEST_F(FrmEqInTest, TypedValuesAreClampedSnappedAndStoredInTheInputsSet) {
     });
 }
 
-TEST_F(FrmEqInTest, ABandTooWideIsRefusedAndTheRowShowsTheImageAgain) {
+TEST_F(FrmEqInTest, ARefusedBandOrFrequencyShowsTheImageAgain) {
     FrmCtrl& f = OpenWith(0xFF);
     OnEqIn(f, 0, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text5(2), "0.4");
@@ -184,10 +184,7 @@ TEST_F(FrmEqInTest, ABandTooWideIsRefusedAndTheRowShowsTheImageAgain) {
         EXPECT_EQ(Band(0, 2, false).freq, 4800);
         EXPECT_TRUE(host.Messages().empty());
     });
-}
-
-TEST_F(FrmEqInTest, AFrequencyBoxWithoutANumberTakesTheImagesFrequencyBack) {
-    FrmCtrl& f = OpenWith(0xFF);
+    // A frequency box without a number takes the image's frequency back.
     OnEqIn(f, 4, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text4(0), "2500");
         d.Text4(0).UserKey('k');  // refused: the box now holds "?"
@@ -288,7 +285,7 @@ TEST_F(FrmEqInTest, TheFilterTypeDialogSetsTheTypeOfAnInputBand) {
     });
 }
 
-TEST_F(FrmEqInTest, FlatEqAsksThenFlattensAndRestoresThePointer) {
+TEST_F(FrmEqInTest, FlatEqAsksThenFlattensAndClosingWaitsForTheRunningOperation) {
     FrmCtrl& f = OpenWith(0xFF);
     OnEqIn(f, 7, [&](FrmEqIn& d) {
         eqintest::Enter(d.Text12(0), "6");
@@ -314,6 +311,18 @@ TEST_F(FrmEqInTest, FlatEqAsksThenFlattensAndRestoresThePointer) {
         EXPECT_EQ(d.MousePointer(), ui::vbDefault);
         EXPECT_TRUE(s->OpDone);
         for (double db : s->Graph.EqIn.EqInMagTotal) ASSERT_NEAR(db, 0, 1e-9);
+
+        // Closing waits for the running operation.
+        host.TakeMessages();
+        s->OpDone = false;
+        d.Command2.UserClick();
+        messages = host.TakeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].prompt,
+                  "Please wait the last requested operation to be accomplished");
+        EXPECT_EQ(messages[0].title, "Close window");
+        EXPECT_TRUE(d.Loaded());
+        s->OpDone = true;
     });
 }
 
@@ -357,21 +366,6 @@ TEST_F(FrmEqInTest, StereoPartnersFollowTheLinkBoxesAndFlatEq) {
         EXPECT_EQ(f.Check13(2).Value(), 1);
         EXPECT_EQ(f.Check13(3).Value(), 1);
         EXPECT_EQ(s->InLinkSet[kSlot][3], 1);
-    });
-}
-
-TEST_F(FrmEqInTest, ClosingWaitsForTheRunningOperation) {
-    FrmCtrl& f = OpenWith(0xFF);
-    OnEqIn(f, 0, [&](FrmEqIn& d) {
-        s->OpDone = false;
-        d.Command2.UserClick();
-        const auto messages = host.TakeMessages();
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].prompt,
-                  "Please wait the last requested operation to be accomplished");
-        EXPECT_EQ(messages[0].title, "Close window");
-        EXPECT_TRUE(d.Loaded());
-        s->OpDone = true;
     });
 }
 

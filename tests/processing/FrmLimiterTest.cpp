@@ -1,6 +1,7 @@
 // The compressor and limiter dialog without a device: what it takes from the editor window,
 // its typed entries, readout, transfer curves, meters of an offline device and closing.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -41,12 +42,6 @@ class FrmLimiterTest : public EditorFixture {
         }
         return best == nullptr ? 1e9 : OutputAt(best->y1);
     }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
-    }
-
     std::unique_ptr<FrmLimiter> dialog;
 };
 
@@ -66,10 +61,8 @@ TEST_F(FrmLimiterTest, LoadsTheOutputFromTheEditorWindow) {
     EXPECT_EQ(d.LimBypTmp, 1);
     EXPECT_EQ(d.Command7.BackColor(), ui::vbRed);
     // Bypassed: the plain diagonal.
-    EXPECT_EQ(d.Line1.X1(), 0);
-    EXPECT_EQ(d.Line1.Y1(), 3375);
-    EXPECT_EQ(d.Line1.X2(), 3375);
-    EXPECT_EQ(d.Line1.Y2(), 0);
+    EXPECT_EQ((std::array{d.Line1.X1(), d.Line1.Y1(), d.Line1.X2(), d.Line1.Y2()}),
+              (std::array<ui::Twips, 4>{0, 3375, 3375, 0}));
     EXPECT_EQ(d.Line2.X1(), d.Line2.X2());
     EXPECT_EQ(d.Timer1.Interval(), 300);
     EXPECT_TRUE(d.Timer1.TimerEnabled());
@@ -84,10 +77,8 @@ TEST_F(FrmLimiterTest, ReadoutAndLimiterCurve) {
     EXPECT_EQ(d.Slider4.Value(), 240);
     EXPECT_EQ(Image(model::LimAddr[0] + 2), 0);
     EXPECT_EQ(d.Label4.Caption(), "Thr = -30 dBu = 0.034 Vp");
-    EXPECT_EQ(d.Line1.X2(), 422);
-    EXPECT_EQ(d.Line1.Y2(), 2953);
-    EXPECT_EQ(d.Line2.X2(), 3375);
-    EXPECT_EQ(d.Line2.Y2(), 2953);
+    EXPECT_EQ((std::array{d.Line1.X2(), d.Line1.Y2(), d.Line2.X2(), d.Line2.Y2()}),
+              (std::array<ui::Twips, 4>{422, 2953, 3375, 2953}));
     d.Slider4.UserScroll(1);  // +17.8
     EXPECT_EQ(d.Line1.X2(), static_cast<ui::Twips>(std::lround(1687.5 + 17.8 * 42.1875)));
     d.Command7.UserClick();

@@ -48,15 +48,8 @@ class ProgramRecall : public ProgramsFixture {
     }
     // The simulated device with stored slots prepared, then connected and edited.
     int16_t Prepare(const std::function<void()>& onDevice) {
-        testsupport::DeviceOptions options;
-        Start(options);
-        if (H().External()) return -1;
-        onDevice();
-        H().ShortenTimeouts(0.1);
-        const int16_t slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        EXPECT_EQ(S().DevList[slot].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot);
+        const int16_t slot = PrepareAndEdit(onDevice);
+        if (slot < 0) return slot;
         Editor(slot).SSTab1.UserSelectTab(3);
         Enter(Editor(slot).Text1(10), "-3");
         H().Device().ClearLog();
@@ -125,16 +118,22 @@ TEST_F(ProgramRecall, AnExtraSlotLeavesTheSwitchPresetAlone) {
     EXPECT_EQ(Editor(slot).Label8.Caption(), "E03: Extra three     ");
 }
 
-TEST_F(ProgramRecall, AnEmptySlotIsRefused) {
-    const int16_t slot = Prepare([] {});
+TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
+    const int16_t slot = Prepare([&] { StoreOnDevice(0, "Stored          "); });
     VX_REQUIRE_SIMULATOR(H());
     H().host.TakeMessages();
     RecallWith<FrmRead>(slot, 3, "FrmRead", 4);
     EXPECT_TRUE(Requests().empty());
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].prompt, "Program empty");
-    EXPECT_EQ(messages[0].title, "Read program");
+    const auto message = OneMessage();
+    EXPECT_EQ(message.prompt, "Program empty");
+    EXPECT_EQ(message.title, "Read program");
+
+    S().DevList[slot].Online = 0;
+    const model::DevImageRecord imageBefore = S().DevImage[slot];
+    RecallWith<FrmRead>(slot, 3, "FrmRead", 0);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
+    EXPECT_EQ(S().DevImage[slot], imageBefore);
 }
 
 // A fault from the given frame on: the recall stops there and the PC keeps what it had.
@@ -162,20 +161,6 @@ TEST_P(FailedRecall, ChangesNothingOnThePc) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadOrRecall, FailedRecall, ::testing::Values(50, 115));
-
-TEST_F(ProgramRecall, AnOfflineDeviceIsRefusedWithAMessage) {
-    const int16_t slot = Prepare([&] { StoreOnDevice(0, "Stored          "); });
-    VX_REQUIRE_SIMULATOR(H());
-    S().DevList[slot].Online = 0;
-    const model::DevImageRecord imageBefore = S().DevImage[slot];
-    H().host.TakeMessages();
-    RecallWith<FrmRead>(slot, 3, "FrmRead", 0);
-    EXPECT_TRUE(Requests().empty());
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].prompt.find("offline"), std::string::npos);
-    EXPECT_EQ(S().DevImage[slot], imageBefore);
-}
 
 }  // namespace
 }  // namespace programs_test

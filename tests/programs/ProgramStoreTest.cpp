@@ -39,7 +39,7 @@ class ProgramStore : public ProgramsFixture {
 };
 
 TEST_F(ProgramStore, TheEditedProgramGoesIntoSlotFourWithItsNameAndMark) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     FrmCtrl& f = Editor(slot);
     f.SSTab1.UserSelectTab(3);
@@ -73,7 +73,7 @@ TEST_F(ProgramStore, TheEditedProgramGoesIntoSlotFourWithItsNameAndMark) {
 }
 
 TEST_F(ProgramStore, AnExtraSlotGetsTheProgramAndNoSlotNumber) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     H().Device().ClearLog();
 
@@ -93,7 +93,7 @@ TEST_F(ProgramStore, AnExtraSlotGetsTheProgramAndNoSlotNumber) {
 }
 
 TEST_F(ProgramStore, AnEmptyNameIsStoredAsSixteenBlanksAndListedSo) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     StoreWith<FrmStore>(slot, 2, "FrmStore", 2, "");
     EXPECT_EQ(S().DevParam[slot].SlotName[2], std::string(16, ' '));
@@ -107,17 +107,8 @@ TEST_F(ProgramStore, AnEmptyNameIsStoredAsSixteenBlanksAndListedSo) {
     EXPECT_EQ(row, "03: " + std::string(16, ' '));
 }
 
-TEST_F(ProgramStore, NoAnswerNoStore) {
-    const int16_t slot = ConnectAndEdit().at(0);
-    VX_REQUIRE_SIMULATOR(H());
-    H().Device().ClearLog();
-    StoreWith<FrmStore>(slot, 2, "FrmStore", 0, "Kept", ui::vbNo);
-    EXPECT_TRUE(Requests().empty());
-    EXPECT_NE(S().DevParam[slot].SlotName[0], "Kept" + std::string(12, ' '));
-}
-
 TEST_F(ProgramStore, AFailedFrameChangesNothingOnThePc) {
-    const int16_t slot = ConnectAndEdit().at(0);
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
     const model::DevImageRecord imageBefore = S().DevImage[slot];
     const model::DevParamRecord paramBefore = S().DevParam[slot];
@@ -143,20 +134,23 @@ TEST_F(ProgramStore, AFailedFrameChangesNothingOnThePc) {
     EXPECT_EQ(S().DevParam[slot], paramBefore);
 }
 
-TEST_F(ProgramStore, AnOfflineDeviceIsRefusedWithAMessage) {
-    const int16_t slot = ConnectAndEdit().at(0);
+TEST_F(ProgramStore, NoAnswerOrAnOfflineDeviceStoresNothing) {
+    const int16_t slot = EditAll().at(0);
     VX_REQUIRE_SIMULATOR(H());
+    H().Device().ClearLog();
+    StoreWith<FrmStore>(slot, 2, "FrmStore", 0, "Kept", ui::vbNo);
+    EXPECT_TRUE(Requests().empty());
+    EXPECT_NE(S().DevParam[slot].SlotName[0], "Kept" + std::string(12, ' '));
+
     S().DevList[slot].Online = 0;
     const model::DevImageRecord imageBefore = S().DevImage[slot];
     const model::DevParamRecord paramBefore = S().DevParam[slot];
-    H().Device().ClearLog();
     H().host.TakeMessages();
     StoreWith<FrmStore>(slot, 2, "FrmStore", 4, "Nowhere");
     EXPECT_TRUE(Requests().empty());
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].title, "Store Program");
-    EXPECT_NE(messages[0].prompt.find("offline"), std::string::npos);
+    const auto message = OneMessage();
+    EXPECT_EQ(message.title, "Store Program");
+    EXPECT_NE(message.prompt.find("offline"), std::string::npos);
     EXPECT_EQ(S().DevImage[slot], imageBefore);
     EXPECT_EQ(S().DevParam[slot], paramBefore);
 }

@@ -15,8 +15,11 @@
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
 #include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace programs_test {
+
+using testsupport::Enter;
 
 using Bytes = std::vector<uint8_t>;
 
@@ -26,27 +29,37 @@ using Bytes = std::vector<uint8_t>;
 // power 1.
 inline constexpr int kApplyProgressSteps = 275;
 
-class ProgramsFixture : public testsupport::DeviceTest {
+class ProgramsFixture : public testsupport::EditorRoadTest {
   protected:
     // Devices in the project, connected, each with its editor open; the slots.
-    std::vector<int16_t> ConnectAndEdit(size_t devices = 1) {
+    std::vector<int16_t> EditAll(size_t devices = 1) {
         testsupport::DeviceOptions options;
         options.tcpDevices = devices;
-        Start(options);
-        H().ShortenTimeouts(0.1);
-        std::vector<int16_t> slots;
-        for (size_t k = 0; k < H().DeviceCount(); ++k) {
-            slots.push_back(H().AddDevice(k));
-            ModProject::ConnectDevice(S(), slots.back());
-            EXPECT_EQ(S().DevList[slots.back()].Online, 1);
-            ModProject::OpenSpeakerEditor(S(), slots.back());
-        }
+        const std::vector<int16_t> slots = Connect(options);
+        for (int16_t at : slots) Edit(at);
         return slots;
+    }
+    // The simulated device prepared by before, then connected with its editor open and its log
+    // cleared; -1 with an outside device, whose test skips.
+    int16_t PrepareAndEdit(const std::function<void()>& before) {
+        Start();
+        if (H().External()) return -1;
+        before();
+        Connect();
+        Edit(slot);
+        H().Device().ClearLog();
+        return slot;
     }
     FrmCtrl& Editor(int16_t slot) {
         FrmCtrl* f = ExistingFrmCtrl(S(), slot);
         EXPECT_NE(f, nullptr);
         return *f;
+    }
+    // The one message shown since the last look; an empty one, failing, when not one.
+    ui::HeadlessHost::Message OneMessage() {
+        const auto messages = H().host.TakeMessages();
+        EXPECT_EQ(messages.size(), 1u);
+        return messages.size() == 1 ? messages[0] : ui::HeadlessHost::Message{};
     }
     // The next modal showing of the form runs driver on it.
     template <class Form>
@@ -58,11 +71,6 @@ class ProgramsFixture : public testsupport::DeviceTest {
     Bytes ImageProgram(int16_t slot) {
         const auto& img = S().DevImage[slot].ProgImage;
         return Bytes(img.begin(), img.begin() + 912);
-    }
-    static void Enter(ui::TextBox& box, const std::string& text) {
-        box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-        box.UserType(text);
-        box.UserKey(13);
     }
     // The box's text replaced by typing: all selected, deleted, text typed.
     static void Retype(ui::TextBox& box, const std::string& text) {

@@ -29,7 +29,7 @@ class StoreWindows : public ::testing::Test {
     std::unique_ptr<State> s = std::make_unique<State>(host);
 };
 
-TEST_F(StoreWindows, RowsPositionAndNameFollowEachOther) {
+TEST_F(StoreWindows, RowsPositionAndNameFollowEachOtherAndLongNamesAreRefused) {
     FrmStore w(*s);
     w.Show();
     EXPECT_EQ(w.Caption(), "Store program");
@@ -49,11 +49,8 @@ TEST_F(StoreWindows, RowsPositionAndNameFollowEachOther) {
     w.List1.UserSelect(5);
     EXPECT_EQ(w.Text1.Text(), "Last");
     EXPECT_EQ(w.Combo1.ListIndex(), 5);
-}
 
-TEST_F(StoreWindows, SeventeenCharactersAreShownAndRefused) {
-    FrmStore w(*s);
-    w.Show();
+    // Seventeen characters are shown and refused.
     w.Text1.SetText("");
     w.Text1.UserType("ABCDEFGHIJKLMNOPQ  ");
     EXPECT_EQ(w.Label1.Caption(), "17");

@@ -30,20 +30,14 @@ class SwitchPresets : public ProgramsFixture {
         Editor(slot).Command9.UserClick();
     }
     int16_t ConnectWithMasks() {
-        Start();
-        if (H().External()) return -1;
-        H().Device().Write(kMaskAddr, {1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
-        H().ShortenTimeouts(0.1);
-        const int16_t slot = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot);
-        ModProject::OpenSpeakerEditor(S(), slot);
-        H().Device().ClearLog();
-        return slot;
+        return PrepareAndEdit([this] {
+            H().Device().Write(kMaskAddr, {1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
+        });
     }
     std::string NamesFile() { return H().home.Path() + "/NameSwitch.ini"; }
 };
 
-TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDevice) {
+TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
     VX_REQUIRE_SIMULATOR(H());
     std::vector<int16_t> boxes;
@@ -75,18 +69,14 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDevice) {
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().prompt, "Preset Switch 3 Stored");
     EXPECT_EQ(messages.back().title, "Store");
-}
 
-TEST_F(SwitchPresets, AnOfflineStoreIsRefusedWithAMessage) {
-    const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
+    // Offline, a store is refused with a message.
+    H().Device().ClearLog();
     S().DevList[slot].Online = 0;
     H().host.TakeMessages();
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
     EXPECT_TRUE(Requests().empty());
-    const auto messages = H().host.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].prompt.find("offline"), std::string::npos);
+    EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
 }
 
 TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedByReading) {
@@ -154,7 +144,7 @@ TEST_F(SwitchPresets, RenamedOutputsAreWrittenToNameSwitchIniAndShown) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-TEST_F(SwitchPresets, ARecordWhoseLengthsRunPastItReadsAsEmptyNames) {
+TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
     const int16_t slot = ConnectWithMasks();
     VX_REQUIRE_SIMULATOR(H());
     Bytes file(128, 'x');
@@ -168,11 +158,8 @@ TEST_F(SwitchPresets, ARecordWhoseLengthsRunPastItReadsAsEmptyNames) {
         for (int k = 0; k < 4; ++k) captions.push_back(w.Check5(k).Caption());
     });
     EXPECT_EQ(captions, (std::vector<std::string>{"", "", "", ""}));
-}
 
-TEST_F(SwitchPresets, APunctuationKeyIsRefusedAndTakesTheLastCharacter) {
-    const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
+    // A punctuation key is refused and takes the last character with it.
     std::string text;
     InSwitch(slot, [&](FrmSwitch& w) {
         Drive<FrmEditNameSwitch>("FrmEditNameSwitch", [&](FrmEditNameSwitch& e) {

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(Numeric, RoundGoesHalfToEven) {
+TEST(Numeric, RoundGoesHalfToEvenIntFloorsFixTruncates) {
     EXPECT_EQ(sys::Round(2.5), 2.0);
     EXPECT_EQ(sys::Round(3.5), 4.0);
     EXPECT_EQ(sys::Round(-2.5), -2.0);
@@ -17,9 +17,7 @@ TEST(Numeric, RoundGoesHalfToEven) {
     EXPECT_EQ(sys::CInt(1e9), 32767);
     EXPECT_EQ(sys::CInt(-1e9), -32768);
     EXPECT_EQ(sys::CLng(-2147483649.0), INT32_MIN);
-}
-
-TEST(Numeric, IntFloorsAndFixTruncates) {
+    // Int floors and Fix truncates.
     EXPECT_EQ(sys::Int(-2.5), -3.0);
     EXPECT_EQ(sys::Fix(-2.5), -2.0);
     EXPECT_EQ(sys::Int(2.9), 2.0);

@@ -12,7 +12,7 @@
 
 namespace {
 
-TEST(Locale, MapsLocaleNamesToLanguageIds) {
+TEST(Locale, MapsLocaleNamesToLanguageIdsAndFollowsTheEnvironment) {
     EXPECT_EQ(sys::LanguageIdOf("de_DE.UTF-8"), "0407");
     EXPECT_EQ(sys::LanguageIdOf("es_ES"), "0c0a");
     EXPECT_EQ(sys::LanguageIdOf("es_MX.UTF-8"), "080a");
@@ -21,9 +21,7 @@ TEST(Locale, MapsLocaleNamesToLanguageIds) {
     EXPECT_EQ(sys::LanguageIdOf("en_US.UTF-8"), "0409");
     EXPECT_EQ(sys::LanguageIdOf("C"), "0409");
     EXPECT_EQ(sys::LanguageIdOf("xx_YY"), "0409");
-}
-
-TEST(Locale, FollowsTheEnvironment) {
+    // The user's comes from the environment.
     setenv("LC_ALL", "it_IT.UTF-8", 1);
     EXPECT_EQ(sys::UserLanguageId(), "0410");
     unsetenv("LC_ALL");

@@ -7,9 +7,13 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-TEST(Form, ShowLoadsOnceResizesAndActivates) {
+class FormTest : public ::testing::Test {
+  protected:
     ui::HeadlessHost host;
-    uitest::TestForm f(host);
+    uitest::TestForm f{host};
+};
+
+TEST_F(FormTest, ShowLoadsOnceResizesAndActivates) {
     f.Load();
     EXPECT_TRUE(f.Loaded());
     EXPECT_FALSE(f.Visible());
@@ -19,9 +23,7 @@ TEST(Form, ShowLoadsOnceResizesAndActivates) {
     EXPECT_EQ(host.ActiveForm(), &f);
 }
 
-TEST(Form, QueryUnloadCanKeepTheWindowOpen) {
-    ui::HeadlessHost host;
-    uitest::TestForm f(host);
+TEST_F(FormTest, QueryUnloadCanKeepTheWindowOpen) {
     f.Show();
     f.cancelClose = -1;
     EXPECT_FALSE(f.UserClose());
@@ -36,8 +38,7 @@ TEST(Form, QueryUnloadCanKeepTheWindowOpen) {
     EXPECT_EQ(host.ActiveForm(), nullptr);
 }
 
-TEST(Form, ClosingTheActiveWindowActivatesTheOneShownBefore) {
-    ui::HeadlessHost host;
+TEST_F(FormTest, ClosingTheActiveWindowActivatesTheOneShownBefore) {
     uitest::TestForm a(host, ui::FormKind::MdiChild, "A");
     uitest::TestForm b(host, ui::FormKind::MdiChild, "B");
     a.Show();
@@ -49,9 +50,7 @@ TEST(Form, ClosingTheActiveWindowActivatesTheOneShownBefore) {
     EXPECT_NE(a.hWnd(), b.hWnd());
 }
 
-TEST(Form, SizeIsOuterAndResizeFiresOnChange) {
-    ui::HeadlessHost host;
-    uitest::TestForm f(host);
+TEST_F(FormTest, SizeIsOuterAndResizeFiresOnChange) {
     f.Show();
     f.SetClientSize(15735, 9555);
     EXPECT_EQ(f.Width(), 15855);
@@ -63,9 +62,7 @@ TEST(Form, SizeIsOuterAndResizeFiresOnChange) {
     EXPECT_EQ(f.Width(), 15855);
 }
 
-TEST(Form, TimersRunOnlyWhileTheFormIsLoaded) {
-    ui::HeadlessHost host;
-    uitest::TestForm f(host);
+TEST_F(FormTest, TimersRunOnlyWhileTheFormIsLoaded) {
     f.Timer1.SetInterval(2000);
     host.Advance(5000);
     EXPECT_TRUE(f.log.empty()) << "not loaded yet";
@@ -77,13 +74,7 @@ TEST(Form, TimersRunOnlyWhileTheFormIsLoaded) {
     EXPECT_EQ(f.log.size(), 2u);
 }
 
-}  // namespace
-
-namespace {
-
-TEST(Form, ControlsOfAContainerThatGoesSitOnTheForm) {
-    ui::HeadlessHost host;
-    uitest::TestForm f(host);
+TEST_F(FormTest, ControlsOfAContainerThatGoesSitOnTheForm) {
     ui::ControlArray<ui::Frame> frames(f, "Frame9");
     f.Command1.SetContainer(&frames.Load(3));
     frames.Unload(3);

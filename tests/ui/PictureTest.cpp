@@ -48,14 +48,4 @@ TEST(PictureBox, PaintPictureScalesTheSourceDrawing) {
     EXPECT_EQ(op.y2, 120);
 }
 
-TEST(ProgressBar, NeverGoesPastItsEnds) {
-    ui::HeadlessHost host;
-    uitest::TestForm f(host);
-    f.ProgressBar1.SetRange(0, 155);
-    f.ProgressBar1.SetValue(156);
-    EXPECT_EQ(f.ProgressBar1.Value(), 155);
-    f.ProgressBar1.SetValue(-1);
-    EXPECT_EQ(f.ProgressBar1.Value(), 0);
-}
-
 }  // namespace

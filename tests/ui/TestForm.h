@@ -1,6 +1,7 @@
 // A form with one control of every kind that records the events it receives.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,17 +21,11 @@ class TestForm : public ui::Form {
         Option2.SetContainer(&Frame2);
         SSTab1.SetTabs(3);
         Text6.SetContainer(&SSTab1, 1);
-        Record(Check1, "Check1");
-        Record(Combo1, "Combo1");
-        Record(List1, "List1");
-        Record(Command1, "Command1");
-        Record(Slider1, "Slider1");
-        Record(UpDown1, "UpDown1");
-        Record(Text6, "Text6");
-        Record(SSTab1, "SSTab1");
-        Record(Label1, "Label1");
-        Record(Picture1, "Picture1");
-        Record(Timer1, "Timer1");
+        for (ui::Control* c : std::initializer_list<ui::Control*>{
+                 &Check1, &Combo1, &List1, &Command1, &Slider1, &UpDown1, &Text6, &SSTab1, &Label1,
+                 &Picture1, &Timer1}) {
+            testsupport::RecordEvents(log, *c, c->Name());
+        }
         Text14.On().Change = [this](int16_t i) { Log("Text14.Change", i); };
         Text14.On().KeyPress = [this](int16_t i, int16_t& key) {
             Log("Text14.KeyPress " + std::to_string(key), i);
@@ -79,11 +74,6 @@ class TestForm : public ui::Form {
         cancel = cancelClose;
     }
     void Form_Unload(int16_t&) override { lifecycle.push_back("Unload"); }
-
-  private:
-    void Record(ui::Control& c, const std::string& name) {
-        testsupport::RecordEvents(log, c, name);
-    }
 };
 
 }  // namespace uitest
