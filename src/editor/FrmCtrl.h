@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "editor/EditorCalls.h"
+#include "editor/EditorDialogs.h"
 #include "editor/TypedKeys.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"

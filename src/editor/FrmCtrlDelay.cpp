@@ -7,6 +7,7 @@
 #include "editor/FrmCtrl.h"
 #include "link/DelaySenders.h"
 #include "link/OutEqUtilities.h"
+#include "processing/ModLink.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 #include "ui/Types.h"

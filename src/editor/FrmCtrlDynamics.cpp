@@ -5,6 +5,7 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/DynamicsSenders.h"
+#include "processing/ModLink.h"
 #include "sys/Numeric.h"
 
 using ModFun::Dyn;

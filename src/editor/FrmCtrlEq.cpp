@@ -16,6 +16,7 @@
 #include "model/GraphConstants.h"
 #include "model/Snapping.h"
 #include "model/Tables.h"
+#include "processing/ModLink.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

@@ -12,6 +12,7 @@
 #include "link/StereoPairs.h"
 #include "model/Snapping.h"
 #include "processing/FrmNG.h"
+#include "processing/ModLink.h"
 #include "ui/Host.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include "link/OutEqUtilities.h"
 #include "link/PolarityMute.h"
 #include "model/Snapping.h"
+#include "processing/ModLink.h"
 #include "sys/Numeric.h"
 
 namespace {

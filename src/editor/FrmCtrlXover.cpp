@@ -7,6 +7,7 @@
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
 #include "link/XoverSender.h"
+#include "processing/ModLink.h"
 #include "sys/Numeric.h"
 
 namespace {

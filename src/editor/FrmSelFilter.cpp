@@ -4,13 +4,14 @@
 #include <string>
 
 #include "app/State.h"
-#include "editor/EditorCalls.h"
+#include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
 #include "link/OutEqBand.h"
 #include "model/Tables.h"
 #include "processing/ModEqIn.h"
+#include "processing/ModLink.h"
 #include "project/AddDeviceDialog.h"
 
 namespace {

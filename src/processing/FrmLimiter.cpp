@@ -6,11 +6,12 @@
 #include <string>
 
 #include "app/State.h"
-#include "editor/EditorCalls.h"
+#include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/TypedKeys.h"
 #include "link/DynamicsSenders.h"
 #include "processing/DialogClose.h"
+#include "processing/ModLink.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

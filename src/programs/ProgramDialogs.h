@@ -1,7 +1,7 @@
 // The program and switch preset dialogs and program-file actions the editor window opens.
 #pragma once
 
-#include "editor/EditorCalls.h"
+#include "editor/EditorDialogs.h"
 
 namespace ModProg {
 

@@ -1,4 +1,4 @@
-#include "editor/EditorCalls.h"
+#include "editor/EditorDialogs.h"
 
 #include "app/FrmVersion.h"
 #include "app/State.h"

@@ -1,11 +1,8 @@
-// What the editor window calls in the channel link and its dialogs.
-// Each of them puts its own routine in place of the entry here; until then an entry
-// does nothing, so the window's handlers and buttons already run their whole protocol.
+// The dialogs and program-file actions the editor window opens, and the one door through
+// which it opens them.
 #pragma once
 
 #include <cstdint>
-
-#include "processing/ModLink.h"
 
 struct State;
 
