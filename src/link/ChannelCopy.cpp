@@ -93,7 +93,9 @@ void CopyInputChannel(State& s, int16_t source, int16_t destination) {
                 });
     if (f.Finished()) return;
 
-    // The source's bank serves both inputs.
+    // The source's bank serves both inputs: the set of the source's type now (0 Line, 16 Mic),
+    // which a Mic/Line change or another device's editor since the last image may have changed.
+    s.EqInBankOfs[a] = static_cast<int16_t>(s.DevParam[dev].InSource()[a] == 1.0 ? 0 : 16);
     const int ofs = s.EqInBankOfs[a];
     img[model::EqInFlagAddr[b] + ofs] = img[model::EqInFlagAddr[a] + ofs];
     for (int band = 0; band < 3; ++band) {

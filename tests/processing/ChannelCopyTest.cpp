@@ -157,4 +157,38 @@ TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {
     EXPECT_EQ(refused(9, "FrmCopyOut", 0, 1), "Copy Output:                Are you sure ? ");
 }
 
+// A copy takes the equaliser set the source uses now: inputs that were Mic inputs when the
+// editor opened and were then switched to Line copy their Line set, read back from the device.
+TEST_F(ChannelCopy, AnInputCopyTakesTheEqualiserSetOfTheSourcesPresentType) {
+    Start();
+    VX_REQUIRE_SIMULATOR(H());
+    const int line = 480;                         // input 1, band 1 of the Line set
+    const int mic = 480 + 16;                     // input 1, band 1 of the Mic set
+    const Bytes lineBand{0, 0x0F, 0xA0, 30, 40};  // 4000 Hz
+    const Bytes micBand{0, 0x00, 0xFA, 10, 36};   // 250 Hz
+    devsim::Device& dev = H().Device();
+    dev.Write(model::WorkingProgramAddr + 425, {0xF6});  // inputs 1 and 4 Mic, the others Line
+    dev.Write(model::WorkingProgramAddr + line, lineBand);
+    dev.Write(model::WorkingProgramAddr + mic, micBand);
+    Connect();
+    FrmCtrl& f = Edit(slot, FrmCtrl::kTabInputs);
+    f.Combo5(0).UserSelect(1);
+    f.Combo5(3).UserSelect(1);
+    ASSERT_EQ(Byte(425), 0xFF);
+
+    CopyWith(f, 8, "FrmCopyInput", 0, 3);
+    EXPECT_TRUE(H().host.Problems().empty());
+    EXPECT_EQ(Memory(line + 3 * 32, 5), lineBand) << "input 4 uses the Line set the copy gives";
+    EXPECT_EQ(Memory(mic + 3 * 32, 5), (Bytes{0, 3, 232, 24, 24})) << "its Mic set stays";
+
+    // Stereo mode copies the first input of the pair onto the second in the same way.
+    f.Combo5(0).UserSelect(0);
+    f.Combo5(1).UserSelect(0);
+    f.Combo5(0).UserSelect(1);
+    f.Combo5(1).UserSelect(1);
+    H().host.Answer(ui::vbYes);
+    f.Check11(0).UserClick();
+    EXPECT_EQ(Memory(line + 32, 5), lineBand) << "input 2 takes input 1's Line set";
+}
+
 }  // namespace
