@@ -35,10 +35,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
 class DeviceRoad : public testsupport::DeviceTest {
   protected:
     // The state and its windows go before the host they are shown by.
@@ -75,13 +71,13 @@ class DeviceRoad : public testsupport::DeviceTest {
         FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
         if (f == nullptr) return nullptr;
         f->SSTab1.SetTab(tab);
-        Settle();
+        SettleEvents();
         return f;
     }
     void CloseEditor(FrmCtrl& f) {
         S().DevOffline[slot_] = true;
         f.Unload();
-        Settle();
+        SettleEvents();
     }
 
     int16_t slot_ = 0;
@@ -120,12 +116,12 @@ TEST_F(DeviceRoad, ToggledMuteSendsTheFrameOfAClick) {
           std::pair{mouseClick, toggleAction}}) {
         ClearLog();
         on();
-        Settle();
+        SettleEvents();
         EXPECT_EQ(mute.Value(), 1);
         EXPECT_EQ(OutputOneMuted(slot), 1);
         switchedOn.push_back(LastBlockFrame());
         off();
-        Settle();
+        SettleEvents();
         EXPECT_EQ(mute.Value(), 0);
         EXPECT_EQ(OutputOneMuted(slot), 0);
     }
@@ -151,7 +147,7 @@ TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
     QTimer::singleShot(200, [&] {
         auto* box = dynamic_cast<FrmVersion*>(qt.ActiveForm());
         ASSERT_NE(box, nullptr);
-        Settle();
+        SettleEvents();
         picture = SaveScreenshot(qt.WindowOf(*box)->Window(), "about-box");
         for (const ui::Label* l : {&box->Label2, &box->Label3, &box->Label4, &box->Label6}) {
             shown.push_back(qobject_cast<QLabel*>(qt.WidgetOf(*l))->text().toStdString());
