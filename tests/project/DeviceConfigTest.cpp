@@ -49,16 +49,6 @@ class DeviceConfig : public testsupport::DeviceTest {
         }
         return frames;
     }
-    static Bytes Frame(uint8_t address, uint8_t code, const Bytes& data) {
-        Bytes f(13, 0);
-        f[0] = 0xF0;
-        f[1] = 0x46;
-        f[2] = address;
-        f[3] = code;
-        for (size_t k = 0; k < data.size() && k < 8; ++k) f[4 + k] = data[k];
-        f[12] = 0xF7;
-        return f;
-    }
     // The request of the code after skip more frames gets no answer (it is still carried out).
     void FailRequest(uint8_t code, int skip) {
         H().Device().AddFault({.kind = devsim::FaultKind::NoReply,
@@ -173,8 +163,7 @@ TEST_F(DeviceConfig, NickNameOfAnOnlineDeviceIsWrittenIntoIt) {
     EXPECT_EQ(H().ReadMemory(slot, 32, 16), Bytes(onDevice.begin(), onDevice.end()));
     const auto frames = Requests(CmdWriteMem4);
     ASSERT_EQ(frames.size(), 4u);
-    EXPECT_EQ(frames[1],
-              Frame(static_cast<uint8_t>(slot), 0x18, {0, 36, 'e', ' ', ' ', ' ', 0, 0}));
+    EXPECT_EQ(frames[1], Frame(slot, 0x18, {0, 36, 'e', ' ', ' ', ' ', 0, 0}));
 
     H().host.DriveModal("FrmNickName", [](ui::Form& f) {
         auto& d = static_cast<FrmNickName&>(f);
@@ -268,8 +257,7 @@ TEST_F(DeviceConfig, ExternalSignalsFromTheEditor) {
     EXPECT_EQ(S().DevParam[slot].ExtEnableMask, 5);
     EXPECT_EQ(S().DevParam[slot].ExtActiveMode, 1);
     EXPECT_EQ(S().DevParam[slot].ExtPriority, 5);
-    EXPECT_EQ(Requests(CmdExtSignalEnable).back(),
-              Frame(static_cast<uint8_t>(slot), 0x2D, {0, 0, 0, 0, 0, 0, 0, 5}));
+    EXPECT_EQ(Requests(CmdExtSignalEnable).back(), Frame(slot, 0x2D, {0, 0, 0, 0, 0, 0, 0, 5}));
 
     // Cancel without changes closes at once.
     H().host.DriveModal("FrmConfigure", [](ui::Form& f) {
