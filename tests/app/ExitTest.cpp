@@ -16,7 +16,6 @@
 
 namespace {
 
-using apptest::Session;
 using testsupport::DeviceOptions;
 using testsupport::DeviceTest;
 using testsupport::Link;
@@ -40,33 +39,24 @@ std::vector<uint8_t> ImageBytes(const model::DevImageRecord& image) {
     return out;
 }
 
-// Yes to the exit question; true when the program ended.
-bool Exit(ui::HeadlessHost& host, MDIFrmMain& main) {
-    host.Answer(ui::vbYes);
-    main.Command1(MDIFrmMain::CmdExit).UserClick();
-    return host.Ended();
-}
+struct Exit : apptest::ProgramTest {};
 
-TEST(Exit, RefusedWhileAParameterSendIsOpen) {
-    Session p;
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    p.state->OpDone = false;
-    p.state->EditBusy = true;
+TEST_F(Exit, RefusedWhileAParameterSendIsOpen) {
+    Start(-1);
+    s.OpDone = false;
+    s.EditBusy = true;
     EXPECT_FALSE(main->UserClose());
     ASSERT_EQ(p.host.Messages().size(), 1u);
     EXPECT_EQ(p.host.Messages()[0].prompt,
               "Please wait the last requested operation to be accomplished");
     EXPECT_EQ(p.host.Messages()[0].title, "Exit");
-    EXPECT_FALSE(p.state->EditBusy);
+    EXPECT_FALSE(s.EditBusy);
     EXPECT_TRUE(main->Visible());
     EXPECT_TRUE(apptest::ReadFile(p.File("start.ini")).empty());
 }
 
-TEST(Exit, NoKeepsTheProgramAndWritesNothing) {
-    Session p;
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+TEST_F(Exit, NoKeepsTheProgramAndWritesNothing) {
+    Start(-1);
     p.host.Answer(ui::vbNo);
     main->Command1(MDIFrmMain::CmdExit).UserClick();
     ASSERT_EQ(p.host.Messages().size(), 1u);
@@ -78,8 +68,7 @@ TEST(Exit, NoKeepsTheProgramAndWritesNothing) {
     EXPECT_TRUE(apptest::ReadFile(p.File("startBf.ini")).empty());
 }
 
-TEST(Exit, SerialRecordsCarryTheComPortAndAnOfflineUsbDeviceHearsNothing) {
-    Session p;
+TEST_F(Exit, SerialRecordsCarryTheComPortAndAnOfflineUsbDeviceHearsNothing) {
     model::PerSlot<model::DeviceRecord> list{};
     list[0] = apptest::SerialRecord(0, 0);
     list[0].IpOctets = {1, 2, 3, 4};
@@ -87,13 +76,10 @@ TEST(Exit, SerialRecordsCarryTheComPortAndAnOfflineUsbDeviceHearsNothing) {
     list[3] = apptest::TcpRecord(10, 0, 0, 3);  // another link type: no window
     list[3].WinLeft = 100;
     list[3].WinTop = 200;
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(12, 0));
-    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    p.state->FrmDeviceWin[0]->Move(600, 900, FrmDevice::kWidth, FrmDevice::kHeight);
+    Start(0, 12, list);
+    s.FrmDeviceWin[0]->Move(600, 900, FrmDevice::kWidth, FrmDevice::kHeight);
 
-    ASSERT_TRUE(Exit(p.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(p.host, *main));
     model::PerSlot<model::DeviceRecord> expected{};
     expected[0] = list[0];
     expected[0].IpOctets = {12, 12, 12, 12};
@@ -105,10 +91,8 @@ TEST(Exit, SerialRecordsCarryTheComPortAndAnOfflineUsbDeviceHearsNothing) {
     EXPECT_EQ(p.host.SleptMs(), 0) << "no command was sent, so no pause";
 }
 
-TEST(Exit, AStateFileThatCannotBeWrittenIsReported) {
-    Session p;
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+TEST_F(Exit, AStateFileThatCannotBeWrittenIsReported) {
+    Start(-1);
     ASSERT_EQ(unlink(p.File("start.ini").c_str()), 0);
     ASSERT_EQ(mkdir(p.File("start.ini").c_str(), 0700), 0);  // nothing can replace it
 
@@ -151,7 +135,7 @@ TEST_F(ExitWithDevices, WritesTheStateFilesByteExactAndClosesTheTcpSessions) {
     h.Device(1).ClearLog();
     const int64_t slept = h.host.SleptMs();
 
-    ASSERT_TRUE(Exit(h.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(h.host, *main));
     EXPECT_EQ(Codes(h.Device(0)), std::vector<uint8_t>{CmdCloseTcp});
     EXPECT_EQ(Codes(h.Device(1)), std::vector<uint8_t>{CmdCloseTcp});
     EXPECT_EQ(h.host.SleptMs() - slept, 3000);
@@ -191,7 +175,7 @@ TEST_F(ExitWithDevices, ATcpProjectWithoutConnectionsSendsNothing) {
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
-    ASSERT_TRUE(Exit(h.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(h.host, *main));
     EXPECT_EQ(h.Device(0).FrameCount(), 0);
     EXPECT_EQ(h.host.SleptMs(), 0);
 }
@@ -212,7 +196,7 @@ TEST_F(ExitWithDevices, OnRs485OnlyTheFirstOnlineDeviceIsTold) {
     for (size_t k = 0; k < 3; ++k) h.Device(k).ClearLog();
     const int64_t slept = h.host.SleptMs();
 
-    ASSERT_TRUE(Exit(h.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(h.host, *main));
     EXPECT_EQ(h.host.SleptMs() - slept, 3000);
     // The frame goes out without waiting for a reply. A request answered by the device with
     // ID 7 afterwards comes after every frame the exit put on the bus.

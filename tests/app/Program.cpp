@@ -79,6 +79,20 @@ void AddDeviceById(ui::HeadlessHost& host, MDIFrmMain& main, int16_t id) {
     main.Command1(MDIFrmMain::CmdAddDevice).UserClick();
 }
 
+bool ExitWithYes(ui::HeadlessHost& host, MDIFrmMain& main) {
+    host.Answer(ui::vbYes);
+    main.Command1(MDIFrmMain::CmdExit).UserClick();
+    return host.Ended();
+}
+
+void ProgramTest::Start(int16_t linkType, int16_t port,
+                        const std::optional<model::PerSlot<model::DeviceRecord>>& list) {
+    if (linkType >= 0) WriteFile(p.File("init.cfg"), InitCfgBytes(port, linkType));
+    if (list) WriteFile(p.File("start.ini"), StartIniBytes(*list));
+    main = StartProgram(p.host, s);
+    ASSERT_NE(main, nullptr);
+}
+
 Session::Session() {
     setenv("VELOTRIX_HOME", home.Path().c_str(), 1);
     state = std::make_unique<State>(host);

@@ -2,8 +2,11 @@
 // as the file layouts lay them down, for tests that prepare or check them.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,9 @@ MDIFrmMain* StartProgramFor(testsupport::DeviceHarness& h);
 void AddDeviceByIp(ui::HeadlessHost& host, MDIFrmMain& main, const std::string& address);
 void AddDeviceById(ui::HeadlessHost& host, MDIFrmMain& main, int16_t id);
 
+// Yes to the question of the command bar's Exit; true when the program ended.
+bool ExitWithYes(ui::HeadlessHost& host, MDIFrmMain& main);
+
 // A program without devices: a fresh application folder and a state object.
 struct Session {
     Session();
@@ -42,6 +48,18 @@ struct Session {
     std::unique_ptr<State> state;
 
     std::string File(const std::string& name) const { return home.File(name); }
+};
+
+// A test with a program of its own, started by Start.
+struct ProgramTest : ::testing::Test {
+    // Writes init.cfg (COM port, link type) and start.ini (when a list is given), then starts
+    // the program; a negative link type starts it in the fresh folder.
+    void Start(int16_t linkType, int16_t port = 1,
+               const std::optional<model::PerSlot<model::DeviceRecord>>& list = std::nullopt);
+
+    Session p;
+    State& s = *p.state;
+    MDIFrmMain* main = nullptr;
 };
 
 // init.cfg: COM port, an empty text, link type.

@@ -50,13 +50,9 @@ TEST_F(SmallForms, AboutBoxLayout) {
     EXPECT_EQ(apptest::LayoutProblems(box), Strings{});
 }
 
-TEST_F(SmallForms, AboutANeverConnectedDevice) {
+TEST_F(SmallForms, AboutANeverConnectedAndAConnectedDevice) {
     s->SwVersion = "V1.1.3";
     EXPECT_EQ(About(4), (Strings{"V1.5", "V1.0.0", "V1.1.3", "Velotra", "UID = ", ""}));
-}
-
-TEST_F(SmallForms, AboutAConnectedDevice) {
-    s->SwVersion = "V1.1.3";
     s->FwVersion[2] = "2.1";
     s->DspVersion[2] = "1.2.0";
     s->DevModel[2] = 1;

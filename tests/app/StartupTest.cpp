@@ -29,13 +29,13 @@ bool HasWindow(State& s, int16_t slot) {
     return s.FrmDeviceWin[slot] && s.FrmDeviceWin[slot]->Visible();
 }
 
-TEST(Startup, AFreshFolderGivesAnEmptyUsbProject) {
+struct Startup : apptest::ProgramTest {};
+
+TEST_F(Startup, AFreshFolderGivesAnEmptyUsbProject) {
     setenv("LC_ALL", "de_DE.UTF-8", 1);
-    Session p;
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
+    Start(-1);
     unsetenv("LC_ALL");
     ASSERT_NE(main, nullptr);
-    State& s = *p.state;
     EXPECT_EQ(s.SwVersion, "V1.1.3");
     EXPECT_EQ(s.AppDir, p.home.Path());
     EXPECT_EQ(s.DecimalComma, 1);
@@ -57,8 +57,7 @@ TEST(Startup, AFreshFolderGivesAnEmptyUsbProject) {
     EXPECT_FALSE(b(8).Visible());
 }
 
-TEST(Startup, RestoresTheTcpDevicesOfflineInTheirPlaces) {
-    Session p;
+TEST_F(Startup, RestoresTheTcpDevicesOfflineInTheirPlaces) {
     model::PerSlot<model::DeviceRecord> list{};
     list[2] = apptest::TcpRecord(10, 0, 0, 2);
     list[2].Online = 1;
@@ -68,13 +67,8 @@ TEST(Startup, RestoresTheTcpDevicesOfflineInTheirPlaces) {
     list[9].IpText = "10.0.0.99";  // disagrees with the octets
     list[9].NickName = "stage left";
     list[5] = apptest::SerialRecord(1, 7);
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(3, 2));
-    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
     apptest::WriteFile(p.File("startBf.ini"), NumberedImages());
-
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+    Start(2, 3, list);
     EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "TCP/IP");
     EXPECT_EQ(s.LinkType, 2);
     for (int16_t slot = 0; slot < 65; ++slot) {
@@ -105,8 +99,7 @@ TEST(Startup, RestoresTheTcpDevicesOfflineInTheirPlaces) {
     EXPECT_FALSE(b(7).Visible());
 }
 
-TEST(Startup, Rs485ProjectsOpenOnlyTheirOwnRecords) {
-    Session p;
+TEST_F(Startup, Rs485ProjectsOpenOnlyTheirOwnRecords) {
     model::PerSlot<model::DeviceRecord> list{};
     list[0] = apptest::SerialRecord(0, 0);
     list[1] = apptest::SerialRecord(1, 7);
@@ -114,12 +107,7 @@ TEST(Startup, Rs485ProjectsOpenOnlyTheirOwnRecords) {
     list[6] = apptest::TcpRecord(10, 0, 0, 6);
     list[8] = apptest::SerialRecord(1, 3);
     list[8].Used = 0;
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(5, 1));
-    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
-
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+    Start(1, 5, list);
     EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "RS485-COM5");
     EXPECT_EQ(s.LinkType, 1);
     for (int16_t slot = 0; slot < 65; ++slot) {
@@ -134,25 +122,17 @@ TEST(Startup, Rs485ProjectsOpenOnlyTheirOwnRecords) {
     EXPECT_FALSE(main->Command1(7).Visible() || main->Command1(8).Visible());
 }
 
-TEST(Startup, AnUnknownLinkTypeIsTcp) {
-    Session p;
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(2, 7));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+TEST_F(Startup, AnUnknownLinkTypeIsTcp) {
+    Start(7, 2);
     EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "TCP/IP");
-    EXPECT_EQ(p.state->LinkType, 2);
-    EXPECT_EQ(p.state->InitCfg.LinkType, 2);
+    EXPECT_EQ(s.LinkType, 2);
+    EXPECT_EQ(s.InitCfg.LinkType, 2);
 }
 
-TEST(Startup, OneUsbDeviceDisablesAddDeviceUntilItsWindowCloses) {
-    Session p;
+TEST_F(Startup, OneUsbDeviceDisablesAddDeviceUntilItsWindowCloses) {
     model::PerSlot<model::DeviceRecord> list{};
     list[0] = apptest::SerialRecord(0, 0);
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(3, 0));
-    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+    Start(0, 3, list);
     ASSERT_TRUE(HasWindow(s, 0));
     EXPECT_EQ(s.FrmDeviceWin[0]->Caption(), " USB - Offline");
     EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "USB-COM3");
@@ -166,8 +146,7 @@ TEST(Startup, OneUsbDeviceDisablesAddDeviceUntilItsWindowCloses) {
     EXPECT_TRUE(main->Command1(MDIFrmMain::CmdAddDevice).Enabled());
 }
 
-TEST(Startup, ASecondCopyWakesTheFirstAndEnds) {
-    Session p;
+TEST_F(Startup, ASecondCopyWakesTheFirstAndEnds) {
     setenv("XDG_RUNTIME_DIR", p.home.Path().c_str(), 1);
     sys::InstanceLock first("velotrix-test");
     ASSERT_TRUE(first.Acquired());
@@ -179,11 +158,11 @@ TEST(Startup, ASecondCopyWakesTheFirstAndEnds) {
     EXPECT_EQ(p.host.Messages()[0].style, ui::vbCritical);
     EXPECT_TRUE(p.host.Ended());
     EXPECT_EQ(first.TakeActivationRequests(), 1);
-    EXPECT_FALSE(p.state->MainWin) << "no main window comes up";
+    EXPECT_FALSE(s.MainWin) << "no main window comes up";
     EXPECT_TRUE(p.host.ShownForms().empty());
 }
 
-TEST(Startup, SmallScreenWarnsAndGoesOn) {
+TEST(StartupScreen, SmallScreenWarnsAndGoesOn) {
     for (auto [w, h, warned] :
          {std::tuple{640, 480, true}, {1024, 480, false}, {640, 800, false}}) {
         Session p;
@@ -201,19 +180,18 @@ TEST(Startup, SmallScreenWarnsAndGoesOn) {
     }
 }
 
-TEST(Startup, TheMainWindowWaitsForTheSplashTimer) {
-    Session p;
+TEST_F(Startup, TheMainWindowWaitsForTheSplashTimer) {
     setenv("XDG_RUNTIME_DIR", p.home.Path().c_str(), 1);
-    p.state->InstanceName = "velotrix-test";
+    s.InstanceName = "velotrix-test";
     frmSplash splash(*p.state);
     splash.Show();
     EXPECT_FALSE(splash.Label1.Visible());
     EXPECT_FALSE(splash.Label2.Visible());
     p.host.Advance(1999);
-    EXPECT_FALSE(p.state->MainWin);
+    EXPECT_FALSE(s.MainWin);
     p.host.Advance(1);
-    ASSERT_TRUE(p.state->MainWin);
-    EXPECT_TRUE(p.state->MainWin->Visible());
+    ASSERT_TRUE(s.MainWin);
+    EXPECT_TRUE(s.MainWin->Visible());
     EXPECT_TRUE(splash.Finished());
     p.host.Advance(10000);
     EXPECT_EQ(p.host.ShownForms().size(), 1u) << "the splash fires once";

@@ -15,16 +15,9 @@
 
 namespace {
 
-using apptest::Session;
 using Bytes = std::vector<uint8_t>;
 
 constexpr size_t kImageSize = model::DevImageRecord::Size;
-
-bool Exit(ui::HeadlessHost& host, MDIFrmMain& main) {
-    host.Answer(ui::vbYes);
-    main.Command1(MDIFrmMain::CmdExit).UserClick();
-    return host.Ended();
-}
 
 Bytes Slice(const Bytes& file, size_t from, size_t count) {
     if (file.size() < from + count) return {};
@@ -32,10 +25,11 @@ Bytes Slice(const Bytes& file, size_t from, size_t count) {
                  file.begin() + static_cast<std::ptrdiff_t>(from + count));
 }
 
-TEST(StateRoundTrip, AFirstStartCreatesTheStateFilesAndDropsLeftTemporaries) {
-    Session p;
+struct StateRoundTrip : apptest::ProgramTest {};
+
+TEST_F(StateRoundTrip, AFirstStartCreatesTheStateFilesAndDropsLeftTemporaries) {
     apptest::WriteFile(p.File("start.ini.tmp"), Bytes(300, 7));  // a save cut short
-    ASSERT_NE(apptest::StartProgram(p.host, *p.state), nullptr);
+    Start(-1);
     for (const char* name : {"init.cfg", "start.ini", "startBf.ini"}) {
         EXPECT_TRUE(std::filesystem::is_regular_file(p.File(name))) << name;
         EXPECT_EQ(std::filesystem::file_size(p.File(name)), 0u) << name;
@@ -43,8 +37,7 @@ TEST(StateRoundTrip, AFirstStartCreatesTheStateFilesAndDropsLeftTemporaries) {
     EXPECT_FALSE(std::filesystem::exists(p.File("start.ini.tmp")));
 }
 
-TEST(StateRoundTrip, AnotherLinksRecordAndImagePassThroughByteForByte) {
-    Session p;
+TEST_F(StateRoundTrip, AnotherLinksRecordAndImagePassThroughByteForByte) {
     model::PerSlot<model::DeviceRecord> list{};
     list[2] = apptest::TcpRecord(127, 77, 13, 2);  // nothing listens there
     list[5] = apptest::SerialRecord(1, 7);         // RS485, stored online, in its own window place
@@ -58,12 +51,8 @@ TEST(StateRoundTrip, AnotherLinksRecordAndImagePassThroughByteForByte) {
         images[5 * kImageSize + b] = static_cast<uint8_t>(b * 31 + 1);
     }
     const Bytes startIni = apptest::StartIniBytes(list);
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(4, 2));
-    apptest::WriteFile(p.File("start.ini"), startIni);
     apptest::WriteFile(p.File("startBf.ini"), images);
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+    Start(2, 4, list);
     EXPECT_EQ(s.DevList[5], list[5]);
     EXPECT_FALSE(s.FrmDeviceWin[5]) << "no window for another link's record";
 
@@ -75,7 +64,7 @@ TEST(StateRoundTrip, AnotherLinksRecordAndImagePassThroughByteForByte) {
     EXPECT_FALSE(s.FrmDeviceWin[5]);
     EXPECT_EQ(s.DevList[5], list[5]);
 
-    ASSERT_TRUE(Exit(p.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(p.host, *main));
     const Bytes savedList = apptest::ReadFile(p.File("start.ini"));
     const Bytes savedImages = apptest::ReadFile(p.File("startBf.ini"));
     EXPECT_EQ(Slice(savedList, 5 * 128, 128), Slice(startIni, 5 * 128, 128));
@@ -83,44 +72,36 @@ TEST(StateRoundTrip, AnotherLinksRecordAndImagePassThroughByteForByte) {
               Slice(images, 5 * kImageSize, kImageSize));
 }
 
-TEST(StateRoundTrip, TheExitOnRs485AddressesOnlyItsOwnRecords) {
-    Session p;
+TEST_F(StateRoundTrip, TheExitOnRs485AddressesOnlyItsOwnRecords) {
     model::PerSlot<model::DeviceRecord> list{};
     list[1] = apptest::TcpRecord(10, 0, 0, 1);
     list[1].Online = 1;  // as stored by a TCP/IP session
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 1));
-    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+    Start(1, 1, list);
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdConnectAll).Enabled())
         << "no device of the current link type";
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdRemoveDevice).Enabled());
     EXPECT_TRUE(main->Command1(MDIFrmMain::CmdLink).Enabled()) << "to reach the other link";
-    ASSERT_TRUE(Exit(p.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(p.host, *main));
     EXPECT_EQ(p.host.SleptMs(), 0);
-    EXPECT_EQ(p.state->TxFrame, decltype(p.state->TxFrame){}) << "no closing command was built";
+    EXPECT_EQ(s.TxFrame, decltype(s.TxFrame){}) << "no closing command was built";
     EXPECT_EQ(p.host.Messages().size(), 1u);
 }
 
-TEST(StateRoundTrip, ALongNickNameIsCutAndTheExitSavesAgain) {
-    Session p;
+TEST_F(StateRoundTrip, ALongNickNameIsCutAndTheExitSavesAgain) {
     model::PerSlot<model::DeviceRecord> list{};
     list[3] = apptest::TcpRecord(127, 0, 0, 9);
     list[3].NickName = std::string(100, 'n');
     Bytes file = apptest::StartIniBytes(model::PerSlot<model::DeviceRecord>{});
     const Bytes record = apptest::DeviceRecordBytes(list[3]);
     std::copy_n(record.begin(), 128, file.begin() + 3 * 128);  // the name runs past the slot
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(0, 2));
     apptest::WriteFile(p.File("start.ini"), file);
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+    Start(2, 0);
     EXPECT_EQ(s.DevList[3].Used, -1);
     EXPECT_EQ(s.DevList[3].NickName, std::string(16, 'n'));
     ASSERT_TRUE(s.FrmDeviceWin[3]);
     EXPECT_EQ(s.FrmDeviceWin[3]->Label10.Caption(), std::string(16, 'n'));
 
-    ASSERT_TRUE(Exit(p.host, *main));
+    ASSERT_TRUE(apptest::ExitWithYes(p.host, *main));
     EXPECT_EQ(p.host.Messages().size(), 1u) << "only the exit question: both files saved";
     const Bytes saved = apptest::ReadFile(p.File("start.ini"));
     model::DeviceRecord back;

@@ -8,31 +8,22 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "app/State.h"
+#include "GuiFixture.h"
 #include "editor/FrmCtrl.h"
 #include "gui/AccessibleNames.h"
-#include "gui/FormWindow.h"
-#include "gui/QtHost.h"
-#include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
 
 namespace guitest {
 namespace {
-
-void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
 
 bool IsButton(QAccessible::Role r) {
     return r == QAccessible::Button || r == QAccessible::CheckBox ||
@@ -55,53 +46,33 @@ bool Offers(QAccessibleInterface* i, const QString& action) {
 void Do(QAccessibleInterface* i, const QString& action) {
     ASSERT_TRUE(Offers(i, action));
     i->actionInterface()->doAction(action);
-    Settle();
+    SettleEvents();
 }
 
 std::string Name(QAccessibleInterface* i) {
     return i->text(QAccessible::Name).toStdString();
 }
 
-class Accessibility : public ::testing::Test {
+class Accessibility : public EditorFixture {
   protected:
     void SetUp() override {
-        model::InitDeviceDefault(*s, kSlot);
-        s->DevList[kSlot].Used = -1;
+        EditorFixture::SetUp();
         s->DevModel[kSlot] = 1;
-    }
-    void TearDown() override {
-        if (FrmCtrl* f = ExistingFrmCtrl(*s, kSlot)) {
-            s->DevOffline[kSlot] = true;
-            f->Unload();
-        }
-        Settle();
-    }
-    FrmCtrl& OpenEditor() {
-        ModProject::OpenSpeakerEditor(*s, kSlot);
-        FrmCtrl* f = ExistingFrmCtrl(*s, kSlot);
-        EXPECT_NE(f, nullptr);
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(*f)->Window()));
-        Settle();
-        return *f;
     }
     QAccessibleInterface* Of(const ui::Control& c) {
         QWidget* w = host.WidgetOf(c);
         EXPECT_NE(w, nullptr) << c.Path();
         return w != nullptr ? QAccessible::queryAccessibleInterface(w) : nullptr;
     }
-
-    static constexpr int16_t kSlot = 0;
-    gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
 };
 
 TEST_F(Accessibility, EveryTabOfTheEditorReadsWithoutGapsOrTwins) {
-    FrmCtrl& f = OpenEditor();
-    QWidget* window = host.WindowOf(f)->Window();
-    for (int16_t tab = 0; tab < f.SSTab1.Tabs(); ++tab) {
-        SCOPED_TRACE(f.SSTab1.TabCaption(tab));
-        f.SSTab1.SetTab(tab);
-        Settle();
+    OpenEditor();
+    QWidget* window = host.WindowOf(*f)->Window();
+    for (int16_t tab = 0; tab < f->SSTab1.Tabs(); ++tab) {
+        SCOPED_TRACE(f->SSTab1.TabCaption(tab));
+        f->SSTab1.SetTab(tab);
+        SettleEvents();
         std::vector<QAccessibleInterface*> all;
         Walk(QAccessible::queryAccessibleInterface(window), all);
         std::map<std::string, int> textBoxes;
@@ -120,7 +91,7 @@ TEST_F(Accessibility, EveryTabOfTheEditorReadsWithoutGapsOrTwins) {
             }
         }
         EXPECT_GT(buttons, 20);
-        for (ui::Control* c : f.Controls()) {
+        for (ui::Control* c : f->Controls()) {
             if (!c->Shown()) continue;
             if (gui::ClickableLabel(*c)) {
                 EXPECT_TRUE(Offers(Of(*c), QAccessibleActionInterface::pressAction()))
@@ -135,50 +106,50 @@ TEST_F(Accessibility, EveryTabOfTheEditorReadsWithoutGapsOrTwins) {
 }
 
 TEST_F(Accessibility, NamesComeFromCaptionsFramesTabsAndLabels) {
-    FrmCtrl& f = OpenEditor();
-    f.SSTab1.SetTab(1);
-    Settle();
+    OpenEditor();
+    f->SSTab1.SetTab(1);
+    SettleEvents();
     // An output tab carries the output's channel name ("Out1" by default).
-    EXPECT_EQ(Name(Of(f.Text4(1))), "Out1 Equalizer Freq [Hz] 2");
-    EXPECT_EQ(Name(Of(f.Text8(0))), "Out1 High Pass Filter Freq [Hz]");
-    EXPECT_EQ(Name(Of(f.Text400(0))), "Out1 RMS Compressor Threshold [dBu]");
-    EXPECT_EQ(Name(Of(f.Check1(8))), "Out1 Lev [dB] Mute");
-    EXPECT_EQ(Name(Of(f.Command17)), "Version");
-    f.SSTab1.SetTab(FrmCtrl::kTabRouting);
-    Settle();
-    EXPECT_EQ(Name(Of(f.Check9(2 * 8 + 4))), "Routing Output Routing Inp5 Out3");
-    EXPECT_EQ(Name(Of(f.Option2(2))), "Routing Output Selected Out3");
-    EXPECT_EQ(Name(Of(f.Text3(0))), "Routing Editing mix routing In1");
+    EXPECT_EQ(Name(Of(f->Text4(1))), "Out1 Equalizer Freq [Hz] 2");
+    EXPECT_EQ(Name(Of(f->Text8(0))), "Out1 High Pass Filter Freq [Hz]");
+    EXPECT_EQ(Name(Of(f->Text400(0))), "Out1 RMS Compressor Threshold [dBu]");
+    EXPECT_EQ(Name(Of(f->Check1(8))), "Out1 Lev [dB] Mute");
+    EXPECT_EQ(Name(Of(f->Command17)), "Version");
+    f->SSTab1.SetTab(FrmCtrl::kTabRouting);
+    SettleEvents();
+    EXPECT_EQ(Name(Of(f->Check9(2 * 8 + 4))), "Routing Output Routing Inp5 Out3");
+    EXPECT_EQ(Name(Of(f->Option2(2))), "Routing Output Selected Out3");
+    EXPECT_EQ(Name(Of(f->Text3(0))), "Routing Editing mix routing In1");
 }
 
 TEST_F(Accessibility, JumpLabelsAndOptionButtonsActOnTheirPress) {
-    FrmCtrl& f = OpenEditor();
-    f.SSTab1.SetTab(FrmCtrl::kTabOverview);
-    Settle();
-    Do(Of(f.Label300(18)), QAccessibleActionInterface::pressAction());  // "Outpu3"
-    EXPECT_EQ(f.SSTab1.Tab(), 3);
+    OpenEditor();
+    f->SSTab1.SetTab(FrmCtrl::kTabOverview);
+    SettleEvents();
+    Do(Of(f->Label300(18)), QAccessibleActionInterface::pressAction());  // "Outpu3"
+    EXPECT_EQ(f->SSTab1.Tab(), 3);
 
-    f.SSTab1.SetTab(FrmCtrl::kTabOverview);
-    Settle();
-    QWidget* jump = host.WidgetOf(f.Label300(20));  // "Outpu5"
+    f->SSTab1.SetTab(FrmCtrl::kTabOverview);
+    SettleEvents();
+    QWidget* jump = host.WidgetOf(f->Label300(20));  // "Outpu5"
     jump->setFocus();
     QTest::keyClick(jump, Qt::Key_Space);
-    Settle();
-    EXPECT_EQ(f.SSTab1.Tab(), 5);
+    SettleEvents();
+    EXPECT_EQ(f->SSTab1.Tab(), 5);
 
     // "Phase" of output 5: the option is chosen and the phase scale shows.
-    QAccessibleInterface* phase = Of(f.Option4(4));
+    QAccessibleInterface* phase = Of(f->Option4(4));
     Do(phase, QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(f.Option4(4).Value());
-    EXPECT_FALSE(f.Option3(4).Value());
+    EXPECT_TRUE(f->Option4(4).Value());
+    EXPECT_FALSE(f->Option3(4).Value());
     EXPECT_TRUE(phase->state().checked);
-    EXPECT_TRUE(f.Label9(4 * 9).Visible());
+    EXPECT_TRUE(f->Label9(4 * 9).Visible());
 }
 
 TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress) {
     ModProject::ShowDeviceWindow(*s, kSlot);
     FrmDevice& w = FrmDeviceOf(*s, kSlot);
-    Settle();
+    SettleEvents();
     QAccessibleInterface* edit = Of(w.Label2);
     EXPECT_EQ(Name(edit), "Edit");
     EXPECT_EQ(Name(Of(w.Label1)), "Connect");
@@ -190,11 +161,11 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
 
     s->DevOffline[kSlot] = true;
     ExistingFrmCtrl(*s, kSlot)->Unload();
-    Settle();
+    SettleEvents();
     QWidget* label = host.WidgetOf(w.Label2);
     label->setFocus();
     QTest::keyClick(label, Qt::Key_Return);
-    Settle();
+    SettleEvents();
     EXPECT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
 }
 

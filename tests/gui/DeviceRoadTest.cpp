@@ -3,10 +3,12 @@
 // editor's "Version" button shows the About box with what the device reports.
 #include <gtest/gtest.h>
 
+// Ahead of the Qt headers, whose "slots" keyword would rename its members.
+#include "support/EditorRoad.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QTest>
@@ -28,71 +30,52 @@
 #include "model/AddressTables.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
-#include "support/DeviceTest.h"
 
 namespace guitest {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
-
-class DeviceRoad : public testsupport::DeviceTest {
+class DeviceRoad : public testsupport::EditorRoadTest {
   protected:
     // The state and its windows go before the host they are shown by.
     void TearDown() override { harness_.reset(); }
 
     // Output 1's mute bit as the device's memory holds it, read over the wire.
-    int OutputOneMuted(int16_t slot) {
-        const Bytes b = H().ReadMemory(slot, model::MuteAddr[1] + 64, 1);
-        return b.empty() ? -1 : (b[0] & 1);
+    int OutputOneMuted() {
+        const int b = Byte(model::MuteAddr[1]);
+        return b < 0 ? -1 : (b & 1);
     }
-    // The parameter frames the simulated device received since the log was cleared.
+    // The last parameter frame the simulated device received since the log was cleared.
     Bytes LastBlockFrame() {
         Bytes last;
-        if (H().External()) return last;
-        for (const auto& logged : H().Device().Log()) {
-            if (logged.request[3] == CmdChannelBlock) {
-                last.assign(logged.request.begin(), logged.request.end());
-            }
+        for (const Bytes& frame : Simulated() ? Requests() : std::vector<Bytes>{}) {
+            if (frame[3] == CmdChannelBlock) last = frame;
         }
         return last;
     }
-    void ClearLog() {
-        if (!H().External()) H().Device().ClearLog();
-    }
     // The device in the project, connected, its editor open on the tab.
-    FrmCtrl* Edit(int16_t tab) {
-        testsupport::DeviceOptions options;
-        options.stateHost = &qt;
-        Start(options);
-        slot_ = H().AddDevice();
-        ModProject::ConnectDevice(S(), slot_);
-        EXPECT_EQ(S().DevList[slot_].Online, 1);
-        ModProject::OpenSpeakerEditor(S(), slot_);
-        FrmCtrl* f = ExistingFrmCtrl(S(), slot_);
+    FrmCtrl* Open(int16_t tab) {
+        Connect({.stateHost = &qt});
+        ModProject::OpenSpeakerEditor(S(), slot);
+        FrmCtrl* f = ExistingFrmCtrl(S(), slot);
         if (f == nullptr) return nullptr;
         f->SSTab1.SetTab(tab);
-        Settle();
+        SettleEvents();
         return f;
     }
     void CloseEditor(FrmCtrl& f) {
-        S().DevOffline[slot_] = true;
+        S().DevOffline[slot] = true;
         f.Unload();
-        Settle();
+        SettleEvents();
     }
-
-    int16_t slot_ = 0;
 
     gui::QtHost qt;
 };
 
 TEST_F(DeviceRoad, ToggledMuteSendsTheFrameOfAClick) {
-    FrmCtrl* f = Edit(1);
+    FrmCtrl* f = Open(1);
     ASSERT_NE(f, nullptr);
-    const int16_t slot = slot_;
     ui::CheckBox& mute = f->Check1(8);
     ASSERT_EQ(mute.Value(), 0);
     QWidget* widget = qt.WidgetOf(mute);
@@ -120,14 +103,14 @@ TEST_F(DeviceRoad, ToggledMuteSendsTheFrameOfAClick) {
           std::pair{mouseClick, toggleAction}}) {
         ClearLog();
         on();
-        Settle();
+        SettleEvents();
         EXPECT_EQ(mute.Value(), 1);
-        EXPECT_EQ(OutputOneMuted(slot), 1);
+        EXPECT_EQ(OutputOneMuted(), 1);
         switchedOn.push_back(LastBlockFrame());
         off();
-        Settle();
+        SettleEvents();
         EXPECT_EQ(mute.Value(), 0);
-        EXPECT_EQ(OutputOneMuted(slot), 0);
+        EXPECT_EQ(OutputOneMuted(), 0);
     }
     EXPECT_EQ(switchedOn[0], switchedOn[2]) << "toggle action and mouse click";
     EXPECT_EQ(switchedOn[1], switchedOn[2]) << "widget toggle and mouse click";
@@ -139,10 +122,10 @@ TEST_F(DeviceRoad, ToggledMuteSendsTheFrameOfAClick) {
 }
 
 TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
-    FrmCtrl* f = Edit(FrmCtrl::kTabOverview);
+    FrmCtrl* f = Open(FrmCtrl::kTabOverview);
     ASSERT_NE(f, nullptr);
     S().SwVersion = std::string(kSwVersion);  // as the splash fixes it
-    const auto version = H().Ask(slot_, CmdReadVersion);
+    const auto version = H().Ask(slot, CmdReadVersion);
     ASSERT_TRUE(version);
     const std::string firmware = "V" + std::to_string((*version)[4] * 10 + (*version)[5]) + "." +
                                  std::to_string((*version)[6]);
@@ -151,7 +134,7 @@ TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
     QTimer::singleShot(200, [&] {
         auto* box = dynamic_cast<FrmVersion*>(qt.ActiveForm());
         ASSERT_NE(box, nullptr);
-        Settle();
+        SettleEvents();
         picture = SaveScreenshot(qt.WindowOf(*box)->Window(), "about-box");
         for (const ui::Label* l : {&box->Label2, &box->Label3, &box->Label4, &box->Label6}) {
             shown.push_back(qobject_cast<QLabel*>(qt.WidgetOf(*l))->text().toStdString());
@@ -161,10 +144,10 @@ TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
     QTest::mouseClick(qt.WidgetOf(f->Command17), Qt::LeftButton);
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0], firmware);
-    EXPECT_EQ(shown[1], "V" + S().DspVersion[slot_]);
+    EXPECT_EQ(shown[1], "V" + S().DspVersion[slot]);
     EXPECT_EQ(shown[2], "V1.1.3");
-    EXPECT_EQ(shown[3], "UID = " + S().DevUid[slot_]);
-    EXPECT_EQ(S().DevUid[slot_].size(), 24u);
+    EXPECT_EQ(shown[3], "UID = " + S().DevUid[slot]);
+    EXPECT_EQ(S().DevUid[slot].size(), 24u);
     EXPECT_GT(QFileInfo(picture).size(), 1000);
     EXPECT_FALSE(S().EditBusy);
     CloseEditor(*f);

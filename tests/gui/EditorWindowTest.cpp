@@ -4,84 +4,36 @@
 // with its delay and dynamics set, and one of the compressor and limiter dialog.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QTest>
-#include <memory>
-
 #include "GuiFixture.h"
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmEditLabel.h"
 #include "editor/FrmSelFilter.h"
-#include "gui/FormWindow.h"
-#include "gui/QtHost.h"
 #include "link/StereoPairs.h"
-#include "model/DeviceDefaults.h"
-#include "processing/FrmNG.h"
 #include "processing/FrmLimiter.h"
-#include "project/DeviceWindows.h"
+#include "processing/FrmNG.h"
+#include "support/Typing.h"
 
 namespace guitest {
 namespace {
 
-// Lets queued work and repaints run.
-void Settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
-}
+using testsupport::Enter;
 
-class EditorWindow : public ::testing::Test {
+class EditorWindow : public EditorFixture {
   protected:
     void SetUp() override {
-        model::InitDeviceDefault(*s, kSlot);
-        s->DevList[kSlot].Used = -1;
+        EditorFixture::SetUp();
         s->DevModel[kSlot] = 1;  // with the automatic mixer and the ducker
-        ModProject::OpenSpeakerEditor(*s, kSlot);
-        f = ExistingFrmCtrl(*s, kSlot);
-        ASSERT_NE(f, nullptr);
-        ASSERT_NE(host.WindowOf(*f), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(*f)->Window()));
-        Settle();
+        OpenEditor();
     }
-    void TearDown() override {
-        if (f != nullptr && f->Loaded()) {
-            s->DevOffline[kSlot] = true;
-            f->Unload();
-        }
-        Settle();
-    }
-    QString Shoot(int16_t tab, const std::string& name) {
-        f->SSTab1.SetTab(tab);
-        Settle();
-        return SaveScreenshot(host.WindowOf(*f)->Window(), name);
-    }
-
-    static constexpr int16_t kSlot = 0;
-    gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
-    FrmCtrl* f = nullptr;
 };
 
-TEST_F(EditorWindow, TheClientAreaHasTheWindowsFixedSize) {
+TEST_F(EditorWindow, FixedSizeTextsThatFitAndPicturesOfTheTabs) {
     EXPECT_EQ(host.WindowOf(*f)->Surface()->size(), QSize(15735 / 15, 9555 / 15));
-}
-
-TEST_F(EditorWindow, TextsFitTheirWidgetsOnEveryTab) {
     ExpectTextsFit(host, *f);
-}
-
-TEST_F(EditorWindow, PicturesOfTheTabs) {
-    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabOverview, "editor-overview")).size(), 1000);
-    EXPECT_GT(QFileInfo(Shoot(1, "editor-output1")).size(), 1000);
-    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabInputs, "editor-inputs")).size(), 1000);
-    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabRouting, "editor-routing")).size(), 1000);
-}
-
-// Typed into a box as a person does, confirmed with Enter.
-void Enter(ui::TextBox& box, const std::string& text) {
-    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-    box.UserType(text);
-    box.UserKey(13);
+    ShootTab(FrmCtrl::kTabOverview, "editor-overview");
+    ShootTab(1, "editor-output1");
+    ShootTab(FrmCtrl::kTabInputs, "editor-inputs");
+    ShootTab(FrmCtrl::kTabRouting, "editor-routing");
 }
 
 TEST_F(EditorWindow, Output1WithABoostedBandAndACrossoverPair) {
@@ -101,11 +53,11 @@ TEST_F(EditorWindow, Output1WithABoostedBandAndACrossoverPair) {
     const auto& drawing = f->Picture1(0).DisplayList();
     ASSERT_GT(drawing.size(), 576u);
     EXPECT_EQ(drawing.back().x2, 575.0f) << "the whole curve is drawn";
-    EXPECT_GT(QFileInfo(Shoot(1, "editor-output1-response")).size(), 1000);
+    ShootTab(1, "editor-output1-response");
     ExpectTextsFit(host, *f);
     f->Option4(0).UserClick();
     EXPECT_TRUE(f->Label9(0).Visible());
-    EXPECT_GT(QFileInfo(Shoot(1, "editor-output1-phase")).size(), 1000);
+    ShootTab(1, "editor-output1-phase");
 }
 
 TEST_F(EditorWindow, AnOutputTabWithDelayAndDynamicsSet) {
@@ -124,11 +76,9 @@ TEST_F(EditorWindow, AnOutputTabWithDelayAndDynamicsSet) {
     Enter(f->Text10(1), "0.5");
     Enter(f->Text11(1), "10");
     ASSERT_EQ(f->Text2(1).Text(), "12.499");
-    Settle();
+    SettleEvents();
     ExpectTextsFit(host, *f);
-    EXPECT_GT(
-        QFileInfo(SaveScreenshot(host.WindowOf(*f)->Window(), "editor-output2-dynamics")).size(),
-        1000);
+    ExpectPicture(host, *f, "editor-output2-dynamics");
 }
 
 TEST_F(EditorWindow, TheDialogWithAKneeCurve) {
@@ -147,16 +97,9 @@ TEST_F(EditorWindow, TheDialogWithAKneeCurve) {
 TEST_F(EditorWindow, TheFilterTypeDialogFitsItsTexts) {
     s->SelFilterBand = 12;
     FrmSelFilter dialog(*s);
-    dialog.Show();
-    Settle();
-    ASSERT_NE(host.WindowOf(dialog), nullptr);
+    dialog.Load();
     EXPECT_EQ(dialog.Label1.Caption(), "Type Filter 3");
-    ExpectTextsFit(host, dialog);
-    EXPECT_GT(
-        QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "select-filter-type")).size(),
-        500);
-    dialog.Unload();
-    Settle();
+    ShootDialog(host, dialog, "select-filter-type");
 }
 
 TEST_F(EditorWindow, TheInputsTabWithAStereoPair) {
@@ -173,7 +116,7 @@ TEST_F(EditorWindow, TheInputsTabWithAStereoPair) {
     ASSERT_EQ(f->Frame17(1).Caption(), "Voc-R");
     ASSERT_FALSE(f->Combo5(1).Enabled());
     ExpectTextsFit(host, *f);
-    EXPECT_GT(QFileInfo(Shoot(FrmCtrl::kTabInputs, "editor-inputs-stereo")).size(), 1000);
+    ShootTab(FrmCtrl::kTabInputs, "editor-inputs-stereo");
 }
 
 TEST_F(EditorWindow, TheNameEditorAndTheNoiseGateEditor) {

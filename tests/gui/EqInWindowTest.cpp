@@ -2,38 +2,23 @@
 // dialog with a boosted and a cut band are saved in the magnitude and the phase view.
 #include <gtest/gtest.h>
 
-#include <QFileInfo>
 #include <QTest>
-#include <memory>
+#include <string>
 
 #include "GuiFixture.h"
-#include "app/State.h"
-#include "editor/FrmCtrl.h"
-#include "gui/FormWindow.h"
-#include "gui/QtHost.h"
 #include "model/AddressTables.h"
-#include "model/DeviceDefaults.h"
 #include "processing/FrmEqIn.h"
-#include "project/DeviceWindows.h"
+#include "support/Typing.h"
 
 namespace guitest {
 namespace {
 
-void Enter(ui::TextBox& box, const std::string& text) {
-    box.SetSelection(0, static_cast<int32_t>(box.Text().size()));
-    box.UserType(text);
-    box.UserKey(13);
-}
+using testsupport::Enter;
 
-TEST(EqInWindow, PicturesWithABoostedAndACutBand) {
-    gui::QtHost host;
-    auto s = std::make_unique<State>(host);
-    constexpr int16_t kSlot = 0;
-    model::InitDeviceDefault(*s, kSlot);
-    s->DevList[kSlot].Used = -1;
-    ModProject::OpenSpeakerEditor(*s, kSlot);
-    FrmCtrl* editor = ExistingFrmCtrl(*s, kSlot);
-    ASSERT_NE(editor, nullptr);
+class EqInWindow : public EditorFixture {};
+
+TEST_F(EqInWindow, PicturesWithABoostedAndACutBand) {
+    OpenEditor();
     for (int16_t i = 0; i < 8; ++i) {
         s->ChName[kSlot][i] = "Inp" + std::to_string(i + 1) + "  ";
         s->DevParam[kSlot].InSource()[i] = i == 2 ? 0.0 : 1.0;
@@ -42,36 +27,27 @@ TEST(EqInWindow, PicturesWithABoostedAndACutBand) {
     s->DevParam[kSlot].InSource()[5] = 0.0;  // a Mic input on feedback: its tab is off
     s->DevImage[kSlot].ProgImage[model::InSourceAddr] = 0xDB;
     s->CurInCh = 1;
-    {
-        FrmEqIn dialog(*s);
-        dialog.Show();
-        SettleEvents();
-        ASSERT_NE(host.WindowOf(dialog), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(dialog)->Window()));
-        Enter(dialog.Text4(0), "180");
-        Enter(dialog.Text12(0), "9");
-        Enter(dialog.Text5(0), "1.2");
-        Enter(dialog.Text4(1), "2500");
-        Enter(dialog.Text12(1), "-6");
-        dialog.Command6(2).UserClick();
-        dialog.Check3(0).UserClick();
-        dialog.Check13(3).UserClick();
-        SettleEvents();
-        ExpectTextsFit(host, dialog);
-        EXPECT_GT(
-            QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "inputs-eq-mag")).size(),
-            1000);
-        dialog.Option4(0).UserClick();
-        SettleEvents();
-        EXPECT_TRUE(dialog.Label9(0).Visible());
-        EXPECT_GT(
-            QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), "inputs-eq-phase")).size(),
-            1000);
-        dialog.Unload();
-        SettleEvents();
-    }
-    s->DevOffline[kSlot] = true;
-    editor->Unload();
+    FrmEqIn dialog(*s);
+    dialog.Show();
+    SettleEvents();
+    ASSERT_NE(host.WindowOf(dialog), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(dialog)->Window()));
+    Enter(dialog.Text4(0), "180");
+    Enter(dialog.Text12(0), "9");
+    Enter(dialog.Text5(0), "1.2");
+    Enter(dialog.Text4(1), "2500");
+    Enter(dialog.Text12(1), "-6");
+    dialog.Command6(2).UserClick();
+    dialog.Check3(0).UserClick();
+    dialog.Check13(3).UserClick();
+    SettleEvents();
+    ExpectTextsFit(host, dialog);
+    ExpectPicture(host, dialog, "inputs-eq-mag");
+    dialog.Option4(0).UserClick();
+    SettleEvents();
+    EXPECT_TRUE(dialog.Label9(0).Visible());
+    ExpectPicture(host, dialog, "inputs-eq-phase");
+    dialog.Unload();
     SettleEvents();
 }
 

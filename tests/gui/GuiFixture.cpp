@@ -10,6 +10,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
+#include <cstdlib>
+
+#include "editor/FrmCtrl.h"
+#include "model/DeviceDefaults.h"
+#include "project/DeviceWindows.h"
 
 namespace guitest {
 
@@ -31,6 +36,37 @@ QWidget* GuiFixture::Surface() const {
 
 void GuiFixture::Settle() {
     SettleEvents();
+}
+
+void EditorFixture::SetUp() {
+    model::InitDeviceDefault(*s, kSlot);
+    s->DevList[kSlot].Used = -1;
+}
+
+void EditorFixture::TearDown() {
+    if (FrmCtrl* open = ExistingFrmCtrl(*s, kSlot)) {
+        s->DevOffline[kSlot] = true;
+        open->Unload();
+    }
+    SettleEvents();
+}
+
+FrmCtrl& EditorFixture::OpenEditor() {
+    ModProject::OpenSpeakerEditor(*s, kSlot);
+    f = ExistingFrmCtrl(*s, kSlot);
+    if (f == nullptr || host.WindowOf(*f) == nullptr) {
+        ADD_FAILURE() << "the editor did not show";
+        std::abort();
+    }
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(*f)->Window()));
+    SettleEvents();
+    return *f;
+}
+
+void EditorFixture::ShootTab(int16_t tab, const std::string& name) {
+    f->SSTab1.SetTab(tab);
+    SettleEvents();
+    ExpectPicture(host, *f, name);
 }
 
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
@@ -71,12 +107,19 @@ void SettleEvents() {
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
+void ExpectPicture(const gui::QtHost& host, const ui::Form& form, const std::string& name,
+                   qint64 minBytes) {
+    ASSERT_NE(host.WindowOf(form), nullptr);
+    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(form)->Window(), name)).size(), minBytes)
+        << name;
+}
+
 void ShootDialog(const gui::QtHost& host, ui::Form& dialog, const std::string& name) {
     dialog.Show();
     SettleEvents();
     ASSERT_NE(host.WindowOf(dialog), nullptr);
     ExpectTextsFit(host, dialog);
-    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(dialog)->Window(), name)).size(), 500);
+    ExpectPicture(host, dialog, name, 500);
     dialog.Unload();
     SettleEvents();
 }

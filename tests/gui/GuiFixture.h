@@ -5,11 +5,15 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "GuiTestForm.h"
+#include "app/State.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+
+class FrmCtrl;
 
 namespace guitest {
 
@@ -30,6 +34,23 @@ class GuiFixture : public ::testing::Test {
     GuiTestForm form{host};
 };
 
+// The program's state shown by a QtHost, slot 0 in the project with the factory default
+// image; OpenEditor() shows its editor, which is closed again after the test.
+class EditorFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Opens the slot's editor as the status window's "Edit" does and waits until it shows.
+    FrmCtrl& OpenEditor();
+    // Shows the editor's tab and saves its picture (more than 1000 bytes) as name.
+    void ShootTab(int16_t tab, const std::string& name);
+
+    static constexpr int16_t kSlot = 0;
+    gui::QtHost host;
+    std::unique_ptr<State> s = std::make_unique<State>(host);
+    FrmCtrl* f = nullptr;
+};
+
 // Checks that the text of every widget that shows a control of form fits the widget: labels
 // (unless they wrap), buttons, check and option boxes and frame titles.
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form);
@@ -39,6 +60,10 @@ QString SaveScreenshot(QWidget* w, const std::string& name);
 
 // Lets queued work, repaints and retired widgets' deletion run.
 void SettleEvents();
+
+// Saves a picture of the form's window as name and expects it to hold more than minBytes.
+void ExpectPicture(const gui::QtHost& host, const ui::Form& form, const std::string& name,
+                   qint64 minBytes = 1000);
 
 // Shows the dialog without blocking, checks that its texts fit, saves its picture as name and
 // unloads it.

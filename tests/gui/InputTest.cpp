@@ -108,13 +108,15 @@ TEST_F(Input, EditableComboTypesThroughKeyPressAndPicksWithArrows) {
                    "Combo2.KeyPress 8", "Combo2.Change", "Combo2.Click"}));
 }
 
-TEST_F(Input, ListPicksAndDoubleClicks) {
+TEST_F(Input, ListPicksAndDoubleClicksAndTabStripDoubleClick) {
     QListWidget* list = W<QListWidget>(form.List1);
     const QPoint second = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
     EXPECT_EQ(form.List1.ListIndex(), 1);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
-    EXPECT_EQ(form.log, (Log{"List1.Click", "List1.DblClick"}));
+    QTabBar* bar = host.WidgetOf(form.SSTab1)->findChild<QTabBar*>();
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
+    EXPECT_EQ(form.log, (Log{"List1.Click", "List1.DblClick", "SSTab1.DblClick"}));
 }
 
 TEST_F(Input, LabelAndPictureMouseEventsInTheirUnits) {
@@ -146,12 +148,6 @@ TEST_F(Input, DraggingOverALabelReportsTheHeldButton) {
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(120, 8));
     EXPECT_EQ(moves, (Log{"1 600,120", "1 1800,120"})) << "outside the label too while held";
     EXPECT_EQ(form.log.back(), "Label1.MouseUp 1 1800,120") << "no Click off the label";
-}
-
-TEST_F(Input, TabStripDoubleClick) {
-    QTabBar* bar = host.WidgetOf(form.SSTab1)->findChild<QTabBar*>();
-    QTest::mouseDClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-    EXPECT_EQ(form.log, (Log{"SSTab1.DblClick"}));
 }
 
 TEST_F(Input, CaretClipboardAndDeleteGoThroughTheControl) {

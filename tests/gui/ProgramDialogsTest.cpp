@@ -35,34 +35,27 @@ class ProgramDialogs : public ::testing::Test {
         s->SwitchNames = {"Amplifiers", "Fans", "Stage light", "Curtain", ""};
         ASSERT_TRUE(ModProg::WriteSwitchNames(*s));
     }
-    void Shoot(ui::Form& form, const std::string& name) { ShootDialog(host, form, name); }
-
     testsupport::TempDir home;
     gui::QtHost host;
     std::unique_ptr<State> s = std::make_unique<State>(host);
 };
 
-TEST_F(ProgramDialogs, StoreWindows) {
+TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
     FrmStore store(*s);
-    Shoot(store, "program-store");
-    FrmStoreExtra extra(*s);
-    Shoot(extra, "program-store-extra");
-}
-
-TEST_F(ProgramDialogs, ReadWindows) {
+    ShootDialog(host, store, "program-store");
+    FrmStoreExtra storeExtra(*s);
+    ShootDialog(host, storeExtra, "program-store-extra");
     FrmRead read(*s);
-    Shoot(read, "program-read");
-    FrmReadExtra extra(*s);
-    Shoot(extra, "program-read-extra");
-}
+    ShootDialog(host, read, "program-read");
+    FrmReadExtra readExtra(*s);
+    ShootDialog(host, readExtra, "program-read-extra");
 
-TEST_F(ProgramDialogs, SwitchWindowAndItsNameEditor) {
     FrmSwitch sw(*s);
     sw.Show();
     SettleEvents();
     FrmEditNameSwitch names(*s, sw);
-    Shoot(names, "switch-names");
-    Shoot(sw, "switch");
+    ShootDialog(host, names, "switch-names");
+    ShootDialog(host, sw, "switch");
 }
 
 }  // namespace

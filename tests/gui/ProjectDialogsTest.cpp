@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -50,13 +48,12 @@ class ProjectDialogs : public ::testing::Test {
         f.Show();
         prepare();
         ASSERT_NE(host.WindowOf(f), nullptr);
-        QWidget* window = host.WindowOf(f)->Window();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(f)->Window()));
+        SettleEvents();
         ExpectTextsFit(host, f);
-        EXPECT_GT(QFileInfo(SaveScreenshot(window, name)).size(), 1000);
+        ExpectPicture(host, f, name);
         f.Unload();
-        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+        SettleEvents();
     }
 
     testsupport::TempDir home;

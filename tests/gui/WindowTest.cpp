@@ -1,6 +1,5 @@
 // Windows: modal forms, closing with QueryUnload, the person resizing and minimising, MDI
 // children and their activation, controls that come and go while shown.
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -184,7 +183,7 @@ TEST(Mdi, ChildrenAreSubwindowsOfTheMainWindowAndActivateInTurn) {
     EXPECT_EQ(host.WindowOf(main)->Window()->windowTitle(), QStringLiteral("Velotrix Editor"));
     EXPECT_EQ(host.WindowOf(main)->Surface()->height(), 29) << "the bar holds the buttons";
     QTest::qWait(20);
-    EXPECT_GT(QFileInfo(SaveScreenshot(host.WindowOf(main)->Window(), "mdi")).size(), 1000);
+    ExpectPicture(host, main, "mdi");
 
     auto* subB = qobject_cast<QMdiSubWindow*>(host.WindowOf(b)->Window());
     subB->showMinimized();

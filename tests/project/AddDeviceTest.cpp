@@ -10,18 +10,7 @@
 
 namespace {
 
-using apptest::Session;
-
-struct AddDevice : ::testing::Test {
-    Session p;
-    State& s = *p.state;
-    MDIFrmMain* main = nullptr;
-
-    void Start(int16_t linkType) {
-        apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, linkType));
-        main = apptest::StartProgram(p.host, s);
-        ASSERT_NE(main, nullptr);
-    }
+struct AddDevice : apptest::ProgramTest {
     ui::CommandButton& Button(int16_t i) { return main->Command1(i); }
 };
 
@@ -105,6 +94,8 @@ TEST_F(AddDevice, SeventeenWindowsStandInTwoColumns) {
     Start(2);
     for (int k = 1; k <= 17; ++k)
         apptest::AddDeviceByIp(p.host, *main, "10.0.0." + std::to_string(k));
+    EXPECT_EQ(s.FrmDeviceWin[0]->Top(), 0);
+    EXPECT_EQ(s.FrmDeviceWin[1]->Top(), 705);
     EXPECT_EQ(s.FrmDeviceWin[15]->Top(), 15 * 705);
     EXPECT_EQ(s.FrmDeviceWin[15]->Left(), 0);
     EXPECT_EQ(s.FrmDeviceWin[16]->Top(), 0);

@@ -10,53 +10,44 @@
 
 namespace {
 
-using apptest::Session;
 using testsupport::DeviceTest;
 using testsupport::Link;
 
-TEST(CommandBarCommands, OneCommandAtATimeAndNoneDuringASend) {
-    Session p;
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    p.state->CmdBusy = true;
+struct CommandBarCommands : apptest::ProgramTest {};
+
+TEST_F(CommandBarCommands, OneCommandAtATimeAndNoneDuringASend) {
+    Start(2);
+    s.CmdBusy = true;
     main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
     main->Command1(MDIFrmMain::CmdExit).UserClick();
     EXPECT_TRUE(p.host.Messages().empty());
     EXPECT_TRUE(p.host.Problems().empty()) << "no dialog came up";
 
-    p.state->CmdBusy = false;
-    p.state->OpDone = false;
+    s.CmdBusy = false;
+    s.OpDone = false;
     main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
     ASSERT_EQ(p.host.Messages().size(), 1u);
     EXPECT_EQ(p.host.Messages()[0].prompt,
               "Please wait the last requested operation to be accomplished");
     EXPECT_EQ(p.host.Messages()[0].title, "Exit");
-    EXPECT_FALSE(p.state->CmdBusy);
+    EXPECT_FALSE(s.CmdBusy);
 }
 
-TEST(CommandBarCommands, AnIndexAboveTheBarDoesNothing) {
-    Session p;
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+TEST_F(CommandBarCommands, AnIndexAboveTheBarDoesNothing) {
+    Start(-1);
     main->Command1_Click(9);
     EXPECT_TRUE(p.host.Messages().empty());
     EXPECT_TRUE(p.host.Problems().empty());
-    EXPECT_FALSE(p.state->CmdBusy);
+    EXPECT_FALSE(s.CmdBusy);
     EXPECT_TRUE(main->Visible());
 }
 
-TEST(CommandBarCommands, RemoveDeviceAsksThenEmptiesTheProject) {
-    Session p;
+TEST_F(CommandBarCommands, RemoveDeviceAsksThenEmptiesTheProject) {
     model::PerSlot<model::DeviceRecord> list{};
     list[1] = apptest::TcpRecord(10, 0, 0, 1);
     list[4] = apptest::TcpRecord(10, 0, 0, 4);
     list[6] = apptest::SerialRecord(1, 5);  // another link type: no window
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
-    apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+    Start(2, 1, list);
 
     p.host.Answer(ui::vbNo);
     main->Command1(MDIFrmMain::CmdRemoveDevice).UserClick();
@@ -82,11 +73,8 @@ TEST(CommandBarCommands, RemoveDeviceAsksThenEmptiesTheProject) {
 }
 
 // ID && IP on USB needs the project's own USB device in slot 0, online.
-TEST(CommandBarCommands, IdAndIpNeedsTheUsbDeviceOfTheProjectOnline) {
-    Session p;
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
-    State& s = *p.state;
+TEST_F(CommandBarCommands, IdAndIpNeedsTheUsbDeviceOfTheProjectOnline) {
+    Start(-1);
     const ui::CommandButton& idIp = main->Command1(MDIFrmMain::CmdIdIp);
     s.DevList[0].Online = 1;  // a free slot that says online
     p.host.Advance(1000);
@@ -101,21 +89,18 @@ TEST(CommandBarCommands, IdAndIpNeedsTheUsbDeviceOfTheProjectOnline) {
     EXPECT_TRUE(idIp.Enabled());
 }
 
-TEST(CommandBarCommands, AnOpenEditorLocksTheProjectCommands) {
-    Session p;
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+TEST_F(CommandBarCommands, AnOpenEditorLocksTheProjectCommands) {
+    Start(2);
     apptest::AddDeviceByIp(p.host, *main, "10.0.0.1");
-    p.state->FrmDeviceWin[0]->Label2.UserClick();  // "Edit"
-    ASSERT_EQ(p.state->EditorLastIdx, 0);
+    s.FrmDeviceWin[0]->Label2.UserClick();  // "Edit"
+    ASSERT_EQ(s.EditorLastIdx, 0);
     p.host.Advance(1000);
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdLoadProject).Enabled());
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdRemoveDevice).Enabled());
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdConnectAll).Enabled());
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdLink).Enabled());
     EXPECT_TRUE(main->Command1(MDIFrmMain::CmdSaveProject).Enabled());
-    EXPECT_EQ(p.state->FrmDeviceWin[0]->Label2.ForeColor(), ui::RGB(255, 0, 0));
+    EXPECT_EQ(s.FrmDeviceWin[0]->Label2.ForeColor(), ui::RGB(255, 0, 0));
 }
 
 class ConnectAll : public DeviceTest {};

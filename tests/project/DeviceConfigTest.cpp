@@ -20,7 +20,7 @@
 #include "project/FrmNickName.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
-#include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
@@ -28,17 +28,8 @@ using testsupport::DeviceOptions;
 using testsupport::Link;
 using Bytes = std::vector<uint8_t>;
 
-class DeviceConfig : public testsupport::DeviceTest {
+class DeviceConfig : public testsupport::EditorRoadTest {
   protected:
-    // The device in the project and connected; the slot.
-    int16_t Connected(const DeviceOptions& options = {}) {
-        Start(options);
-        H().ShortenTimeouts(0.1);
-        const int16_t slot = H().AddDevice(0);
-        ModProject::ConnectDevice(S(), slot);
-        EXPECT_EQ(S().DevList[slot].Online, 1);
-        return slot;
-    }
     // The requests of one code that the device received.
     std::vector<Bytes> Requests(uint8_t code) {
         std::vector<Bytes> frames;
@@ -48,16 +39,6 @@ class DeviceConfig : public testsupport::DeviceTest {
             }
         }
         return frames;
-    }
-    static Bytes Frame(uint8_t address, uint8_t code, const Bytes& data) {
-        Bytes f(13, 0);
-        f[0] = 0xF0;
-        f[1] = 0x46;
-        f[2] = address;
-        f[3] = code;
-        for (size_t k = 0; k < data.size() && k < 8; ++k) f[4 + k] = data[k];
-        f[12] = 0xF7;
-        return f;
     }
     // The request of the code after skip more frames gets no answer (it is still carried out).
     void FailRequest(uint8_t code, int skip) {
@@ -115,7 +96,7 @@ TEST_F(DeviceConfig, IdAndIpReachTheDeviceInFourRequests) {
 }
 
 TEST_F(DeviceConfig, IdAndIpWithDhcpSendTheListsAndStopAtAFailure) {
-    const int16_t slot = Connected({.link = Link::Tcp});
+    Connect({.link = Link::Tcp});
     VX_REQUIRE_SIMULATOR(H());
     S().CurDevWin = slot;
     const int16_t mode = S().DevNetMode[slot];
@@ -155,7 +136,7 @@ TEST_F(DeviceConfig, IdAndIpRefuseAnOfflineDevice) {
 
 // The status window's nick name: padded into the device at 32..47 while online.
 TEST_F(DeviceConfig, NickNameOfAnOnlineDeviceIsWrittenIntoIt) {
-    const int16_t slot = Connected();
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
     H().Device().ClearLog();
     H().host.DriveModal("FrmNickName", [](ui::Form& f) {
@@ -173,8 +154,7 @@ TEST_F(DeviceConfig, NickNameOfAnOnlineDeviceIsWrittenIntoIt) {
     EXPECT_EQ(H().ReadMemory(slot, 32, 16), Bytes(onDevice.begin(), onDevice.end()));
     const auto frames = Requests(CmdWriteMem4);
     ASSERT_EQ(frames.size(), 4u);
-    EXPECT_EQ(frames[1],
-              Frame(static_cast<uint8_t>(slot), 0x18, {0, 36, 'e', ' ', ' ', ' ', 0, 0}));
+    EXPECT_EQ(frames[1], Frame(slot, 0x18, {0, 36, 'e', ' ', ' ', ' ', 0, 0}));
 
     H().host.DriveModal("FrmNickName", [](ui::Form& f) {
         auto& d = static_cast<FrmNickName&>(f);
@@ -186,7 +166,7 @@ TEST_F(DeviceConfig, NickNameOfAnOnlineDeviceIsWrittenIntoIt) {
 }
 
 TEST_F(DeviceConfig, NickNameStopsAtAFailedBlock) {
-    const int16_t slot = Connected();
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
     const Bytes before = H().ReadMemory(slot, 32, 16);
     FailRequest(CmdWriteMem4, 1);
@@ -233,10 +213,9 @@ TEST_F(DeviceConfig, NickNameOfAnOfflineDeviceStaysInTheProject) {
 
 // The editor's "Configure" button; the settings read back from device memory 21 to 23.
 TEST_F(DeviceConfig, ExternalSignalsFromTheEditor) {
-    const int16_t slot = Connected();
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
-    ModProject::OpenSpeakerEditor(S(), slot);
-    FrmCtrl& editor = *ExistingFrmCtrl(S(), slot);
+    FrmCtrl& editor = Edit(slot);
     H().host.DriveModal("FrmConfigure", [&](ui::Form& f) {
         auto& d = static_cast<FrmConfigure&>(f);
         EXPECT_EQ(d.Combo1.List(1), "External Input line active Low");
@@ -268,8 +247,7 @@ TEST_F(DeviceConfig, ExternalSignalsFromTheEditor) {
     EXPECT_EQ(S().DevParam[slot].ExtEnableMask, 5);
     EXPECT_EQ(S().DevParam[slot].ExtActiveMode, 1);
     EXPECT_EQ(S().DevParam[slot].ExtPriority, 5);
-    EXPECT_EQ(Requests(CmdExtSignalEnable).back(),
-              Frame(static_cast<uint8_t>(slot), 0x2D, {0, 0, 0, 0, 0, 0, 0, 5}));
+    EXPECT_EQ(Requests(CmdExtSignalEnable).back(), Frame(slot, 0x2D, {0, 0, 0, 0, 0, 0, 0, 5}));
 
     // Cancel without changes closes at once.
     H().host.DriveModal("FrmConfigure", [](ui::Form& f) {
@@ -284,7 +262,7 @@ TEST_F(DeviceConfig, ExternalSignalsFromTheEditor) {
 
 // Values are stored only once the device took them.
 TEST_F(DeviceConfig, ExternalSignalsStopAtAFailedRequest) {
-    const int16_t slot = Connected();
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
     S().CurDev = slot;
     FailRequest(CmdExtPriority, 1);
@@ -308,11 +286,10 @@ TEST_F(DeviceConfig, ExternalSignalsStopAtAFailedRequest) {
 }
 
 TEST_F(DeviceConfig, UsbRs485ModeFromTheEditorsSetup) {
-    const int16_t slot = Connected();
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
     S().DevParam[slot].WallPanelMode = 2;
-    ModProject::OpenSpeakerEditor(S(), slot);
-    FrmCtrl& editor = *ExistingFrmCtrl(S(), slot);
+    FrmCtrl& editor = Edit(slot);
     H().host.DriveModal("FrmWallPanel", [](ui::Form& f) {
         auto& d = static_cast<FrmWallPanel&>(f);
         EXPECT_EQ(d.Combo1.Text(), "USB/RS485 Automatic");
@@ -335,7 +312,7 @@ TEST_F(DeviceConfig, UsbRs485ModeFromTheEditorsSetup) {
 }
 
 TEST_F(DeviceConfig, UsbRs485ModeReadBackFromTheDevice) {
-    const int16_t slot = Connected();
+    Connect();
     VX_REQUIRE_SIMULATOR(H());
     S().CurDev = slot;
     for (int16_t mode : {1, 0}) {

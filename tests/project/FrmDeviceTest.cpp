@@ -77,16 +77,6 @@ TEST_F(FrmDeviceTest, LoadingShowsTheOfflineCaptionAndNickName) {
     EXPECT_EQ(s->CurDevWin, tcp);
 }
 
-TEST_F(FrmDeviceTest, WindowsStandInColumnsOfSixteen) {
-    for (int k = 0; k < 17; ++k) Add(1, static_cast<int16_t>(k + 1));
-    ModProject::ArrangeDeviceWindows(*s);
-    EXPECT_EQ(FrmDeviceOf(*s, 0).Top(), 0);
-    EXPECT_EQ(FrmDeviceOf(*s, 1).Top(), 705);
-    EXPECT_EQ(FrmDeviceOf(*s, 15).Top(), 705 * 15);
-    EXPECT_EQ(FrmDeviceOf(*s, 16).Left(), 3490);
-    EXPECT_EQ(FrmDeviceOf(*s, 16).Top(), 0);
-}
-
 TEST_F(FrmDeviceTest, EditOpensTheEditorOnce) {
     const int16_t slot = Add(1, 4);
     FrmDevice& w = FrmDeviceOf(*s, slot);

@@ -19,7 +19,6 @@
 
 namespace {
 
-using apptest::Session;
 using testsupport::DeviceTest;
 using testsupport::Link;
 
@@ -34,20 +33,10 @@ void LetSearchRun(ui::HeadlessHost& host) {
     host.DriveModal("FrmSearchCom", [&host](ui::Form&) { host.Advance(100); });
 }
 
-struct SelectDialog : ::testing::Test {
-    Session p;
-    State& s = *p.state;
-    MDIFrmMain* main = nullptr;
-
-    void Start(int16_t port, int16_t linkType) {
-        apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(port, linkType));
-        main = apptest::StartProgram(p.host, s);
-        ASSERT_NE(main, nullptr);
-    }
-};
+struct SelectDialog : apptest::ProgramTest {};
 
 TEST_F(SelectDialog, ShowsTheStoredChoiceAndNeverRestsOnNone) {
-    Start(0, 1);
+    Start(1, 0);
     WithSelect(p.host, *main, [](FrmSelect& d) {
         EXPECT_EQ(d.Caption(), "Select");
         EXPECT_TRUE(d.Option2(1).Value());
@@ -63,7 +52,7 @@ TEST_F(SelectDialog, ShowsTheStoredChoiceAndNeverRestsOnNone) {
 }
 
 TEST_F(SelectDialog, OkStoresTheLinkAndShowsItOnTheButton) {
-    Start(3, 2);
+    Start(2, 3);
     WithSelect(p.host, *main, [](FrmSelect& d) {
         EXPECT_FALSE(d.Frame1.Enabled());
         EXPECT_FALSE(d.Command2.Enabled());
@@ -90,7 +79,7 @@ TEST_F(SelectDialog, OkStoresTheLinkAndShowsItOnTheButton) {
 // Exit keeps LinkType even when init.cfg says otherwise (a project switch only changes it
 // in memory).
 TEST_F(SelectDialog, ExitLeavesEverythingAsItWas) {
-    Start(4, 0);
+    Start(0, 4);
     s.LinkType = 2;
     s.InitCfg.LinkType = 2;
     const InitCfgRecord before = s.InitCfg;

@@ -16,16 +16,9 @@ namespace {
 
 using apptest::Session;
 
-struct ProjectFiles : ::testing::Test {
-    Session p;
-    State& s = *p.state;
-    MDIFrmMain* main = nullptr;
-
+struct ProjectFiles : apptest::ProgramTest {
     void Start(int16_t linkType, const model::PerSlot<model::DeviceRecord>& list = {}) {
-        apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(3, linkType));
-        apptest::WriteFile(p.File("start.ini"), apptest::StartIniBytes(list));
-        main = apptest::StartProgram(p.host, s);
-        ASSERT_NE(main, nullptr);
+        ProgramTest::Start(linkType, 3, list);
     }
     // The button states follow the project once a second.
     void Save(const std::string& path) {

@@ -21,7 +21,6 @@
 
 namespace {
 
-using apptest::Session;
 using testsupport::DeviceTest;
 using testsupport::Link;
 
@@ -170,11 +169,10 @@ TEST_F(Scan, NothingAnsweringSaysSo) {
 }
 
 // Refused ranges never start a scan.
-TEST(ScanRange, OnlyOneToThreeDigitsAndTheOctetRanges) {
-    Session p;
-    apptest::WriteFile(p.File("init.cfg"), apptest::InitCfgBytes(1, 2));
-    MDIFrmMain* main = apptest::StartProgram(p.host, *p.state);
-    ASSERT_NE(main, nullptr);
+struct ScanRange : apptest::ProgramTest {};
+
+TEST_F(ScanRange, OnlyOneToThreeDigitsAndTheOctetRanges) {
+    Start(2);
     const std::vector<std::vector<std::string>> refused = {
         {"127", "0", "0", "5", "5"}, {"127", "0", "0", "9", "5"},   {"0", "0", "0", "1", "9"},
         {"255", "0", "0", "1", "9"}, {"127", "255", "0", "1", "9"}, {"127", "0", "255", "1", "9"},
