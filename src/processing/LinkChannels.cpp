@@ -4,6 +4,7 @@
 
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
 #include "link/InputSenders.h"
 #include "link/LevelSenders.h"
@@ -54,15 +55,11 @@ void RepeatOnMembers(State& s, int16_t ch, const Repeat& r) {
     if (ch < 0 || ch > 15) return;
     const int16_t dev = s.CurDev;
     if (ch >= 8) {
-        const int16_t o = static_cast<int16_t>(ch - 8);
-        if (s.OutLinkSet[dev][o] != 1) return;
-        for (int16_t k = 0; k < 8; ++k) {
-            if (k == o || s.OutLinkSet[dev][k] != 1) continue;
+        editor::RepeatOnLinkedOutputs(s, static_cast<int16_t>(ch - 8), 0, [&](int16_t k) {
             const auto m = static_cast<int16_t>(k + 8);
             RepeatOn(s, m, r);
-            if (s.TxFailed) return;
-            if (r.after) r.after(m);
-        }
+            if (!s.TxFailed && r.after) r.after(m);
+        });
         return;
     }
     if (r.inputs != InputMembers::StereoOnly && s.InLinkSet[dev][ch] == 1) {
