@@ -11,7 +11,9 @@
 #include "devsim/TcpServer.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
-#include "model/ValueBytes.h"
+#include "model/DefaultImage.h"
+#include "model/MemoryMap.h"
+#include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
 
@@ -42,6 +44,53 @@ int16_t LinkTypeOf(Link link) {
     return 2;
 }
 
+using Reply = std::optional<std::array<uint8_t, 13>>;
+
+Reply AskDevice(State& s, int16_t slot, uint8_t cmd, const std::vector<uint8_t>& data) {
+    std::array<uint8_t, 8> d{};
+    std::copy_n(data.begin(), std::min(data.size(), d.size()), d.begin());
+    if (!ModRxTx::TxQuery(s, slot, cmd, d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7])) {
+        return std::nullopt;
+    }
+    std::array<uint8_t, 13> reply{};
+    std::copy_n(s.RxBuf.begin(), reply.size(), reply.begin());
+    return reply;
+}
+
+uint8_t High(int addr) {
+    return static_cast<uint8_t>(addr >> 8);
+}
+uint8_t Low(int addr) {
+    return static_cast<uint8_t>(addr & 0xFF);
+}
+
+std::vector<uint8_t> ReadDevice(State& s, int16_t slot, int addr, int count) {
+    std::vector<uint8_t> bytes;
+    for (int at = addr; at < addr + count; at += 8) {
+        const Reply reply = AskDevice(s, slot, CmdReadMem, {High(at), Low(at), 8});
+        if (!reply) return {};
+        bytes.insert(bytes.end(), reply->begin() + 4, reply->begin() + 12);
+    }
+    bytes.resize(static_cast<size_t>(count));
+    return bytes;
+}
+
+bool WriteDevice(State& s, int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
+    size_t k = 0;
+    for (; k + 4 <= bytes.size(); k += 4) {
+        const int at = addr + static_cast<int>(k);
+        if (!AskDevice(s, slot, CmdWriteMem4,
+                       {High(at), Low(at), bytes[k], bytes[k + 1], bytes[k + 2], bytes[k + 3]})) {
+            return false;
+        }
+    }
+    for (; k < bytes.size(); ++k) {
+        const int at = addr + static_cast<int>(k);
+        if (!AskDevice(s, slot, CmdWriteByte, {High(at), Low(at), 0, 0, bytes[k]})) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link) {
@@ -56,9 +105,12 @@ DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link)
         StartSerial(options);
     }
     PrepareState(options.stateHost != nullptr ? *options.stateHost : host);
+    if (external_ && Ok()) GroundOutsideDevice();
 }
 
-DeviceHarness::~DeviceHarness() = default;
+DeviceHarness::~DeviceHarness() {
+    RestoreOutsideDevice();
+}
 
 // Every server listens on the port the first one was given, so one VELOTRIX_TCP_PORT serves
 // them all; a port taken on a later address makes the whole set start again.
@@ -147,8 +199,8 @@ std::string DeviceHarness::Address(size_t k) const {
     return k < addresses_.size() ? addresses_[k] : std::string();
 }
 
-int16_t DeviceHarness::AddDevice(size_t k) {
-    State& s = *state;
+// Puts device k into the slot of s that the add-device command would give it.
+int16_t DeviceHarness::Enlist(State& s, size_t k) const {
     int16_t slot = 0;
     if (link_ == Link::Tcp) {
         in_addr addr{};
@@ -161,7 +213,12 @@ int16_t DeviceHarness::AddDevice(size_t k) {
         slot = ModConfig::FindFreeDeviceSlot(s);
     }
     ModConfig::InsertDevice(s, slot);
-    ModProject::ShowDeviceWindow(s, slot);
+    return slot;
+}
+
+int16_t DeviceHarness::AddDevice(size_t k) {
+    const int16_t slot = Enlist(*state, k);
+    ModProject::ShowDeviceWindow(*state, slot);
     return slot;
 }
 
@@ -170,24 +227,76 @@ void DeviceHarness::ShortenTimeouts(double scale) {
     state->TcpLink.SetTimeoutScale(scale);
 }
 
-std::optional<std::array<uint8_t, 13>> DeviceHarness::Ask(int16_t slot, uint8_t cmd, uint8_t d0,
-                                                          uint8_t d1, uint8_t d2) {
-    if (!ModRxTx::TxQuery(*state, slot, cmd, d0, d1, d2)) return std::nullopt;
-    std::array<uint8_t, 13> reply{};
-    std::copy_n(state->RxBuf.begin(), reply.size(), reply.begin());
-    return reply;
+std::optional<std::array<uint8_t, 13>> DeviceHarness::Ask(int16_t slot, uint8_t cmd,
+                                                          const std::vector<uint8_t>& data) {
+    return AskDevice(*state, slot, cmd, data);
 }
 
 std::vector<uint8_t> DeviceHarness::ReadMemory(int16_t slot, int addr, int count) {
-    std::vector<uint8_t> bytes;
-    for (int at = addr; at < addr + count; at += 8) {
-        const auto reply = Ask(slot, CmdReadMem, static_cast<uint8_t>(at >> 8),
-                               static_cast<uint8_t>(at & 0xFF), 8);
-        if (!reply) return {};
-        bytes.insert(bytes.end(), reply->begin() + 4, reply->begin() + 12);
+    return ReadDevice(*state, slot, addr, count);
+}
+
+bool DeviceHarness::WriteMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
+    return WriteDevice(*state, slot, addr, bytes);
+}
+
+// The outside device opened in slot 0 of a state of the harness's own, so that the test's
+// state sees nothing of it; work runs on it, then the link closes again.
+bool DeviceHarness::WithOwnLink(const std::function<bool(State&, int16_t)>& work) {
+    ui::HeadlessHost ownHost;
+    State own(ownHost);
+    own.AppDir = home.Path();
+    own.SerialLink.Init(13, 32);
+    own.TcpLink.Init(65);
+    own.LinkType = LinkTypeOf(link_);
+    own.ComPort = own.InitCfg.ComPort = 1;
+    const int16_t slot = Enlist(own, 0);
+    const bool done = ModProject::OpenDeviceLink(own, slot) && work(own, slot);
+    if (own.LinkType == 2) {
+        own.TcpLink.Disconnect(slot);
+    } else {
+        own.SerialLink.Close();
     }
-    bytes.resize(static_cast<size_t>(count));
-    return bytes;
+    return done;
+}
+
+// Every 4-byte block of the working program that differs from the factory program is written.
+void DeviceHarness::GroundOutsideDevice() {
+    const bool grounded = WithOwnLink([](State& own, int16_t slot) {
+        constexpr int base = model::WorkingProgramAddr;
+        const std::vector<uint8_t> found = ReadDevice(own, slot, base, model::ProgramBytes);
+        if (found.empty()) return false;
+        for (size_t at = 0; at < found.size(); at += 4) {
+            const auto from = model::DefaultImage.begin() + static_cast<std::ptrdiff_t>(at);
+            if (std::equal(from, from + 4, found.begin() + static_cast<std::ptrdiff_t>(at))) {
+                continue;
+            }
+            if (!WriteDevice(own, slot, base + static_cast<int>(at),
+                             std::vector<uint8_t>(from, from + 4))) {
+                return false;
+            }
+        }
+        return true;
+    });
+    if (!grounded) error_ = "the outside device's working program could not be set";
+}
+
+void DeviceHarness::Preserve(int16_t slot, int addr, int count) {
+    if (!external_) return;
+    kept_.emplace_back(addr, ReadMemory(slot, addr, count));
+}
+
+// The preserved bytes go back in the order opposite to their reading, after the test's state
+// has closed its links.
+void DeviceHarness::RestoreOutsideDevice() {
+    if (kept_.empty()) return;
+    state.reset();
+    WithOwnLink([this](State& own, int16_t slot) {
+        for (auto kept = kept_.rbegin(); kept != kept_.rend(); ++kept) {
+            if (!WriteDevice(own, slot, kept->first, kept->second)) return false;
+        }
+        return true;
+    });
 }
 
 }  // namespace testsupport

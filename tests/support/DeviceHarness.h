@@ -8,7 +8,9 @@
 // RS485 bus with one device per ID. When VELOTRIX_TEST_DEVICE is set ("host:port" for TCP/IP,
 // a path for a USB serial device) that device is used instead: External() is then true,
 // Device() and Server() are not available, and tests that need the simulator skip themselves
-// (see DeviceTest.h).
+// (see DeviceTest.h). The outside device is given the factory working program first (written
+// where it differs), the ground every test starts from on a fresh simulated device; settings
+// and program slots are left to the tests that rely on them.
 //
 // Environment variables are process-wide: keep one harness per test process (each CTest case
 // is its own process).
@@ -16,9 +18,11 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/State.h"
@@ -79,10 +83,21 @@ class DeviceHarness {
     void ShortenTimeouts(double scale);
 
     // One request to the slot's device through the editor's own link, the reply bytes 0..12.
-    std::optional<std::array<uint8_t, 13>> Ask(int16_t slot, uint8_t cmd, uint8_t d0 = 0,
-                                               uint8_t d1 = 0, uint8_t d2 = 0);
+    std::optional<std::array<uint8_t, 13>> Ask(int16_t slot, uint8_t cmd,
+                                               const std::vector<uint8_t>& data = {});
+    std::optional<std::array<uint8_t, 13>> Ask(int16_t slot, uint8_t cmd, uint8_t d0,
+                                               uint8_t d1 = 0, uint8_t d2 = 0) {
+        return Ask(slot, cmd, {d0, d1, d2});
+    }
     // Device memory read back over the wire, 8 bytes a request; empty on a failed request.
     std::vector<uint8_t> ReadMemory(int16_t slot, int addr, int count);
+    // Device memory written over the wire, 4 bytes a request and single bytes at the end;
+    // false on a failed request. The editor's image of the slot does not change.
+    bool WriteMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes);
+    // Device memory outside the working program that the test is about to change, read over
+    // the wire so that an outside device gets it back when the harness goes. Nothing on a
+    // simulated device, which goes with the test.
+    void Preserve(int16_t slot, int addr, int count);
 
     ui::HeadlessHost host;
     TempDir home;
@@ -93,6 +108,10 @@ class DeviceHarness {
     bool StartSerial(const DeviceOptions& options);
     void UseExternal(const std::string& device);
     void PrepareState(ui::Host& stateHost);
+    int16_t Enlist(State& s, size_t k) const;
+    bool WithOwnLink(const std::function<bool(State&, int16_t)>& work);
+    void GroundOutsideDevice();
+    void RestoreOutsideDevice();
 
     Link link_ = Link::Tcp;
     bool external_ = false;
@@ -104,6 +123,7 @@ class DeviceHarness {
     std::vector<std::unique_ptr<devsim::TcpServer>> servers_;
     std::unique_ptr<devsim::Bus> bus_;
     std::unique_ptr<devsim::PtyServer> pty_;
+    std::vector<std::pair<int, std::vector<uint8_t>>> kept_;
 };
 
 }  // namespace testsupport
