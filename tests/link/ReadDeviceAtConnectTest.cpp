@@ -26,10 +26,7 @@ class ReadDeviceAtConnectTest : public LinkTest {
     ui::ProgressBar& Bar() { return FrmDeviceOf(S(), slot).ProgressBar1; }
     devsim::Device& Dev() { return H().Device(); }
     // Device memory written over the wire, and given back to an outside device afterwards.
-    void Put(int addr, const Bytes& bytes) {
-        H().Preserve(slot, addr, static_cast<int>(bytes.size()));
-        ASSERT_TRUE(H().WriteMemory(slot, addr, bytes));
-    }
+    void Put(int addr, const Bytes& bytes) { ASSERT_TRUE(H().ChangeMemory(slot, addr, bytes)); }
     void Put(int addr, const std::string& text) { Put(addr, Bytes(text.begin(), text.end())); }
     // Program slot k stored with a name, or empty.
     void StoreProgram(int k, const std::string& name) {

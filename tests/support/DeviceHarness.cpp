@@ -75,20 +75,27 @@ std::vector<uint8_t> ReadDevice(State& s, int16_t slot, int addr, int count) {
     return bytes;
 }
 
-bool WriteDevice(State& s, int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
+// Memory written through ask, 4 bytes a request and single bytes at the end.
+bool WriteWith(const DeviceHarness::Asker& ask, int addr, const std::vector<uint8_t>& bytes) {
     size_t k = 0;
     for (; k + 4 <= bytes.size(); k += 4) {
         const int at = addr + static_cast<int>(k);
-        if (!AskDevice(s, slot, CmdWriteMem4,
-                       {High(at), Low(at), bytes[k], bytes[k + 1], bytes[k + 2], bytes[k + 3]})) {
+        if (!ask(CmdWriteMem4,
+                 {High(at), Low(at), bytes[k], bytes[k + 1], bytes[k + 2], bytes[k + 3]})) {
             return false;
         }
     }
     for (; k < bytes.size(); ++k) {
         const int at = addr + static_cast<int>(k);
-        if (!AskDevice(s, slot, CmdWriteByte, {High(at), Low(at), 0, 0, bytes[k]})) return false;
+        if (!ask(CmdWriteByte, {High(at), Low(at), 0, 0, bytes[k]})) return false;
     }
     return true;
+}
+
+DeviceHarness::Asker AskerOf(State& s, int16_t slot) {
+    return [&s, slot](uint8_t cmd, const std::vector<uint8_t>& data) {
+        return AskDevice(s, slot, cmd, data);
+    };
 }
 
 }  // namespace
@@ -98,10 +105,12 @@ DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link)
     if (const char* device = std::getenv("VELOTRIX_TEST_DEVICE");
         device != nullptr && *device != 0) {
         UseExternal(device);
-    } else if (link_ == Link::Tcp) {
+    }
+    if (link_ == Link::Tcp) {
         addresses_ = LoopbackAddresses(options);
+        if (external_) addresses_[0] = externalHost_;
         StartTcp();
-    } else {
+    } else if (!external_) {
         StartSerial(options);
     }
     PrepareState(options.stateHost != nullptr ? *options.stateHost : host);
@@ -113,14 +122,16 @@ DeviceHarness::~DeviceHarness() {
 }
 
 // Every server listens on the port the first one was given, so one VELOTRIX_TCP_PORT serves
-// them all; a port taken on a later address makes the whole set start again.
+// them all; a port taken on a later address makes the whole set start again. Beside an outside
+// device, device 0, the others listen on its port.
 bool DeviceHarness::StartTcp() {
     const size_t count = addresses_.size();
+    if (FirstSimulated() == count) return true;
     for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
         servers_.clear();
         devices_.clear();
-        uint16_t port = 0;
-        for (size_t k = 0; k < count; ++k) {
+        uint16_t port = externalPort_;
+        for (size_t k = FirstSimulated(); k < count; ++k) {
             devices_.push_back(std::make_unique<devsim::Device>());
             devices_.back()->SetName("Velotrix TCP " + std::to_string(k));
             servers_.push_back(
@@ -128,7 +139,7 @@ bool DeviceHarness::StartTcp() {
             if (!servers_.back()->Ok()) break;
             port = servers_.back()->Port();
         }
-        if (servers_.size() == count && servers_.back()->Ok()) {
+        if (servers_.size() == count - FirstSimulated() && servers_.back()->Ok()) {
             setenv("VELOTRIX_TCP_PORT", std::to_string(port).c_str(), 1);
             return true;
         }
@@ -161,6 +172,7 @@ void DeviceHarness::UseExternal(const std::string& device) {
     if (device[0] != '/' && colon != std::string::npos) {
         link_ = Link::Tcp;
         externalHost_ = device.substr(0, colon);
+        externalPort_ = static_cast<uint16_t>(std::atoi(device.c_str() + colon + 1));
         setenv("VELOTRIX_TCP_PORT", device.substr(colon + 1).c_str(), 1);
     } else {
         link_ = Link::Usb;
@@ -181,21 +193,23 @@ void DeviceHarness::PrepareState(ui::Host& stateHost) {
     state->InitCfg.LinkType = state->LinkType;
 }
 
+size_t DeviceHarness::FirstSimulated() const {
+    return external_ ? 1 : 0;
+}
+
 size_t DeviceHarness::DeviceCount() const {
-    if (!external_) return devices_.size();
-    return 1;
+    return FirstSimulated() + devices_.size();
 }
 
 devsim::Device& DeviceHarness::Device(size_t k) {
-    return *devices_.at(k);
+    return *devices_.at(k - FirstSimulated());
 }
 
 devsim::TcpServer& DeviceHarness::Server(size_t k) {
-    return *servers_.at(k);
+    return *servers_.at(k - FirstSimulated());
 }
 
 std::string DeviceHarness::Address(size_t k) const {
-    if (external_) return externalHost_;
     return k < addresses_.size() ? addresses_[k] : std::string();
 }
 
@@ -237,7 +251,7 @@ std::vector<uint8_t> DeviceHarness::ReadMemory(int16_t slot, int addr, int count
 }
 
 bool DeviceHarness::WriteMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
-    return WriteDevice(*state, slot, addr, bytes);
+    return WriteWith(AskerOf(*state, slot), addr, bytes);
 }
 
 // The outside device opened in slot 0 of a state of the harness's own, so that the test's
@@ -271,8 +285,8 @@ void DeviceHarness::GroundOutsideDevice() {
             if (std::equal(from, from + 4, found.begin() + static_cast<std::ptrdiff_t>(at))) {
                 continue;
             }
-            if (!WriteDevice(own, slot, base + static_cast<int>(at),
-                             std::vector<uint8_t>(from, from + 4))) {
+            if (!WriteWith(AskerOf(own, slot), base + static_cast<int>(at),
+                           std::vector<uint8_t>(from, from + 4))) {
                 return false;
             }
         }
@@ -281,19 +295,30 @@ void DeviceHarness::GroundOutsideDevice() {
     if (!grounded) error_ = "the outside device's working program could not be set";
 }
 
-void DeviceHarness::Preserve(int16_t slot, int addr, int count) {
-    if (!external_) return;
-    kept_.emplace_back(addr, ReadMemory(slot, addr, count));
+void DeviceHarness::Restore(Undo undo) {
+    if (external_) undos_.push_back(std::move(undo));
 }
 
-// The preserved bytes go back in the order opposite to their reading, after the test's state
-// has closed its links.
+void DeviceHarness::Preserve(int16_t slot, int addr, int count) {
+    if (!external_) return;
+    const std::vector<uint8_t> found = ReadMemory(slot, addr, count);
+    Restore([addr, found](const Asker& ask) { return WriteWith(ask, addr, found); });
+}
+
+bool DeviceHarness::ChangeMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
+    Preserve(slot, addr, static_cast<int>(bytes.size()));
+    return WriteMemory(slot, addr, bytes);
+}
+
+// The undos run in the order opposite to their making, after the test's state has closed its
+// links.
 void DeviceHarness::RestoreOutsideDevice() {
-    if (kept_.empty()) return;
+    if (undos_.empty()) return;
     state.reset();
     WithOwnLink([this](State& own, int16_t slot) {
-        for (auto kept = kept_.rbegin(); kept != kept_.rend(); ++kept) {
-            if (!WriteDevice(own, slot, kept->first, kept->second)) return false;
+        const Asker ask = AskerOf(own, slot);
+        for (auto undo = undos_.rbegin(); undo != undos_.rend(); ++undo) {
+            if (!(*undo)(ask)) return false;
         }
         return true;
     });

@@ -35,6 +35,12 @@ class EditorRoadTest : public DeviceTest {
         if (!slots.empty()) slot = slots[0];
         return slots;
     }
+    // The slot read in again as a connect does, after the test wrote the device's memory.
+    void Reconnect(int16_t at) {
+        S().DevList[at].Online = 0;
+        ModProject::ConnectDevice(S(), at);
+        EXPECT_EQ(S().DevList[at].Online, 1);
+    }
     // Opens the slot's editor as the status window's "Edit" does, on tab when one is given.
     FrmCtrl& Edit(int16_t at, int16_t tab = -1) {
         ModProject::OpenSpeakerEditor(S(), at);
