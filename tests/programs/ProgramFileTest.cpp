@@ -40,9 +40,11 @@ class ProgramFile : public ProgramsFixture {
     }
 };
 
+// Two devices on TCP/IP: beside an outside device the second is simulated.
 TEST_F(ProgramFile, ASavedProgramLoadsIntoASecondDeviceByteForByte) {
+    Start({.tcpDevices = 2});
+    VX_REQUIRE_LINK(H(), testsupport::Link::Tcp);
     const std::vector<int16_t> slots = EditAll(2);
-    VX_REQUIRE_SIMULATOR(H());
     FrmCtrl& first = Editor(slots[0]);
     first.SSTab1.UserSelectTab(FrmCtrl::kTabInputs);
     Enter(first.Text100(0), "80");
@@ -90,7 +92,6 @@ TEST_F(ProgramFile, ASavedProgramLoadsIntoASecondDeviceByteForByte) {
 
 TEST_F(ProgramFile, ALongerFileLoadsItsFirstRecord) {
     const std::vector<int16_t> slots = EditAll(1);
-    VX_REQUIRE_SIMULATOR(H());
     model::RecordWriter record;
     model::DevImageRecord image = S().DevImage[slots[0]];
     image.ProgImage[model::GainAddrLo[9]] ^= 0x10;
@@ -107,18 +108,17 @@ TEST_F(ProgramFile, ALongerFileLoadsItsFirstRecord) {
 
 TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
     const std::vector<int16_t> slots = EditAll(1);
-    VX_REQUIRE_SIMULATOR(H());
     const model::DevImageRecord before = S().DevImage[slots[0]];
     const std::string shortPath = PresetPath("short.XPG");
     WriteBytes(shortPath, Bytes(1762, 1));
     const std::string missing = PresetPath("missing.XPG");
-    H().Device().ClearLog();
+    ClearLog();
     H().host.TakeMessages();
 
     LoadInto(slots[0], shortPath);
     LoadInto(slots[0], missing);
 
-    EXPECT_TRUE(Requests().empty());
+    ExpectRequests({});
     EXPECT_EQ(S().DevImage[slots[0]], before);
     EXPECT_FALSE(fs::exists(missing)) << "reading creates no file";
     const auto messages = H().host.TakeMessages();

@@ -1,6 +1,6 @@
-// Switch presets and their names against the simulated device: choosing, switching, storing
-// and linking reach the device at once; preset files and NameSwitch.ini are written whole, and
-// reading them never creates or deletes a file.
+// Switch presets and their names against the device: choosing, switching, storing and linking
+// reach the device at once; preset files and NameSwitch.ini are written whole, and reading
+// them never creates or deletes a file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -29,9 +29,12 @@ class SwitchPresets : public ProgramsFixture {
         });
         Editor(slot).Command9.UserClick();
     }
+    // Switch preset 1 current, the link off and the masks of presets 1 and 3 set (given back
+    // to an outside device afterwards).
     int16_t ConnectWithMasks() {
         return PrepareAndEdit([this] {
-            H().Device().Write(kMaskAddr, {1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
+            Put(16, {0});
+            Put(kSwitchLinkAddr, {0, 1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
         });
     }
     std::string NamesFile() { return H().home.Path() + "/NameSwitch.ini"; }
@@ -39,11 +42,10 @@ class SwitchPresets : public ProgramsFixture {
 
 TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     std::vector<int16_t> boxes;
     std::string caption;
     InSwitch(slot, [&](FrmSwitch& w) {
-        EXPECT_TRUE(Requests().empty()) << "loading the window sends nothing";
+        ExpectRequests({});  // loading the window sends nothing
         EXPECT_EQ(w.Frame2.Caption(), "Switch Preset 1");
         EXPECT_EQ(w.Check5(0).Value(), 1);
         w.Option1(2).UserClick();
@@ -55,12 +57,12 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     });
     EXPECT_EQ(boxes, (std::vector<int16_t>{1, 0, 1, 0}));
     EXPECT_EQ(caption, "Switch Preset 3");
-    EXPECT_EQ(Requests(), (std::vector<Bytes>{
-                              Frame(slot, CmdSelectSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 2}),
-                              Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13}),
-                              Frame(slot, CmdWriteByte, {0, 56, 0, 0, 13, 0, 0, 0}),
-                              Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 1}),
-                          }));
+    ExpectRequests({
+        Frame(slot, CmdSelectSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 2}),
+        Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13}),
+        Frame(slot, CmdWriteByte, {0, 56, 0, 0, 13, 0, 0, 0}),
+        Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 1}),
+    });
     EXPECT_EQ(H().ReadMemory(slot, kMaskAddr + 2, 1), Bytes{13});
     EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr, 1), Bytes{1});
     EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, 2.0);
@@ -71,17 +73,16 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     EXPECT_EQ(messages.back().title, "Store");
 
     // Offline, a store is refused with a message.
-    H().Device().ClearLog();
+    ClearLog();
     S().DevList[slot].Online = 0;
     H().host.TakeMessages();
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
-    EXPECT_TRUE(Requests().empty());
+    ExpectRequests({});
     EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
 }
 
 TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedByReading) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     const std::string three = H().home.Path() + "/three.swc";
     const std::string full = H().home.Path() + "/full.swc";
     const std::string empty = H().home.Path() + "/empty.swc";
@@ -108,13 +109,11 @@ TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedB
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_EQ(S().DevParam[slot].SwitchPresetMask[0], 243.0) << "the byte taken whole";
     EXPECT_EQ(boxes, (std::vector<int16_t>{1, 1, 0, 0}));
-    EXPECT_EQ(Requests(),
-              (std::vector<Bytes>{Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 243})}));
+    ExpectRequests({Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 243})});
 }
 
 TEST_F(SwitchPresets, RenamedOutputsAreWrittenToNameSwitchIniAndShown) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     EXPECT_FALSE(fs::exists(NamesFile()));
     std::vector<std::string> captions;
     std::vector<std::string> loaded;
@@ -146,7 +145,6 @@ TEST_F(SwitchPresets, RenamedOutputsAreWrittenToNameSwitchIniAndShown) {
 
 TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     Bytes file(128, 'x');
     file[0] = 3;
     file[1] = 0;
