@@ -10,6 +10,7 @@
 
 #include "Program.h"
 #include "app/MDIFrmMain.h"
+#include "model/DefaultImage.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
 
@@ -154,6 +155,42 @@ TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
     EXPECT_EQ(s.DevList[5], project[5]);
     EXPECT_FALSE(s.DevConnErr[5]);
     EXPECT_TRUE(p.host.Messages().empty());
+}
+
+// A slot that holds the same device after the load keeps its image; one whose device changed
+// gets the new-device image until it is connected, whatever its link type. The exit saves them.
+TEST_F(ProjectFiles, ADeviceThatChangedGetsTheNewDeviceImage) {
+    model::PerSlot<model::DeviceRecord> current{};
+    current[0] = apptest::TcpRecord(10, 0, 0, 1);
+    current[0].NickName = "Stage";
+    current[1] = apptest::TcpRecord(10, 0, 0, 2);
+    std::vector<uint8_t> images(65 * 1763, 0);
+    for (size_t b = 0; b < 2 * 1763; ++b) images[b] = static_cast<uint8_t>(b * 7 + 1);
+    apptest::WriteFile(p.File("startBf.ini"), images);
+    model::PerSlot<model::DeviceRecord> project = current;
+    project[0].WinLeft = 3490;  // the same device, its window elsewhere
+    project[1] = apptest::TcpRecord(10, 0, 0, 9);
+    project[4] = apptest::SerialRecord(1, 9);
+    const std::string file = p.File("other.xpj");
+    apptest::WriteFile(file, apptest::StartIniBytes(project));
+    Start(2, current);
+    Load(file);
+    ASSERT_TRUE(Shown(1));
+
+    const auto program = [](const std::vector<uint8_t>& bytes, size_t slot) {
+        return std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(slot * 1763),
+                                    bytes.begin() + static_cast<std::ptrdiff_t>(slot * 1763 + 912));
+    };
+    const std::vector<uint8_t> defaults(model::DefaultImage.begin(), model::DefaultImage.end());
+    EXPECT_EQ(std::vector<uint8_t>(s.DevImage[1].ProgImage.begin(),
+                                   s.DevImage[1].ProgImage.begin() + 912),
+              defaults);
+    ASSERT_TRUE(apptest::ExitWithYes(p.host, *main));
+    const std::vector<uint8_t> saved = apptest::ReadFile(p.File("startBf.ini"));
+    ASSERT_EQ(saved.size(), images.size());
+    EXPECT_TRUE(std::equal(images.begin(), images.begin() + 1763, saved.begin()));
+    EXPECT_EQ(program(saved, 1), defaults);
+    EXPECT_EQ(program(saved, 4), defaults) << "another link's record, new in its slot";
 }
 
 TEST_F(ProjectFiles, AnEmptyProjectAsksNothingAndEmptiesTheList) {
