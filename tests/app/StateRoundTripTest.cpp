@@ -249,6 +249,21 @@ class OtherLinkRoad : public testsupport::DeviceTest {
         apptest::WriteFile(H().home.File("startBf.ini"), images);
     }
     Bytes File(const char* name) { return apptest::ReadFile(H().home.File(name)); }
+    // Reads the slot's working program over the wire (returned), then Exit: start.ini holds
+    // list's records byte for byte in every other slot, and the slot's saved record goes to
+    // back.
+    Bytes ExitAfterReadingProgram(MDIFrmMain& main, const model::PerSlot<model::DeviceRecord>& list,
+                                  int16_t slot, model::DeviceRecord& back) {
+        const Bytes memory = H().ReadMemory(slot, 64, 912);
+        EXPECT_EQ(memory.size(), 912u);
+        EXPECT_TRUE(apptest::ExitWithYes(H().host, main));
+        const Bytes saved = File("start.ini");
+        const auto at = static_cast<size_t>(slot);
+        ExpectSlotsEqual(saved, apptest::StartIniBytes(list), 128, {at});
+        EXPECT_EQ(model::ReadDeviceRecord(Slice(saved, at * 128, 128), back),
+                  model::DeviceRecordFault::None);
+        return memory;
+    }
 };
 
 // Start on USB with a TCP/IP record: switching to RS485 and back changes nothing; switching to
@@ -298,15 +313,8 @@ TEST_F(OtherLinkRoad, ASwitchBringsThatLinksRecordsUpAsAStartDoes) {
         ASSERT_FALSE(H().Device().Log().empty());
         for (const auto& logged : H().Device().Log()) EXPECT_EQ(logged.request[2], 3);
     }
-    const Bytes memory = H().ReadMemory(3, 64, 912);
-    ASSERT_EQ(memory.size(), 912u);
-
-    ASSERT_TRUE(apptest::ExitWithYes(H().host, *main));
-    const Bytes savedList = File("start.ini");
-    ExpectSlotsEqual(savedList, apptest::StartIniBytes(list), 128, {3});
     model::DeviceRecord back;
-    ASSERT_EQ(model::ReadDeviceRecord(Slice(savedList, 3 * 128, 128), back),
-              model::DeviceRecordFault::None);
+    const Bytes memory = ExitAfterReadingProgram(*main, list, 3, back);
     EXPECT_EQ(back.IpOctets, list[3].IpOctets);
     EXPECT_EQ(back.LinkKind, 2);
     EXPECT_EQ(back.Used, -1);
@@ -359,15 +367,8 @@ TEST_F(OtherLinkRoad, AddingAUsbDeviceOverAnotherLinksRecordAsksFirst) {
     H().ShortenTimeouts(0.1);
     S().FrmDeviceWin[0]->Label1.UserClick();
     EXPECT_EQ(S().DevList[0].Online, 1);
-    const Bytes memory = H().ReadMemory(0, 64, 912);
-    ASSERT_EQ(memory.size(), 912u);
-
-    ASSERT_TRUE(apptest::ExitWithYes(H().host, *main));
-    const Bytes savedList = File("start.ini");
-    ExpectSlotsEqual(savedList, apptest::StartIniBytes(list), 128, {0});
     model::DeviceRecord back;
-    ASSERT_EQ(model::ReadDeviceRecord(Slice(savedList, 0, 128), back),
-              model::DeviceRecordFault::None);
+    const Bytes memory = ExitAfterReadingProgram(*main, list, 0, back);
     EXPECT_EQ(back.LinkKind, 0);
     EXPECT_EQ(back.Online, 1);
     EXPECT_EQ(Slice(File("startBf.ini"), 0, 912), memory);
