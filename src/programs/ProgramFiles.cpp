@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/AppFolders.h"
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
-#include "app/StateFiles.h"
 #include "editor/EditorCaption.h"
 #include "editor/FrmCtrl.h"
 #include "link/ApplyDeviceImage.h"
@@ -61,7 +61,7 @@ void EndLoad(State& s) {
 ui::FileDialog PresetFileDialog(const State& s, const char* filter, const char* ext) {
     ui::FileDialog d;
     d.Filter = filter;
-    d.InitDir = StateFiles::StateFilePath(s, "preset");
+    d.InitDir = AppFolders::Folder(s, AppFolders::kPreset);
     d.DefaultExt = ext;
     return d;
 }
@@ -82,14 +82,12 @@ void LoadProgramFromPC(State& s) {
     if (!s.host.ShowOpen(d)) return;
     MainForm(s).SetMousePointer(ui::vbArrowHourglass);
     std::vector<uint8_t> bytes;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(d.FileName, ec)) {
-        Refuse(s, " File not found. Try again.");
-        MainForm(s).SetMousePointer(ui::vbDefault);
-        return;
-    }
-    if (!model::ReadFileBytes(d.FileName, bytes)) {
-        Refuse(s, "The file " + d.FileName + " could not be read.");
+    const model::FileRead read =
+        model::ReadFileHead(d.FileName, model::DevImageRecord::Size, bytes);
+    if (read != model::FileRead::Read) {
+        Refuse(s, read == model::FileRead::Missing
+                      ? " File not found. Try again."
+                      : model::FileReadText(read, d.FileName) + " Nothing was loaded.");
         MainForm(s).SetMousePointer(ui::vbDefault);
         return;
     }

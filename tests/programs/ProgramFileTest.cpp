@@ -3,6 +3,7 @@
 // working memory equals the first's. Files that are missing, short or unwritable are refused
 // with a message and change nothing.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -32,7 +33,7 @@ class ProgramFile : public ProgramsFixture {
     }
     static Bytes FileBytes(const std::string& path) {
         Bytes bytes;
-        model::ReadFileBytes(path, bytes);
+        model::ReadFileHead(path, SIZE_MAX, bytes);
         return bytes;
     }
     static void WriteBytes(const std::string& path, const Bytes& bytes) {
@@ -169,23 +170,6 @@ TEST_F(ProgramFile, AProgramFileReachesTheDeviceByteForByte) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-TEST_F(ProgramFile, ALongerFileLoadsItsFirstRecord) {
-    const std::vector<int16_t> slots = EditAll(1);
-    VX_REQUIRE_SIMULATOR(H());
-    model::RecordWriter record;
-    model::DevImageRecord image = S().DevImage[slots[0]];
-    image.ProgImage[model::GainAddrLo[9]] ^= 0x10;
-    model::WriteDevImageRecord(record, image);
-    Bytes bytes = record.Data();
-    bytes.resize(1800, 0xEE);
-    const std::string path = PresetPath("long.XPG");
-    WriteBytes(path, bytes);
-    LoadInto(slots[0], path);
-    EXPECT_EQ(S().DevImage[slots[0]].ProgImage, image.ProgImage);
-    EXPECT_EQ(H().ReadMemory(slots[0], 64 + model::GainAddrLo[9], 1),
-              Bytes{image.ProgImage[model::GainAddrLo[9]]});
-}
-
 TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
     const std::vector<int16_t> slots = EditAll(1);
     VX_REQUIRE_SIMULATOR(H());
@@ -267,6 +251,54 @@ TEST_F(ProgramFile, AnOfflineDeviceIsRefusedAndNothingChanges) {
     EXPECT_EQ(OneMessage().prompt, "The device is offline: nothing was sent and nothing changed.");
     EXPECT_EQ(S().DevImage[slot], image);
     EXPECT_EQ(Editor(slot).Caption(), caption);
+}
+
+// The dialogs open inside the "preset" folder with no name. Only the first record of a regular
+// file is read: a pipe or a device is refused with a message, of a huge file the first record
+// loads. The temporary a save cut short left goes at the next save or load of that file.
+TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
+    const std::vector<int16_t> slots = EditAll(1);
+    VX_REQUIRE_SIMULATOR(H());
+    const std::string folder = H().home.Path() + "/preset";
+    const std::string stage = folder + "/stage.XPG";
+    SaveFrom(slots[0], stage);
+    const ui::FileDialog& asked = H().host.Dialogs().back().request;
+    EXPECT_EQ(asked.InitDir, folder);
+    EXPECT_TRUE(fs::is_directory(folder)) << "made for the dialog";
+    EXPECT_TRUE(asked.FileName.empty());
+    WriteBytes(stage + ".tmp", Bytes(99, 1));
+    SaveFrom(slots[0], stage);
+    EXPECT_FALSE(fs::exists(stage + ".tmp"));
+    EXPECT_EQ(fs::file_size(stage), 1763u);
+
+    model::DevImageRecord image = S().DevImage[slots[0]];
+    image.ProgImage[model::GainAddrLo[9]] ^= 0x10;
+    model::RecordWriter record;
+    model::WriteDevImageRecord(record, image);
+    const std::string big = folder + "/big.XPG";
+    WriteBytes(big, record.Data());
+    fs::resize_file(big, 256u << 20);
+    WriteBytes(big + ".tmp", Bytes(99, 1));
+    const std::string fifo = folder + "/pipe.XPG";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    H().Device().ClearLog();
+    H().host.TakeMessages();
+
+    LoadInto(slots[0], fifo);
+    LoadInto(slots[0], "/dev/zero");
+    EXPECT_TRUE(Requests().empty());
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].prompt,
+              "The file " + fifo + " is not a regular file. Nothing was loaded.");
+    EXPECT_EQ(messages[1].title, " Error");
+
+    LoadInto(slots[0], big);
+    EXPECT_EQ(S().DevImage[slots[0]].ProgImage, image.ProgImage);
+    EXPECT_EQ(H().ReadMemory(slots[0], 64 + model::GainAddrLo[9], 1),
+              Bytes{image.ProgImage[model::GainAddrLo[9]]});
+    EXPECT_FALSE(fs::exists(big + ".tmp"));
+    EXPECT_EQ(fs::file_size(big), 256u << 20);
 }
 
 }  // namespace
