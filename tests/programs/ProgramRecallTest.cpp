@@ -30,29 +30,13 @@ class ProgramRecall : public ProgramsFixture {
         prog[model::MasterLevelAddr[0]] = 0;
         // A Line input always uses the equaliser, as the Mic/Line sender keeps it.
         prog[model::InProcAddr] |= prog[model::InSourceAddr];
+        KeepSlots({k});
         Put(model::ProgramSlotAddr(k), prog);
         return prog;
     }
-    // Opens the recall window from the editor's button, picks row and answers answer.
-    template <class Window>
-    void RecallWith(int16_t slot, int16_t button, const char* form, int16_t row,
-                    int answer = ui::vbYes) {
-        Drive<Window>(form, [=, this](Window& w) {
-            w.List1.UserSelect(row);
-            H().host.Answer(answer);
-            w.Command1(1).UserClick();
-            EXPECT_FALSE(w.Label2.Visible());
-            if (w.Visible()) w.Command1(0).UserClick();
-        });
-        Editor(slot).Command2(button).UserClick();
-    }
-    // The device with stored slots prepared (its switch preset and program registers given
-    // back afterwards), then connected and edited.
+    // The device with stored slots prepared, then connected and edited.
     int16_t Prepare(const std::function<void()>& onDevice) {
-        PrepareAndEdit([&] {
-            H().Preserve(slot, 16, 3);
-            onDevice();
-        });
+        PrepareAndEdit(onDevice);
         Editor(slot).SSTab1.UserSelectTab(3);
         Enter(Editor(slot).Text1(10), "-3");
         ClearLog();
@@ -88,8 +72,7 @@ TEST_F(ProgramRecall, ASlotReplacesTheEditedProgramWithExactly115Frames) {
     EXPECT_EQ(f.Text1(10).Text(), "-12");
     EXPECT_EQ(f.Slider1(10).Value(), 1450 - 1150);
     EXPECT_EQ(f.Label8.Caption(), "03: Recall me       ");
-    EXPECT_NE(f.Caption().find(" - Program load from device - 03: Recall me       "),
-              std::string::npos);
+    EXPECT_TRUE(f.Caption().ends_with(" - Program load from device - 03: Recall me       "));
     EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, 2.0) << "the switch preset follows";
     EXPECT_EQ(S().DevImage[slot].DevExtra[16], 2);
     EXPECT_FALSE(f.ProgressBar1.Visible());
@@ -126,6 +109,7 @@ TEST_F(ProgramRecall, AnExtraSlotLeavesTheSwitchPresetAlone) {
 TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
     const int16_t slot = Prepare([&] {
         StoreOnDevice(0, "Stored          ");
+        KeepSlots({4});
         Put(model::ProgramSlotAddr(4) + 463, {0});
     });
     H().host.TakeMessages();

@@ -11,6 +11,7 @@
 #include "model/MemoryMap.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
+#include "project/FrmDevice.h"
 #include "support/DeviceTest.h"
 #include "support/Typing.h"
 
@@ -35,12 +36,6 @@ class EditorRoadTest : public DeviceTest {
         if (!slots.empty()) slot = slots[0];
         return slots;
     }
-    // The slot read in again as a connect does, after the test wrote the device's memory.
-    void Reconnect(int16_t at) {
-        S().DevList[at].Online = 0;
-        ModProject::ConnectDevice(S(), at);
-        EXPECT_EQ(S().DevList[at].Online, 1);
-    }
     // Opens the slot's editor as the status window's "Edit" does, on tab when one is given.
     FrmCtrl& Edit(int16_t at, int16_t tab = -1) {
         ModProject::OpenSpeakerEditor(S(), at);
@@ -48,6 +43,23 @@ class EditorRoadTest : public DeviceTest {
         EXPECT_NE(f, nullptr);
         if (tab >= 0) f->SSTab1.UserSelectTab(tab);
         return *f;
+    }
+    // The slot's editor closed, then its device disconnected and connected again from its
+    // status window as a user does, so the PC reads the device afresh; the questions it answered
+    // are taken.
+    void Reconnect(int16_t at) {
+        if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
+            H().host.Answer(ui::vbYes);
+            EXPECT_TRUE(f->UserClose());
+        }
+        FrmDevice& w = FrmDeviceOf(S(), at);
+        if (S().DevList[at].Online == 1) {
+            H().host.Answer(ui::vbYes);
+            w.Label1.UserClick();
+        }
+        w.Label1.UserClick();
+        EXPECT_EQ(S().DevList[at].Online, 1);
+        H().host.TakeMessages();
     }
     // One device connected and its editor open on tab.
     FrmCtrl& ConnectAndEdit(int16_t tab = -1) {
