@@ -56,10 +56,6 @@ class DeviceTest : public ::testing::Test {
     std::unique_ptr<DeviceHarness> harness_;
 };
 
-}  // namespace testsupport
-
-namespace testsupport {
-
 // What a test needs that its device may not give.
 enum class Need {
     FaultInjection,  // the simulator made to fail: an outside device cannot be
