@@ -1,6 +1,7 @@
 #include "gui/AccessibleNames.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -16,12 +17,15 @@ using ui::CaptionOf;
 
 namespace {
 
+// Blanks and the other control characters.
 bool Blank(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\xA0';
+    return static_cast<unsigned char>(ch) < 0x20 || ch == ' ' || ch == '\x7F' || ch == '\xA0';
 }
 
-// The text as it is read: blanks collapsed, the access-key marks gone ("&&" is one "&").
-std::string Clean(const std::string& text) {
+// The text as it is read: up to its first NUL byte, blanks collapsed, the access-key marks
+// gone ("&&" is one "&").
+std::string Clean(const std::string& caption) {
+    const std::string text = caption.substr(0, caption.find('\0'));
     std::string out;
     bool blank = false;
     for (size_t k = 0; k < text.size(); ++k) {
@@ -131,8 +135,9 @@ class Neighbours {
     }
 
     // The label heading c's column: the nearest control above it that shares its width,
-    // passing over sliders and controls of c's own kind (a column of crosspoints). A label
-    // much wider than c heads several columns and names none of them.
+    // passing over sliders, value boxes and controls of c's own kind (a column of crosspoints,
+    // a slider under its value box). A label much wider than what it heads heads several
+    // columns and names none of them.
     const ui::Control* AboveLabel(const ui::Control& c) const {
         const Box b = BoxOf(c);
         std::vector<ui::Control*> above;
@@ -147,10 +152,13 @@ class Neighbours {
         std::sort(above.begin(), above.end(), [](ui::Control* x, ui::Control* y) {
             return x->Top() + x->Height() > y->Top() + y->Height();
         });
+        ui::Twips width = c.Width();
         for (ui::Control* s : above) {
-            if (TextLabel(*s)) return s->Width() <= kHeadingWidth * c.Width() ? s : nullptr;
+            if (TextLabel(*s)) return s->Width() <= kHeadingWidth * width ? s : nullptr;
             if (s->GetKind() == ui::Kind::Label) continue;
-            if (s->GetKind() != ui::Kind::Slider && s->GetKind() != c.GetKind()) return nullptr;
+            const ui::Kind k = s->GetKind();
+            if (k != ui::Kind::Slider && k != ui::Kind::TextBox && k != c.GetKind()) return nullptr;
+            width = std::max(width, s->Width());
         }
         return nullptr;
     }
@@ -159,9 +167,13 @@ class Neighbours {
     static constexpr ui::Twips kSlack = 15;
     static constexpr ui::Twips kHeadingWidth = 3;
 
+    // A label with a word or a number in it; the dots between the octet boxes of an address
+    // name nothing.
     static bool TextLabel(ui::Control& c) {
-        return c.GetKind() == ui::Kind::Label && c.Visible() && !ClickableLabel(c) &&
-               !Clean(CaptionOf(c)).empty();
+        if (c.GetKind() != ui::Kind::Label || !c.Visible() || ClickableLabel(c)) return false;
+        const std::string text = Clean(CaptionOf(c));
+        return std::any_of(text.begin(), text.end(),
+                           [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)); });
     }
 
     std::vector<ui::Control*> siblings_;
@@ -212,6 +224,9 @@ std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form&
                     }
                 }
             }
+            // A control that nothing around names (the one list of a small dialog) is named
+            // by its window.
+            if (!clickable && ComposeName(n, caption).empty()) n.base = Clean(form.Caption());
             names[c] = n;
         }
     }

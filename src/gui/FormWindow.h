@@ -59,6 +59,9 @@ class FormWindow : public ui::FormPeer {
     ControlView* ViewAt(QWidget* w) const;
     // Enter or Escape: clicks the form's usable default (or cancel) button; false if none.
     bool PressDefault(bool cancel);
+    // Escape: the cancel button, or in a modal dialog without one its close box (which the
+    // form may refuse, as while a send runs); false when Escape is left to the control.
+    bool Escape();
     // Gives the keyboard focus to the control the form has as focused.
     void SyncFocus();
 
@@ -68,6 +71,9 @@ class FormWindow : public ui::FormPeer {
     void Restack(QWidget* area);
     void ControlMoved();
     void ControlGone(ControlView& v, const ui::Control& c);
+    // A caption changed: the names made from captions are made again once the running
+    // action has finished.
+    void CaptionChanged();
     void WidgetReplaced(QWidget* old, ControlView& v);
 
     // The window's widgets report the person's actions here.
@@ -82,6 +88,10 @@ class FormWindow : public ui::FormPeer {
 
   private:
     void Create(bool modal);
+    // The main window's keys between its command bar and subwindows.
+    void BindWindowKeys();
+    // F6: from the subwindows to the command bar and back.
+    void SwitchRegion();
     void Build();
     void NameControls();
     ControlView* AddView(ui::Control& c);
@@ -94,6 +104,7 @@ class FormWindow : public ui::FormPeer {
     void ApplyColors();
     void SetOwnerWindow(QWidget* over);
     void PlaceOnScreen();
+    void Cascade();
 
     QtHost& host_;
     ui::Form* form_;
@@ -106,6 +117,7 @@ class FormWindow : public ui::FormPeer {
     QEventLoop* modalLoop_ = nullptr;
     int applying_ = 0;
     bool shownOnce_ = false;
+    bool renaming_ = false;
 };
 
 }  // namespace gui

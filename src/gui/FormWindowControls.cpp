@@ -1,6 +1,7 @@
 // The controls of a form window: one view per control, placed in its container in z-order,
 // and the keyboard focus and default buttons of the form.
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -47,6 +48,15 @@ void FormWindow::NameControls() {
     for (const auto& [control, name] : AccessibleNames(*form_)) {
         if (ControlView* v = ViewOf(*control)) v->SetAccessibleName(name);
     }
+}
+
+void FormWindow::CaptionChanged() {
+    if (renaming_ || surface_ == nullptr) return;
+    renaming_ = true;
+    QTimer::singleShot(0, surface_, [this] {
+        renaming_ = false;
+        if (form_ != nullptr) NameControls();
+    });
 }
 
 void FormWindow::ControlAdded(ui::Form& f, ui::Control& c) {
