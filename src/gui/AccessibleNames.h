@@ -10,6 +10,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace ui {
 class Control;
@@ -31,7 +32,14 @@ std::string ComposeName(const AccessibleName& name, const std::string& caption);
 // A label that acts on a click or a double click.
 bool ClickableLabel(ui::Control& c);
 
-// The names of the controls a person acts on (and of the clickable labels).
-std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form& form);
+struct FormNames {
+    // The names of the controls a person acts on (and of the clickable labels).
+    std::unordered_map<const ui::Control*, AccessibleName> names;
+    // Labels showing a text that no name is made of: their caption may change (a meter's
+    // reading) without changing any name.
+    std::unordered_set<const ui::Control*> idle;
+};
+
+FormNames AccessibleNames(ui::Form& form);
 
 }  // namespace gui

@@ -69,7 +69,8 @@ void ControlView::ApplyName() {
 }
 
 void ControlView::NameWidget(const QString& name) {
-    widget_->setAccessibleName(name);
+    // Naming again with the same name tells assistive technology nothing.
+    if (widget_->accessibleName() != name) widget_->setAccessibleName(name);
 }
 
 void ControlView::ApplyAll() {
@@ -118,7 +119,7 @@ void ControlView::Refresh(ui::Prop p) {
         case ui::Prop::Caption:
             Apply(p);
             ApplyName();
-            owner_.CaptionChanged();
+            owner_.CaptionChanged(control_);
             break;
         default:
             Apply(p);

@@ -237,7 +237,7 @@ void FormWindow::Changed(ui::Form& f, ui::Prop p) {
     switch (p) {
         case ui::Prop::Caption:
             w->setWindowTitle(ShownText(form_->Caption()));
-            CaptionChanged();
+            CaptionChanged(nullptr);
             break;
         case ui::Prop::Geometry:
             ApplyGeometry();

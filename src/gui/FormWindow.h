@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ui/Form.h"
 #include "ui/Peer.h"
@@ -71,9 +72,9 @@ class FormWindow : public ui::FormPeer {
     void Restack(QWidget* area);
     void ControlMoved();
     void ControlGone(ControlView& v, const ui::Control& c);
-    // A caption changed: the names made from captions are made again once the running
-    // action has finished.
-    void CaptionChanged();
+    // The caption of c (nullptr: of the form) changed: the names made from captions are made
+    // again once the running action has finished, unless no name is made of that caption.
+    void CaptionChanged(const ui::Control* c);
     void WidgetReplaced(QWidget* old, ControlView& v);
 
     // The window's widgets report the person's actions here.
@@ -118,6 +119,7 @@ class FormWindow : public ui::FormPeer {
     int applying_ = 0;
     bool shownOnce_ = false;
     bool renaming_ = false;
+    std::unordered_set<const ui::Control*> idleLabels_;
 };
 
 }  // namespace gui
