@@ -30,7 +30,7 @@ struct Fixture {
     std::string File(const char* name) const { return state->AppDir + "/" + name; }
     std::vector<uint8_t> Read(const char* name) const {
         std::vector<uint8_t> bytes;
-        model::ReadFileBytes(File(name), bytes);
+        model::ReadFileHead(File(name), SIZE_MAX, bytes);
         return bytes;
     }
     void Put(const char* name, const std::vector<uint8_t>& bytes) const {

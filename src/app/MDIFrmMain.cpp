@@ -88,10 +88,7 @@ void MDIFrmMain::Form_Resize() {
 void MDIFrmMain::Timer7_Timer() {
     CommandBarInputs in;
     in.EditorOpen = s_.EditorLastIdx >= 0;
-    in.AnyDevice = false;
-    for (size_t slot = 0; slot < model::SlotCount; ++slot) {
-        in.AnyDevice = in.AnyDevice || CurrentLinkDevice(slot);
-    }
+    in.AnyDevice = AnyCurrentLinkDevice();
     in.LinkType = s_.LinkType;
     in.UsbDeviceOnline = CurrentLinkDevice(0) && s_.DevList[0].Online == 1;
     ApplyButtonStates(in);
@@ -101,6 +98,13 @@ void MDIFrmMain::Timer7_Timer() {
 // The slot holds a device of the project for the current link type.
 bool MDIFrmMain::CurrentLinkDevice(size_t slot) const {
     return s_.DevList[slot].Used == -1 && !StateFiles::HoldsOtherLink(s_, slot);
+}
+
+bool MDIFrmMain::AnyCurrentLinkDevice() const {
+    for (size_t slot = 0; slot < model::SlotCount; ++slot) {
+        if (CurrentLinkDevice(slot)) return true;
+    }
+    return false;
 }
 
 void MDIFrmMain::ApplyButtonStates(const CommandBarInputs& in) {

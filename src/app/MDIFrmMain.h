@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "model/DeviceRecord.h"
+#include "model/ModelState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -44,6 +46,10 @@ class MDIFrmMain : public ui::Form {
     void ApplyButtonStates(const CommandBarInputs& in);
     // The link button's caption from InitCfg.
     void ShowLinkButton();
+    // The project's records of the current link type get their images from StoredImage (as
+    // startBf.ini held them) and their status windows, offline, as at start-up: at the load and
+    // when the link type changes. The other records stay as they are, without a window.
+    void RestoreDeviceWindows();
 
     // Geometry of the bar, twips.
     static constexpr ui::Twips kBarHeight = 540;
@@ -74,11 +80,18 @@ class MDIFrmMain : public ui::Form {
     void LayOut();
     // A start-up failure the program cannot go on from: the message, then the end.
     void Fatal(const char* prompt, const char* title);
-    void RestoreDeviceWindows();
     // A status window, offline and at its stored position, for every record of the project
     // of the current link type; the other records stay as they are, without a window.
     void ReopenDeviceWindows();
     bool CurrentLinkDevice(size_t slot) const;
+    bool AnyCurrentLinkDevice() const;
+    // After a project was loaded over previous (the list before it, under link type before):
+    // each record keeps the image it had when its slot held the same device, else it gets the
+    // new-device image until it is connected.
+    void TakeOverImages(const model::PerSlot<model::DeviceRecord>& previous, int16_t before);
+    // Add Device on USB into slot 0 when slot 0 holds another link's record: true when the
+    // user lets the USB device replace it.
+    bool MayReplaceSlot0();
 
     void LoadProject();
     void AddDevice();
@@ -94,6 +107,7 @@ class MDIFrmMain : public ui::Form {
     // Exit: both state files, the closing commands. False when a state file could not be
     // written and the user chose to stay.
     bool SaveStateFiles();
+    void StopTimers();
     void SendClosingCommands();
 
     State& s_;

@@ -59,6 +59,7 @@ void MDIFrmMain::Command1_Click(int16_t index) {
 void MDIFrmMain::AddDevice() {
     s_.AddDevOk = false;
     if (s_.LinkType == 0) {
+        if (!MayReplaceSlot0()) return;
         s_.NewDevSlot = 0;
         ModConfig::InsertDevice(s_, 0);
         ModProject::ShowDeviceWindow(s_, 0);
@@ -79,6 +80,21 @@ void MDIFrmMain::AddDevice() {
         ModProject::ShowDeviceWindow(s_, slot);
     }
     ModProject::ArrangeDeviceWindows(s_);
+}
+
+// The USB device always goes into slot 0; a record another link type keeps there is
+// replaced only when the user says so.
+bool MDIFrmMain::MayReplaceSlot0() {
+    if (!StateFiles::HoldsOtherLink(s_, 0)) return true;
+    const model::DeviceRecord& rec = s_.DevList[0];
+    const std::string link = ModConfig::LinkName(rec.LinkKind);
+    const std::string address = rec.LinkKind == 1 ? "ID " + std::to_string(rec.DevId) : rec.IpText;
+    const std::string prompt = "The USB device takes the place of the " + link + " device " +
+                               address + " \"" + rec.NickName + "\", kept for the " + link +
+                               " link. Replacing it loses that device's entry and its stored "
+                               "settings.\r\nReplace it?";
+    return s_.host.MsgBox(prompt, ui::vbYesNo + ui::vbExclamation + ui::vbDefaultButton2,
+                          "Add Device") == ui::vbYes;
 }
 
 void MDIFrmMain::RemoveDevices() {

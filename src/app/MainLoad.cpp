@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "app/AppFolders.h"
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
 #include "app/StateFiles.h"
@@ -43,6 +44,7 @@ void MDIFrmMain::Form_Load() {
     }
     model::InitGraphConstants(s_);
 
+    AppFolders::Prepare(s_);
     StateFiles::ReadInitCfg(s_);
     ShowLinkButton();
     s_.LinkType = s_.InitCfg.LinkType;
@@ -81,7 +83,6 @@ void MDIFrmMain::ShowLinkButton() {
     }
 }
 
-// The devices of the last run get the images stored with them.
 void MDIFrmMain::RestoreDeviceWindows() {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         const model::DeviceRecord& rec = s_.DevList[slot];

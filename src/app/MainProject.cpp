@@ -2,6 +2,9 @@
 // the network scan.
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
+#include "app/StateFiles.h"
+#include "model/DeviceDefaults.h"
+#include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmScan.h"
 #include "project/FrmSelect.h"
@@ -11,11 +14,12 @@
 
 // A project of another link type asks to switch first; No leaves the current project as it
 // is. Otherwise the current project's windows close (over the link they were opened with),
-// the loaded records become the device list, and the records of the current link type get
-// their windows back where they were saved.
+// the loaded records become the device list with the images that fit them, and the records
+// of the current link type get their windows back where they were saved.
 void MDIFrmMain::LoadProject() {
     if (!ModConfig::LoadProjectFile(s_)) return;
     const int16_t before = s_.LinkType;
+    const model::PerSlot<model::DeviceRecord> previous = s_.DevList;
     int16_t project = ModConfig::ProjectLinkType(s_.DevListLoaded);
     if (project >= 0 && project != before) {
         int16_t current = before;
@@ -36,11 +40,30 @@ void MDIFrmMain::LoadProject() {
     }
     s_.LinkType = after;
     s_.DevList = s_.DevListLoaded;
+    TakeOverImages(previous, before);
     ReopenDeviceWindows();
     SetMousePointer(ui::vbDefault);
 }
 
+// The image of a record of the current link type is DevImage, that of another link's record
+// the one startBf.ini keeps for it (StoredImage).
+void MDIFrmMain::TakeOverImages(const model::PerSlot<model::DeviceRecord>& previous,
+                                int16_t before) {
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        if (s_.DevList[slot].Used != -1) continue;
+        if (!ModConfig::SameDevice(previous[slot], s_.DevList[slot])) {
+            model::InitDeviceDefault(s_, static_cast<uint8_t>(slot));
+        } else if (previous[slot].LinkKind != before) {
+            s_.DevImage[slot] = s_.StoredImage[slot];
+        }
+        if (StateFiles::HoldsOtherLink(s_, slot)) s_.StoredImage[slot] = s_.DevImage[slot];
+    }
+}
+
+// The link type changes only while the project holds no device of the current link type (the
+// button follows the project a second late).
 void MDIFrmMain::SelectLink() {
+    if (AnyCurrentLinkDevice()) return;
     FrmSelect dialog(s_);
     dialog.ShowModal();
 }

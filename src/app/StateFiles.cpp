@@ -1,22 +1,32 @@
 #include "app/StateFiles.h"
 
-#include <algorithm>
-
 #include "app/State.h"
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
+#include "ui/Host.h"
 
 namespace StateFiles {
 
 namespace {
 
-// Reads a state file; a missing one is created empty (and reads as nothing), and the
-// temporary left by a save that was cut short is removed.
-std::vector<uint8_t> ReadOrCreate(const State& s, const std::string& name) {
+// The most bytes each state file's layout uses: init.cfg with the longest text its length
+// can state, 65 slots of start.ini, 65 images of startBf.ini.
+constexpr size_t kInitCfgLimit = 2 + 2 + 65535 + 2;
+constexpr size_t kStartIniLimit = model::SlotCount * model::RecordSlotSize;
+constexpr size_t kStartBfIniLimit = model::SlotCount * model::DevImageRecord::Size;
+
+// Reads the head of a state file that its layout uses; a missing one is created empty (and
+// reads as nothing), and the temporary left by a save that was cut short is removed. A file
+// that can't be read is named in a message and reads as nothing.
+std::vector<uint8_t> ReadOrCreate(const State& s, const std::string& name, size_t limit) {
     const std::string path = StateFilePath(s, name);
     model::PrepareFile(path);
     std::vector<uint8_t> bytes;
-    model::ReadFileBytes(path, bytes);
+    const model::FileRead read = model::ReadFileHead(path, limit, bytes);
+    if (read != model::FileRead::Read && read != model::FileRead::Missing) {
+        s.host.MsgBox(model::FileReadText(read, path) + " The program goes on without it.",
+                      ui::vbOKOnly + ui::vbExclamation, "Warning");
+    }
     return bytes;
 }
 
@@ -49,20 +59,15 @@ std::vector<uint8_t> EncodeInitCfg(const InitCfgRecord& rec) {
 }
 
 void ReadInitCfg(State& s) {
-    s.InitCfg = DecodeInitCfg(ReadOrCreate(s, kInitCfg));
+    s.InitCfg = DecodeInitCfg(ReadOrCreate(s, kInitCfg, kInitCfgLimit));
 }
 
 bool WriteInitCfg(const State& s) {
-    std::vector<uint8_t> file;
-    model::ReadFileBytes(StateFilePath(s, kInitCfg), file);
-    const std::vector<uint8_t> rec = EncodeInitCfg(s.InitCfg);
-    if (file.size() < rec.size()) file.resize(rec.size());
-    std::copy(rec.begin(), rec.end(), file.begin());
-    return model::WriteFileAtomic(StateFilePath(s, kInitCfg), file);
+    return model::WriteFileHeadAtomic(StateFilePath(s, kInitCfg), EncodeInitCfg(s.InitCfg));
 }
 
 void ReadDeviceList(State& s) {
-    const std::vector<uint8_t> file = ReadOrCreate(s, kStartIni);
+    const std::vector<uint8_t> file = ReadOrCreate(s, kStartIni, kStartIniLimit);
     for (size_t slot = 0; slot < model::SlotCount; ++slot) {
         model::DeviceRecord& rec = s.DevList[slot];
         if (model::ReadDeviceRecord(model::RecordSlot(file, slot), rec) !=
@@ -83,7 +88,7 @@ bool WriteDeviceList(const State& s) {
 }
 
 void ReadDeviceImages(State& s) {
-    const std::vector<uint8_t> file = ReadOrCreate(s, kStartBfIni);
+    const std::vector<uint8_t> file = ReadOrCreate(s, kStartBfIni, kStartBfIniLimit);
     model::RecordReader r(file);
     for (model::DevImageRecord& image : s.StoredImage) model::ReadDevImageRecord(r, image);
 }

@@ -1,8 +1,10 @@
 // The state files in the application folder: init.cfg (link settings), start.ini (the 65
 // device-list records, one per 128-byte slot) and startBf.ini (the 65 device images back to
-// back). Reading creates a missing file empty and removes the temporary of a save that was cut
-// short; a missing or short file reads as zeros, a device record that is malformed as a free
-// slot. Writes replace the whole file at once and report failure.
+// back). Reading creates a missing file empty, removes the temporary of a save that was cut
+// short and reads no more than the file's layout uses; a missing or short file reads as zeros,
+// a device record that is malformed as a free slot, and a file that is not a regular file is
+// named in a message and reads as zeros. Writes replace the whole file at once and report
+// failure.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +31,8 @@ std::vector<uint8_t> EncodeInitCfg(const InitCfgRecord& rec);
 
 // init.cfg into InitCfg.
 void ReadInitCfg(State& s);
-// InitCfg into init.cfg; bytes after the record stay as they were.
+// InitCfg into init.cfg; bytes after the record stay as they were. False (file unchanged)
+// when it could not be written.
 bool WriteInitCfg(const State& s);
 
 // start.ini into DevList(0..64).

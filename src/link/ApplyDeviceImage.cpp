@@ -6,9 +6,9 @@
 #include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "link/ApplyImageInputs.h"
-#include "link/ApplyImageEqIn.h"
 #include "link/ApplyImageDynamics.h"
+#include "link/ApplyImageEqIn.h"
+#include "link/ApplyImageInputs.h"
 #include "link/ApplyImageRouting.h"
 #include "link/LevelSenders.h"
 #include "link/LinkSets.h"
@@ -94,13 +94,15 @@ void ApplyChannels(State& s, FrmCtrl& f) {
     }
 }
 
-// The master input gain and output volume are 16-bit words, high byte first: 0 dB of the
-// volume is 1270, whose low byte alone would read as -102.4 dB.
+// The master input gain is one byte, the second of its pair (the first is not part of it);
+// the output volume is a 16-bit word, high byte first: 0 dB of the volume is 1270, whose low
+// byte alone would read as -102.4 dB.
 void ApplyMasterLevels(State& s, FrmCtrl& f) {
     for (int16_t index = 0; index < 2; ++index) {
         const auto& img = s.DevImage[s.CurDev].ProgImage;
         const int16_t addr = model::MasterLevelAddr[index];
-        LoadSlider(s, f.Slider100(index), img[addr] * 256 + img[addr + 1]);
+        const int32_t high = index == 0 ? 0 : img[addr];
+        LoadSlider(s, f.Slider100(index), high * 256 + img[addr + 1]);
         SendMasterLevel(s, index);
         if (f.Finished()) return;
         StepProgressCtrl(s);

@@ -14,13 +14,13 @@ namespace ModFun {
 // the automatic mixer and ducker, and the processing types are loaded and sent; level
 // bypass, polarity and mute flags are decoded; each channel's level, mute and polarity are
 // loaded and sent with its bypass button coloured; each input's source is sent; the master
-// levels (16-bit words) are loaded and sent; the equalisers, crossovers and routing; phantom
-// power; all link boxes are cleared and stored; every output's graph is repainted; the
-// channel names are sent and shown; the front-panel lock and the stereo pairs are set; the
-// tab is shown again. The progress bar steps once per feedback switch, processing type,
-// channel, source, master level, band, filter, crosspoint and the phantom switch while
-// LoadStateWord is set. The sequence stops when the editor window it fills is closed by a failed
-// transaction.
+// levels (the input gain's one byte, the output volume's 16-bit word) are loaded and sent; the
+// equalisers, crossovers and routing; phantom power; all link boxes are cleared and stored; every
+// output's graph is repainted; the channel names are sent and shown; the front-panel lock and the
+// stereo pairs are set; the tab is shown again. The progress bar steps once per feedback switch,
+// processing type, channel, source, master level, band, filter, crosspoint and the phantom switch
+// while LoadStateWord is set. The sequence stops when the editor window it fills is closed by a
+// failed transaction.
 void ApplyDeviceImage(State& s);
 
 }  // namespace ModFun

@@ -147,6 +147,7 @@ void ApplyLockAndStereoPairs(State& s, FrmCtrl& f) {
         Loading(s, [&] { f.Check11(p).SetValue(stereo); });
         LoadStereoPairControls(s, p);
     }
+    WriteStereoByte(s);
 }
 
 }  // namespace ModFun

@@ -22,7 +22,7 @@ void ApplyPhantomPower(State& s, FrmCtrl& f);
 // The six characters of each channel's name slot, then all names sent and shown.
 void ApplyChannelNames(State& s, FrmCtrl& f);
 // The front-panel lock kept in the parameter record, then the stereo pairs from the stereo
-// byte with their Mic/Line lists.
+// byte with their Mic/Line lists, and the stereo byte sent.
 void ApplyLockAndStereoPairs(State& s, FrmCtrl& f);
 
 }  // namespace ModFun

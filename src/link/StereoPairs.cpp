@@ -8,6 +8,7 @@
 #include "link/InputSenders.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
+#include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
 
 namespace ModFun {
@@ -28,13 +29,8 @@ void SendStereoMode(State& s, int16_t pair) {
     for (int16_t p = 0; p < 4; ++p) {
         if (f.Check11(p).Value() == 1) bits |= 1 << p;
     }
-    const auto byte = static_cast<uint8_t>(bits);
-    s.DevImage[dev].ProgImage[model::StereoModeAddr] = byte;
-    // The address goes out as it is, not moved to the working program as name bytes are.
-    model::SplitValueBytes(s, model::StereoModeAddr, 0);
-    if (ModRxTx::TxCommand(s, dev, CmdWriteByte, s.ValBytes[2], s.ValBytes[3], 0, 0, byte)) {
-        return;
-    }
+    s.DevImage[dev].ProgImage[model::StereoModeAddr] = static_cast<uint8_t>(bits);
+    if (WriteStereoByte(s)) return;
     const bool stereo = f.Check11(pair).Value() == 1;
     s.InPairLink[dev][pair] = stereo;
     const auto first = static_cast<int16_t>(2 * pair);
@@ -47,6 +43,12 @@ void SendStereoMode(State& s, int16_t pair) {
         if (f.Finished()) return;
     }
     LoadStereoPairControls(s, pair);
+}
+
+bool WriteStereoByte(State& s) {
+    model::SplitValueBytes(s, model::StereoModeAddr + model::WorkingProgramAddr, 0);
+    return ModRxTx::TxCommand(s, s.CurDev, CmdWriteByte, s.ValBytes[2], s.ValBytes[3], 0, 0,
+                              s.DevImage[s.CurDev].ProgImage[model::StereoModeAddr]);
 }
 
 void LoadStereoPairControls(State& s, int16_t pair) {

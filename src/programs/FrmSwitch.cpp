@@ -1,6 +1,7 @@
 #include "programs/FrmSwitch.h"
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 #include "app/State.h"
@@ -169,10 +170,8 @@ void FrmSwitch::Command3_Click(int16_t index) {
 void FrmSwitch::SaveToPC() {
     ui::FileDialog d = SwitchFileDialog(s_);
     if (!s_.host.ShowSave(d)) return;
-    std::vector<uint8_t> file;
-    if (!model::ReadFileBytes(d.FileName, file) || file.empty()) file.assign(1, 0);
-    file[0] = PresetMask(s_, CurrentPreset());
-    if (!model::WriteFileAtomic(d.FileName, file)) {
+    const uint8_t mask = PresetMask(s_, CurrentPreset());
+    if (!model::WriteFileHeadAtomic(d.FileName, std::span<const uint8_t>(&mask, 1))) {
         s_.host.MsgBox("The switch preset file " + d.FileName + " could not be written.",
                        ui::vbOKOnly + ui::vbExclamation, " Error");
     }
@@ -182,7 +181,12 @@ void FrmSwitch::LoadFromPC() {
     ui::FileDialog d = SwitchFileDialog(s_);
     if (!s_.host.ShowOpen(d)) return;
     std::vector<uint8_t> file;
-    if (!model::ReadFileBytes(d.FileName, file) || file.empty()) return;
+    const model::FileRead read = model::ReadFileHead(d.FileName, 1, file);
+    if (read == model::FileRead::NotRegular || read == model::FileRead::Failed) {
+        s_.host.MsgBox(model::FileReadText(read, d.FileName) + " The preset is unchanged.",
+                       ui::vbOKOnly + ui::vbExclamation, " Error");
+    }
+    if (file.empty()) return;
     const uint8_t mask = file[0];
     s_.DevParam[s_.CurDev].SwitchPresetMask[CurrentPreset()] = mask;
     ShowMask(mask);

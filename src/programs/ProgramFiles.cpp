@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "app/AppFolders.h"
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
-#include "app/StateFiles.h"
 #include "editor/EditorCaption.h"
 #include "editor/FrmCtrl.h"
 #include "link/ApplyDeviceImage.h"
@@ -14,24 +14,39 @@
 #include "link/ModRxTx.h"
 #include "model/MemoryMap.h"
 #include "model/RecordFile.h"
+#include "programs/ProgramRest.h"
+#include "programs/ProgramSlots.h"
 #include "ui/Host.h"
 
 namespace ModProg {
 
 namespace {
 
-// Record bytes 930 and 931 (delay display unit, current-program register) in DevExtra.
+// Record byte 930, the delay display unit, in DevExtra.
 constexpr size_t kDelayUnitByte = 930 - model::DevImageRecord::DevExtraOffset;
-constexpr size_t kCurProgRegByte = 931 - model::DevImageRecord::DevExtraOffset;
 // The progress bar of the editor while a program file is applied.
 constexpr float kProgressMax = 289;
+// The title of the load's messages.
+constexpr const char* kLoadTitle = " Error";
 
 ui::FileDialog ProgramFileDialog(const State& s) {
     return PresetFileDialog(s, "file program (*.XPG)|*.XPG", "XPG");
 }
 
 void Refuse(State& s, const std::string& message) {
-    s.host.MsgBox(message, ui::vbOKOnly + ui::vbExclamation, " Error");
+    s.host.MsgBox(message, ui::vbOKOnly + ui::vbExclamation, kLoadTitle);
+}
+
+// The file's program bytes 0..911, record bytes 931 and 930 and the panel state into the
+// slot's image; its link masks cleared.
+void TakeProgram(State& s, int16_t dev) {
+    model::DevImageRecord& image = s.DevImage[dev];
+    std::copy_n(s.ProgTemp.ProgImage.begin(), model::ProgramBytes, image.ProgImage.begin());
+    image.DevExtra[CurProgRegByte] = s.ProgTemp.DevExtra[CurProgRegByte];
+    image.DevExtra[kDelayUnitByte] = s.ProgTemp.DevExtra[kDelayUnitByte];
+    image.PanelState = s.ProgTemp.PanelState;
+    s.OutLinkMask[dev] = 0;
+    s.InLinkMask[dev] = 0;
 }
 
 // The editor's progress bar hidden and the load's flags and pointer put back.
@@ -46,7 +61,7 @@ void EndLoad(State& s) {
 ui::FileDialog PresetFileDialog(const State& s, const char* filter, const char* ext) {
     ui::FileDialog d;
     d.Filter = filter;
-    d.InitDir = StateFiles::StateFilePath(s, "preset");
+    d.InitDir = AppFolders::Folder(s, AppFolders::kPreset);
     d.DefaultExt = ext;
     return d;
 }
@@ -62,18 +77,17 @@ void SaveProgramToPC(State& s) {
 }
 
 void LoadProgramFromPC(State& s) {
+    if (!DeviceReachable(s, kLoadTitle)) return;
     ui::FileDialog d = ProgramFileDialog(s);
     if (!s.host.ShowOpen(d)) return;
     MainForm(s).SetMousePointer(ui::vbArrowHourglass);
     std::vector<uint8_t> bytes;
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(d.FileName, ec)) {
-        Refuse(s, " File not found. Try again.");
-        MainForm(s).SetMousePointer(ui::vbDefault);
-        return;
-    }
-    if (!model::ReadFileBytes(d.FileName, bytes)) {
-        Refuse(s, "The file " + d.FileName + " could not be read.");
+    const model::FileRead read =
+        model::ReadFileHead(d.FileName, model::DevImageRecord::Size, bytes);
+    if (read != model::FileRead::Read) {
+        Refuse(s, read == model::FileRead::Missing
+                      ? " File not found. Try again."
+                      : model::FileReadText(read, d.FileName) + " Nothing was loaded.");
         MainForm(s).SetMousePointer(ui::vbDefault);
         return;
     }
@@ -87,25 +101,21 @@ void LoadProgramFromPC(State& s) {
     model::ReadDevImageRecord(r, s.ProgTemp);
 
     const int16_t dev = s.CurDev;
-    model::DevImageRecord& image = s.DevImage[dev];
-    std::copy_n(s.ProgTemp.ProgImage.begin(), model::ProgramBytes, image.ProgImage.begin());
-    image.DevExtra[kCurProgRegByte] = s.ProgTemp.DevExtra[kCurProgRegByte];
-    image.DevExtra[kDelayUnitByte] = s.ProgTemp.DevExtra[kDelayUnitByte];
-    image.PanelState = s.ProgTemp.PanelState;
-    s.OutLinkMask[dev] = 0;
-    s.InLinkMask[dev] = 0;
-
     s.LoadStateWord = -1;
     ui::ProgressBar& bar = FrmCtrlOf(s, dev).ProgressBar1;
     bar.SetRange(0, kProgressMax);
     bar.SetValue(0);
     bar.SetVisible(true);
+    // The PC takes the file's program only once the device has taken the opening frame.
     if (ModRxTx::TxCommand(s, dev, CmdBulkUpdate, 0)) {
         EndLoad(s);
+        Refuse(s, "The device did not receive the program: nothing was loaded.");
         return;
     }
+    TakeProgram(s, dev);
     ModFun::ApplyDeviceImage(s);
-    const bool failed = ModRxTx::TxCommand(s, dev, CmdBulkUpdate, 1);
+    const bool failed =
+        SendProgramRest(s, s.ProgTemp.ProgImage) || ModRxTx::TxCommand(s, dev, CmdBulkUpdate, 1);
     EndLoad(s);
     FrmCtrl* editor = ExistingFrmCtrl(s, dev);
     if (failed || editor == nullptr) return;

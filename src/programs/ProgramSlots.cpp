@@ -59,6 +59,13 @@ void PlaceButtonPair(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips cli
     second.Move(clientWidth - width - 120, top, width, height);
 }
 
+void SetRunningSlot(State& s, int16_t k) {
+    const int16_t dev = s.CurDev;
+    s.RunningProgSlot[dev] = k;
+    s.DevImage[dev].DevExtra[CurProgRegByte] = static_cast<uint8_t>(k);
+    s.DevParam[dev].CurProgReg() = k;
+}
+
 bool DeviceReachable(State& s, const std::string& title) {
     if (ModRxTx::ExchangePossible(s, s.CurDev)) return true;
     s.host.MsgBox("The device is offline: nothing was sent and nothing changed.",

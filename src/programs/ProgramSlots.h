@@ -1,11 +1,13 @@
 // What the program store and recall windows share: the rows of the slot lists, the program
-// name rule, the editor caption after a slot was stored or recalled, and the refusal to start
-// an exchange with a device that can't be reached.
+// name rule, the editor caption and the running slot after a slot was stored or recalled, and
+// the refusal to start an exchange with a device that can't be reached (the program file load
+// refuses so too).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "model/DevImageRecord.h"
 #include "ui/Controls.h"
 
 struct State;
@@ -14,6 +16,8 @@ namespace ModProg {
 
 // Program slot k of extra slot e.
 inline constexpr int16_t ExtraSlotBase = 6;
+// Record byte 931, the current-program register (device address 18), in DevExtra.
+inline constexpr size_t CurProgRegByte = 931 - model::DevImageRecord::DevExtraOffset;
 // Program names are blank padded to this length.
 inline constexpr size_t ProgNameLength = 16;
 
@@ -34,6 +38,9 @@ void PlaceSlotList(ui::Label& title, ui::ListBox& list, ui::Twips clientWidth, b
 // Buttons 0 and 1 side by side at the bottom right; button 0 on the left.
 void PlaceButtonPair(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,
                      ui::Twips top, const char* left, const char* right);
+// Program slot k (0..9) is the one CurDev runs, on the PC as the connect read-back would find
+// it: RunningProgSlot, the current-program register of the image record and its mirror.
+void SetRunningSlot(State& s, int16_t k);
 // False, after a message titled title that says the device is offline, when no exchange with
 // CurDev can be made now; true otherwise.
 bool DeviceReachable(State& s, const std::string& title);

@@ -109,6 +109,7 @@ bool ReadWindow::ReadProgramFromDevice(int16_t n) {
         par.CurSwitchPreset = n;
         s_.DevImage[dev].DevExtra[kSwitchPresetByte] = static_cast<uint8_t>(n);
     }
+    ModProg::SetRunningSlot(s_, slot);
     s_.OutLinkMask[dev] = 0;
     s_.InLinkMask[dev] = 0;
     s_.GraphHold = 1;

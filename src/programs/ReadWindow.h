@@ -31,8 +31,8 @@ class ReadWindow : public ui::Form {
     void LayOut();
     int16_t SlotCount() const { return extra_ ? 4 : 6; }
     // Reads slot n into a buffer (114 requests), recalls it; then the image, the switch preset
-    // (normal slots, when it follows the program), the link masks, the model and the editor
-    // follow. False at the first failed frame, with nothing on the PC changed.
+    // (normal slots, when it follows the program), the running slot, the link masks, the model
+    // and the editor follow. False at the first failed frame, with nothing on the PC changed.
     bool ReadProgramFromDevice(int16_t n);
     // The editor's progress bar hidden, if the editor is still there.
     void HideEditorProgress();

@@ -8,6 +8,7 @@
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
+#include "model/Tables.h"
 #include "programs/ProgramSlots.h"
 #include "ui/Host.h"
 
@@ -19,8 +20,11 @@ constexpr int kProgNameAddr = 432;
 constexpr int kWorkingNameAddr = 496;
 // Device address of the current-program register.
 constexpr uint8_t kCurProgRegAddr = 18;
-// One step per write frame: 228 slot frames, 4 name frames, the slot number.
+// One step per write frame: 228 slot frames, 4 name frames, the slot number and the frame that
+// clears the mark of a slot that held a program.
 constexpr float kProgressMax = 912 / 4 + 10;
+// The slot frame that carries the stored mark.
+constexpr int kMarkFrameOffset = model::ProgMarkAddr / 4 * 4;
 
 }  // namespace
 
@@ -133,38 +137,59 @@ bool StoreWindow::StoreProgramToDevice(int16_t n, std::string& name) {
     ProgressBar1.SetValue(0);
     ProgressBar1.SetVisible(true);
     ProgressBar1.SetRange(0, kProgressMax);
-    const auto write4 = [&](int addr, int from) {
-        if (ModRxTx::TxCommand(s_, dev, CmdWriteMem4, static_cast<uint8_t>(addr >> 8 & 0xFF),
-                               static_cast<uint8_t>(addr & 0xFF), prog[from], prog[from + 1],
-                               prog[from + 2], prog[from + 3])) {
-            return false;
-        }
-        ProgressBar1.SetValue(ProgressBar1.Value() + 1);
-        return true;
+    const auto sent = [&](bool failed) {
+        if (!failed) ProgressBar1.SetValue(ProgressBar1.Value() + 1);
+        return !failed;
     };
-    for (int off = 0; off < model::ProgramBytes; off += 4) {
-        if (!write4(model::ProgramSlotAddr(slot) + off, off)) return false;
+    const auto write4 = [&](int addr, int from) {
+        return sent(ModRxTx::TxCommand(s_, dev, CmdWriteMem4,
+                                       static_cast<uint8_t>(addr >> 8 & 0xFF),
+                                       static_cast<uint8_t>(addr & 0xFF), prog[from],
+                                       prog[from + 1], prog[from + 2], prog[from + 3]));
+    };
+    const auto writeByte = [&](int addr, uint8_t value) {
+        return sent(ModRxTx::TxCommand(s_, dev, CmdWriteByte,
+                                       static_cast<uint8_t>(addr >> 8 & 0xFF),
+                                       static_cast<uint8_t>(addr & 0xFF), 0, 0, value));
+    };
+    // The slot counts as stored by its mark alone, so the mark goes last: a store that stops
+    // half way never leaves a slot marked over a partial program.
+    const int slotAddr = model::ProgramSlotAddr(slot);
+    bool done = !StoredSlot(slot) || writeByte(slotAddr + model::ProgMarkAddr, 0);
+    for (int off = 0; done && off < model::ProgramBytes; off += 4) {
+        if (off != kMarkFrameOffset) done = write4(slotAddr + off, off);
     }
-    for (int j = 0; j < 16; j += 4) {
-        if (!write4(kWorkingNameAddr + j, kProgNameAddr + j)) return false;
-    }
-    if (!extra_) {
-        if (ModRxTx::TxCommand(s_, dev, CmdWriteByte, 0, kCurProgRegAddr, 0, 0,
-                               static_cast<uint8_t>(n))) {
-            return false;
-        }
-        ProgressBar1.SetValue(ProgressBar1.Value() + 1);
-    }
+    for (int j = 0; done && j < 16; j += 4) done = write4(kWorkingNameAddr + j, kProgNameAddr + j);
+    if (done && !extra_) done = writeByte(kCurProgRegAddr, static_cast<uint8_t>(n));
+    if (done) done = write4(slotAddr + kMarkFrameOffset, kMarkFrameOffset);
 
+    model::DevParamRecord& par = s_.DevParam[dev];
+    std::string& slotName = extra_ ? par.ExtraSlotName[n] : par.SlotName[n];
+    if (!done) {
+        slotName = model::EmptyProgNameText();
+        par.SlotStatus()[slot] = 0;
+        const std::string what = "Program " + SlotLabel(n) + " was not stored: ";
+        s_.host.MsgBox(what + "its content on the device is incomplete.",
+                       ui::vbOKOnly + ui::vbExclamation, title_);
+        return false;
+    }
     auto& image = s_.DevImage[dev].ProgImage;
     std::copy(prog.begin() + kProgNameAddr, prog.begin() + kProgNameAddr + 16,
               image.begin() + kProgNameAddr);
     image[model::ProgMarkAddr] = model::StoredProgramMark;
-    model::DevParamRecord& par = s_.DevParam[dev];
-    (extra_ ? par.ExtraSlotName[n] : par.SlotName[n]) = name;
+    slotName = name;
     par.SlotStatus()[slot] = model::StoredProgramMark;
+    ModProg::SetRunningSlot(s_, slot);
     if (FrmCtrl* editor = ExistingFrmCtrl(s_, dev)) {
         editor->SetCaption(ModProg::SlotCaption(s_, slot));
     }
     return true;
+}
+
+bool StoreWindow::StoredSlot(int16_t slot) const {
+    return s_.DevParam[s_.CurDev].SlotStatus()[slot] == model::StoredProgramMark;
+}
+
+std::string StoreWindow::SlotLabel(int16_t n) const {
+    return (extra_ ? "E0" : "0") + std::to_string(n + 1);
 }

@@ -6,13 +6,14 @@
 #include "app/StateFiles.h"
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
+#include "ui/Host.h"
 
 namespace ModProg {
 
 namespace {
 
 std::string NamesPath(const State& s) {
-    return StateFiles::StateFilePath(s, "NameSwitch.ini");
+    return StateFiles::StateFilePath(s, kNameSwitchIni);
 }
 
 }  // namespace
@@ -20,8 +21,13 @@ std::string NamesPath(const State& s) {
 void ReadSwitchNames(State& s) {
     s.SwitchNames.fill({});
     std::vector<uint8_t> file;
-    if (!model::ReadFileBytes(NamesPath(s), file)) return;
-    model::RecordReader r(model::RecordSlot(file, 0), model::RecordSlotSize);
+    const model::FileRead read = model::ReadFileHead(NamesPath(s), model::RecordSlotSize, file);
+    if (read != model::FileRead::Read && read != model::FileRead::Missing) {
+        s.host.MsgBox(model::FileReadText(read, NamesPath(s)) +
+                          " The switch outputs are shown without names.",
+                      ui::vbOKOnly + ui::vbExclamation, "Switch");
+    }
+    model::RecordReader r(file, model::RecordSlotSize);
     std::array<std::string, 5> names;
     for (std::string& name : names) name = r.Text();
     if (!r.Malformed()) s.SwitchNames = names;
@@ -30,9 +36,9 @@ void ReadSwitchNames(State& s) {
 bool WriteSwitchNames(const State& s) {
     model::RecordWriter w;
     for (const std::string& name : s.SwitchNames) w.Text(name);
-    std::vector<uint8_t> file;
-    return !w.Failed() && model::PutRecordSlot(file, 0, w.Data()) &&
-           model::WriteFileAtomic(NamesPath(s), file);
+    std::vector<uint8_t> record;
+    return !w.Failed() && model::PutRecordSlot(record, 0, w.Data()) &&
+           model::WriteFileHeadAtomic(NamesPath(s), record);
 }
 
 }  // namespace ModProg

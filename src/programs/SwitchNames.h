@@ -7,10 +7,14 @@ struct State;
 
 namespace ModProg {
 
-// SwitchNames from the file. A missing file gives empty names and is not created; a record
-// whose lengths run past its 128 bytes reads as empty names.
+inline constexpr const char* kNameSwitchIni = "NameSwitch.ini";
+
+// SwitchNames from the file's first slot. A missing file gives empty names and is not created;
+// a record whose lengths run past its 128 bytes reads as empty names; a file that is not a
+// regular file gives empty names and a message.
 void ReadSwitchNames(State& s);
-// SwitchNames into the file, written whole; false when it could not be written.
+// SwitchNames into the file's first slot; what follows it stays as it was. False when the
+// file could not be written.
 bool WriteSwitchNames(const State& s);
 
 }  // namespace ModProg

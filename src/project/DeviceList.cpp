@@ -34,6 +34,14 @@ void ResetDeviceRecord(State& s, int16_t slot) {
     s.DevList[slot] = model::DeviceRecord{};
 }
 
+bool SameDevice(const model::DeviceRecord& a, const model::DeviceRecord& b) {
+    if (a.Used != -1 || b.Used != -1 || a.LinkKind != b.LinkKind) return false;
+    const bool sameAddress = a.LinkKind == 1   ? a.DevId == b.DevId
+                             : a.LinkKind == 2 ? a.IpOctets == b.IpOctets
+                                               : true;
+    return sameAddress && a.NickName == b.NickName;
+}
+
 void InsertDevice(State& s, int16_t slot) {
     model::DeviceRecord& rec = s.DevList[slot];
     std::array<int16_t, 11>& devSlot = s.DevSlot[slot];

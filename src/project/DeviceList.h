@@ -28,6 +28,10 @@ bool IsIdAlreadyInserted(const State& s);
 // The slot's record gets the defaults of a free slot; it leaves the project.
 void ResetDeviceRecord(State& s, int16_t slot);
 
+// Both records are in the project and name the same device: the same link kind, address
+// (RS485 ID, IP address; USB has its one device) and nick name.
+bool SameDevice(const model::DeviceRecord& a, const model::DeviceRecord& b);
+
 // Fills the slot for the current link type, gives it the new-device defaults and puts it in
 // the project, offline, with the nick name "no-name".
 void InsertDevice(State& s, int16_t slot);

@@ -1,6 +1,7 @@
 #include "project/DeviceWindows.h"
 
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
 #include "project/FrmDevice.h"
 #include "ui/Host.h"
@@ -18,7 +19,7 @@ void ArrangeDeviceWindows(State& s) {
     int row = 0;
     int column = 0;
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
-        if (s.DevList[slot].Used != -1) continue;
+        if (s.DevList[slot].Used != -1 || StateFiles::HoldsOtherLink(s, slot)) continue;
         FrmDevice& w = FrmDeviceOf(s, slot);
         w.Move((w.Width() + kGap) * column, (w.Height() + kGap) * row, w.Width(), w.Height());
         if (++row == kRows) {

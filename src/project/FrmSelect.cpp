@@ -52,6 +52,7 @@ void FrmSelect::LayOut() {
 
 void FrmSelect::Form_Load() {
     before_ = s_.InitCfg;
+    stored_ = false;
     StateFiles::ReadInitCfg(s_);
     Combo1.Clear();
     Combo1.AddItem(" NONE ");
@@ -90,14 +91,29 @@ void FrmSelect::Command2_Click() {
 }
 
 void FrmSelect::Command1_Click(int16_t index) {
-    if (index == 0) {
-        s_.InitCfg.ComPort = Combo1.ListIndex();
-        s_.InitCfg.LinkType = Option2(0).Value() ? 0 : Option2(1).Value() ? 1 : 2;
-        if (s_.MainWin) s_.MainWin->ShowLinkButton();
-        s_.LinkType = s_.InitCfg.LinkType;
-        StateFiles::WriteInitCfg(s_);
-    } else {
-        s_.InitCfg = before_;
-    }
+    if (index == 0 && !Store()) return;
     Unload();
+}
+
+bool FrmSelect::Store() {
+    s_.InitCfg.ComPort = Combo1.ListIndex();
+    s_.InitCfg.LinkType = Option2(0).Value() ? 0 : Option2(1).Value() ? 1 : 2;
+    if (!StateFiles::WriteInitCfg(s_)) {
+        s_.InitCfg = before_;
+        s_.host.MsgBox("The link settings could not be saved to " +
+                           StateFiles::StateFilePath(s_, StateFiles::kInitCfg) +
+                           ". Nothing was changed.",
+                       ui::vbOKOnly + ui::vbExclamation, "Select");
+        return false;
+    }
+    stored_ = true;
+    const bool switched = s_.InitCfg.LinkType != s_.LinkType;
+    if (s_.MainWin) s_.MainWin->ShowLinkButton();
+    s_.LinkType = s_.InitCfg.LinkType;
+    if (switched && s_.MainWin) s_.MainWin->RestoreDeviceWindows();
+    return true;
+}
+
+void FrmSelect::Form_Unload(int16_t&) {
+    if (!stored_) s_.InitCfg = before_;
 }

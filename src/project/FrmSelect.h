@@ -1,6 +1,8 @@
 // "Select": the project's link type (USB, RS485 or TCP/IP) and, for the serial links, the
-// COM port. OK stores the choice in init.cfg and on the main window's link button; Exit
-// leaves everything as it was. Search looks for the port in FrmSearchCom.
+// COM port. OK stores the choice in init.cfg and on the main window's link button, and a new
+// link type brings up the project's records of that type as a start does; a failed write of
+// init.cfg says so and changes nothing. Exit, or closing the window, leaves everything as it
+// was. Search looks for the port in FrmSearchCom.
 #pragma once
 
 #include <cstdint>
@@ -31,11 +33,17 @@ class FrmSelect : public ui::Form {
 
   protected:
     void Form_Load() override;
+    // Unless OK stored the choice, InitCfg goes back to what it was when the dialog opened.
+    void Form_Unload(int16_t& cancel) override;
 
   private:
     void LayOut();
     void EnablePortChoice(bool on);
+    // OK: init.cfg first; only when it was written do InitCfg, LinkType and the link button
+    // change. False (with a message, the dialog staying open) when it could not be written.
+    bool Store();
 
     State& s_;
     InitCfgRecord before_;  // InitCfg as it was when the dialog opened, for Exit
+    bool stored_ = false;   // OK stored the choice
 };

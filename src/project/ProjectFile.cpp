@@ -1,11 +1,10 @@
 #include "project/ProjectFile.h"
 
-#include <sys/stat.h>
-
 #include <array>
 #include <string>
 #include <vector>
 
+#include "app/AppFolders.h"
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
 #include "app/StateFiles.h"
@@ -18,17 +17,23 @@ namespace ModConfig {
 
 namespace {
 
-constexpr const char* kProjectFolder = "Project";
-// A file shorter than this holds no project.
+// A file shorter than this holds no project; the 65 records take this many bytes at most.
 constexpr size_t kShortestProject = 10;
+constexpr size_t kProjectBytes = model::SlotCount * model::RecordSlotSize;
 
 ui::FileDialog ProjectDialog(const State& s) {
     ui::FileDialog d;
     d.Filter = "file project (*.xpj)|*.xpj;*.XPJ";
-    d.InitDir = s.AppDir.empty() ? kProjectFolder : s.AppDir + "/" + kProjectFolder;
+    d.InitDir = AppFolders::Folder(s, AppFolders::kProject);
     d.DefaultExt = "xpj";
     return d;
 }
+
+void SetMainPointer(State& s, int16_t pointer) {
+    if (s.MainWin) s.MainWin->SetMousePointer(pointer);
+}
+
+}  // namespace
 
 const char* LinkName(int16_t type) {
     switch (type) {
@@ -40,12 +45,6 @@ const char* LinkName(int16_t type) {
             return "TCP/IP";
     }
 }
-
-void SetMainPointer(State& s, int16_t pointer) {
-    if (s.MainWin) s.MainWin->SetMousePointer(pointer);
-}
-
-}  // namespace
 
 void KeepWindowPositions(State& s) {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
@@ -62,7 +61,6 @@ void KeepWindowPositions(State& s) {
 
 void SaveProject(State& s) {
     ui::FileDialog d = ProjectDialog(s);
-    ::mkdir(d.InitDir.c_str(), 0777);
     if (!s.host.ShowSave(d)) return;
     KeepWindowPositions(s);
     std::vector<uint8_t> file;
@@ -83,7 +81,12 @@ bool LoadProjectFile(State& s) {
     ui::FileDialog d = ProjectDialog(s);
     if (!s.host.ShowOpen(d)) return false;
     std::vector<uint8_t> file;
-    if (!model::ReadFileBytes(d.FileName, file) || file.size() < kShortestProject) {
+    const model::FileRead read = model::ReadFileHead(d.FileName, kProjectBytes, file);
+    if (read == model::FileRead::NotRegular || read == model::FileRead::Failed) {
+        s.host.MsgBox(model::FileReadText(read, d.FileName) + " The project is unchanged.",
+                      ui::vbOKOnly + ui::vbExclamation, "Load Project");
+    }
+    if (file.size() < kShortestProject) {
         SetMainPointer(s, ui::vbDefault);
         return false;
     }
@@ -110,15 +113,24 @@ bool AskSwitchConnectionMode(State& s, int16_t& current, int16_t& project, int16
     const std::string prompt = "The selected project need a " + to +
                                " connection, do you want to switch from " + LinkName(current) +
                                " to " + to + " mode?";
-    if (s.host.MsgBox(prompt, ui::vbYesNo, "Load Project") != ui::vbYes) {
-        s.CmdBusy = false;
-        SetMainPointer(s, ui::vbDefault);
-        return false;
+    if (s.host.MsgBox(prompt, ui::vbYesNo, "Load Project") == ui::vbYes) {
+        // The switch is kept in init.cfg, so that the next start comes up on the project's link.
+        const InitCfgRecord before = s.InitCfg;
+        s.InitCfg.LinkType = project;
+        if (StateFiles::WriteInitCfg(s)) {
+            s.LinkType = project;
+            if (s.MainWin) s.MainWin->ShowLinkButton();
+            return true;
+        }
+        s.InitCfg = before;
+        s.host.MsgBox("The link type could not be saved to " +
+                          StateFiles::StateFilePath(s, StateFiles::kInitCfg) + ". The link stays " +
+                          LinkName(current) + " and the project was not loaded.",
+                      ui::vbOKOnly + ui::vbExclamation, "Load Project");
     }
-    s.LinkType = project;
-    s.InitCfg.LinkType = project;
-    if (s.MainWin) s.MainWin->ShowLinkButton();
-    return true;
+    s.CmdBusy = false;
+    SetMainPointer(s, ui::vbDefault);
+    return false;
 }
 
 }  // namespace ModConfig

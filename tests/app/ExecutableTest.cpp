@@ -101,7 +101,7 @@ TEST(Executable, AddsConnectsPicturesAndSavesTheDevice) {
     EXPECT_GT(RedPixels(image), 20) << "the status window shows the device online";
 
     std::vector<uint8_t> list;
-    ASSERT_TRUE(model::ReadFileBytes(home.File("start.ini"), list));
+    ASSERT_EQ(model::ReadFileHead(home.File("start.ini"), SIZE_MAX, list), model::FileRead::Read);
     ASSERT_EQ(list.size(), 65u * 128u);
     model::DeviceRecord rec;
     ASSERT_EQ(model::ReadDeviceRecord(model::RecordSlot(list, 0), rec),
@@ -112,7 +112,8 @@ TEST(Executable, AddsConnectsPicturesAndSavesTheDevice) {
     EXPECT_EQ(rec.NickName.substr(0, 14), "Velotrix Stage");
 
     std::vector<uint8_t> images;
-    ASSERT_TRUE(model::ReadFileBytes(home.File("startBf.ini"), images));
+    ASSERT_EQ(model::ReadFileHead(home.File("startBf.ini"), SIZE_MAX, images),
+              model::FileRead::Read);
     ASSERT_EQ(images.size(), 65u * 1763u);
     const std::vector<uint8_t> memory = device.Read(64, 912);
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), images.begin()));
@@ -164,7 +165,7 @@ TEST(Executable, RestartsWithItsDevicesInsideTheMainWindowAndExitsOnYes) {
     EXPECT_FALSE(QImage(QString::fromStdString(editing)).isNull()) << editing;
 
     std::vector<uint8_t> saved;
-    ASSERT_TRUE(model::ReadFileBytes(home.File("start.ini"), saved));
+    ASSERT_EQ(model::ReadFileHead(home.File("start.ini"), SIZE_MAX, saved), model::FileRead::Read);
     ASSERT_EQ(saved.size(), 65u * 128u);
     for (int slot : {2, 5}) {
         model::DeviceRecord rec;

@@ -19,7 +19,7 @@ class StateFilesTest : public ::testing::Test {
 
     Bytes FileBytes(const std::string& name) const {
         Bytes bytes;
-        model::ReadFileBytes(dir.File(name), bytes);
+        model::ReadFileHead(dir.File(name), SIZE_MAX, bytes);
         return bytes;
     }
     void Put(const std::string& name, const Bytes& bytes) const {

@@ -193,14 +193,12 @@ TEST_F(TcpCommands, SettingsOutsideTheProgram) {
     Set(kExtActiveMode, {0, 0, 0, 0, 0, 0, 0, 1});
     Set(kExtPriority, {0, 0, 0, 0, 0, 0, 0, 6});
     Set(kExtSignalEnable, {0, 0, 0, 0, 0, 0, 0, 5});
-    Set(kWriteByte, {0x03, 0x8F, 0, 0, 2});  // stereo pairs, sent to address 911 itself
     EXPECT_EQ(device.Peek(kFrontPanelLockAddr), 1);
     EXPECT_EQ(device.Peek(kWallPanelAddr), 1);
     EXPECT_EQ(device.Peek(kSwitchLinkAddr), 1);
     EXPECT_EQ(device.Peek(kExtActiveLowAddr), 1);
     EXPECT_EQ(device.Peek(kExtPriorityAddr), 6);
     EXPECT_EQ(device.Peek(kExtEnableAddr), 5);
-    EXPECT_EQ(device.Peek(911), 2);
     EXPECT_EQ(Ask(kReadMem, {0, 16, 8})[4 + 5], 5);  // address 21
     EXPECT_EQ(Ask(kReadMem, {0, 24, 8})[4 + 5], 1);  // address 29
 }

@@ -132,13 +132,14 @@ TEST_F(InputsRoad, ATypedFilterFrequencyTakesTheNearestTableStep) {
     ExpectClean();
 }
 
-TEST_F(InputsRoad, StereoModeAsksFirstAndWritesAddress911) {
+TEST_F(InputsRoad, StereoModeAsksFirstAndWritesTheStereoByte) {
     FrmCtrl& f = OpenInputs();
+    if (f.Check11(0).Value() == 1) f.Check11(0).UserClick();  // off, without a question
     f.Combo5(0).UserSelect(1);
     f.Combo5(1).UserSelect(1);
     ASSERT_TRUE(f.Check11(0).Enabled());
     f.Check13(1).UserClick();  // input 2 in the link set
-    const int before = DeviceByte(model::StereoModeAddr);
+    const int before = Byte(model::StereoModeAddr);
 
     H().host.Answer(ui::vbNo);
     f.Check11(0).UserClick();
@@ -149,12 +150,12 @@ TEST_F(InputsRoad, StereoModeAsksFirstAndWritesAddress911) {
               "do you want to continue?");
     EXPECT_EQ(messages[0].title, "Stereo mode");
     EXPECT_EQ(f.Check11(0).Value(), 0);
-    EXPECT_EQ(DeviceByte(model::StereoModeAddr), before);
+    EXPECT_EQ(Byte(model::StereoModeAddr), before);
 
     H().host.Answer(ui::vbYes);
     f.Check11(0).UserClick();
     EXPECT_EQ(H().host.TakeMessages().size(), 1u);
-    EXPECT_EQ(DeviceByte(model::StereoModeAddr), 1);
+    EXPECT_EQ(Byte(model::StereoModeAddr) & 0x01, 1);
     EXPECT_TRUE(S().InPairLink[slot][0]);
     EXPECT_EQ(f.Check13(1).Value(), 0) << "the pair left the link set";
     EXPECT_EQ(S().InLinkMask[slot], 0);
@@ -166,10 +167,48 @@ TEST_F(InputsRoad, StereoModeAsksFirstAndWritesAddress911) {
 
     f.Check11(0).UserClick();  // off, without a question
     EXPECT_TRUE(H().host.Messages().empty());
-    EXPECT_EQ(DeviceByte(model::StereoModeAddr), 0);
+    EXPECT_EQ(Byte(model::StereoModeAddr) & 0x01, 0);
     EXPECT_TRUE(f.Combo5(0).Enabled());
     EXPECT_EQ(Name(1), "Inp1-R");
     EXPECT_EQ(f.MousePointer(), ui::vbDefault);
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, AStereoPairOutlivesAReconnect) {
+    FrmCtrl& first = OpenInputs();
+    if (first.Check11(0).Value() == 1) first.Check11(0).UserClick();
+    first.Combo5(0).UserSelect(1);
+    first.Combo5(1).UserSelect(1);
+    H().host.Answer(ui::vbYes);
+    first.Check11(0).UserClick();
+    ASSERT_EQ(Byte(model::StereoModeAddr) & 0x01, 1) << "in the working program";
+
+    Reconnect(slot);
+    FrmCtrl& f = Edit(slot, FrmCtrl::kTabInputs);
+    EXPECT_EQ(f.Check11(0).Value(), 1);
+    EXPECT_TRUE(S().InPairLink[slot][0]);
+    EXPECT_FALSE(f.Combo5(1).Enabled());
+    Enter(f.Text1(0), "-6");
+    EXPECT_EQ(Memory(model::GainAddrHi[1], 1), Bytes{1210 >> 8});
+    EXPECT_EQ(Memory(model::GainAddrLo[1], 1), Bytes{1210 & 0xFF}) << "input 2 follows input 1";
+    f.Check11(0).UserClick();  // off again, without a question
+    EXPECT_EQ(Byte(model::StereoModeAddr) & 0x01, 0);
+    H().host.TakeMessages();
+    ExpectClean();
+}
+
+TEST_F(InputsRoad, TheMasterInputGainIsOneByteAndTheVolumeAWord) {
+    Connect();
+    // Master input gain 40 % after a byte of 100; master volume -18 dB (word 1090).
+    ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr + model::MasterLevelAddr[0],
+                                {100, 40, 1090 >> 8, 1090 & 0xFF}));
+    Reconnect(slot);
+    FrmCtrl& f = Edit(slot, FrmCtrl::kTabInputs);
+    EXPECT_EQ(f.Slider100(0).Value(), 40);
+    EXPECT_EQ(f.Text100(0).Text(), "40");
+    EXPECT_EQ(f.Slider100(1).Value(), 1090);
+    EXPECT_EQ(f.Text100(1).Text(), "-18");
+    H().host.TakeMessages();
     ExpectClean();
 }
 

@@ -1,7 +1,11 @@
 // The program and switch preset windows shown by the Qt front end: every text fits its
-// widget, and pictures of the store, read, switch and switch name windows are saved.
+// widget, pictures of the store, read, switch and switch name windows are saved, and the
+// program file dialog opens inside the "preset" folder with no file name.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <memory>
 
 #include "GuiFixture.h"
@@ -15,6 +19,7 @@
 #include "programs/FrmStore.h"
 #include "programs/FrmStoreExtra.h"
 #include "programs/FrmSwitch.h"
+#include "programs/ProgramFiles.h"
 #include "programs/SwitchNames.h"
 #include "support/TempDir.h"
 
@@ -56,6 +61,24 @@ TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
     FrmEditNameSwitch names(*s, sw);
     ShootDialog(host, names, "switch-names");
     ShootDialog(host, sw, "switch");
+}
+
+TEST_F(ProgramDialogs, TheProgramFileDialogOpensInsideThePresetFolder) {
+    QString folder;
+    QString name = QStringLiteral("?");
+    host.Post([&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        folder = dialog->directory().absolutePath();
+        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name = edit->text();
+        }
+        SaveScreenshot(dialog, "program-file-dialog");
+        dialog->reject();
+    });
+    ModProg::SaveProgramToPC(*s);
+    EXPECT_EQ(folder.toStdString(), home.File("preset"));
+    EXPECT_EQ(name.toStdString(), "");
 }
 
 }  // namespace

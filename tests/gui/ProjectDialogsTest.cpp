@@ -11,8 +11,10 @@
 
 #include "GuiFixture.h"
 #include "app/State.h"
+#include "app/StateFiles.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+#include "model/RecordFile.h"
 #include "project/FrmConfigure.h"
 #include "project/FrmHelpPriority.h"
 #include "project/FrmNickName.h"
@@ -70,6 +72,39 @@ TEST_F(ProjectDialogs, LinkTypeAndComSearch) {
         search.Label2.SetCaption("COM 7");
         search.ProgressBar1.SetValue(7);
     });
+}
+
+// Shown modally by the Qt front end: a changed choice left by the window's close box or by
+// Escape leaves InitCfg and init.cfg as they were; OK stores it.
+TEST_F(ProjectDialogs, TheLinkDialogsCloseBoxAndEscapeUndoTheChoice) {
+    s->InitCfg = {4, "", 0};
+    ASSERT_TRUE(StateFiles::WriteInitCfg(*s));
+    const InitCfgRecord before = s->InitCfg;
+    FrmSelect select(*s);
+    const auto choose = [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(select)->Window()));
+        QTest::mouseClick(host.WidgetOf(select.Option2(1)), Qt::LeftButton);
+        EXPECT_EQ(s->InitCfg.LinkType, 1);
+    };
+    host.Post([&] {
+        choose();
+        host.WindowOf(select)->Window()->close();
+    });
+    select.ShowModal();
+    EXPECT_FALSE(select.Loaded());
+    EXPECT_EQ(s->InitCfg, before);
+
+    FrmSelect again(*s);
+    host.Post([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(again)->Window()));
+        QTest::mouseClick(host.WidgetOf(again.Option2(2)), Qt::LeftButton);
+        QTest::keyClick(host.WindowOf(again)->Window(), Qt::Key_Escape);
+    });
+    again.ShowModal();
+    EXPECT_EQ(s->InitCfg, before);
+    std::vector<uint8_t> file;
+    ASSERT_EQ(model::ReadFileHead(home.File("init.cfg"), 64, file), model::FileRead::Read);
+    EXPECT_EQ(file, StateFiles::EncodeInitCfg(before));
 }
 
 TEST_F(ProjectDialogs, NetworkScan) {

@@ -205,15 +205,15 @@ TEST_F(InputSendersTest, TheGateFrameCarriesTheEnableBitsAndTheInputsGate) {
     EXPECT_EQ(Byte(model::NgAddr[7]), 40);
 }
 
-TEST_F(InputSendersTest, TheStereoByteGoesTo911LocksBothSourcesAndSuffixesTheNames) {
+TEST_F(InputSendersTest, TheStereoByteGoesToTheWorkingProgramLocksBothSourcesAndSuffixesTheNames) {
     VX_REQUIRE_SIMULATOR(H());
     Quietly([&] { F().Check11(1).SetValue(1); });
     ModFun::SendStereoMode(S(), 1);
     const auto frames = Sent();
     ASSERT_FALSE(frames.empty());
-    EXPECT_EQ(frames[0], (Bytes{CmdWriteByte, 0x03, 0x8F, 0, 0, 2, 0, 0, 0}));
+    EXPECT_EQ(frames[0], (Bytes{CmdWriteByte, 0x03, 0xCF, 0, 0, 2, 0, 0, 0})) << "911 + 64";
     EXPECT_EQ(Img(model::StereoModeAddr), 2);
-    EXPECT_EQ(H().ReadMemory(slot, 911, 1).at(0), 2);
+    EXPECT_EQ(H().ReadMemory(slot, 975, 1).at(0), 2);
     EXPECT_TRUE(S().InPairLink[slot][1]);
     EXPECT_FALSE(F().Combo5(2).Enabled());
     EXPECT_FALSE(F().Combo5(3).Enabled());
@@ -222,7 +222,7 @@ TEST_F(InputSendersTest, TheStereoByteGoesTo911LocksBothSourcesAndSuffixesTheNam
     const std::string name = S().ChName[slot][3];
     Quietly([&] { F().Check11(1).SetValue(0); });
     ModFun::SendStereoMode(S(), 1);
-    EXPECT_EQ(Sent(), (std::vector<Bytes>{{CmdWriteByte, 0x03, 0x8F, 0, 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(Sent(), (std::vector<Bytes>{{CmdWriteByte, 0x03, 0xCF, 0, 0, 0, 0, 0, 0}}));
     EXPECT_FALSE(S().InPairLink[slot][1]);
     EXPECT_TRUE(F().Combo5(2).Enabled());
     EXPECT_TRUE(F().Combo5(3).Enabled());

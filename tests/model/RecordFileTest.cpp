@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -20,7 +22,14 @@ std::vector<std::string> FilesIn(const std::string& dir) {
     for (const auto& e : std::filesystem::directory_iterator(dir)) {
         names.push_back(e.path().filename().string());
     }
+    std::sort(names.begin(), names.end());
     return names;
+}
+
+std::vector<uint8_t> Whole(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    EXPECT_EQ(ReadFileHead(path, SIZE_MAX, bytes), FileRead::Read) << path;
+    return bytes;
 }
 
 TEST(RecordFile, WritesWholeFilesAndReplacesOldOnes) {
@@ -29,37 +38,93 @@ TEST(RecordFile, WritesWholeFilesAndReplacesOldOnes) {
     std::vector<uint8_t> data(5000);
     for (size_t n = 0; n < data.size(); ++n) data[n] = static_cast<uint8_t>(n * 31);
     std::vector<uint8_t> back = {1, 2};
-    EXPECT_FALSE(ReadFileBytes(path, back));  // a missing file reads as nothing
+    EXPECT_EQ(ReadFileHead(path, 10, back), FileRead::Missing);
     EXPECT_TRUE(back.empty());
 
     ASSERT_TRUE(WriteFileAtomic(path, data));
-    ASSERT_TRUE(ReadFileBytes(path, back));
-    EXPECT_EQ(back, data);
+    EXPECT_EQ(Whole(path), data);
+    ASSERT_EQ(ReadFileHead(path, 128, back), FileRead::Read);
+    EXPECT_EQ(back, std::vector<uint8_t>(data.begin(), data.begin() + 128)) << "only the head";
 
     const std::vector<uint8_t> shorter = {1, 2, 3};
     ASSERT_TRUE(WriteFileAtomic(path, shorter));
-    ASSERT_TRUE(ReadFileBytes(path, back));
-    EXPECT_EQ(back, shorter);
+    EXPECT_EQ(Whole(path), shorter);
 
     ASSERT_TRUE(WriteFileAtomic(path, {}));
-    ASSERT_TRUE(ReadFileBytes(path, back));
-    EXPECT_TRUE(back.empty());
+    EXPECT_TRUE(Whole(path).empty());
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"start.ini"});
+}
+
+// A head write replaces the first bytes and keeps the rest; a sparse tail stays sparse.
+TEST(RecordFile, AHeadWriteKeepsWhatFollowsTheHead) {
+    testsupport::TempDir dir;
+    const std::string path = dir.File("NameSwitch.ini");
+    ASSERT_TRUE(WriteFileHeadAtomic(path, std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(Whole(path), (std::vector<uint8_t>{1, 2})) << "a missing file is created";
+    ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>{9, 8, 7, 6, 5}));
+    ASSERT_TRUE(WriteFileHeadAtomic(path, std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(Whole(path), (std::vector<uint8_t>{1, 2, 7, 6, 5}));
+
+    constexpr off_t kLarge = off_t{256} << 20;
+    const std::string sparse = dir.File("big.swc");
+    ASSERT_TRUE(WriteFileAtomic(sparse, std::vector<uint8_t>{3}));
+    std::filesystem::resize_file(sparse, kLarge);
+    ASSERT_TRUE(WriteFileHeadAtomic(sparse, std::vector<uint8_t>{4}));
+    struct stat st {};
+    ASSERT_EQ(::stat(sparse.c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, kLarge);
+    EXPECT_LT(st.st_blocks * 512, off_t{1} << 20) << "the holes were not filled in";
+    std::vector<uint8_t> head;
+    ASSERT_EQ(ReadFileHead(sparse, 1, head), FileRead::Read);
+    EXPECT_EQ(head, std::vector<uint8_t>{4});
+}
+
+// A pipe, a device or a folder is neither read (nor waited on) nor written over; a large
+// sparse file is read no further than the limit.
+TEST(RecordFile, OnlyTheHeadOfARegularFileIsRead) {
+    testsupport::TempDir dir;
+    const std::string fifo = dir.File("pipe.XPG");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::vector<uint8_t> out = {1};
+    for (const std::string& path : {fifo, std::string("/dev/zero"), dir.Path()}) {
+        EXPECT_EQ(ReadFileHead(path, 1763, out), FileRead::NotRegular) << path;
+        EXPECT_TRUE(out.empty());
+        EXPECT_NE(FileReadText(FileRead::NotRegular, path).find("not a regular file"),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(WriteFileAtomic(fifo, std::vector<uint8_t>{1}));
+    EXPECT_FALSE(WriteFileHeadAtomic(fifo, std::vector<uint8_t>{1}));
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+    const std::string big = dir.File("big.XPG");
+    ASSERT_TRUE(WriteFileAtomic(big, std::vector<uint8_t>{7, 7}));
+    std::filesystem::resize_file(big, off_t{256} << 20);
+    ASSERT_EQ(ReadFileHead(big, 1763, out), FileRead::Read);
+    EXPECT_EQ(out.size(), 1763u);
+    EXPECT_EQ(out[1], 7);
+    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"big.XPG", "pipe.XPG"}));
 }
 
 TEST(RecordFile, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     testsupport::TempDir dir;
     EXPECT_FALSE(WriteFileAtomic(dir.File("missing/start.ini"), std::vector<uint8_t>{1}));
 
-    // A folder standing where the file should go cannot be replaced by the rename.
+    // A folder standing where the file should go is not replaced.
     std::filesystem::create_directory(dir.File("taken"));
     EXPECT_FALSE(WriteFileAtomic(dir.File("taken"), std::vector<uint8_t>{1, 2}));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken")));
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"taken"});
+
+    // Nor does a write go through a folder standing where its temporary goes.
+    const std::string path = dir.File("init.cfg");
+    ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>{7}));
+    std::filesystem::create_directory(TemporaryPath(path));
+    EXPECT_FALSE(WriteFileHeadAtomic(path, std::vector<uint8_t>{8, 9}));
+    EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
 }
 
-// A write cut short leaves at most its one temporary, which the next write reuses and a start
-// removes; a missing file is created empty then, an existing one is left alone.
+// A write cut short leaves at most its one temporary, which the next write or read of the file
+// removes, as does the sweep of a folder for the files it names; others are left alone.
 TEST(RecordFile, OneTemporaryPerFile) {
     testsupport::TempDir dir;
     const std::string path = dir.File("startBf.ini");
@@ -69,14 +134,19 @@ TEST(RecordFile, OneTemporaryPerFile) {
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
 
     ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>{9}));
-    EXPECT_TRUE(PrepareFile(path));
+    EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
-    std::vector<uint8_t> back;
-    ASSERT_TRUE(ReadFileBytes(path, back));
-    EXPECT_EQ(back, std::vector<uint8_t>{7});
+
+    for (const char* name : {"a.XPG.tmp", "b.swc.tmp", "notes.tmp", "c.xpj"}) {
+        ASSERT_TRUE(WriteFileAtomic(dir.File(name), std::vector<uint8_t>{1}));
+    }
+    RemoveTemporaries(dir.Path(), [](std::string_view name) { return name != "notes"; });
+    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"c.xpj", "notes.tmp", "startBf.ini"}));
 
     EXPECT_TRUE(PrepareFile(dir.File("init.cfg")));
     EXPECT_EQ(std::filesystem::file_size(dir.File("init.cfg")), 0u);
+    EXPECT_TRUE(PrepareFile(path));
+    EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
     EXPECT_FALSE(PrepareFile(dir.File("missing/init.cfg")));
 }
 
@@ -88,9 +158,7 @@ TEST(RecordFile, AReadOnlyFolderRefusesTheWrite) {
     ::chmod(dir.Path().c_str(), 0555);
     EXPECT_FALSE(WriteFileAtomic(path, std::vector<uint8_t>{8, 9}));
     ::chmod(dir.Path().c_str(), 0755);
-    std::vector<uint8_t> back;
-    ASSERT_TRUE(ReadFileBytes(path, back));
-    EXPECT_EQ(back, std::vector<uint8_t>{7});
+    EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
 }
 
 TEST(RecordFile, RecordsSitInTheirSlots) {

@@ -21,6 +21,9 @@ TEST_F(ProgramOpeners, EachButtonOpensItsWindow) {
     }
     host.CancelFileDialog();
     host.CancelFileDialog();
+    // "Load" asks for a file only for a device it can reach.
+    s->DevList[kSlot].Online = 1;
+    s->CommEnabled = true;
     for (int16_t i : {0, 1, 2, 3, 10, 11}) f.Command2(i).UserClick();
     f.Command9.UserClick();
     EXPECT_EQ(opened,

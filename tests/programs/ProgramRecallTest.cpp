@@ -33,19 +33,6 @@ class ProgramRecall : public ProgramsFixture {
         H().Device().Write(model::ProgramSlotAddr(k), prog);
         return prog;
     }
-    // Opens the recall window from the editor's button, picks row and answers answer.
-    template <class Window>
-    void RecallWith(int16_t slot, int16_t button, const char* form, int16_t row,
-                    int answer = ui::vbYes) {
-        Drive<Window>(form, [=, this](Window& w) {
-            w.List1.UserSelect(row);
-            H().host.Answer(answer);
-            w.Command1(1).UserClick();
-            EXPECT_FALSE(w.Label2.Visible());
-            if (w.Visible()) w.Command1(0).UserClick();
-        });
-        Editor(slot).Command2(button).UserClick();
-    }
     // The simulated device with stored slots prepared, then connected and edited.
     int16_t Prepare(const std::function<void()>& onDevice) {
         const int16_t slot = PrepareAndEdit(onDevice);

@@ -66,6 +66,33 @@ class ProgramsFixture : public testsupport::EditorRoadTest {
     void Drive(const std::string& name, std::function<void(Form&)> driver) {
         H().host.DriveModal(name, [driver](ui::Form& f) { driver(dynamic_cast<Form&>(f)); });
     }
+    // Opens the store window from the editor's button; in it, picks position, types name
+    // and stores, answering the question with answer.
+    template <class Window>
+    void StoreWith(int16_t slot, int16_t button, const char* form, int16_t position,
+                   const std::string& name, int answer = ui::vbYes) {
+        Drive<Window>(form, [=, this](Window& w) {
+            w.Combo1.UserSelect(position);
+            Retype(w.Text1, name);
+            H().host.Answer(answer);
+            w.Command1(1).UserClick();
+            if (w.Visible()) w.Command1(0).UserClick();
+        });
+        Editor(slot).Command2(button).UserClick();
+    }
+    // Opens the recall window from the editor's button, picks row and answers answer.
+    template <class Window>
+    void RecallWith(int16_t slot, int16_t button, const char* form, int16_t row,
+                    int answer = ui::vbYes) {
+        Drive<Window>(form, [=, this](Window& w) {
+            w.List1.UserSelect(row);
+            H().host.Answer(answer);
+            w.Command1(1).UserClick();
+            EXPECT_FALSE(w.Label2.Visible());
+            if (w.Visible()) w.Command1(0).UserClick();
+        });
+        Editor(slot).Command2(button).UserClick();
+    }
     // The working program of the slot's device read back over the wire.
     Bytes WorkingProgram(int16_t slot) { return H().ReadMemory(slot, 64, 912); }
     Bytes ImageProgram(int16_t slot) {

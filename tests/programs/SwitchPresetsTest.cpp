@@ -1,7 +1,9 @@
 // Switch presets and their names against the simulated device: choosing, switching, storing
-// and linking reach the device at once; preset files and NameSwitch.ini are written whole, and
-// reading them never creates or deletes a file.
+// and linking reach the device at once; preset files and NameSwitch.ini are read no further
+// than their records and only when they are regular files, their writes keep what follows the
+// record, and reading them never creates or deletes a file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -102,7 +104,7 @@ TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedB
         for (int k = 0; k < 4; ++k) boxes.push_back(w.Check5(k).Value());
     });
     Bytes saved;
-    model::ReadFileBytes(three, saved);
+    model::ReadFileHead(three, SIZE_MAX, saved);
     EXPECT_EQ(saved, (Bytes{1, 8, 7}));
     EXPECT_TRUE(fs::exists(empty));
     EXPECT_FALSE(fs::exists(missing));
@@ -136,7 +138,7 @@ TEST_F(SwitchPresets, RenamedOutputsAreWrittenToNameSwitchIniAndShown) {
     EXPECT_EQ(loaded, (std::vector<std::string>{"", "", "", ""})) << "no file, no names";
     EXPECT_EQ(captions, (std::vector<std::string>{"Amp", "", "Fan", "Light 2"}));
     Bytes file;
-    ASSERT_TRUE(model::ReadFileBytes(NamesFile(), file));
+    ASSERT_EQ(model::ReadFileHead(NamesFile(), SIZE_MAX, file), model::FileRead::Read);
     ASSERT_EQ(file.size(), 128u);
     const Bytes head = {3, 0, 'A', 'm', 'p', 0,   0,   3,   0,   'F', 'a', 'n',
                         7, 0, 'L', 'i', 'g', 'h', 't', ' ', '2', 0,   0};
@@ -171,6 +173,80 @@ TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
     });
     EXPECT_EQ(text, "Fa");
     EXPECT_EQ(H().host.Messages().back().prompt, "Symbol not admited");
+}
+
+// Of a huge switch preset file only the first byte is read, and a save replaces just that
+// byte; a pipe or a device is refused with a message. A confirmed name edit rewrites record 1
+// of NameSwitch.ini and keeps the records after it; a pipe there shows no names. Temporaries
+// of saves cut short go at the next read or save of their file.
+TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
+    const int16_t slot = ConnectWithMasks();
+    VX_REQUIRE_SIMULATOR(H());
+    const std::string big = H().home.Path() + "/big.swc";
+    ASSERT_TRUE(model::WriteFileAtomic(big, Bytes{5}));
+    fs::resize_file(big, 256u << 20);
+    ASSERT_TRUE(model::WriteFileAtomic(big + ".tmp", Bytes{9}));
+    const std::string fifo = H().home.Path() + "/pipe.swc";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    Bytes names(3 * 128, 0xAB);
+    const Bytes record = {1, 0, 'A', 1, 0, 'B', 1, 0, 'C', 1, 0, 'D', 0, 0};
+    std::copy(record.begin(), record.end(), names.begin());
+    ASSERT_TRUE(model::WriteFileAtomic(NamesFile(), names));
+    ASSERT_TRUE(model::WriteFileAtomic(NamesFile() + ".tmp", Bytes{9}));
+    H().Device().ClearLog();
+    std::vector<std::string> loaded;
+    std::vector<ui::HeadlessHost::Message> refused;
+    std::vector<bool> leftAfterReading;
+    InSwitch(slot, [&](FrmSwitch& w) {
+        for (int k = 0; k < 4; ++k) loaded.push_back(w.Check5(k).Caption());
+        leftAfterReading.push_back(fs::exists(NamesFile() + ".tmp"));
+        for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+            H().host.ChooseFile(path);
+            w.Command3(2).UserClick();
+        }
+        refused = H().host.TakeMessages();
+        H().host.ChooseFile(big);
+        w.Command3(2).UserClick();
+        leftAfterReading.push_back(fs::exists(big + ".tmp"));
+        w.Check5(3).UserClick();
+        H().host.ChooseFile(big);
+        w.Command3(1).UserClick();
+        Drive<FrmEditNameSwitch>("FrmEditNameSwitch", [](FrmEditNameSwitch& e) {
+            Retype(e.Text1(0), "Amp");
+            e.Command1(0).UserClick();
+        });
+        w.Command1.UserClick();
+    });
+    EXPECT_EQ(loaded, (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(leftAfterReading, (std::vector<bool>{false, false}));
+    ASSERT_EQ(refused.size(), 2u);
+    EXPECT_EQ(refused[0].prompt,
+              "The file " + fifo + " is not a regular file. The preset is unchanged.");
+    EXPECT_EQ(Requests(),
+              (std::vector<Bytes>{Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 5}),
+                                  Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13})}));
+    Bytes head;
+    ASSERT_EQ(model::ReadFileHead(big, 2, head), model::FileRead::Read);
+    EXPECT_EQ(head, (Bytes{13, 0}));
+    EXPECT_EQ(fs::file_size(big), 256u << 20);
+    Bytes saved;
+    ASSERT_EQ(model::ReadFileHead(NamesFile(), SIZE_MAX, saved), model::FileRead::Read);
+    ASSERT_EQ(saved.size(), 3u * 128u);
+    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 16),
+              (Bytes{3, 0, 'A', 'm', 'p', 1, 0, 'B', 1, 0, 'C', 1, 0, 'D', 0, 0}));
+    EXPECT_EQ(Bytes(saved.begin() + 128, saved.end()), Bytes(2 * 128, 0xAB));
+
+    fs::remove(NamesFile());
+    ASSERT_EQ(::mkfifo(NamesFile().c_str(), 0600), 0);
+    H().host.TakeMessages();
+    loaded.clear();
+    InSwitch(slot, [&](FrmSwitch& w) {
+        for (int k = 0; k < 4; ++k) loaded.push_back(w.Check5(k).Caption());
+    });
+    EXPECT_EQ(loaded, (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_EQ(OneMessage().prompt, "The file " + NamesFile() +
+                                       " is not a regular file. The switch outputs are shown "
+                                       "without names.");
 }
 
 }  // namespace

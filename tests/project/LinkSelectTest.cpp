@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -76,22 +77,51 @@ TEST_F(SelectDialog, OkStoresTheLinkAndShowsItOnTheButton) {
     EXPECT_TRUE(p.host.Problems().empty());
 }
 
-// Exit keeps LinkType even when init.cfg says otherwise (a project switch only changes it
-// in memory).
-TEST_F(SelectDialog, ExitLeavesEverythingAsItWas) {
+// Exit, the window's close box and an OK whose init.cfg can't be written all leave the link,
+// InitCfg, the button and the file as they were (LinkType even where init.cfg says otherwise).
+TEST_F(SelectDialog, ExitCloseAndAFailedWriteLeaveEverythingAsItWas) {
     Start(0, 4);
     s.LinkType = 2;
     s.InitCfg.LinkType = 2;
     const InitCfgRecord before = s.InitCfg;
-    WithSelect(p.host, *main, [](FrmSelect& d) {
+    const std::string button = main->Command1(MDIFrmMain::CmdLink).Caption();
+    const auto unchanged = [&] {
+        EXPECT_EQ(s.LinkType, 2);
+        EXPECT_EQ(s.InitCfg, before);
+        EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), button);
+        EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(4, 0));
+    };
+    const auto choose = [](FrmSelect& d) {
         EXPECT_TRUE(d.Option2(0).Value()) << "the dialog shows init.cfg";
         d.Option2(1).UserClick();
         d.Combo1.UserSelect(9);
+    };
+    WithSelect(p.host, *main, [&](FrmSelect& d) {
+        choose(d);
         d.Command1(1).UserClick();
     });
-    EXPECT_EQ(s.LinkType, 2);
-    EXPECT_EQ(s.InitCfg, before);
-    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(4, 0));
+    unchanged();
+    WithSelect(p.host, *main, [&](FrmSelect& d) {
+        choose(d);
+        EXPECT_TRUE(d.UserClose());
+    });
+    unchanged();
+
+    // A folder where the temporary of init.cfg goes: the write fails.
+    std::filesystem::create_directory(p.File("init.cfg.tmp"));
+    bool open = false;
+    WithSelect(p.host, *main, [&](FrmSelect& d) {
+        choose(d);
+        d.Command1(0).UserClick();
+        open = d.Visible();
+        d.Command1(1).UserClick();
+    });
+    EXPECT_TRUE(open) << "the dialog stays for another try";
+    ASSERT_EQ(p.host.Messages().size(), 1u);
+    EXPECT_EQ(p.host.Messages()[0].prompt, "The link settings could not be saved to " +
+                                               p.File("init.cfg") + ". Nothing was changed.");
+    unchanged();
+    EXPECT_TRUE(p.host.Problems().empty());
 }
 
 class ComSearch : public DeviceTest {

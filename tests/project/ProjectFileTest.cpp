@@ -2,6 +2,7 @@
 // program brings back the list, the windows and their places, a project of another link type
 // asks first, and files that hold no project are refused without touching anything.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "Program.h"
 #include "app/MDIFrmMain.h"
+#include "model/DefaultImage.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
 
@@ -116,13 +118,29 @@ TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
     EXPECT_FALSE(s.CmdBusy);
     EXPECT_EQ(main->MousePointer(), ui::vbDefault);
 
+    // Yes, but init.cfg can't be written (a folder stands where its temporary goes): nothing
+    // changes, so that the next start can't come up on another link than the project's.
+    std::filesystem::create_directory(p.File("init.cfg.tmp"));
+    p.host.Answer(ui::vbYes);
+    Load(file);
+    ASSERT_EQ(p.host.Messages().size(), 3u);
+    EXPECT_EQ(p.host.Messages()[2].prompt, "The link type could not be saved to " +
+                                               p.File("init.cfg") +
+                                               ". The link stays RS485 and the project was not "
+                                               "loaded.");
+    EXPECT_EQ(s.LinkType, 1);
+    EXPECT_EQ(s.InitCfg.LinkType, 1);
+    EXPECT_TRUE(Shown(0));
+    EXPECT_FALSE(s.CmdBusy);
+    std::filesystem::remove(p.File("init.cfg.tmp"));
+
     p.host.Answer(ui::vbYes);
     Load(file);
     EXPECT_EQ(s.LinkType, 2);
     EXPECT_EQ(s.InitCfg.LinkType, 2);
     EXPECT_EQ(main->Command1(MDIFrmMain::CmdLink).Caption(), "TCP/IP");
-    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(3, 1))
-        << "the switch is not written to init.cfg";
+    EXPECT_EQ(apptest::ReadFile(p.File("init.cfg")), apptest::InitCfgBytes(3, 2))
+        << "the next start comes up on the project's link";
     EXPECT_TRUE(s.FrmDeviceWin[0]->Finished()) << "the RS485 window closed";
     EXPECT_TRUE(Shown(2));
     EXPECT_EQ(Window(2).Left(), 480);
@@ -137,6 +155,42 @@ TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
     EXPECT_EQ(s.DevList[5], project[5]);
     EXPECT_FALSE(s.DevConnErr[5]);
     EXPECT_TRUE(p.host.Messages().empty());
+}
+
+// A slot that holds the same device after the load keeps its image; one whose device changed
+// gets the new-device image until it is connected, whatever its link type. The exit saves them.
+TEST_F(ProjectFiles, ADeviceThatChangedGetsTheNewDeviceImage) {
+    model::PerSlot<model::DeviceRecord> current{};
+    current[0] = apptest::TcpRecord(10, 0, 0, 1);
+    current[0].NickName = "Stage";
+    current[1] = apptest::TcpRecord(10, 0, 0, 2);
+    std::vector<uint8_t> images(65 * 1763, 0);
+    for (size_t b = 0; b < 2 * 1763; ++b) images[b] = static_cast<uint8_t>(b * 7 + 1);
+    apptest::WriteFile(p.File("startBf.ini"), images);
+    model::PerSlot<model::DeviceRecord> project = current;
+    project[0].WinLeft = 3490;  // the same device, its window elsewhere
+    project[1] = apptest::TcpRecord(10, 0, 0, 9);
+    project[4] = apptest::SerialRecord(1, 9);
+    const std::string file = p.File("other.xpj");
+    apptest::WriteFile(file, apptest::StartIniBytes(project));
+    Start(2, current);
+    Load(file);
+    ASSERT_TRUE(Shown(1));
+
+    const auto program = [](const std::vector<uint8_t>& bytes, size_t slot) {
+        return std::vector<uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(slot * 1763),
+                                    bytes.begin() + static_cast<std::ptrdiff_t>(slot * 1763 + 912));
+    };
+    const std::vector<uint8_t> defaults(model::DefaultImage.begin(), model::DefaultImage.end());
+    EXPECT_EQ(std::vector<uint8_t>(s.DevImage[1].ProgImage.begin(),
+                                   s.DevImage[1].ProgImage.begin() + 912),
+              defaults);
+    ASSERT_TRUE(apptest::ExitWithYes(p.host, *main));
+    const std::vector<uint8_t> saved = apptest::ReadFile(p.File("startBf.ini"));
+    ASSERT_EQ(saved.size(), images.size());
+    EXPECT_TRUE(std::equal(images.begin(), images.begin() + 1763, saved.begin()));
+    EXPECT_EQ(program(saved, 1), defaults);
+    EXPECT_EQ(program(saved, 4), defaults) << "another link's record, new in its slot";
 }
 
 TEST_F(ProjectFiles, AnEmptyProjectAsksNothingAndEmptiesTheList) {
@@ -175,6 +229,40 @@ TEST_F(ProjectFiles, FilesWithoutAProjectAreRefusedAndLeftAlone) {
     EXPECT_TRUE(p.host.Messages().empty());
     EXPECT_TRUE(p.host.Problems().empty());
     EXPECT_FALSE(s.CmdBusy);
+}
+
+// Only the 65 records of a regular file are read; the temporary a save cut short left beside a
+// project file goes at the next load or save of that file.
+TEST_F(ProjectFiles, OnlyTheRecordsOfARegularFileAreRead) {
+    Start(2);
+    ASSERT_TRUE(std::filesystem::is_directory(p.File("Project"))) << "made at start";
+    const model::PerSlot<model::DeviceRecord> before = s.DevList;
+    const std::string fifo = p.File("Project/pipe.xpj");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    Load(fifo);
+    Load("/dev/zero");
+    const auto messages = p.host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].prompt,
+              "The file " + fifo + " is not a regular file. The project is unchanged.");
+    EXPECT_EQ(messages[1].title, "Load Project");
+    EXPECT_EQ(s.DevList, before);
+
+    model::PerSlot<model::DeviceRecord> project{};
+    project[0] = apptest::TcpRecord(10, 0, 0, 5);
+    const std::string big = p.File("Project/big.xpj");
+    apptest::WriteFile(big, apptest::StartIniBytes(project));
+    std::filesystem::resize_file(big, 256u << 20);
+    apptest::WriteFile(big + ".tmp", {1, 2, 3});
+    Load(big);
+    EXPECT_EQ(s.DevList[0], project[0]);
+    EXPECT_FALSE(std::filesystem::exists(big + ".tmp"));
+    EXPECT_EQ(std::filesystem::file_size(big), 256u << 20) << "left as it was";
+    apptest::WriteFile(big + ".tmp", {1});
+    Save(big);
+    EXPECT_FALSE(std::filesystem::exists(big + ".tmp"));
+    EXPECT_EQ(std::filesystem::file_size(big), 65u * 128u);
+    EXPECT_TRUE(p.host.Messages().empty());
 }
 
 // A record whose text runs past its slot or whose fields are out of their ranges is a free

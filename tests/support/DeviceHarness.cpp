@@ -190,4 +190,24 @@ std::vector<uint8_t> DeviceHarness::ReadMemory(int16_t slot, int addr, int count
     return bytes;
 }
 
+bool DeviceHarness::WriteMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
+    const auto high = [](int at) { return static_cast<uint8_t>(at >> 8); };
+    const auto low = [](int at) { return static_cast<uint8_t>(at & 0xFF); };
+    size_t k = 0;
+    for (; k + 4 <= bytes.size(); k += 4) {
+        const int at = addr + static_cast<int>(k);
+        if (ModRxTx::TxCommand(*state, slot, CmdWriteMem4, high(at), low(at), bytes[k],
+                               bytes[k + 1], bytes[k + 2], bytes[k + 3])) {
+            return false;
+        }
+    }
+    for (; k < bytes.size(); ++k) {
+        const int at = addr + static_cast<int>(k);
+        if (ModRxTx::TxCommand(*state, slot, CmdWriteByte, high(at), low(at), 0, 0, bytes[k])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace testsupport

@@ -83,6 +83,9 @@ class DeviceHarness {
                                                uint8_t d1 = 0, uint8_t d2 = 0);
     // Device memory read back over the wire, 8 bytes a request; empty on a failed request.
     std::vector<uint8_t> ReadMemory(int16_t slot, int addr, int count);
+    // Device memory written over the wire, 4 bytes a request (the rest a byte each); false on
+    // a failed request.
+    bool WriteMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes);
 
     ui::HeadlessHost host;
     TempDir home;

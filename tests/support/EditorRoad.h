@@ -11,6 +11,7 @@
 #include "model/MemoryMap.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
+#include "project/FrmDevice.h"
 #include "support/DeviceTest.h"
 #include "support/Typing.h"
 
@@ -42,6 +43,21 @@ class EditorRoadTest : public DeviceTest {
         EXPECT_NE(f, nullptr);
         if (tab >= 0) f->SSTab1.UserSelectTab(tab);
         return *f;
+    }
+    // The slot's editor closed, then its device disconnected and connected again from its
+    // status window as a user does, so the PC reads the device afresh.
+    void Reconnect(int16_t at) {
+        if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
+            H().host.Answer(ui::vbYes);
+            EXPECT_TRUE(f->UserClose());
+        }
+        FrmDevice& w = FrmDeviceOf(S(), at);
+        if (S().DevList[at].Online == 1) {
+            H().host.Answer(ui::vbYes);
+            w.Label1.UserClick();
+        }
+        w.Label1.UserClick();
+        EXPECT_EQ(S().DevList[at].Online, 1);
     }
     // One device connected and its editor open on tab.
     FrmCtrl& ConnectAndEdit(int16_t tab = -1) {
