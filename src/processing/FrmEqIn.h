@@ -74,9 +74,6 @@ class FrmEqIn : public ui::Form {
     // The common tail of a band edit: the band sent (pausing 20 ms after a slider or Q arrow
     // step), then unless the send failed redrawn and copied to the linked inputs.
     void BandSend(int16_t b, bool pause);
-    // A failed send that took the device offline closed its editor window: this dialog goes
-    // with it.
-    void CloseIfEditorGone();
 
     void SSTab1_Click();
     void Slider2_Scroll(int16_t b);

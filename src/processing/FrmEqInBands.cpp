@@ -29,7 +29,6 @@ void FrmEqIn::BandSend(int16_t b, bool pause) {
         ModEqIn::CopyEqInToLinked(s_, b);
     }
     s_.OpDone = true;
-    CloseIfEditorGone();
 }
 
 bool FrmEqIn::KeyConfirms(int16_t& key, const editor::KeyRules& rules) {
@@ -116,7 +115,6 @@ void FrmEqIn::Command3_Click(int16_t b) {
     FrmSelFilter dialog(s_);
     dialog.ShowModal();
     s_.SelFilterMode = 0;
-    CloseIfEditorGone();
 }
 
 void FrmEqIn::Label5_MouseDown(int16_t) {
