@@ -107,6 +107,7 @@ class MDIFrmMain : public ui::Form {
     // Exit: both state files, the closing commands. False when a state file could not be
     // written and the user chose to stay.
     bool SaveStateFiles();
+    void StopTimers();
     void SendClosingCommands();
 
     State& s_;

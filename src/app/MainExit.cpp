@@ -4,6 +4,7 @@
 #include "app/MDIFrmMain.h"
 #include "app/State.h"
 #include "app/StateFiles.h"
+#include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "project/FrmDevice.h"
@@ -24,17 +25,32 @@ void MDIFrmMain::Form_QueryUnload(int16_t& cancel, int16_t) {
         cancel = -1;
         return;
     }
+    // The busy pointer on the main window and, for the pause, on every window of the program.
     SetMousePointer(ui::vbArrowHourglass);
+    s_.host.SetMousePointer(ui::vbArrowHourglass);
     ModConfig::KeepWindowPositions(s_);
     if (!SaveStateFiles()) {
         SetMousePointer(ui::vbDefault);
+        s_.host.SetMousePointer(ui::vbDefault);
         cancel = -1;
         return;
     }
+    StopTimers();
     SendClosingCommands();
-    Timer7.SetTimerEnabled(false);
     ending_ = true;
     s_.host.End();
+}
+
+// No request follows the closing commands: the command bar's timer and every editor's meter
+// poll stop before them (a poll overdue after the pause would otherwise still go out).
+void MDIFrmMain::StopTimers() {
+    Timer7.SetTimerEnabled(false);
+    for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
+        FrmCtrl* editor = ExistingFrmCtrl(s_, slot);
+        if (editor != nullptr && editor->Timer1.Exists(slot)) {
+            editor->Timer1(slot).SetTimerEnabled(false);
+        }
+    }
 }
 
 // Both files are written whole or not at all; a file that could not be written is named,

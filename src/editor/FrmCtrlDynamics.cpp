@@ -64,7 +64,8 @@ void FrmCtrl::DynamicsKeyPress(int16_t o, int16_t& key, Dyn p) {
     double x = 0;
     const std::string text = ModFun::TypedNumberText(p, ModFun::DynamicsBoxes(*this, p)(o).Text());
     if (!sys::ParseNumber(text, s_.DecimalComma != 0, x)) {
-        RejectEntry(key);
+        // The ratio box keeps its text as typed; the others take a "?" for the Enter key.
+        RejectEntry(key, kIncorrectValue, ratio ? '\0' : '?');
         return;
     }
     ModFun::DynamicsSliders(*this, p)(o).SetValue(ModFun::TypedPosition(s_, p, x));

@@ -1,6 +1,8 @@
 #include "gui/Accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace gui {
@@ -41,8 +43,67 @@ class PressableInterface : public QAccessibleWidget {
     Pressable& p_;
 };
 
+// A combo box: its name, its value (the text shown), the list that drops down and the line
+// editor of an editable one as its children, and the action that drops the list down.
+class ComboInterface : public QAccessibleWidget {
+  public:
+    explicit ComboInterface(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Combo()->currentText();
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? Combo()->currentText() : own;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = Combo()->view()->isVisible();
+        s.editable = Combo()->isEditable();
+        return s;
+    }
+
+    int childCount() const override { return Combo()->lineEdit() != nullptr ? 2 : 1; }
+
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0) return QAccessible::queryAccessibleInterface(Combo()->view());
+        if (index == 1 && Combo()->lineEdit() != nullptr) {
+            return QAccessible::queryAccessibleInterface(Combo()->lineEdit());
+        }
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr) return -1;
+        if (child->object() == Combo()->view()) return 0;
+        if (Combo()->lineEdit() != nullptr && child->object() == Combo()->lineEdit()) return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != showMenuAction() && action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (!widget()->isEnabled()) return;
+        if (Combo()->view()->isVisible()) {
+            Combo()->hidePopup();
+        } else {
+            Combo()->showPopup();
+        }
+    }
+
+  private:
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     (void)className;
+    if (auto* combo = dynamic_cast<NamedComboBox*>(object)) return new ComboInterface(combo);
     auto* widget = qobject_cast<QWidget*>(object);
     auto* pressable = dynamic_cast<Pressable*>(object);
     if (widget == nullptr || pressable == nullptr) return nullptr;

@@ -1,9 +1,12 @@
 // What assistive technology sees of the front end's own widgets. A widget that a person acts
 // on with one press (a label that acts on a click, an option button) offers that press as its
-// accessible action, and the press takes the same way into the form as a mouse click.
+// accessible action, and the press takes the same way into the form as a mouse click. A combo
+// box is read by its name, like every other control, and its value separately (Qt on Linux
+// would read the value as its name).
 #pragma once
 
 #include <QAccessible>
+#include <QComboBox>
 
 namespace gui {
 
@@ -17,7 +20,10 @@ class Pressable {
     virtual bool Checked() const { return false; }
 };
 
-// Makes the accessible interfaces of Pressable widgets; once per process.
+// The combo box of a control, named by the accessible name it is given.
+class NamedComboBox : public QComboBox {};
+
+// Makes the accessible interfaces of Pressable widgets and NamedComboBoxes; once per process.
 void InstallAccessibility();
 
 }  // namespace gui

@@ -1,6 +1,7 @@
 #include "gui/AccessibleNames.h"
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <tuple>
 #include <vector>
@@ -16,12 +17,15 @@ using ui::CaptionOf;
 
 namespace {
 
+// Blanks and the other control characters.
 bool Blank(char ch) {
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\xA0';
+    return static_cast<unsigned char>(ch) < 0x20 || ch == ' ' || ch == '\x7F' || ch == '\xA0';
 }
 
-// The text as it is read: blanks collapsed, the access-key marks gone ("&&" is one "&").
-std::string Clean(const std::string& text) {
+// The text as it is read: up to its first NUL byte, blanks collapsed, the access-key marks
+// gone ("&&" is one "&").
+std::string Clean(const std::string& caption) {
+    const std::string text = caption.substr(0, caption.find('\0'));
     std::string out;
     bool blank = false;
     for (size_t k = 0; k < text.size(); ++k) {
@@ -117,8 +121,10 @@ class Neighbours {
     explicit Neighbours(std::vector<ui::Control*> siblings) : siblings_(std::move(siblings)) {}
 
     // The nearest label left of c in its row; other controls in between are passed over
-    // (the boxes of the bands before it in an equaliser row).
-    const ui::Control* LeftLabel(const ui::Control& c) const {
+    // (the boxes of the bands before it in an equaliser row). Every label that decided the
+    // outcome goes into used.
+    const ui::Control* LeftLabel(const ui::Control& c,
+                                 std::unordered_set<const ui::Control*>& used) const {
         const Box b = BoxOf(c);
         const ui::Control* best = nullptr;
         for (ui::Control* s : siblings_) {
@@ -127,13 +133,16 @@ class Neighbours {
             if (o.top >= b.bottom || o.bottom <= b.top) continue;
             if (best == nullptr || o.right > BoxOf(*best).right) best = s;
         }
+        if (best != nullptr) used.insert(best);
         return best;
     }
 
     // The label heading c's column: the nearest control above it that shares its width,
-    // passing over sliders and controls of c's own kind (a column of crosspoints). A label
-    // much wider than c heads several columns and names none of them.
-    const ui::Control* AboveLabel(const ui::Control& c) const {
+    // passing over sliders, value boxes and controls of c's own kind (a column of crosspoints,
+    // a slider under its value box). A label much wider than what it heads heads several
+    // columns and names none of them.
+    const ui::Control* AboveLabel(const ui::Control& c,
+                                  std::unordered_set<const ui::Control*>& used) const {
         const Box b = BoxOf(c);
         std::vector<ui::Control*> above;
         for (ui::Control* s : siblings_) {
@@ -147,10 +156,16 @@ class Neighbours {
         std::sort(above.begin(), above.end(), [](ui::Control* x, ui::Control* y) {
             return x->Top() + x->Height() > y->Top() + y->Height();
         });
+        ui::Twips width = c.Width();
         for (ui::Control* s : above) {
-            if (TextLabel(*s)) return s->Width() <= kHeadingWidth * c.Width() ? s : nullptr;
+            if (TextLabel(*s)) {
+                used.insert(s);
+                return s->Width() <= kHeadingWidth * width ? s : nullptr;
+            }
             if (s->GetKind() == ui::Kind::Label) continue;
-            if (s->GetKind() != ui::Kind::Slider && s->GetKind() != c.GetKind()) return nullptr;
+            const ui::Kind k = s->GetKind();
+            if (k != ui::Kind::Slider && k != ui::Kind::TextBox && k != c.GetKind()) return nullptr;
+            width = std::max(width, s->Width());
         }
         return nullptr;
     }
@@ -159,11 +174,17 @@ class Neighbours {
     static constexpr ui::Twips kSlack = 15;
     static constexpr ui::Twips kHeadingWidth = 3;
 
+  public:
+    // A label with a word or a number in it; the dots between the octet boxes of an address
+    // name nothing.
     static bool TextLabel(ui::Control& c) {
-        return c.GetKind() == ui::Kind::Label && c.Visible() && !ClickableLabel(c) &&
-               !Clean(CaptionOf(c)).empty();
+        if (c.GetKind() != ui::Kind::Label || !c.Visible() || ClickableLabel(c)) return false;
+        const std::string text = Clean(CaptionOf(c));
+        return std::any_of(text.begin(), text.end(),
+                           [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)); });
     }
 
+  private:
     std::vector<ui::Control*> siblings_;
 };
 
@@ -180,17 +201,21 @@ bool ClickableLabel(ui::Control& c) {
     return c.GetKind() == ui::Kind::Label && (c.On().Click || c.On().DblClick);
 }
 
-std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form& form) {
-    // Siblings: the controls of one container and tab.
+FormNames AccessibleNames(ui::Form& form) {
+    // Siblings: the controls of one container and tab. Captions that repeat are counted
+    // among the controls that are named by theirs.
     std::map<std::pair<const ui::Control*, int16_t>, std::vector<ui::Control*>> groups;
     std::map<std::string, int> captions;
     for (ui::Control* c : form.Controls()) {
         groups[{c->Container(), c->TabPage()}].push_back(c);
         const std::string caption = Clean(CaptionOf(*c));
-        if (!caption.empty()) ++captions[caption];
+        const bool named = c->GetKind() != ui::Kind::Label || ClickableLabel(*c);
+        if (named && CaptionedKind(c->GetKind()) && !caption.empty()) ++captions[caption];
     }
 
-    std::unordered_map<const ui::Control*, AccessibleName> names;
+    FormNames out;
+    std::unordered_set<const ui::Control*> used;
+    auto& names = out.names;
     for (auto& [key, siblings] : groups) {
         const Neighbours around(siblings);
         for (ui::Control* c : siblings) {
@@ -204,14 +229,17 @@ std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form&
             } else {
                 n.prefix = Context(*c);
                 if (!NamedByPlaceOnly(c->GetKind())) {
-                    if (const ui::Control* l = around.LeftLabel(*c)) {
+                    if (const ui::Control* l = around.LeftLabel(*c, used)) {
                         Append(n.base, Clean(CaptionOf(*l)));
                     }
-                    if (const ui::Control* l = around.AboveLabel(*c)) {
+                    if (const ui::Control* l = around.AboveLabel(*c, used)) {
                         Append(n.base, Clean(CaptionOf(*l)));
                     }
                 }
             }
+            // A control that nothing around names (the one list of a small dialog) is named
+            // by its window.
+            if (!clickable && ComposeName(n, caption).empty()) n.base = Clean(form.Caption());
             names[c] = n;
         }
     }
@@ -230,7 +258,10 @@ std::unordered_map<const ui::Control*, AccessibleName> AccessibleNames(ui::Form&
         for (size_t k = 0; k < controls.size(); ++k)
             names[controls[k]].suffix = std::to_string(k + 1);
     }
-    return names;
+    for (ui::Control* c : form.Controls()) {
+        if (Neighbours::TextLabel(*c) && used.count(c) == 0) out.idle.insert(c);
+    }
+    return out;
 }
 
 }  // namespace gui

@@ -2,8 +2,10 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "gui/Accessibility.h"
 #include "gui/Cp1252.h"
@@ -25,13 +27,37 @@ class PushButton : public QPushButton {
     }
 };
 
-// A graphical check box: a toggle button whose state only the control changes.
+// A graphical check box: a toggle button whose state only the control changes. Checked, it
+// is filled with the highlight colour, its caption in the highlight's text colour, or a tick
+// where it has no caption (a routing crosspoint), so that on and off differ plainly.
 class ToggleButton : public QPushButton {
   public:
     ToggleButton() { setCheckable(true); }
 
   protected:
     void nextCheckState() override {}
+
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        if (!isChecked()) return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRect face = rect().adjusted(3, 3, -3, -3);
+        const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+        p.fillRect(face, palette().color(group, QPalette::Highlight));
+        const QColor ink = palette().color(group, QPalette::HighlightedText);
+        if (!text().isEmpty()) {
+            p.setPen(ink);
+            p.drawText(face, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+            return;
+        }
+        const double size = std::min(face.width(), face.height());
+        const QPointF corner(face.center().x() - size / 2, face.center().y() - size / 2);
+        p.setPen(QPen(ink, std::max(2.0, size / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF{corner + QPointF(size * 0.22, size * 0.52),
+                                 corner + QPointF(size * 0.42, size * 0.72),
+                                 corner + QPointF(size * 0.78, size * 0.30)});
+    }
 };
 
 // A check box whose whole area takes the click, as the original's does.
@@ -70,7 +96,7 @@ CommandButtonView::CommandButtonView(FormWindow& owner, ui::CommandButton& butto
 
 void CommandButtonView::Apply(ui::Prop p) {
     if (p == ui::Prop::Caption) {
-        static_cast<QPushButton*>(Widget())->setText(FromCp1252(Model().Caption()));
+        static_cast<QPushButton*>(Widget())->setText(ShownText(Model().Caption()));
     }
 }
 
@@ -106,7 +132,7 @@ void CheckBoxView::Apply(ui::Prop p) {
             }
             break;
         case ui::Prop::Caption:
-            static_cast<QAbstractButton*>(Widget())->setText(FromCp1252(Model().Caption()));
+            static_cast<QAbstractButton*>(Widget())->setText(ShownText(Model().Caption()));
             break;
         case ui::Prop::Value:
             if (style_ == 1) {
@@ -144,7 +170,7 @@ OptionButtonView::OptionButtonView(FormWindow& owner, ui::OptionButton& button)
 
 void OptionButtonView::Apply(ui::Prop p) {
     if (p == ui::Prop::Caption) {
-        static_cast<QAbstractButton*>(Widget())->setText(FromCp1252(Model().Caption()));
+        static_cast<QAbstractButton*>(Widget())->setText(ShownText(Model().Caption()));
     } else if (p == ui::Prop::Value) {
         static_cast<QAbstractButton*>(Widget())->setChecked(Model().Value());
     }

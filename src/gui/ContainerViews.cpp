@@ -106,7 +106,7 @@ QWidget* FrameView::ChildArea(int16_t page) {
 void FrameView::Apply(ui::Prop p) {
     auto* w = static_cast<FrameWidget*>(Widget());
     if (p == ui::Prop::Caption) {
-        w->setTitle(FromCp1252(Model().Caption()));
+        w->setTitle(ShownText(Model().Caption()));
     } else if (p == ui::Prop::Style) {
         w->SetBorder(Model().BorderStyle() != 0);
     }
@@ -166,7 +166,11 @@ void TabStripView::ApplyTabs() {
     while (bar->count() > tabs.Tabs()) bar->removeTab(bar->count() - 1);
     while (bar->count() < tabs.Tabs()) bar->addTab(QString());
     for (int16_t t = 0; t < tabs.Tabs(); ++t) {
-        bar->setTabText(t, FromCp1252(tabs.TabCaption(t)));
+        const QString text = ShownText(tabs.TabCaption(t));
+        bar->setTabText(t, text);
+        // A tab that shows no caption is read by its place.
+        bar->setAccessibleTabName(
+            t, text.trimmed().isEmpty() ? QStringLiteral("Tab %1").arg(t + 1) : QString());
         bar->setTabEnabled(t, tabs.TabEnabled(t));
     }
     bar->setCurrentIndex(tabs.Tab());

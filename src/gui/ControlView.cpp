@@ -65,11 +65,12 @@ void ControlView::SetAccessibleName(const AccessibleName& name) {
 
 void ControlView::ApplyName() {
     if (!named_ || control_ == nullptr || widget_ == nullptr) return;
-    NameWidget(FromCp1252(ComposeName(name_, ui::CaptionOf(*control_))));
+    NameWidget(ShownText(ComposeName(name_, ui::CaptionOf(*control_))));
 }
 
 void ControlView::NameWidget(const QString& name) {
-    widget_->setAccessibleName(name);
+    // Naming again with the same name tells assistive technology nothing.
+    if (widget_->accessibleName() != name) widget_->setAccessibleName(name);
 }
 
 void ControlView::ApplyAll() {
@@ -97,7 +98,7 @@ void ControlView::Refresh(ui::Prop p) {
             widget_->setEnabled(control_->Enabled());
             break;
         case ui::Prop::ToolTip:
-            widget_->setToolTip(FromCp1252(control_->ToolTipText()));
+            widget_->setToolTip(ShownText(control_->ToolTipText()));
             break;
         case ui::Prop::Font:
             widget_->setFont(FontOf(control_->FontSize(), control_->FontBold()));
@@ -118,6 +119,7 @@ void ControlView::Refresh(ui::Prop p) {
         case ui::Prop::Caption:
             Apply(p);
             ApplyName();
+            owner_.CaptionChanged(control_);
             break;
         default:
             Apply(p);

@@ -46,7 +46,8 @@ class ControlView : public ui::ControlPeer {
     void Destroyed(ui::Control& c) override;
 
     // The name assistive technology gives the control; one that follows the caption is
-    // renewed whenever the caption changes.
+    // renewed whenever the caption changes (and the form window names every control again
+    // after any caption changed, so that names made of labels and frames follow them too).
     void SetAccessibleName(const AccessibleName& name);
 
     // Runs a person's action on the control (nothing when it is gone), then mirrors `after`

@@ -25,6 +25,10 @@ QString FromCp1252(std::string_view bytes) {
     return out;
 }
 
+QString ShownText(std::string_view bytes) {
+    return FromCp1252(bytes.substr(0, bytes.find('\0')));
+}
+
 int Cp1252Byte(QChar c) {
     const char16_t u = c.unicode();
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;

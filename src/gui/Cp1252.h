@@ -10,6 +10,9 @@
 namespace gui {
 
 QString FromCp1252(std::string_view bytes);
+// The text as the screen shows it: up to its first NUL byte (a device whose name bytes are 0
+// shows an empty name, not a row of box glyphs).
+QString ShownText(std::string_view bytes);
 // Characters without a Windows-1252 byte become `replacement`.
 std::string ToCp1252(const QString& text, char replacement = '?');
 // The Windows-1252 byte of one character, or -1 when it has none.

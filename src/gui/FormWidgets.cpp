@@ -49,8 +49,8 @@ void FormSurface::changeEvent(QEvent* e) {
 
 void FormSurface::keyPressEvent(QKeyEvent* e) {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    const bool escape = e->key() == Qt::Key_Escape;
-    if ((enter || escape) && owner_.PressDefault(escape)) return;
+    if (enter && owner_.PressDefault(false)) return;
+    if (e->key() == Qt::Key_Escape && owner_.Escape()) return;
     QWidget::keyPressEvent(e);
 }
 

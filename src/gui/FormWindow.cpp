@@ -4,6 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -65,6 +66,7 @@ void FormWindow::Create(bool modal) {
         main_->setCentralWidget(central);
         QObject::connect(mdi_, &QMdiArea::subWindowActivated, mdi_,
                          [this](QMdiSubWindow* s) { host_.SubWindowActivated(s); });
+        BindWindowKeys();
     } else if (kind == ui::FormKind::MdiChild && !modal && host_.MdiArea() != nullptr) {
         surface_ = new FormSurface(*this, FormSurface::Role::SubWindow);
         sub_ = host_.MdiArea()->addSubWindow(surface_);
@@ -133,6 +135,10 @@ void FormWindow::SetOwnerWindow(QWidget* over) {
 }
 
 void FormWindow::PlaceOnScreen() {
+    if (sub_ != nullptr) {
+        Cascade();
+        return;
+    }
     // A top-level window whose form keeps no position is centred on the window it belongs to
     // (a dialog) or on the screen, and the form takes that position.
     if (Window() != surface_ || form_->Left() != 0 || form_->Top() != 0) return;
@@ -143,6 +149,22 @@ void FormWindow::PlaceOnScreen() {
     const QPoint pos = area.center() - QPoint(client.width() / 2, client.height() / 2);
     form_->Move(ToTwips(std::max(0, pos.x())), ToTwips(std::max(0, pos.y())), form_->Width(),
                 form_->Height());
+}
+
+void FormWindow::Cascade() {
+    // A subwindow that would open exactly over another one (a second editor) moves down and
+    // right by a title bar's height until it covers none, and the form takes that position.
+    QPoint pos(ToPixels(form_->Left()), ToPixels(form_->Top()));
+    const int step = sub_->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub_);
+    const QList<QMdiSubWindow*> others = sub_->mdiArea()->subWindowList();
+    const auto covered = [&] {
+        return std::any_of(others.begin(), others.end(), [&](const QMdiSubWindow* o) {
+            return o != sub_ && o->isVisible() && o->pos() == pos;
+        });
+    };
+    if (!covered()) return;
+    while (covered()) pos += QPoint(step, step);
+    form_->Move(ToTwips(pos.x()), ToTwips(pos.y()), form_->Width(), form_->Height());
 }
 
 void FormWindow::Hide() {
@@ -214,7 +236,8 @@ void FormWindow::Changed(ui::Form& f, ui::Prop p) {
     if (form_ == nullptr || w == nullptr) return;
     switch (p) {
         case ui::Prop::Caption:
-            w->setWindowTitle(FromCp1252(form_->Caption()));
+            w->setWindowTitle(ShownText(form_->Caption()));
+            CaptionChanged(nullptr);
             break;
         case ui::Prop::Geometry:
             ApplyGeometry();

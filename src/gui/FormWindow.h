@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ui/Form.h"
 #include "ui/Peer.h"
@@ -59,6 +60,9 @@ class FormWindow : public ui::FormPeer {
     ControlView* ViewAt(QWidget* w) const;
     // Enter or Escape: clicks the form's usable default (or cancel) button; false if none.
     bool PressDefault(bool cancel);
+    // Escape: the cancel button, or in a modal dialog without one its close box (which the
+    // form may refuse, as while a send runs); false when Escape is left to the control.
+    bool Escape();
     // Gives the keyboard focus to the control the form has as focused.
     void SyncFocus();
 
@@ -68,6 +72,9 @@ class FormWindow : public ui::FormPeer {
     void Restack(QWidget* area);
     void ControlMoved();
     void ControlGone(ControlView& v, const ui::Control& c);
+    // The caption of c (nullptr: of the form) changed: the names made from captions are made
+    // again once the running action has finished, unless no name is made of that caption.
+    void CaptionChanged(const ui::Control* c);
     void WidgetReplaced(QWidget* old, ControlView& v);
 
     // The window's widgets report the person's actions here.
@@ -82,6 +89,10 @@ class FormWindow : public ui::FormPeer {
 
   private:
     void Create(bool modal);
+    // The main window's keys between its command bar and subwindows.
+    void BindWindowKeys();
+    // F6: from the subwindows to the command bar and back.
+    void SwitchRegion();
     void Build();
     void NameControls();
     ControlView* AddView(ui::Control& c);
@@ -94,6 +105,7 @@ class FormWindow : public ui::FormPeer {
     void ApplyColors();
     void SetOwnerWindow(QWidget* over);
     void PlaceOnScreen();
+    void Cascade();
 
     QtHost& host_;
     ui::Form* form_;
@@ -106,6 +118,8 @@ class FormWindow : public ui::FormPeer {
     QEventLoop* modalLoop_ = nullptr;
     int applying_ = 0;
     bool shownOnce_ = false;
+    bool renaming_ = false;
+    std::unordered_set<const ui::Control*> idleLabels_;
 };
 
 }  // namespace gui

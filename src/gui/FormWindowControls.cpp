@@ -1,6 +1,7 @@
 // The controls of a form window: one view per control, placed in its container in z-order,
 // and the keyboard focus and default buttons of the form.
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 #include <set>
 #include <vector>
@@ -44,9 +45,20 @@ void FormWindow::Build() {
 }
 
 void FormWindow::NameControls() {
-    for (const auto& [control, name] : AccessibleNames(*form_)) {
+    FormNames named = AccessibleNames(*form_);
+    idleLabels_ = std::move(named.idle);
+    for (const auto& [control, name] : named.names) {
         if (ControlView* v = ViewOf(*control)) v->SetAccessibleName(name);
     }
+}
+
+void FormWindow::CaptionChanged(const ui::Control* c) {
+    if (renaming_ || surface_ == nullptr || idleLabels_.count(c) != 0) return;
+    renaming_ = true;
+    QTimer::singleShot(0, surface_, [this] {
+        renaming_ = false;
+        if (form_ != nullptr) NameControls();
+    });
 }
 
 void FormWindow::ControlAdded(ui::Form& f, ui::Control& c) {
@@ -134,6 +146,7 @@ void FormWindow::ControlMoved() {
 }
 
 void FormWindow::ControlGone(ControlView& v, const ui::Control& c) {
+    idleLabels_.erase(&c);
     // Controls still inside a container that goes away move to the form, out of sight.
     for (auto& [other, view] : views_) {
         if (view.get() != &v && view->Control() != nullptr && view->Control()->Container() == &c &&

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "gui/Accessibility.h"
 #include "gui/Cp1252.h"
 #include "gui/FormWindow.h"
 #include "gui/Input.h"
@@ -56,7 +57,7 @@ class ComboEditor : public QLineEdit {
 }  // namespace
 
 ComboBoxView::ComboBoxView(FormWindow& owner, ui::ComboBox& combo) : ControlView(owner, combo) {
-    auto* w = new QComboBox;
+    auto* w = new NamedComboBox;
     SetWidget(w);
     w->setInsertPolicy(QComboBox::NoInsert);
     w->setMaxVisibleItems(20);
@@ -70,7 +71,7 @@ bool ComboBoxView::Key(const QKeyEvent& e) {
     const TypedKey k = TranslateKey(e);
     if (k.kind != TypedKey::Kind::Char) return false;
     if (k.key == ui::vbKeyReturn && Owner().PressDefault(false)) return true;
-    if (k.key == ui::vbKeyEscape && Owner().PressDefault(true)) return true;
+    if (k.key == ui::vbKeyEscape && Owner().Escape()) return true;
     Act([this, k] { Model().UserKey(k.key); }, ui::Prop::Text);
     return true;
 }
@@ -83,7 +84,7 @@ void ComboBoxView::Apply(ui::Prop p) {
             break;
         case ui::Prop::List: {
             QStringList items;
-            for (const std::string& item : Model().List()) items.append(FromCp1252(item));
+            for (const std::string& item : Model().List()) items.append(ShownText(item));
             w->clear();
             w->addItems(items);
             w->setCurrentIndex(Model().ListIndex());
@@ -187,7 +188,7 @@ void ListBoxView::Apply(ui::Prop p) {
     switch (p) {
         case ui::Prop::List: {
             QStringList items;
-            for (const std::string& item : Model().List()) items.append(FromCp1252(item));
+            for (const std::string& item : Model().List()) items.append(ShownText(item));
             w->clear();
             w->addItems(items);
             ApplySelection();

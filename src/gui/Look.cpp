@@ -87,7 +87,7 @@ QFont DefaultFont() {
 }
 
 QString LabelText(const std::string& caption) {
-    const QString in = FromCp1252(caption);
+    const QString in = ShownText(caption);
     QString out;
     out.reserve(in.size());
     for (qsizetype i = 0; i < in.size(); ++i) {

@@ -78,7 +78,7 @@ void PictureView::Paint(QWidget& on) {
                 break;
             case ui::DrawOp::Type::Text:
                 p.setPen(color);
-                p.drawText(QPointF(op.x1, op.y1 + metrics.ascent()), FromCp1252(op.text));
+                p.drawText(QPointF(op.x1, op.y1 + metrics.ascent()), ShownText(op.text));
                 break;
         }
     }

@@ -80,8 +80,14 @@ void QtHost::Deliver(const std::function<void()>& action) {
         Depth guard(depth_);
         action();
     }
-    // A handler may have moved the focus of the active form (SetFocus).
-    if (FormWindow* w = active_ != nullptr ? WindowOf(*active_) : nullptr) w->SyncFocus();
+    // A handler may have moved the focus of the active form (SetFocus). Focus that the person
+    // put outside that form's window (on the main window's command bar) stays there.
+    FormWindow* w = active_ != nullptr ? WindowOf(*active_) : nullptr;
+    const QWidget* focus = QApplication::focusWidget();
+    if (w != nullptr && (focus == nullptr || w->Window() == nullptr || w->Window() == focus ||
+                         w->Window()->isAncestorOf(focus))) {
+        w->SyncFocus();
+    }
     if (depth_ == 0) ScheduleFlush();
 }
 

@@ -147,6 +147,7 @@ void UpDownView::Apply(ui::Prop p) {
 
 void UpDownView::NameWidget(const QString& name) {
     auto* w = static_cast<UpDownWidget*>(Widget());
+    if (w->accessibleName() == name) return;
     w->setAccessibleName(name);
     w->Up()->setAccessibleName(name + QStringLiteral(" up"));
     w->Down()->setAccessibleName(name + QStringLiteral(" down"));

@@ -67,7 +67,7 @@ bool TextBoxView::Key(const QKeyEvent& e) {
     const TypedKey k = TranslateKey(e);
     if (k.kind == TypedKey::Kind::Char) {
         if (k.key == ui::vbKeyReturn && Owner().PressDefault(false)) return true;
-        if (k.key == ui::vbKeyEscape && Owner().PressDefault(true)) return true;
+        if (k.key == ui::vbKeyEscape && Owner().Escape()) return true;
         Act([this, k] { Model().UserKey(k.key); }, ui::Prop::Text);
         return true;
     }

@@ -31,11 +31,11 @@ void Quietly(State& s, Copy copy) {
 }
 
 // Runs the steps in order. A failed send does not stop them, but a window closed by it (the
-// device taken offline) does: there is nothing left to copy into.
+// device taken offline) does, before the next step: there is nothing left to copy into.
 void RunSteps(const FrmCtrl& f, std::initializer_list<std::function<void()>> steps) {
     for (const auto& step : steps) {
-        step();
         if (f.Finished()) return;
+        step();
     }
 }
 
@@ -131,7 +131,7 @@ void CopyOutputChannel(State& s, int16_t source, int16_t destination) {
         const auto fb = static_cast<int16_t>(2 * b + kind);
         Quietly(s, [&] { f.Combo2(fb).SetListIndex(f.Combo2(fa).ListIndex()); });
         SendXover(s, fb);
-        ModGraph::CalcGraphXover(s, fb);
+        if (!f.Finished()) ModGraph::CalcGraphXover(s, fb);
     };
     auto band = [&](int16_t n) {
         const auto ka = static_cast<int16_t>(5 * a + n);
@@ -147,7 +147,7 @@ void CopyOutputChannel(State& s, int16_t source, int16_t destination) {
             s.EqOutType[dev][kb] = s.EqOutType[dev][ka];
         });
         CalcSendEqOutBand(s, kb);
-        ModGraph::CalcGraphEqOut(s, kb);
+        if (!f.Finished()) ModGraph::CalcGraphEqOut(s, kb);
     };
 
     RunSteps(f, {

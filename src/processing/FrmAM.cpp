@@ -101,11 +101,9 @@ void FrmAM::Form_Load() {
 
 void FrmAM::Check7_Click() {
     if (s_.UiUpdating) return;
-    FrmCtrl* editor = ExistingFrmCtrl(s_, s_.CurDev);
-    if (editor == nullptr) return;
     s_.UiUpdating = true;
     s_.OpDone = false;
-    editor->Check7.SetValue(Check7.Value());
+    FrmCtrlOf(s_, s_.CurDev).Check7.SetValue(Check7.Value());
     s_.UiUpdating = false;
     ModFun::SendAutoMixerActive(s_);
     s_.OpDone = true;

@@ -94,11 +94,9 @@ void FrmDucker::SetBusyPointers(bool busy) {
 }
 
 void FrmDucker::ColourConfirm() {
-    FrmCtrl* editor = ExistingFrmCtrl(s_, s_.CurDev);
-    if (editor == nullptr) return;
     const ui::Color colour = ModFun::PriorityConfirmColor(s_);
     Command1.SetBackColor(colour);
-    editor->Command16.SetBackColor(colour);
+    FrmCtrlOf(s_, s_.CurDev).Command16.SetBackColor(colour);
 }
 
 void FrmDucker::ShowValue(int16_t k) {
@@ -147,11 +145,9 @@ void FrmDucker::Check8_Click(int16_t index) {
         s_.OpDone = true;
         return;
     }
-    if (FrmCtrl* editor = ExistingFrmCtrl(s_, s_.CurDev)) {
-        s_.UiUpdating = true;
-        editor->Check8(index).SetValue(Check8(index).Value());
-        s_.UiUpdating = false;
-    }
+    s_.UiUpdating = true;
+    FrmCtrlOf(s_, s_.CurDev).Check8(index).SetValue(Check8(index).Value());
+    s_.UiUpdating = false;
     ColourConfirm();
     SetBusyPointers(false);
     s_.OpDone = true;
@@ -161,10 +157,8 @@ void FrmDucker::Command1_Click() {
     if (s_.UiUpdating) return;
     s_.OpDone = false;
     SetBusyPointers(true);
-    if (ExistingFrmCtrl(s_, s_.CurDev) != nullptr) {
-        ModFun::SendPriorityMask(s_);
-        ColourConfirm();
-    }
+    ModFun::SendPriorityMask(s_);
+    ColourConfirm();
     SetBusyPointers(false);
     s_.OpDone = true;
 }

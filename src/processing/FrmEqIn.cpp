@@ -182,11 +182,6 @@ void FrmEqIn::Command1_Click() {
     if (!s_.TxFailed) ModEqIn::CopyAllEqInToLinked(s_);
     SetMousePointer(ui::vbDefault);
     s_.OpDone = true;
-    CloseIfEditorGone();
-}
-
-void FrmEqIn::CloseIfEditorGone() {
-    if (s_.TxFailed && ExistingFrmCtrl(s_, s_.CurDev) == nullptr) Unload();
 }
 
 void FrmEqIn::Form_QueryUnload(int16_t& cancel, int16_t) {

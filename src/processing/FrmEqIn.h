@@ -74,9 +74,6 @@ class FrmEqIn : public ui::Form {
     // The common tail of a band edit: the band sent (pausing 20 ms after a slider or Q arrow
     // step), then unless the send failed redrawn and copied to the linked inputs.
     void BandSend(int16_t b, bool pause);
-    // A failed send that took the device offline closed its editor window: this dialog goes
-    // with it.
-    void CloseIfEditorGone();
 
     void SSTab1_Click();
     void Slider2_Scroll(int16_t b);
@@ -95,10 +92,9 @@ class FrmEqIn : public ui::Form {
     void Check13_Click(int16_t i);
     void Command1_Click();
 
-    // The key rule of a value box: True when key is Enter. A key the box does not take shows
-    // message (title "Warning") and becomes replacement.
-    bool KeyConfirms(int16_t& key, const editor::KeyRules& rules, const char* message,
-                     char replacement);
+    // The key rule of a value box: True when key is Enter. A key the box does not take is
+    // discarded without a word.
+    bool KeyConfirms(int16_t& key, const editor::KeyRules& rules);
     // The entry's text is no number: the message, and Enter becomes replacement.
     void RejectEntry(int16_t& key, const char* message, char replacement);
     // The Q (or bandwidth) typed into band b's box set as its Q index; the arrows' handler

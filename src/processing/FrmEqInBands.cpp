@@ -29,13 +29,12 @@ void FrmEqIn::BandSend(int16_t b, bool pause) {
         ModEqIn::CopyEqInToLinked(s_, b);
     }
     s_.OpDone = true;
-    CloseIfEditorGone();
 }
 
-bool FrmEqIn::KeyConfirms(int16_t& key, const editor::KeyRules& rules, const char* message,
-                          char replacement) {
-    return editor::TakeKey(s_.host, key, rules, s_.DecimalComma != 0, message, replacement) ==
-           editor::KeyAction::Confirm;
+bool FrmEqIn::KeyConfirms(int16_t& key, const editor::KeyRules& rules) {
+    const editor::KeyAction action = editor::FilterKey(key, rules, s_.DecimalComma != 0);
+    if (action == editor::KeyAction::Reject) key = 0;
+    return action == editor::KeyAction::Confirm;
 }
 
 void FrmEqIn::RejectEntry(int16_t& key, const char* message, char replacement) {
@@ -54,7 +53,7 @@ void FrmEqIn::UpDown3_Change(int16_t b) {
 void FrmEqIn::Text12_KeyPress(int16_t b, int16_t& key) {
     if (s_.UiUpdating) return;
     const editor::KeyRules rules{.minus = true, .plus = true, .decimals = true, .clipboard = true};
-    if (KeyConfirms(key, rules, kIncorrectValue, '?')) {
+    if (KeyConfirms(key, rules)) {
         ui::TextBox& box = Text12(b);
         double gain = 0;
         if (!sys::ParseNumber(box.Text(), s_.DecimalComma != 0, gain)) {
@@ -71,7 +70,7 @@ void FrmEqIn::Text12_KeyPress(int16_t b, int16_t& key) {
 
 void FrmEqIn::Text4_KeyPress(int16_t b, int16_t& key) {
     if (s_.UiUpdating) return;
-    if (KeyConfirms(key, {}, kIncorrectFrequency, '?')) {
+    if (KeyConfirms(key, {})) {
         ui::TextBox& box = Text4(b);
         double freq = 0;
         if (!sys::ParseNumber(box.Text(), s_.DecimalComma != 0, freq)) {
@@ -97,12 +96,12 @@ void FrmEqIn::EnterQIndex(int16_t b, int16_t& key, bool bandwidth) {
 
 void FrmEqIn::Text5_KeyPress(int16_t b, int16_t& key) {
     if (s_.UiUpdating) return;
-    if (KeyConfirms(key, {.decimals = true}, kIncorrectQ, ' ')) EnterQIndex(b, key, false);
+    if (KeyConfirms(key, {.decimals = true})) EnterQIndex(b, key, false);
 }
 
 void FrmEqIn::Text50_KeyPress(int16_t b, int16_t& key) {
     if (s_.UiUpdating) return;
-    if (KeyConfirms(key, {.decimals = true}, kIncorrectQ, ' ')) EnterQIndex(b, key, true);
+    if (KeyConfirms(key, {.decimals = true})) EnterQIndex(b, key, true);
 }
 
 void FrmEqIn::Command6_Click(int16_t b) {
@@ -116,7 +115,6 @@ void FrmEqIn::Command3_Click(int16_t b) {
     FrmSelFilter dialog(s_);
     dialog.ShowModal();
     s_.SelFilterMode = 0;
-    CloseIfEditorGone();
 }
 
 void FrmEqIn::Label5_MouseDown(int16_t) {

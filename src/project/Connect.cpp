@@ -126,8 +126,9 @@ bool OpenTcpLink(State& s, int16_t slot, const LinkOpenStyle& style) {
     }
     rec.Online = 1;
     s.DevAddr[slot] = slot;
+    // A handshake that fails has the transaction's message, then the window's own.
     if (ModRxTx::TxCommand(s, slot, CmdCheckDevice, 0, 1)) {
-        if (style.tellUser && !s.TxReported) Tell(s, notFound);
+        if (style.tellUser) Tell(s, notFound);
         rec.Online = 0;
         return false;
     }

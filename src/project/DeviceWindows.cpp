@@ -41,7 +41,7 @@ void OpenSpeakerEditor(State& s, int16_t slot) {
     s.EditorLoadDev = slot;
     s.EditorLastIdx = static_cast<int16_t>(s.EditorLastIdx + 1);
     FrmDeviceOf(s, slot).Label2.SetForeColor(ui::RGB(255, 0, 0));
-    FrmCtrlOf(s, slot).Show();
+    NewFrmCtrl(s, slot).Show();
     s.EditBusy = false;
 }
 

@@ -72,6 +72,10 @@ void FrmConfigure::LayOut() {
     Command1(1).SetCancel(true);
 }
 
+void FrmConfigure::Form_QueryUnload(int16_t& cancel, int16_t unloadMode) {
+    if (unloadMode == ui::vbFormOwner) cancel = -1;
+}
+
 void FrmConfigure::Form_Load() {
     dev_ = s_.CurDev;
     const model::DevParamRecord& par = s_.DevParam[dev_];

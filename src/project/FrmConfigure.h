@@ -30,6 +30,10 @@ class FrmConfigure : public ui::Form {
 
   protected:
     void Form_Load() override;
+    // Stays when the editor that opened it closes on a failed request, as a failed request
+    // keeps it open: its requests go through TxQuery, which sends nothing to the offline
+    // device, so it stores nothing more either.
+    void Form_QueryUnload(int16_t& cancel, int16_t unloadMode) override;
 
   private:
     void LayOut();

@@ -18,6 +18,10 @@ FrmWallPanel::FrmWallPanel(State& s) : ui::Form(s.host, "FrmWallPanel"), s_(s) {
     Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
 }
 
+void FrmWallPanel::Form_QueryUnload(int16_t& cancel, int16_t unloadMode) {
+    if (unloadMode == ui::vbFormOwner) cancel = -1;
+}
+
 void FrmWallPanel::Form_Load() {
     dev_ = s_.CurDev;
     double& mode = s_.DevParam[dev_].WallPanelMode;

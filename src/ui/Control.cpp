@@ -172,22 +172,26 @@ bool Control::UserType(const std::string& text) {
 void Control::Fire(Events::Simple Events::*event) {
     // Copy the handler: it may replace itself or unload the form while it runs.
     const Events::Simple handler = events_->*event;
+    Form::Running running(form_);
     if (handler) handler(index_);
 }
 
 void Control::FireKeyPress(int16_t& key) {
     const Events::Key handler = events_->KeyPress;
+    Form::Running running(form_);
     if (handler) handler(index_, key);
 }
 
 void Control::FireKeyCode(Events::KeyCode Events::*event, int16_t& keyCode, int16_t shift) {
     const Events::KeyCode handler = events_->*event;
+    Form::Running running(form_);
     if (handler) handler(index_, keyCode, shift);
 }
 
 void Control::FireMouse(Events::Mouse Events::*event, int16_t button, int16_t shift, float x,
                         float y) {
     const Events::Mouse handler = events_->*event;
+    Form::Running running(form_);
     if (handler) handler(index_, button, shift, x, y);
 }
 

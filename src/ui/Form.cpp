@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/Control.h"
 #include "ui/Host.h"
@@ -10,6 +11,30 @@ namespace ui {
 
 Form::Form(Host& host, std::string name, FormKind kind)
     : host_(host), name_(std::move(name)), formKind_(kind), hwnd_(host.NewHandle()) {}
+
+Form::Running::Running(Form& form) : form_(form), outer_(form.host_.runningForm_) {
+    ++form_.running_;
+    form_.host_.runningForm_ = &form_;
+}
+
+Form::Running::~Running() {
+    form_.host_.runningForm_ = outer_;
+    if (--form_.running_ == 0 && form_.whenIdle_) std::exchange(form_.whenIdle_, nullptr)();
+}
+
+void Form::WhenIdle(std::function<void()> fn) {
+    if (InUse()) {
+        whenIdle_ = std::move(fn);
+    } else {
+        fn();
+    }
+}
+
+template <typename Handler>
+void Form::Handle(Handler&& handler) {
+    Running running(*this);
+    handler();
+}
 
 Form::~Form() {
     // Controls are members of the subclass and are gone by now; the host must forget the
@@ -37,7 +62,7 @@ void Form::Move(Twips left, Twips top, Twips width, Twips height) {
     width_ = width;
     height_ = height;
     Changed(Prop::Geometry);
-    if (resized && loaded_) Form_Resize();
+    if (resized && loaded_) Handle([this] { Form_Resize(); });
 }
 
 Twips Form::ScaleWidth() const {
@@ -73,14 +98,14 @@ void Form::SetWindowState(int16_t s) {
     if (s == windowState_) return;
     windowState_ = s;
     Changed(Prop::WindowState);
-    if (loaded_) Form_Resize();
+    if (loaded_) Handle([this] { Form_Resize(); });
 }
 
 void Form::Load() {
     if (loaded_ || finished_) return;
     loaded_ = true;
     host_.FormLoading(*this);
-    Form_Load();
+    Handle([this] { Form_Load(); });
     if (!loaded_) return;
     for (Control* c : std::vector<Control*>(Controls())) {
         if (c->GetKind() == Kind::Timer) static_cast<Timer*>(c)->Refresh();
@@ -92,7 +117,7 @@ void Form::Show() {
     if (!loaded_) return;
     if (!resizedOnce_) {
         resizedOnce_ = true;
-        Form_Resize();
+        Handle([this] { Form_Resize(); });
     }
     if (!visible_ && loaded_) {
         visible_ = true;
@@ -102,17 +127,24 @@ void Form::Show() {
 }
 
 void Form::ShowModal() {
+    Form* owner = host_.RunningForm();
+    if (owner == this) owner = nullptr;
+    // A handler whose window has closed opens nothing more.
+    if (owner != nullptr && owner->finished_) return;
+    if (owner != nullptr) owner->owned_.push_back(this);
     Load();
-    if (!loaded_) return;
-    modal_ = true;
-    visible_ = true;
-    Changed(Prop::Visible);
-    if (!resizedOnce_) {
-        resizedOnce_ = true;
-        Form_Resize();
+    if (loaded_) {
+        modal_ = true;
+        visible_ = true;
+        Changed(Prop::Visible);
+        if (!resizedOnce_) {
+            resizedOnce_ = true;
+            Handle([this] { Form_Resize(); });
+        }
+        host_.RunModal(*this);
+        modal_ = false;
     }
-    host_.RunModal(*this);
-    modal_ = false;
+    if (owner != nullptr) std::erase(owner->owned_, this);
 }
 
 void Form::Hide() {
@@ -133,14 +165,19 @@ bool Form::UserClose() {
 bool Form::UnloadWith(int16_t mode) {
     if (!loaded_) return true;
     int16_t cancel = 0;
-    Form_QueryUnload(cancel, mode);
+    Handle([&] { Form_QueryUnload(cancel, mode); });
     if (cancel != 0 || !loaded_) return !loaded_;
-    Form_Unload(cancel);
+    Handle([&] { Form_Unload(cancel); });
     if (cancel != 0 || !loaded_) return !loaded_;
     loaded_ = false;
     finished_ = true;
     visible_ = false;
     StopTimers();
+    // The modal windows its handlers opened and that are open still are asked to go too, the
+    // last one first; each asks those its own handlers opened.
+    for (const std::vector<Form*> owned(owned_.rbegin(), owned_.rend()); Form * modal : owned) {
+        modal->UnloadWith(vbFormOwner);
+    }
     Changed(Prop::Visible);
     host_.FormUnloaded(*this);
     return true;
@@ -153,11 +190,11 @@ void Form::StopTimers() {
 }
 
 void Form::UserActivate() {
-    if (loaded_) Form_Activate();
+    if (loaded_) Handle([this] { Form_Activate(); });
 }
 
 void Form::UserDeactivate() {
-    if (loaded_) Form_Deactivate();
+    if (loaded_) Handle([this] { Form_Deactivate(); });
 }
 
 void Form::UserResize(Twips width, Twips height) {
@@ -229,6 +266,7 @@ void Form::SetFocused(Control* c) {
     if (c == focused_) return;
     Control* old = focused_;
     focused_ = c;
+    Running running(*this);
     if (old != nullptr) {
         const Events::Simple lost = old->On().LostFocus;
         if (lost) lost(old->Index());

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -71,11 +72,33 @@ class Form {
     void Load();
     // Loads, shows and activates the window.
     void Show();
-    // Loads and shows the window modally; returns when it has been hidden or unloaded.
+    // Loads and shows the window modally; returns when it has been hidden or unloaded. The
+    // window whose handler shows it owns it meanwhile: when that one is unloaded, this one is
+    // asked to unload too (QueryUnload with vbFormOwner), and a window that has been unloaded
+    // shows none.
     void ShowModal();
     void Hide();
     // Unloads from code: QueryUnload (vbFormCode) and Unload may cancel; true when unloaded.
     bool Unload();
+
+    // An event handler of the window or of one of its controls runs while this lives. The
+    // window is in use meanwhile, and a modal window shown then belongs to it.
+    class Running {
+      public:
+        explicit Running(Form& form);
+        ~Running();
+        Running(const Running&) = delete;
+        Running& operator=(const Running&) = delete;
+
+      private:
+        Form& form_;
+        Form* outer_;
+    };
+    // A handler of the window runs, or a modal loop one of them opened.
+    bool InUse() const { return running_ > 0; }
+    // Runs fn once the window is not in use (at once when it is not): what releases a
+    // window waits for this.
+    void WhenIdle(std::function<void()> fn);
 
     // What a person (or the host on the person's behalf) does to the window.
     bool UserClose();
@@ -114,6 +137,9 @@ class Form {
 
   private:
     bool UnloadWith(int16_t mode);
+    // Runs one of the window's own lifecycle handlers as a running handler.
+    template <typename Handler>
+    void Handle(Handler&& handler);
     // Closes the gaps destroyed controls left in controls_.
     void Compact() const;
     void Changed(Prop p);
@@ -135,6 +161,10 @@ class Form {
     bool modal_ = false;
     bool finished_ = false;
     bool resizedOnce_ = false;
+    int running_ = 0;
+    std::function<void()> whenIdle_;
+    // The modal windows shown from a handler of this one and still open.
+    std::vector<Form*> owned_;
     // A destroyed control leaves a gap (nullptr) that is closed later, so that destroying
     // all of a form's controls takes time linear in their number.
     mutable std::vector<Control*> controls_;

@@ -21,6 +21,8 @@ std::vector<HeadlessHost::Message> HeadlessHost::TakeMessages() {
 }
 
 int HeadlessHost::MsgBox(const std::string& prompt, int style, const std::string& title) {
+    RunPosted();
+    if (watch_) watch_({prompt, style, title});
     int answer = vbOK;
     const int buttons = MsgBoxButtons(style);
     if (buttons != vbOKOnly) {
@@ -37,6 +39,7 @@ int HeadlessHost::MsgBox(const std::string& prompt, int style, const std::string
 }
 
 bool HeadlessHost::FileDialogShown(FileDialog& d, bool save) {
+    RunPosted();
     Dialog record{save, d, false};
     if (files_.empty()) {
         problems_.push_back(std::string("unscripted ") + (save ? "save" : "open") +
@@ -100,6 +103,7 @@ void HeadlessHost::FormUnloaded(Form& f) {
 void HeadlessHost::RunModal(Form& f) {
     Form* previous = active_;
     FormShown(f);
+    RunPosted();
     auto it = modal_.find(f.Name());
     if (it == modal_.end() || it->second.empty()) {
         problems_.push_back("unscripted modal form " + f.Name());
@@ -107,6 +111,7 @@ void HeadlessHost::RunModal(Form& f) {
         ModalDriver driver = std::move(it->second.front());
         it->second.pop_front();
         driver(f);
+        RunPosted();
         if (f.Visible()) problems_.push_back("modal form " + f.Name() + " left open");
     }
     if (f.Visible()) f.Hide();

@@ -1,6 +1,8 @@
 // The host for tests: message boxes and file dialogs answered from a script and recorded,
 // modal forms driven by test code, timers and Sleep on a virtual clock that the test
-// advances, posted work run when the test asks.
+// advances, posted work run when the test asks and, as a real event loop does, inside every
+// modal loop: a modal form (when it opens and when its driver is done), a message box and a
+// file dialog.
 #pragma once
 
 #include <condition_variable>
@@ -43,6 +45,9 @@ class HeadlessHost : public Host {
     // The next modal showing of the form with that name runs driver (which clicks its
     // buttons); a form still shown afterwards is hidden and recorded as a problem.
     void DriveModal(const std::string& formName, ModalDriver driver);
+
+    // Runs watch with every message as it is shown, before it is answered.
+    void WatchMessages(std::function<void(const Message&)> watch) { watch_ = std::move(watch); }
 
     const std::vector<Message>& Messages() const { return messages_; }
     std::vector<Message> TakeMessages();
@@ -95,6 +100,7 @@ class HeadlessHost : public Host {
     std::deque<std::optional<std::string>> files_;
     std::map<std::string, std::deque<ModalDriver>> modal_;
     std::vector<Message> messages_;
+    std::function<void(const Message&)> watch_;
     std::vector<Dialog> dialogs_;
     std::vector<std::string> problems_;
     std::vector<Form*> shown_;

@@ -58,9 +58,13 @@ class Host {
 
     // A new window handle, unique for the life of the host.
     int32_t NewHandle() { return ++lastHandle_; }
+    // The window whose event handler runs now (the innermost one), or nullptr.
+    Form* RunningForm() const { return runningForm_; }
 
   private:
+    friend class Form;
     int32_t lastHandle_ = 0x100;
+    Form* runningForm_ = nullptr;
 };
 
 }  // namespace ui

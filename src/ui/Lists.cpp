@@ -85,16 +85,17 @@ void ComboBox::SetStyle(int16_t s) {
 }
 
 void ComboBox::IndexChanged() {
-    edit_.text = ListIndex() >= 0 ? List(ListIndex()) : std::string();
+    edit_.text = ListIndex() >= 0 ? EditableText(List(ListIndex())) : std::string();
     edit_.selStart = 0;
     edit_.selLength = 0;
     Changed(Prop::Text);
 }
 
 void ComboBox::SetText(const std::string& t) {
-    if (style_ == 2 || t == edit_.text) return;
-    edit_.text = t;
-    edit_.selStart = static_cast<int32_t>(t.size());
+    const std::string text = EditableText(t);
+    if (style_ == 2 || text == edit_.text) return;
+    edit_.text = text;
+    edit_.selStart = static_cast<int32_t>(text.size());
     edit_.selLength = 0;
     Changed(Prop::Text);
     Fire(&Events::Change);

@@ -12,8 +12,9 @@ TextBox::TextBox(Form& form, std::string name, int16_t index, Events* shared)
 }
 
 void TextBox::SetText(const std::string& t) {
-    if (t == edit_.text) return;
-    edit_.text = t;
+    const std::string text = EditableText(t);
+    if (text == edit_.text) return;
+    edit_.text = text;
     edit_.selStart = 0;
     edit_.selLength = 0;
     Edited();

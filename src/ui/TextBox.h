@@ -10,7 +10,8 @@ class TextBox : public Control {
     TextBox(Form& form, std::string name, int16_t index = -1, Events* shared = nullptr);
 
     const std::string& Text() const { return edit_.text; }
-    // Setting a different text fires Change; the caret goes to the start.
+    // Setting a different text fires Change; the caret goes to the start. The box keeps the
+    // text up to its first NUL byte.
     void SetText(const std::string& t);
     int32_t SelStart() const { return edit_.selStart; }
     int32_t SelLength() const { return edit_.selLength; }

@@ -28,6 +28,10 @@ static bool ReplaceSelection(EditState& s, const std::string& with, int32_t maxL
     return true;
 }
 
+std::string EditableText(const std::string& text) {
+    return text.substr(0, text.find('\0'));
+}
+
 bool ApplyTypedKey(EditState& s, int16_t key, bool multiLine, int32_t maxLength, Host& host) {
     ClampSelection(s);
     switch (key) {

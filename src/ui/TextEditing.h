@@ -15,6 +15,10 @@ struct EditState {
     int32_t selLength = 0;
 };
 
+// What an editable text keeps of a text set from code: the part before its first NUL byte,
+// since the platform's edit controls hold no NUL (a device name of zero bytes reads as empty).
+std::string EditableText(const std::string& text);
+
 // Applies a typed key (ASCII, after KeyPress): characters replace the selection, Backspace
 // deletes before the caret, Ctrl+C / Ctrl+X / Ctrl+V use the host's clipboard, Enter adds a
 // line break only in a multi-line box. maxLength 0 means no limit. True when the text changed.

@@ -86,6 +86,7 @@ enum UnloadMode : int16_t {
     vbAppWindows = 2,
     vbAppTaskManager = 3,
     vbFormMDIForm = 4,  // the main window is closing its children
+    vbFormOwner = 5,    // the window that opened this modal one is closing
 };
 
 // Window states.

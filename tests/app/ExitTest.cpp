@@ -11,6 +11,7 @@
 #include "Program.h"
 #include "app/MDIFrmMain.h"
 #include "devsim/Device.h"
+#include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "model/DevImageRecord.h"
 #include "project/FrmDevice.h"
@@ -177,6 +178,31 @@ TEST_F(ExitWithDevices, WritesTheStateFilesByteExactAndClosesTheTcpSessions) {
     EXPECT_EQ(file, images);
     EXPECT_TRUE(std::equal(memory.begin(), memory.end(), file.begin()))
         << "slot 0 holds the device's working program";
+}
+
+// The busy pointer shows for the pause, and no meter request of the open editor follows the
+// closing command, however overdue its poll is after the pause.
+TEST_F(ExitWithDevices, NothingFollowsTheClosingCommand) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Tcp});
+    VX_REQUIRE_SIMULATOR(h);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    apptest::AddDeviceByIp(h.host, *main, h.Address(0));
+    h.host.Advance(1000);
+    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+    ASSERT_EQ(S().DevList[0].Online, 1);
+    S().FrmDeviceWin[0]->Label2.UserClick();  // "Edit"
+    FrmCtrl* editor = ExistingFrmCtrl(S(), 0);
+    ASSERT_NE(editor, nullptr);
+    editor->SSTab1.UserSelectTab(1);
+    h.host.Advance(2100);
+    ASSERT_TRUE(Received(h.Device(0), CmdPollLevelsOut)) << "the editor polls";
+    h.Device(0).ClearLog();
+
+    ASSERT_TRUE(apptest::ExitWithYes(h.host, *main));
+    EXPECT_EQ(h.host.MousePointer(), ui::vbArrowHourglass);
+    h.host.Advance(5000);
+    EXPECT_EQ(Codes(h.Device(0)), std::vector<uint8_t>{CmdCloseTcp});
 }
 
 TEST_F(ExitWithDevices, ATcpProjectWithoutConnectionsSendsNothing) {

@@ -22,7 +22,7 @@ TEST(State, StartsWithTheSystemsValues) {
     EXPECT_EQ(s->RxBuf.size(), 913u);
 }
 
-TEST(State, WindowsAreCreatedOnFirstUseAndRenewedAfterAnUnload) {
+TEST(State, WindowsAreCreatedOnFirstUseAndAClosedEditorRenewedOnlyByItsOpener) {
     ui::HeadlessHost host;
     auto s = std::make_unique<State>(host);
     EXPECT_EQ(ExistingFrmCtrl(*s, 3), nullptr);
@@ -40,12 +40,34 @@ TEST(State, WindowsAreCreatedOnFirstUseAndRenewedAfterAnUnload) {
     s->DevOffline[3] = true;  // closes without the question
     ASSERT_TRUE(editor.Unload());
     EXPECT_EQ(ExistingFrmCtrl(*s, 3), nullptr);
-    FrmCtrl& renewed = FrmCtrlOf(*s, 3);
+    EXPECT_EQ(&FrmCtrlOf(*s, 3), &editor) << "a closed editor is not made anew behind the user";
+    FrmCtrl& renewed = NewFrmCtrl(*s, 3);
     EXPECT_NE(&renewed, &editor);
-    // The unloaded window lives on until the running handlers have returned.
-    EXPECT_TRUE(editor.Finished());
+    EXPECT_EQ(&FrmCtrlOf(*s, 3), &renewed);
     host.RunPosted();
     EXPECT_FALSE(renewed.Loaded());
+}
+
+// A replaced window is released only once no handler of it runs, nor a modal loop one opened.
+TEST(State, ARetiredWindowOutlivesItsRunningHandlers) {
+    struct Probe : ui::Form {
+        Probe(ui::Host& h, bool& released) : ui::Form(h, "Probe"), released_(released) {}
+        ~Probe() override { released_ = true; }
+        bool& released_;
+    };
+    ui::HeadlessHost host;
+    auto s = std::make_unique<State>(host);
+    bool released = false;
+    auto probe = std::make_unique<Probe>(host, released);
+    {
+        ui::Form::Running handler(*probe);
+        s->RetireWindow(std::move(probe));
+        host.RunPosted();
+        EXPECT_FALSE(released);
+    }
+    EXPECT_FALSE(released) << "released from the event loop, not from the handler's end";
+    host.RunPosted();
+    EXPECT_TRUE(released);
 }
 
 }  // namespace

@@ -54,6 +54,15 @@ TEST_F(FrmCtrlDynamics, BoxKeysTheirMessagesAndTheClampsOfTypedValues) {
     f.Text401(0).UserKey('.');
     EXPECT_EQ(host.TakeMessages().size(), 1u);
     EXPECT_EQ(f.Text401(0).Text(), "4.");
+    // Enter on a ratio that is no number: the message, and the text stays as typed.
+    const int32_t ratio = f.Slider401(0).Value();
+    f.Text401(0).SetSelection(0, 10);
+    f.Text401(0).UserKey('x');
+    f.Text401(0).UserKey(13);
+    EXPECT_EQ(host.TakeMessages().size(), 2u);
+    EXPECT_EQ(f.Text401(0).Text(), "x");
+    EXPECT_EQ(f.Slider401(0).Value(), ratio);
+    ExpectIdle();
     // The knee box refuses it and shows "?".
     f.Text402(0).SetSelection(0, 10);
     f.Text402(0).UserKey(',');

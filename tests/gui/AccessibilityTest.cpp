@@ -1,26 +1,60 @@
-// What a screen reader finds in the windows: every button of the editor has a name, no two
-// text boxes of a tab share one, option buttons are radio buttons, and the labels that act
-// on a click take the keyboard focus and offer a press that does what the click does. A
-// message box is read by its title and text.
+// What a screen reader finds in the windows: in the main window, the editor and every dialog
+// each control has a name of its own (a combo box its label's, not its value), no two text
+// boxes share one, no name holds a box glyph, option buttons are radio buttons, and the labels
+// that act on a click take the keyboard focus and offer a press that does what the click does.
+// A message box is read by its title and text.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 #include <map>
-#include <set>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "GuiFixture.h"
+#include "app/FrmVersion.h"
+#include "app/MDIFrmMain.h"
 #include "editor/FrmCtrl.h"
+#include "editor/FrmEditLabel.h"
+#include "editor/FrmSelFilter.h"
 #include "gui/AccessibleNames.h"
+#include "link/ChannelNames.h"
+#include "model/AddressTables.h"
+#include "processing/FrmAM.h"
+#include "processing/FrmCopyChannel.h"
+#include "processing/FrmDucker.h"
+#include "processing/FrmEqIn.h"
+#include "processing/FrmLimiter.h"
+#include "processing/FrmNG.h"
+#include "programs/FrmEditNameSwitch.h"
+#include "programs/FrmRead.h"
+#include "programs/FrmReadExtra.h"
+#include "programs/FrmStore.h"
+#include "programs/FrmStoreExtra.h"
+#include "programs/FrmSwitch.h"
 #include "project/DeviceWindows.h"
+#include "project/FrmConfigure.h"
 #include "project/FrmDevice.h"
+#include "project/FrmHelpPriority.h"
+#include "project/FrmNickName.h"
+#include "project/FrmScan.h"
+#include "project/FrmSearchCom.h"
+#include "project/FrmSelect.h"
+#include "project/FrmSetID.h"
+#include "project/FrmSetIP.h"
+#include "project/FrmWallPanel.h"
+#include "project/Frm_ID_IP.h"
 
 namespace guitest {
 namespace {
@@ -66,42 +100,139 @@ class Accessibility : public EditorFixture {
     }
 };
 
-TEST_F(Accessibility, EveryTabOfTheEditorReadsWithoutGapsOrTwins) {
+// A character a screen reader cannot read: a control character or the box glyph shown for
+// one.
+bool Unreadable(QChar c) {
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xFFFD || u == 0x25A1;
+}
+
+bool ActedOn(QAccessible::Role r) {
+    return IsButton(r) || r == QAccessible::ComboBox || r == QAccessible::EditableText ||
+           r == QAccessible::Slider || r == QAccessible::SpinBox || r == QAccessible::List ||
+           r == QAccessible::PageTab || r == QAccessible::ProgressBar;
+}
+
+// What a screen reader finds in the window: every control it can act on has a name of its
+// own, a combo box is not read by its value, no two text boxes read alike, no name holds a
+// control character or a box glyph.
+void ExpectReadable(QWidget* window, const std::string& where) {
+    std::vector<QAccessibleInterface*> all;
+    Walk(QAccessible::queryAccessibleInterface(window), all);
+    std::map<QString, int> textBoxes;
+    for (QAccessibleInterface* i : all) {
+        const QString name = i->text(QAccessible::Name);
+        const std::string what =
+            where + ": " +
+            (i->object() != nullptr ? i->object()->objectName().toStdString() : std::string("?")) +
+            " \"" + name.toStdString() + "\"";
+        EXPECT_FALSE(std::any_of(name.begin(), name.end(), Unreadable)) << what;
+        if (!ActedOn(i->role())) continue;
+        EXPECT_FALSE(name.trimmed().isEmpty()) << "unnamed " << what;
+        if (i->role() == QAccessible::ComboBox) {
+            EXPECT_NE(name, i->text(QAccessible::Value)) << "read by its value " << what;
+        }
+        if (i->role() == QAccessible::EditableText) {
+            EXPECT_EQ(++textBoxes[name], 1) << "two text boxes read alike " << what;
+        }
+    }
+}
+
+// Labels that act on a click take the keyboard focus and offer a press; option buttons are
+// radio buttons.
+void ExpectActionsOffered(const gui::QtHost& host, const ui::Form& form) {
+    for (ui::Control* c : form.Controls()) {
+        if (!c->Shown() || host.WidgetOf(*c) == nullptr) continue;
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(host.WidgetOf(*c));
+        if (gui::ClickableLabel(*c)) {
+            EXPECT_TRUE(Offers(i, QAccessibleActionInterface::pressAction())) << c->Path();
+            EXPECT_TRUE(host.WidgetOf(*c)->focusPolicy() & Qt::TabFocus) << c->Path();
+        }
+        if (c->GetKind() == ui::Kind::OptionButton) {
+            EXPECT_EQ(i->role(), QAccessible::RadioButton) << c->Path();
+        }
+    }
+}
+
+class EveryWindow : public MainWindowFixture {};
+
+// The main window with a status window and the editor on each of its tabs, then every dialog,
+// for a device whose names of input 3 and output 2 are zero bytes (shown empty).
+TEST_F(EveryWindow, ReadsWithoutGapsTwinsOrGlyphs) {
+    s->DevModel[kSlot] = 1;
+    auto& image = s->DevImage[kSlot].ProgImage;
+    for (int ch : {2, 9}) std::fill_n(image.begin() + model::ChNameAddr[ch], 6, 0);
     OpenEditor();
-    QWidget* window = host.WindowOf(*f)->Window();
+    // Such a name shows empty where it shows: on its tab, its overview label, its link box,
+    // its column of the inputs and in the name editor's box.
+    QTabBar* bar = host.WidgetOf(f->SSTab1)->findChild<QTabBar*>();
+    EXPECT_NE(f->SSTab1.TabCaption(2).find('\0'), std::string::npos);
+    EXPECT_EQ(bar->tabText(2), QString());
+    EXPECT_EQ(qobject_cast<QLabel*>(host.WidgetOf(f->Label300(17)))->text(), QString());
+    EXPECT_EQ(qobject_cast<QAbstractButton*>(host.WidgetOf(f->Check13(9)))->text(), QString());
+    EXPECT_EQ(qobject_cast<QGroupBox*>(host.WidgetOf(f->Frame17(2)))->title(), QString());
+    FrmEditLabel names(*s);
+    names.Load();
+    EXPECT_EQ(names.Text1(2).Text(), "");
+    names.Unload();
+    QWidget* window = host.WindowOf(*main)->Window();
     for (int16_t tab = 0; tab < f->SSTab1.Tabs(); ++tab) {
-        SCOPED_TRACE(f->SSTab1.TabCaption(tab));
         f->SSTab1.SetTab(tab);
         SettleEvents();
-        std::vector<QAccessibleInterface*> all;
-        Walk(QAccessible::queryAccessibleInterface(window), all);
-        std::map<std::string, int> textBoxes;
-        int buttons = 0;
-        for (QAccessibleInterface* i : all) {
-            const std::string where =
-                i->object() != nullptr ? i->object()->objectName().toStdString() : std::string("?");
-            if (IsButton(i->role())) {
-                ++buttons;
-                EXPECT_FALSE(i->text(QAccessible::Name).trimmed().isEmpty())
-                    << "unnamed button " << where;
-            }
-            if (i->role() == QAccessible::EditableText) {
-                EXPECT_FALSE(Name(i).empty()) << "unnamed text box " << where;
-                EXPECT_EQ(++textBoxes[Name(i)], 1) << "two text boxes read " << Name(i);
-            }
+        ExpectReadable(window, "editor tab " + std::to_string(tab));
+        ExpectActionsOffered(host, *f);
+    }
+    ExpectActionsOffered(host, FrmDeviceOf(*s, kSlot));
+
+    FrmSwitch switches(*s);
+    const std::vector<std::function<std::unique_ptr<ui::Form>()>> dialogs = {
+        [&] { return std::make_unique<FrmEditLabel>(*s); },
+        [&] { return std::make_unique<FrmSelFilter>(*s); },
+        [&] { return std::make_unique<FrmAM>(*s); },
+        [&] { return std::make_unique<FrmDucker>(*s); },
+        [&] { return std::make_unique<FrmEqIn>(*s); },
+        [&] { return std::make_unique<FrmLimiter>(*s); },
+        [&] { return std::make_unique<FrmNG>(*s); },
+        [&] { return std::make_unique<FrmCopyInput>(*s); },
+        [&] { return std::make_unique<FrmCopyOut>(*s); },
+        [&] { return std::make_unique<FrmRead>(*s); },
+        [&] { return std::make_unique<FrmReadExtra>(*s); },
+        [&] { return std::make_unique<FrmStore>(*s); },
+        [&] { return std::make_unique<FrmStoreExtra>(*s); },
+        [&] { return std::make_unique<FrmVersion>(*s); },
+        [&] { return std::make_unique<FrmConfigure>(*s); },
+        [&] { return std::make_unique<FrmHelpPriority>(*s); },
+        [&] { return std::make_unique<FrmNickName>(*s); },
+        [&] { return std::make_unique<FrmScan>(*s); },
+        [&] { return std::make_unique<FrmSelect>(*s); },
+        [&] { return std::make_unique<FrmSearchCom>(*s, true); },
+        [&] { return std::make_unique<FrmSetID>(*s); },
+        [&] { return std::make_unique<FrmSetIP>(*s); },
+        [&] { return std::make_unique<FrmWallPanel>(*s); },
+        [&] { return std::make_unique<Frm_ID_IP>(*s); },
+        [&] { return std::make_unique<FrmEditNameSwitch>(*s, switches); },
+    };
+    switches.Show();
+    for (const auto& make : dialogs) {
+        const std::unique_ptr<ui::Form> dialog = make();
+        dialog->Show();
+        if (auto* search = dynamic_cast<FrmSearchCom*>(dialog.get())) {
+            search->Timer1.SetTimerEnabled(false);
         }
-        EXPECT_GT(buttons, 20);
-        for (ui::Control* c : f->Controls()) {
-            if (!c->Shown()) continue;
-            if (gui::ClickableLabel(*c)) {
-                EXPECT_TRUE(Offers(Of(*c), QAccessibleActionInterface::pressAction()))
-                    << "clickable label without a press " << c->Path();
-                EXPECT_TRUE(host.WidgetOf(*c)->focusPolicy() & Qt::TabFocus) << c->Path();
-            }
-            if (c->GetKind() == ui::Kind::OptionButton) {
-                EXPECT_EQ(Of(*c)->role(), QAccessible::RadioButton) << c->Path();
-            }
-        }
+        SettleEvents();
+        ASSERT_NE(host.WindowOf(*dialog), nullptr) << dialog->Name();
+        ExpectReadable(host.WindowOf(*dialog)->Window(), dialog->Name());
+        ExpectActionsOffered(host, *dialog);
+        dialog->Unload();
+        SettleEvents();
+    }
+    ExpectReadable(host.WindowOf(switches)->Window(), switches.Name());
+    switches.Unload();
+    for (int ch : {2, 9}) {
+        EXPECT_TRUE(std::all_of(image.begin() + model::ChNameAddr[ch],
+                                image.begin() + model::ChNameAddr[ch] + 6,
+                                [](uint8_t b) { return b == 0; }))
+            << "names are shown as they are, nothing is written";
     }
 }
 
@@ -120,6 +251,37 @@ TEST_F(Accessibility, NamesComeFromCaptionsFramesTabsAndLabels) {
     EXPECT_EQ(Name(Of(f->Check9(2 * 8 + 4))), "Routing Output Routing Inp5 Out3");
     EXPECT_EQ(Name(Of(f->Option2(2))), "Routing Output Selected Out3");
     EXPECT_EQ(Name(Of(f->Text3(0))), "Routing Editing mix routing In1");
+}
+
+TEST_F(Accessibility, ComboBoxesAndAddressBoxesAreReadByTheirLabels) {
+    OpenEditor();
+    f->SSTab1.SetTab(FrmCtrl::kTabInputs);
+    SettleEvents();
+    QAccessibleInterface* micLine = Of(f->Combo5(2));
+    EXPECT_EQ(Name(micLine), "Inputs Inp3 Mic/Line");
+    EXPECT_EQ(micLine->text(QAccessible::Value), QStringLiteral("Line"));
+    EXPECT_TRUE(Offers(micLine, QAccessibleActionInterface::showMenuAction()));
+
+    FrmScan scan(*s);
+    scan.Show();
+    SettleEvents();
+    EXPECT_EQ(Name(Of(scan.Text1(1))), "Scan the following IP range: From: 2");
+    EXPECT_EQ(Name(Of(scan.Text1(7))), "Scan the following IP range: To: 4");
+    scan.Unload();
+}
+
+TEST_F(Accessibility, NamesFollowTheCaptionsTheyAreMadeOf) {
+    OpenEditor();
+    s->ChName[kSlot][2] = "Vox";
+    ModFun::SendChannelNames(*s);  // the device is offline: nothing is sent
+    f->SSTab1.SetTab(FrmCtrl::kTabRouting);
+    SettleEvents();
+    EXPECT_EQ(Name(Of(f->Check9(4 * 8 + 2))), "Routing Output Routing Vox Out5");
+    EXPECT_EQ(Name(Of(f->Check13(2))), "Input Linked Vox");
+    f->SSTab1.SetTab(FrmCtrl::kTabInputs);
+    SettleEvents();
+    EXPECT_EQ(Name(Of(f->Combo5(2))), "Inputs Vox Mic/Line");
+    EXPECT_EQ(Name(Of(f->Text14(2))), "Inputs Vox Filter 1st ord");
 }
 
 TEST_F(Accessibility, JumpLabelsAndOptionButtonsActOnTheirPress) {

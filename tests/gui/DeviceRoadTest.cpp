@@ -1,6 +1,7 @@
 // The Qt front end against the simulated device: a check box toggled by assistive
 // technology sends what a mouse click sends, and the device's memory follows both; the
-// editor's "Version" button shows the About box with what the device reports.
+// editor's "Version" button shows the About box with what the device reports; a device that
+// drops while the noise gate dialog is open closes the dialog with its editor.
 #include <gtest/gtest.h>
 
 // Ahead of the Qt headers, whose "slots" keyword would rename its members.
@@ -11,6 +12,8 @@
 #include <QAccessibleActionInterface>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -23,11 +26,13 @@
 #include "app/FrmVersion.h"
 #include "app/frmSplash.h"
 #include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "link/Commands.h"
 #include "model/AddressTables.h"
+#include "processing/FrmNG.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
 
@@ -151,6 +156,62 @@ TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
     EXPECT_GT(QFileInfo(picture).size(), 1000);
     EXPECT_FALSE(S().EditBusy);
     CloseEditor(*f);
+}
+
+// The link drops at the gate's first send: the user is told, the editor closes and the dialog
+// with it, inside the dialog's own modal loop, and takes no more edits; the closed editor is
+// released only once that loop and the handler that opened it have ended, and "Edit" opens a
+// fresh one that sends.
+TEST_F(DeviceRoad, ADropWhileTheNoiseGateIsOpenClosesItWithItsEditor) {
+    FrmCtrl* f = Open(FrmCtrl::kTabInputs);
+    ASSERT_NE(f, nullptr);
+    VX_REQUIRE_SIMULATOR(H());
+    QString told;
+    QString picture;
+    bool closedInItsLoop = false;
+    bool refused = false;
+    QTimer::singleShot(200, [&] {
+        auto* gate = dynamic_cast<FrmNG*>(qt.ActiveForm());
+        ASSERT_NE(gate, nullptr);
+        SettleEvents();
+        picture = SaveScreenshot(qt.WindowOf(*gate)->Window(), "noise-gate-before-a-drop");
+        H().Device().AddFault({.kind = devsim::FaultKind::DropConnection,
+                               .fromFrame = H().Device().FrameCount() + 1,
+                               .count = 1});
+        QTimer::singleShot(200, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            told = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QTest::mouseClick(qt.WidgetOf(gate->Check5), Qt::LeftButton);
+        SettleEvents();
+        closedInItsLoop = !gate->Loaded() && f->Finished() && f->InUse();
+        refused = !gate->Slider3.UserScroll(10) && !gate->Check5.UserClick();
+    });
+    QTest::mouseClick(qt.WidgetOf(f->Command13(0)), Qt::LeftButton);
+    SettleEvents();
+    EXPECT_EQ(told.toStdString(),
+              "Device @ IP:" + S().DevList[slot].IpText + " will be disconnected");
+    EXPECT_TRUE(closedInItsLoop);
+    EXPECT_TRUE(refused);
+    EXPECT_GT(QFileInfo(picture).size(), 1000);
+    EXPECT_EQ(S().FrmCtrlWin[slot].get(), f) << "no editor window is made behind the user";
+    EXPECT_FALSE(f->InUse());
+    EXPECT_TRUE(S().OpDone);
+    EXPECT_FALSE(S().EditBusy);
+
+    ModProject::ConnectDevice(S(), slot);
+    ModProject::OpenSpeakerEditor(S(), slot);
+    FrmCtrl* again = ExistingFrmCtrl(S(), slot);
+    ASSERT_NE(again, nullptr);
+    SettleEvents();
+    again->SSTab1.SetTab(1);
+    ClearLog();
+    QTest::mouseClick(qt.WidgetOf(again->Check1(8)), Qt::LeftButton);
+    SettleEvents();
+    EXPECT_EQ(OutputOneMuted(), again->Check1(8).Value());
+    CloseEditor(*again);
 }
 
 }  // namespace

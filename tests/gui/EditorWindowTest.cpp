@@ -1,7 +1,7 @@
 // The device editor window shown by the Qt front end: every text fits its widget on every
 // tab, and pictures of the "Overview", "Output1", "Inputs" and "Routing" tabs are saved, one
 // of "Output1" with a boosted band, a crossover pair and the band markers, one of "Output2"
-// with its delay and dynamics set, and one of the compressor and limiter dialog.
+// muted with its delay and dynamics set, and one of the compressor and limiter dialog.
 #include <gtest/gtest.h>
 
 #include "GuiFixture.h"
@@ -66,6 +66,7 @@ TEST_F(EditorWindow, AnOutputTabWithDelayAndDynamicsSet) {
     f->SSTab1.UserSelectTab(2);
     Enter(f->Text2(1), "12.5");
     f->Command8(1).UserClick();
+    f->Check1(9).UserClick();  // muted
     Enter(f->Text400(1), "-10");
     Enter(f->Text401(1), "4");
     Enter(f->Text402(1), "50");

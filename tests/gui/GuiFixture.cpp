@@ -1,19 +1,25 @@
 #include "GuiFixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 
+#include "app/MDIFrmMain.h"
+#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
+#include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
 
 namespace guitest {
@@ -69,6 +75,26 @@ void EditorFixture::ShootTab(int16_t tab, const std::string& name) {
     ExpectPicture(host, *f, name);
 }
 
+void MainWindowFixture::SetUp() {
+    setenv("VELOTRIX_COM_PORTS", "", 1);
+    s->AppDir = home.Path();
+    s->InitCfg.LinkType = 2;
+    ASSERT_TRUE(StateFiles::WriteInitCfg(*s));
+    main = &MainForm(*s);
+    main->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host.WindowOf(*main)->Window()));
+    ASSERT_EQ(AddDevice(0), kSlot);
+}
+
+int16_t MainWindowFixture::AddDevice(uint8_t k) {
+    s->NewDevIp = {127, 77, 0, static_cast<uint8_t>(250 + k)};
+    const int16_t slot = ModConfig::FindFreeDeviceSlot(*s);
+    ModConfig::InsertDevice(*s, slot);
+    ModProject::ShowDeviceWindow(*s, slot);
+    SettleEvents();
+    return slot;
+}
+
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
     for (ui::Control* c : form.Controls()) {
         QWidget* w = host.WidgetOf(*c);
@@ -93,6 +119,16 @@ void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
         EXPECT_LE(metrics.horizontalAdvance(text), room) << c->Path();
         EXPECT_GE(w->height(), metrics.height()) << c->Path();
     }
+}
+
+void AnswerNextBox(std::string& prompt) {
+    prompt.clear();
+    QTimer::singleShot(50, [&prompt] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        prompt = box->text().replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
+        box->buttons().constLast()->click();
+    });
 }
 
 QString SaveScreenshot(QWidget* w, const std::string& name) {

@@ -12,8 +12,10 @@
 #include "app/State.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+#include "support/TempDir.h"
 
 class FrmCtrl;
+class MDIFrmMain;
 
 namespace guitest {
 
@@ -51,9 +53,25 @@ class EditorFixture : public ::testing::Test {
     FrmCtrl* f = nullptr;
 };
 
+// The program's main window with the TCP/IP devices AddDevice puts into the project, each in
+// its status window (not connected: their addresses on loopback answer nothing).
+class MainWindowFixture : public EditorFixture {
+  protected:
+    void SetUp() override;
+    // The next free slot with a device at 127.77.0.<250 + k>, its status window shown.
+    int16_t AddDevice(uint8_t k);
+
+    testsupport::TempDir home;
+    MDIFrmMain* main = nullptr;
+};
+
 // Checks that the text of every widget that shows a control of form fits the widget: labels
 // (unless they wrap), buttons, check and option boxes and frame titles.
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form);
+
+// Once the next message box is up: its text (leading blanks kept) goes into prompt and its
+// last button answers it (No of Yes and No, or OK).
+void AnswerNextBox(std::string& prompt);
 
 // Saves a picture of the widget as <build>/screenshots/<name>.png; returns the path.
 QString SaveScreenshot(QWidget* w, const std::string& name);

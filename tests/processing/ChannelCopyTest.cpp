@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "devsim/Device.h"
-#include "devsim/Faults.h"
 #include "model/AddressTables.h"
 #include "processing/FrmCopyChannel.h"
 #include "support/EditorRoad.h"
@@ -111,19 +110,6 @@ TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
     OnlyChanged(before, after, allowed);
     for (int16_t o = 8; o < 16; ++o) EXPECT_EQ(f.Check13(o).Value(), 0) << o;
     EXPECT_EQ(f.Text4(26).Text(), "1200");
-}
-
-TEST_F(ChannelCopy, ACopyEndsWhenAFailedSendHasClosedTheEditor) {
-    FrmCtrl& f = ConnectAndEdit();
-    VX_REQUIRE_SIMULATOR(H());
-    devsim::Device& d = H().Device();
-    const int sent = d.FrameCount();
-    d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = sent + 3});
-    CopyWith(f, 9, "FrmCopyOut", 0, 1);
-    EXPECT_EQ(d.FrameCount() - sent, 3) << "nothing is sent after the failure";
-    EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr);
-    EXPECT_EQ(S().FrmCtrlWin[slot].get(), &f) << "no editor window is made anew for the copy";
-    EXPECT_EQ(S().DevList[slot].Online, 0);
 }
 
 TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {

@@ -1,6 +1,6 @@
 // The channel link end to end: an edit on one channel of a link set or stereo pair reaches the
-// other members in the device's memory, read back over the wire; a member that stops
-// answering ends the repeat.
+// other members in the device's memory, read back over the wire ("Balanced" only the stereo
+// partner); a member that stops answering ends the repeat.
 #include <vector>
 
 #include "devsim/Device.h"
@@ -102,6 +102,15 @@ TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartne
     const Bytes polarity = Memory(model::PolarityAddr[0], 1);
     ASSERT_FALSE(polarity.empty());
     EXPECT_EQ(polarity[0] & 0xC0, 0xC0);
+
+    // "Balanced" repeats on the stereo partner only, never over the link set.
+    const int balanced = Byte(model::BalancedAddr);
+    f.Check4(0).UserClick();
+    f.Check4(6).UserClick();
+    const int now = Byte(model::BalancedAddr);
+    EXPECT_EQ(now & 0x05, (balanced & 0x05) ^ 0x01) << "input 3 of the link set keeps its own";
+    EXPECT_EQ(now >> 6 & 1, (balanced >> 6 & 1) ^ 1);
+    EXPECT_EQ(now >> 7 & 1, now >> 6 & 1) << "the stereo partner follows";
 }
 
 TEST_F(ChannelLink, AFailedMemberStopsTheLimiterRepeatButTheDelayVisitsEveryMember) {

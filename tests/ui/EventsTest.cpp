@@ -120,6 +120,8 @@ TEST_F(Events, KeyPressMayReplaceOrSwallowTheKey) {
 
 TEST_F(Events, TypingReplacesTheSelectionAndUsesTheClipboard) {
     auto& box = f.Text14(0);
+    box.SetText(std::string("Kick\0\0", 6));
+    EXPECT_EQ(box.Text(), "Kick") << "a text box holds its text up to the first NUL byte";
     box.SetText("-127");
     box.SetSelection(0, 4);
     box.UserKey(ui::vbKeyCtrlC);
@@ -157,12 +159,14 @@ TEST_F(Events, EditableComboTypesAndPickListDoesNot) {
     f.Combo1.AddItem("2:1");
     f.Combo1.UserType("3");
     EXPECT_EQ(f.Combo1.Text(), "3");
+    f.Combo1.SetText(std::string("\0\0", 2));
+    EXPECT_EQ(f.Combo1.Text(), "");
     f.Combo1.SetStyle(2);
     f.Combo1.UserSelect(1);
     f.Combo1.UserType("9");
     EXPECT_EQ(f.Combo1.Text(), "2:1");
-    EXPECT_EQ(f.log,
-              (Log{"Combo1.KeyPress 51", "Combo1.Change", "Combo1.Click", "Combo1.KeyPress 57"}));
+    EXPECT_EQ(f.log, (Log{"Combo1.KeyPress 51", "Combo1.Change", "Combo1.Change", "Combo1.Click",
+                          "Combo1.KeyPress 57"}));
 }
 
 TEST(VirtualKeys, PunctuationReportsCodesAbove127) {

@@ -50,6 +50,52 @@ TEST_F(FormTest, ClosingTheActiveWindowActivatesTheOneShownBefore) {
     EXPECT_NE(a.hWnd(), b.hWnd());
 }
 
+// The dialog shown from a handler of a window, and the one shown from the dialog's, are asked
+// to close with that window; a window stays in use while a handler of it, or a modal loop one
+// opened, runs; a handler whose window has closed opens no dialog.
+TEST_F(FormTest, AModalFormGoesWithTheWindowWhoseHandlerShowedIt) {
+    uitest::TestForm dialog(host, ui::FormKind::Normal, "Dialog");
+    uitest::TestForm inner(host, ui::FormKind::Normal, "Inner");
+    f.Show();
+    f.Command1.On().Click = [&](int16_t) {
+        dialog.ShowModal();
+        dialog.ShowModal();
+    };
+    dialog.Command1.On().Click = [&](int16_t) { inner.ShowModal(); };
+    bool idle = false;
+    host.DriveModal("Dialog", [&](ui::Form&) { dialog.Command1.UserClick(); });
+    host.DriveModal("Inner", [&](ui::Form&) {
+        EXPECT_TRUE(f.InUse());
+        f.WhenIdle([&] { idle = true; });
+        EXPECT_TRUE(f.Unload());
+        EXPECT_FALSE(dialog.Loaded());
+        EXPECT_FALSE(inner.Loaded());
+        EXPECT_FALSE(inner.Command1.UserClick()) << "a closed dialog takes no more edits";
+    });
+    f.Command1.UserClick();
+    EXPECT_EQ(inner.lifecycle.end()[-2], "QueryUnload 5");
+    EXPECT_EQ(dialog.lifecycle.end()[-2], "QueryUnload 5");
+    EXPECT_TRUE(idle);
+    EXPECT_FALSE(f.InUse());
+    EXPECT_TRUE(host.Problems().empty()) << "the second dialog was not shown";
+}
+
+// A dialog may stay when its owner goes, by refusing in QueryUnload.
+TEST_F(FormTest, AModalFormMayStayWhenItsOwnerGoes) {
+    uitest::TestForm dialog(host, ui::FormKind::Normal, "Dialog");
+    f.Show();
+    f.Command1.On().Click = [&](int16_t) { dialog.ShowModal(); };
+    dialog.cancelClose = -1;
+    host.DriveModal("Dialog", [&](ui::Form&) {
+        EXPECT_TRUE(f.Unload());
+        EXPECT_TRUE(dialog.Visible());
+        EXPECT_EQ(dialog.lifecycle.back(), "QueryUnload 5");
+        dialog.Hide();
+    });
+    f.Command1.UserClick();
+    EXPECT_TRUE(host.Problems().empty());
+}
+
 TEST_F(FormTest, SizeIsOuterAndResizeFiresOnChange) {
     f.Show();
     f.SetClientSize(15735, 9555);

@@ -57,6 +57,30 @@ TEST(HeadlessHost, TestDrivesAModalForm) {
     EXPECT_EQ(host.Problems().size(), 1u) << "an unscripted modal form is a test problem";
 }
 
+// As in a real event loop: every modal loop runs the work posted so far.
+TEST(HeadlessHost, PostedWorkRunsInsideEveryModalLoop) {
+    ui::HeadlessHost host;
+    uitest::TestForm dialog(host, ui::FormKind::Normal, "Dialog");
+    int ran = 0;
+    auto post = [&] { host.Post([&] { ++ran; }); };
+    post();
+    host.MsgBox("Stored", ui::vbOKOnly, "Store");
+    EXPECT_EQ(ran, 1) << "a message box";
+    post();
+    host.CancelFileDialog();
+    ui::FileDialog d;
+    host.ShowOpen(d);
+    EXPECT_EQ(ran, 2) << "a file dialog";
+    post();
+    host.DriveModal("Dialog", [&](ui::Form& f) {
+        EXPECT_EQ(ran, 3) << "a modal form as it opens";
+        post();
+        f.Unload();
+    });
+    dialog.ShowModal();
+    EXPECT_EQ(ran, 4) << "a modal form before it returns";
+}
+
 TEST(HeadlessHost, TimersFireInTimeOrderAndSleepFiresNone) {
     ui::HeadlessHost host;
     uitest::TestForm f(host);
