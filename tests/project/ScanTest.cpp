@@ -5,6 +5,7 @@
 // the dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -44,9 +45,9 @@ struct Devices {
         return {Net() + std::to_string(d), Net() + std::to_string(d + 5),
                 Net() + std::to_string(d + 13)};
     }
-    // The range d - 2 to d + 16, typed into the dialog.
+    // The range d - 2 (at least 1) to d + 16, typed into the dialog.
     std::vector<std::string> From() const {
-        return {octets[0], octets[1], octets[2], std::to_string(d - 2)};
+        return {octets[0], octets[1], octets[2], std::to_string(std::max(d - 2, 1))};
     }
     std::string To() const { return std::to_string(d + 16); }
 };
