@@ -271,6 +271,7 @@ class OtherLinkRoad : public testsupport::DeviceTest {
 // Connect All reaches it at its own address, and the exit writes everything else byte for byte.
 TEST_F(OtherLinkRoad, ASwitchBringsThatLinksRecordsUpAsAStartDoes) {
     Start();
+    VX_REQUIRE_LINK(H(), testsupport::Link::Tcp);
     in_addr addr{};
     ASSERT_EQ(inet_pton(AF_INET, H().Address().c_str(), &addr), 1);
     const auto* a = reinterpret_cast<const uint8_t*>(&addr.s_addr);
@@ -328,6 +329,7 @@ TEST_F(OtherLinkRoad, ASwitchBringsThatLinksRecordsUpAsAStartDoes) {
 // the files come out byte for byte; Yes replaces it, and the USB device connects there.
 TEST_F(OtherLinkRoad, AddingAUsbDeviceOverAnotherLinksRecordAsksFirst) {
     Start({.link = testsupport::Link::Usb});
+    VX_REQUIRE_LINK(H(), testsupport::Link::Usb);
     model::PerSlot<model::DeviceRecord> list{};
     list[0] = apptest::SerialRecord(1, 7);
     list[0].NickName = "Hall";

@@ -1,5 +1,6 @@
-// The delay, compressor and limiter senders against the simulated device: the shown values,
-// the image bytes and the frames as the device receives them, and what a failed send leaves.
+// The delay, compressor and limiter senders against the device: the shown values, the bytes in
+// the image and in the device's memory, the frames as the simulated device receives them, and
+// what a failed send leaves.
 #include "SenderFixture.h"
 
 #include <vector>
@@ -26,7 +27,6 @@ TEST(DelayText, IsComputedInWholeThousandths) {
 }
 
 TEST_F(DelaySendersTest, TheDelayBlockAndTheGraphsSamples) {
-    VX_REQUIRE_SIMULATOR(H());
     Quietly([&] {
         F().UpDown2(2).SetValue(5);
         F().UpDown1(2).SetValue(24);
@@ -35,39 +35,38 @@ TEST_F(DelaySendersTest, TheDelayBlockAndTheGraphsSamples) {
     EXPECT_EQ(F().Text2(2).Text(), "5.499");
     EXPECT_EQ(F().Frame3(2).Caption(), "Delay [ ms ]");
     EXPECT_EQ(F().Label100(222).Caption(), "5.499 ms");
-    EXPECT_EQ(LastData(), (Bytes{CmdOutDelay, 10, 0, 0, 0, 0, 0x00, 0x05, 0x18}));
+    ExpectLast(Bytes{CmdOutDelay, 10, 0, 0, 0, 0, 0x00, 0x05, 0x18});
     EXPECT_EQ(S().OutDelaySamples[slot][2], 264);
     EXPECT_EQ(S().DevParam[slot].DelayCoarse()[2], 5);
     EXPECT_EQ(S().DevParam[slot].DelayFine()[2], 24);
-    EXPECT_EQ(H().Device().Read(64 + model::DelayAddr[2], 3), (Bytes{0x00, 0x05, 0x18}));
+    EXPECT_EQ(Memory(model::DelayAddr[2], 3), (Bytes{0x00, 0x05, 0x18}));
 
     Quietly([&] { F().UpDown2(7).SetValue(300); });
     ModFun::SendDelay(S(), 7);
-    EXPECT_EQ(LastData()[6], 0x01);
-    EXPECT_EQ(LastData()[7], 0x2C);
+    EXPECT_EQ(Memory(model::DelayAddr[7], 2), (Bytes{0x01, 0x2C}));
 }
 
 TEST_F(DelaySendersTest, BypassBitsAndTheUnit) {
-    VX_REQUIRE_SIMULATOR(H());
     ModFun::SendDelayByp(S(), 0);
     ModFun::SendDelayByp(S(), 1);
     Quietly([&] { F().UpDown2(2).SetValue(3); });
     ModFun::SendDelayByp(S(), 2);
     EXPECT_EQ(Img(model::DelayBypAddr), 0x07);
-    EXPECT_EQ(LastData(), (Bytes{CmdOutDelay, 0x0A, 0, 0, 0, 0x07, 0, 0, 0}));
+    ExpectLast(Bytes{CmdOutDelay, 0x0A, 0, 0, 0, 0x07, 0, 0, 0});
+    EXPECT_EQ(Byte(model::DelayBypAddr), 0x07);
     EXPECT_EQ(F().Command8(2).BackColor(), ui::vbRed);
     EXPECT_EQ(S().OutDelaySamples[slot][2], 0);
     // A bypassed output still sends its counts; the graph counts none.
     ModFun::SendDelay(S(), 2);
-    EXPECT_EQ(LastData()[7], 3);
+    EXPECT_EQ(Byte(model::DelayAddr[2] + 1), 3);
     EXPECT_EQ(S().OutDelaySamples[slot][2], 0);
     ModFun::SendDelayByp(S(), 2);
     EXPECT_EQ(S().OutDelaySamples[slot][2], 144);
     EXPECT_EQ(F().Command8(2).BackColor(), ui::vbButtonFace);
 
-    H().Device().ClearLog();
+    ClearLog();
     ModFun::LoadLabelDelay(S(), 1);
-    EXPECT_TRUE(Sent().empty());
+    ExpectSent({});
     EXPECT_EQ(S().DevParam[slot].DelayUnit(), 1);
     for (int16_t o = 0; o < 8; ++o) EXPECT_EQ(F().Frame3(o).Caption(), "Delay [ m ]");
     EXPECT_EQ(F().Text2(2).Text(), "1.02");
@@ -87,7 +86,6 @@ TEST_F(DelaySendersTest, AFailedSendKeepsTheCountsButNotTheSummary) {
 }
 
 TEST_F(DynamicsSendersTest, CompressorValuesTheirBytesAndTexts) {
-    VX_REQUIRE_SIMULATOR(H());
     const int a = model::CompAddr[3];
     const std::pair<int, const char*> thresholds[] = {
         {0, "18"}, {240, "-30"}, {91, "-0.2"}, {86, "0.8"}};
@@ -112,23 +110,21 @@ TEST_F(DynamicsSendersTest, CompressorValuesTheirBytesAndTexts) {
     F().Slider403(3).SetValue(29);
     ModFun::SendCmpAttack(S(), 3);
     EXPECT_EQ(F().Text403(3).Text(), "0.1");
-    EXPECT_EQ(LastData(), (Bytes{CmdOutCompressor, 11, 1, 0, 240, 31, 0, 0, Img(a + 4)}));
+    ExpectLast(Bytes{CmdOutCompressor, 11, 1, 0, 240, 31, 0, 0, Img(a + 4)});
     F().Slider404(3).SetValue(13);
     ModFun::SendCmpRelease(S(), 3);
     EXPECT_EQ(F().Text404(3).Text(), "25");
-    EXPECT_EQ(LastData(), (Bytes{CmdOutCompressor, 11, 2, 0, 240, 31, 0, 0, 16}));
-    EXPECT_EQ(H().Device().Read(64 + a, 5), (Bytes{240, 31, 0, 0, 16}));
+    ExpectLast(Bytes{CmdOutCompressor, 11, 2, 0, 240, 31, 0, 0, 16});
+    EXPECT_EQ(Memory(a, 5), (Bytes{240, 31, 0, 0, 16}));
 }
 
 TEST_F(DynamicsSendersTest, BypassBitsOfSeveralOutputs) {
-    VX_REQUIRE_SIMULATOR(H());
     ModFun::SendCmpByp(S(), 0);
     ModFun::SendCmpByp(S(), 5);
     ModFun::SendCmpByp(S(), 3);
     EXPECT_EQ(Img(model::CompBypAddr), 41);
-    EXPECT_EQ(LastData()[1], 11);
-    EXPECT_EQ(LastData()[2], 0);
-    EXPECT_EQ(LastData()[3], 41);
+    ExpectLast(Bytes{CmdOutCompressor, 11, 0, 41, 240, 0, 0, 10, 5});
+    EXPECT_EQ(Byte(model::CompBypAddr), 41);
     EXPECT_EQ(F().Command5(3).BackColor(), ui::vbRed);
     ModFun::SendCmpByp(S(), 3);
     EXPECT_EQ(Img(model::CompBypAddr), 33);
@@ -142,7 +138,6 @@ TEST_F(DynamicsSendersTest, BypassBitsOfSeveralOutputs) {
 }
 
 TEST_F(DynamicsSendersTest, LimiterFramesCarryReleaseAttackThreshold) {
-    VX_REQUIRE_SIMULATOR(H());
     F().Slider4(1).SetValue(91);
     F().Slider5(1).SetValue(17);
     F().Slider6(1).SetValue(0);
@@ -153,8 +148,8 @@ TEST_F(DynamicsSendersTest, LimiterFramesCarryReleaseAttackThreshold) {
     EXPECT_EQ(F().Text10(1).Text(), "1.3");
     ModFun::SendLimRelease(S(), 1);
     EXPECT_EQ(F().Text11(1).Text(), "200");
-    EXPECT_EQ(LastData(), (Bytes{CmdOutLimiter, 9, 0, 0, 0, 0, 29, 12, 149}));
-    EXPECT_EQ(H().Device().Read(64 + model::LimAddr[1], 3), (Bytes{29, 12, 149}));
+    ExpectLast(Bytes{CmdOutLimiter, 9, 0, 0, 0, 0, 29, 12, 149});
+    EXPECT_EQ(Memory(model::LimAddr[1], 3), (Bytes{29, 12, 149}));
 }
 
 TEST_F(DynamicsSendersTest, AFailedBypassKeepsTheToggleAndTheColour) {

@@ -3,6 +3,7 @@
 // behind.
 #include "SenderFixture.h"
 
+#include <functional>
 #include <vector>
 
 #include "link/ApplyDeviceImage.h"
@@ -10,6 +11,7 @@
 #include "link/LevelSenders.h"
 #include "link/PolarityMute.h"
 #include "model/AddressTables.h"
+#include "project/Connect.h"
 #include "project/DeviceWindows.h"
 
 namespace {
@@ -47,7 +49,10 @@ TEST_F(LevelSendersTest, MasterLevelsSendTheirWords) {
     EXPECT_EQ(Memory(model::MasterLevelAddr[1], 2), (Bytes{0x04, 0xF6}));
 }
 
-TEST_F(LevelSendersTest, AFailedLevelSendKeepsTheValueButNotTheToolTip) {
+// A send the device drops keeps the new value in the image but not the mark the control shows
+// for it: a level's tool tip, then, with every channel block dropped and the device connected
+// again before each, a bypass's colour, a polarity's caption and a mute's line.
+TEST_F(LevelSendersTest, AFailedSendKeepsTheValueButNotTheMark) {
     VX_REQUIRE_SIMULATOR(H());
     const std::string tip = F().Label100(3).ToolTipText();
     Drop(CmdGain);
@@ -56,34 +61,30 @@ TEST_F(LevelSendersTest, AFailedLevelSendKeepsTheValueButNotTheToolTip) {
     EXPECT_TRUE(S().TxFailed);
     EXPECT_EQ(Img(3) * 256 + Img(475), 1090);
     EXPECT_EQ(F().Label100(3).ToolTipText(), tip);
-}
 
-TEST_F(LevelSendersTest, AFailedBypassKeepsTheToggleButNotTheColour) {
-    VX_REQUIRE_SIMULATOR(H());
     Drop(CmdChannelBlock);
-    ModFun::SendGainByp(S(), 9);
-    EXPECT_TRUE(S().TxFailed);
+    const auto failed = [&](const std::function<void()>& send) {
+        ModProject::ConnectDevice(S(), slot);
+        ASSERT_EQ(S().DevList[slot].Online, 1);
+        send();
+        EXPECT_TRUE(S().TxFailed);
+    };
+    failed([&] { ModFun::SendGainByp(S(), 9); });
     EXPECT_EQ(S().GainBypass[slot][9], 1);
     EXPECT_EQ(Img(model::ChFlagAddrOut), 0x02);
     EXPECT_EQ(F().Command90(9).BackColor(), ui::vbButtonFace);
-}
 
-TEST_F(LevelSendersTest, AFailedPolaritySendKeepsTheCaption) {
-    VX_REQUIRE_SIMULATOR(H());
-    Drop(CmdChannelBlock);
-    Quietly([&] { F().Check2(11).SetValue(1); });
-    ModFun::SendPolarity(S(), 11);
-    EXPECT_TRUE(S().TxFailed);
+    failed([&] {
+        Quietly([&] { F().Check2(11).SetValue(1); });
+        ModFun::SendPolarity(S(), 11);
+    });
     EXPECT_EQ(Img(model::PolarityAddr[1]), 0x08);
     EXPECT_EQ(F().Label100(263).Caption(), "Phase");
-}
 
-TEST_F(LevelSendersTest, AFailedMuteSendKeepsTheMarkHidden) {
-    VX_REQUIRE_SIMULATOR(H());
-    Drop(CmdChannelBlock);
-    Quietly([&] { F().Check1(4).SetValue(1); });
-    ModFun::SendMute(S(), 4);
-    EXPECT_TRUE(S().TxFailed);
+    failed([&] {
+        Quietly([&] { F().Check1(4).SetValue(1); });
+        ModFun::SendMute(S(), 4);
+    });
     EXPECT_EQ(Img(model::MuteAddr[0]), 0x10);
     EXPECT_FALSE(F().Line6(4).Visible());
 }

@@ -1,12 +1,15 @@
-// The read-back at connect against the simulated device: what it decodes, how far the
-// progress bar goes, and that a failure leaves the slot's data alone.
+// The read-back at connect against the device: what it decodes (an identity of the simulator's
+// choosing, memory written over the wire), how far the progress bar goes, and that a failure
+// leaves the slot's data alone.
 #include <gtest/gtest.h>
 
 #include "LinkFixture.h"
 #include "app/State.h"
 #include "devsim/DeviceState.h"
+#include "devsim/MemoryMap.h"
 #include "link/Commands.h"
 #include "link/ReadDeviceAtConnect.h"
+#include "model/MemoryMap.h"
 #include "model/Tables.h"
 #include "project/FrmDevice.h"
 
@@ -22,10 +25,16 @@ class ReadDeviceAtConnectTest : public LinkTest {
     }
     ui::ProgressBar& Bar() { return FrmDeviceOf(S(), slot).ProgressBar1; }
     devsim::Device& Dev() { return H().Device(); }
+    // Device memory written over the wire, and given back to an outside device afterwards.
+    void Put(int addr, const Bytes& bytes) { ASSERT_TRUE(H().ChangeMemory(slot, addr, bytes)); }
+    void Put(int addr, const std::string& text) { Put(addr, Bytes(text.begin(), text.end())); }
+    // Program slot k stored with a name, or empty.
     void StoreProgram(int k, const std::string& name) {
-        const int base = 1024 + 912 * k;
-        Dev().Write(base + 463, {85});
-        Dev().Write(base + 432, std::vector<uint8_t>(name.begin(), name.end()));
+        Put(model::ProgramSlotAddr(k) + 463, Bytes{model::StoredProgramMark});
+        Put(model::ProgramSlotAddr(k) + 432, name);
+    }
+    void EmptySlots() {
+        for (int k = 0; k < 10; ++k) Put(model::ProgramSlotAddr(k) + 463, Bytes{0});
     }
     bool Read(Speaker::DeviceReadBack& rb) { return Speaker::ReadDeviceAtConnect(S(), slot, rb); }
 
@@ -33,47 +42,58 @@ class ReadDeviceAtConnectTest : public LinkTest {
 };
 
 TEST_F(ReadDeviceAtConnectTest, DecodesIdentityNameAndNetwork) {
-    VX_REQUIRE_SIMULATOR(H());
-    Dev().Update([](devsim::DeviceState& d) {
-        d.identity.firmware = {1, 5, 3};
-        d.identity.dsp = {1, 0, 0};
-        d.identity.model = 1;
-        d.identity.mac = {0x0A, 0xFF, 0x00, 0x12, 0x3B, 0x01};
-        d.identity.uid = {0x00, 0x01, 0x02, 0xAB, 0xCD, 0xEF, 0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
-        d.identity.ip = {192, 168, 1, 77};
-        d.identity.rs485Id = 12;
-        d.Mem(28) = 1;
-        d.Mem(49) = 1;
-    });
-    Dev().SetName("Stage left");
+    if (!H().External()) {
+        Dev().Update([](devsim::DeviceState& d) {
+            d.identity.firmware = {1, 5, 3};
+            d.identity.dsp = {1, 0, 0};
+            d.identity.model = 1;
+            d.identity.mac = {0x0A, 0xFF, 0x00, 0x12, 0x3B, 0x01};
+            d.identity.uid = {0x00, 0x01, 0x02, 0xAB, 0xCD, 0xEF,
+                              0x10, 0x20, 0x30, 0x40, 0x50, 0x60};
+            d.identity.ip = {192, 168, 1, 77};
+            d.identity.rs485Id = 12;
+            d.Mem(28) = 1;
+        });
+    }
+    Put(devsim::kDeviceNameAddr, "Stage left      ");
+    Put(devsim::kWallPanelAddr, Bytes{1});
+    const auto network = H().Ask(slot, CmdReadIp);
+    const Bytes mode = H().ReadMemory(slot, devsim::kNetModeAddr, 1);
+    ASSERT_TRUE(network && mode.size() == 1);
     Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
     ASSERT_TRUE(Read(rb));
 
-    EXPECT_EQ(rb.FwVersion, "15.3");
-    EXPECT_EQ(rb.DspVersion, "1.0.0");
-    EXPECT_EQ(rb.DevModel, 1);
     EXPECT_EQ(rb.NickName, "Stage left      ");
-    EXPECT_EQ(rb.DevInfoText, "0A.FF.00.12.3B.01");
-    EXPECT_EQ(rb.DevUid, "000102ABCDEF102030405060");
-    EXPECT_EQ(rb.DevNetMode, 1);
-    EXPECT_EQ(rb.DevNetIp, (std::array<int16_t, 4>{192, 168, 1, 77}));
-    EXPECT_EQ(rb.DevNetId, 12);
+    EXPECT_EQ(rb.DevNetMode, mode[0]);
+    EXPECT_EQ(rb.DevNetIp,
+              (std::array<int16_t, 4>{(*network)[4], (*network)[5], (*network)[6], (*network)[7]}));
+    EXPECT_EQ(rb.DevNetId, (*network)[8]);
     EXPECT_EQ(rb.Param.WallPanelMode, 1);
+    if (!H().External()) {
+        EXPECT_EQ(rb.FwVersion, "15.3");
+        EXPECT_EQ(rb.DspVersion, "1.0.0");
+        EXPECT_EQ(rb.DevModel, 1);
+        EXPECT_EQ(rb.DevInfoText, "0A.FF.00.12.3B.01");
+        EXPECT_EQ(rb.DevUid, "000102ABCDEF102030405060");
+        EXPECT_EQ(rb.DevNetMode, 1);
+        EXPECT_EQ(rb.DevNetIp, (std::array<int16_t, 4>{192, 168, 1, 77}));
+        EXPECT_EQ(rb.DevNetId, 12);
+    }
 
     // Nothing reaches the slot until the commit.
     EXPECT_EQ(S().FwVersion[slot], "");
     EXPECT_EQ(S().DevList[slot].NickName, "no-name");
     S().InLinkMask[slot] = 5;
     Speaker::CommitReadBack(S(), slot, rb);
-    EXPECT_EQ(S().FwVersion[slot], "15.3");
-    EXPECT_EQ(S().DevUid[slot], "000102ABCDEF102030405060");
+    EXPECT_EQ(S().FwVersion[slot], rb.FwVersion);
+    EXPECT_EQ(S().DevUid[slot], rb.DevUid);
     EXPECT_EQ(S().DevList[slot].NickName, "Stage left      ");
     EXPECT_EQ(FrmDeviceOf(S(), slot).Label10.Caption(), "Stage left      ");
     EXPECT_EQ(S().InLinkMask[slot], 0);
 }
 
 TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27StepsAndEachStoredOneAnother) {
-    VX_REQUIRE_SIMULATOR(H());
+    EmptySlots();
     Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
     rb.Param.ExtraSlotName.fill("old");
     ASSERT_TRUE(Read(rb));
@@ -96,21 +116,15 @@ TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27StepsAndEachStoredO
 }
 
 TEST_F(ReadDeviceAtConnectTest, DecodesSettingsSwitchesAndTheRunningProgram) {
-    VX_REQUIRE_SIMULATOR(H());
-    Dev().Update([](devsim::DeviceState& d) {
-        d.Mem(16) = 3;   // switch preset
-        d.Mem(17) = 0;   // delay unit
-        d.Mem(18) = 4;   // current program
-        d.Mem(21) = 15;  // all external signals enabled
-        d.Mem(22) = 1;   // active low
-        d.Mem(23) = 5;   // priority
-        d.Mem(29) = 1;   // front panel locked
-        for (int k = 0; k < 10; ++k) d.Mem(54 + k) = static_cast<uint8_t>(k + 1);
-        d.Mem(53) = 5;
-        d.externalLines = 0x0E;  // contact 1 active (low)
-        const std::string name = "Working prog    ";
-        std::copy(name.begin(), name.end(), d.memory.begin() + 496);
-    });
+    // The external input lines are the device's own: contact 1 active (low) on the simulator.
+    if (!H().External()) Dev().Update([](devsim::DeviceState& d) { d.externalLines = 0x0E; });
+    Put(16, Bytes{3, 0, 4});   // switch preset, delay unit, current program
+    Put(21, Bytes{15, 1, 5});  // all external signals enabled, active low, priority
+    Put(29, Bytes{1});         // front panel locked
+    Put(53, Bytes{5, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});  // switch preset link, masks
+    Put(496, "Working prog    ");
+    const auto devState = H().Ask(slot, CmdReadDevState);
+    ASSERT_TRUE(devState);
     Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
     ASSERT_TRUE(Read(rb));
     model::DevParamRecord& par = rb.Param;
@@ -126,8 +140,12 @@ TEST_F(ReadDeviceAtConnectTest, DecodesSettingsSwitchesAndTheRunningProgram) {
     for (int k = 0; k < 10; ++k) EXPECT_EQ(par.SwitchPresetMask[k], k + 1);
     EXPECT_EQ(par.SwitchPresetLink, 1);  // 5 is stored as 1
     EXPECT_EQ(par.CurProgName, "Working prog    ");
-    EXPECT_EQ(par.ExtSignalIndex, 0);
-    EXPECT_EQ(rb.RunningProgSlot, 6);
+    EXPECT_EQ(par.ExtSignalIndex, (*devState)[11]);
+    EXPECT_EQ(rb.RunningProgSlot,
+              Speaker::RunningProgramSlot(4, (*devState)[11], (*devState)[9], 15, 1));
+    if (!H().External()) {
+        EXPECT_EQ(rb.RunningProgSlot, 6);
+    }
 }
 
 TEST(RunningProgramSlot, FollowsTheExternalSignals) {

@@ -11,6 +11,7 @@
 
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
+#include "devsim/MemoryMap.h"
 #include "editor/FrmCtrl.h"
 #include "model/MemoryMap.h"
 #include "support/EditorRoad.h"

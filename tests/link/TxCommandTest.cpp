@@ -1,5 +1,5 @@
-// The transaction against the simulated device: frames, guards, failures on both links and
-// the offline sequence.
+// The transaction against the device: frames, guards, failures on both links (injected by
+// the simulator) and the offline sequence.
 #include <gtest/gtest.h>
 
 #include "LinkFixture.h"
@@ -26,30 +26,38 @@ class TxCommandTest : public LinkTest {
 
 TEST_F(TxCommandTest, SendsOneFrameAndKeepsTheReply) {
     const int16_t slot = Open({});
-    VX_REQUIRE_SIMULATOR(H());
+    Poison();
     EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdWriteByte, 0, 100, 0, 0, 42));
     EXPECT_FALSE(S().TxFailed);
     EXPECT_TRUE(S().PollEnabled);
-    EXPECT_EQ(H().Device().Peek(100), 42);
+    EXPECT_EQ(S().RxBuf[3], CmdWriteByte) << "the reply is kept";
 
-    const Bytes frame = {0xF0, 0x46, static_cast<uint8_t>(slot), 0x11, 0, 100, 0, 0, 42, 0, 0,
-                         0,    0xF7};
-    const auto log = H().Device().Log();
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(Bytes(log.back().request.begin(), log.back().request.end()), frame);
+    const Bytes frame = {
+        0xF0, 0x46, static_cast<uint8_t>(S().DevAddr[slot]), 0x11, 0, 100, 0, 0, 42, 0, 0, 0, 0xF7};
     EXPECT_EQ(Bytes(S().TxFrame.begin(), S().TxFrame.end()), frame);
-    EXPECT_EQ(RxReply(), log.back().reply);
+    if (!H().External()) {
+        const auto log = H().Device().Log();
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(Bytes(log.back().request.begin(), log.back().request.end()), frame);
+        EXPECT_EQ(RxReply(), log.back().reply);
+    }
+    EXPECT_EQ(H().ReadMemory(slot, 100, 1), Bytes{42});
 
     // The serial link's closing code waits for a reply over TCP.
+    if (H().GetLink() != Link::Tcp) return;
     Poison();
     EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdCloseSerial));
-    EXPECT_EQ(RxReply(), H().Device().Log().back().reply);
+    EXPECT_EQ(S().RxBuf[3], CmdCloseSerial);
+    if (!H().External()) {
+        EXPECT_EQ(RxReply(), H().Device().Log().back().reply);
+    }
 }
 
 TEST_F(TxCommandTest, MakesNoExchangeForAnOfflineSlotWhileBlockedOrToABadAddress) {
     const int16_t slot = Open({});
-    VX_REQUIRE_SIMULATOR(H());
-    const int frames = H().Device().FrameCount();
+    // Frames the simulated device received; an outside device counts none.
+    auto frames = [&] { return H().External() ? 0 : H().Device().FrameCount(); };
+    const int before = frames();
     Poison();
     S().PollEnabled = true;
 
@@ -65,7 +73,7 @@ TEST_F(TxCommandTest, MakesNoExchangeForAnOfflineSlotWhileBlockedOrToABadAddress
     EXPECT_FALSE(S().TxFailed);
     EXPECT_TRUE(S().PollEnabled);
     EXPECT_TRUE(Poisoned());
-    EXPECT_EQ(H().Device().FrameCount(), frames);
+    EXPECT_EQ(frames(), before);
     EXPECT_FALSE(ModRxTx::TxQuery(S(), slot, CmdReadVersion));
 
     // An address outside a byte fails without sending.
@@ -73,7 +81,8 @@ TEST_F(TxCommandTest, MakesNoExchangeForAnOfflineSlotWhileBlockedOrToABadAddress
     S().DevAddr[slot] = 300;
     EXPECT_TRUE(ModRxTx::TxCommand(S(), slot, CmdReadVersion));
     EXPECT_TRUE(S().TxFailed);
-    EXPECT_EQ(H().Device().FrameCount(), frames);
+    EXPECT_EQ(frames(), before);
+    EXPECT_TRUE(Poisoned());
     EXPECT_TRUE(H().host.Messages().empty());
 }
 
@@ -164,7 +173,7 @@ TEST_F(TxCommandTest, ASerialPortThatDoesNotOpenFailsTheExchange) {
 
 TEST_F(TxCommandTest, TheClosingCodeIsSendOnlyOnTheSerialLink) {
     const int16_t slot = Open({Link::Usb});
-    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Usb);
     Poison();
     EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdCloseSerial));
     EXPECT_FALSE(S().TxFailed);
@@ -172,6 +181,8 @@ TEST_F(TxCommandTest, TheClosingCodeIsSendOnlyOnTheSerialLink) {
     EXPECT_TRUE(Poisoned());
     // The device got it and sent nothing back; the next exchange is not disturbed.
     EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdReadVersion));
+    EXPECT_EQ(S().RxBuf[3], CmdReadVersion);
+    if (H().External()) return;
     const auto log = H().Device().Log();
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[log.size() - 2].request[3], CmdCloseSerial);
@@ -180,18 +191,21 @@ TEST_F(TxCommandTest, TheClosingCodeIsSendOnlyOnTheSerialLink) {
 
 TEST_F(TxCommandTest, TheHandshakeTestsReplyByteFour) {
     const int16_t slot = Open({Link::Usb});
-    VX_REQUIRE_SIMULATOR(H());
     EXPECT_TRUE(ModRxTx::TxCommand7(S(), slot, CmdCheckDevice));
     EXPECT_EQ(S().TxFrame[10], 0);
     EXPECT_EQ(S().TxFrame[11], 0);
 
     // A reply to the request whose byte 4 is no 0x46 (the version's first byte here).
     S().TxFailed = true;
+    Poison();
+    ASSERT_NE(H().Ask(slot, CmdReadVersion).value_or(std::array<uint8_t, 13>{})[4], 0x46);
+    S().TxFailed = true;
     EXPECT_FALSE(ModRxTx::TxCommand7(S(), slot, CmdReadVersion));
-    EXPECT_NE(S().RxBuf[4], 0x46);
-    EXPECT_EQ(RxReply(), H().Device().Log().back().reply);  // kept all the same
-    EXPECT_TRUE(S().TxFailed);                              // never touched here
+    EXPECT_EQ(S().RxBuf[3], CmdReadVersion) << "kept all the same";
+    EXPECT_TRUE(S().TxFailed) << "never touched here";
 
+    VX_REQUIRE_SIMULATOR(H());
+    EXPECT_EQ(RxReply(), H().Device().Log().back().reply);
     H().Device().AddFault({devsim::FaultKind::WrongCheck, CmdCheckDevice, 1, 1});
     Poison();
     EXPECT_FALSE(ModRxTx::TxCommand7(S(), slot, CmdCheckDevice));
@@ -205,7 +219,7 @@ TEST_F(TxCommandTest, TheHandshakeTestsReplyByteFour) {
 
 TEST_F(TxCommandTest, Rs485FramesCarryTheDevicesId) {
     const int16_t slot = Open({Link::Rs485, 1, {7}});
-    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Rs485);
     EXPECT_FALSE(ModRxTx::TxCommand(S(), slot, CmdReadVersion));
     EXPECT_EQ(H().Device().Log().back().request[2], 7);
     EXPECT_EQ(S().RxBuf[2], 7);

@@ -36,7 +36,7 @@ class ApplyImageEqIn : public testsupport::EditorRoadTest {
 };
 
 TEST_F(ApplyImageEqIn, BothSetsAreWrittenThenTheBandsOfEachInputsSet) {
-    if (!H().External()) H().Device().ClearLog();
+    ClearLog();
     ModFun::ApplyDeviceImage(S());
     ASSERT_FALSE(S().TxFailed);
     const auto& img = S().DevImage[slot].ProgImage;
@@ -46,7 +46,7 @@ TEST_F(ApplyImageEqIn, BothSetsAreWrittenThenTheBandsOfEachInputsSet) {
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(S().EqInBankOfs[i], (kLine >> i & 1) != 0 ? 0 : 16) << i;
     }
-    VX_REQUIRE_SIMULATOR(H());
+    if (!Simulated()) return;  // the frames as the simulator logged them
     const auto frames = Requests();
     const auto first = std::find_if(frames.begin(), frames.end(),
                                     [](const Bytes& f) { return f[0] == CmdWriteMem4; });

@@ -114,13 +114,12 @@ TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
 
 TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {
     FrmCtrl& f = ConnectAndEdit();
-    VX_REQUIRE_SIMULATOR(H());
-    devsim::Device& dev = H().Device();
+    const Bytes before = Program();
     auto refused = [&](int16_t button, const char* form, int16_t from, int16_t to) {
-        dev.ClearLog();
+        ClearLog();
         H().host.TakeMessages();
         CopyWith(f, button, form, from, to, false);
-        EXPECT_TRUE(dev.Log().empty());
+        ExpectRequests({});
         const auto messages = H().host.TakeMessages();
         return messages.empty() ? std::string() : messages[0].title + ": " + messages[0].prompt;
     };
@@ -141,22 +140,23 @@ TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {
     // No to the question copies nothing.
     H().host.Answer(ui::vbNo);
     EXPECT_EQ(refused(9, "FrmCopyOut", 0, 1), "Copy Output:                Are you sure ? ");
+    EXPECT_EQ(Program(), before);
 }
 
 // A copy takes the equaliser set the source uses now: inputs that were Mic inputs when the
 // editor opened and were then switched to Line copy their Line set, read back from the device.
 TEST_F(ChannelCopy, AnInputCopyTakesTheEqualiserSetOfTheSourcesPresentType) {
-    Start();
-    VX_REQUIRE_SIMULATOR(H());
+    Connect();
     const int line = 480;                         // input 1, band 1 of the Line set
     const int mic = 480 + 16;                     // input 1, band 1 of the Mic set
     const Bytes lineBand{0, 0x0F, 0xA0, 30, 40};  // 4000 Hz
     const Bytes micBand{0, 0x00, 0xFA, 10, 36};   // 250 Hz
-    devsim::Device& dev = H().Device();
-    dev.Write(model::WorkingProgramAddr + 425, {0xF6});  // inputs 1 and 4 Mic, the others Line
-    dev.Write(model::WorkingProgramAddr + line, lineBand);
-    dev.Write(model::WorkingProgramAddr + mic, micBand);
-    Connect();
+    for (const auto& [addr, bytes] : {std::pair<int, Bytes>{425, {0xF6}},  // inputs 1, 4 Mic
+                                      {line, lineBand},
+                                      {mic, micBand}}) {
+        ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr + addr, bytes));
+    }
+    Reconnect(slot);
     FrmCtrl& f = Edit(slot, FrmCtrl::kTabInputs);
     f.Combo5(0).UserSelect(1);
     f.Combo5(3).UserSelect(1);

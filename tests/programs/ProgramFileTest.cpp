@@ -172,18 +172,17 @@ TEST_F(ProgramFile, AProgramFileReachesTheDeviceByteForByte) {
 
 TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
     const std::vector<int16_t> slots = EditAll(1);
-    VX_REQUIRE_SIMULATOR(H());
     const model::DevImageRecord before = S().DevImage[slots[0]];
     const std::string shortPath = PresetPath("short.XPG");
     WriteBytes(shortPath, Bytes(1762, 1));
     const std::string missing = PresetPath("missing.XPG");
-    H().Device().ClearLog();
+    ClearLog();
     H().host.TakeMessages();
 
     LoadInto(slots[0], shortPath);
     LoadInto(slots[0], missing);
 
-    EXPECT_TRUE(Requests().empty());
+    ExpectRequests({});
     EXPECT_EQ(S().DevImage[slots[0]], before);
     EXPECT_FALSE(fs::exists(missing)) << "reading creates no file";
     const auto messages = H().host.TakeMessages();
@@ -258,7 +257,6 @@ TEST_F(ProgramFile, AnOfflineDeviceIsRefusedAndNothingChanges) {
 // loads. The temporary a save cut short left goes at the next save or load of that file.
 TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
     const std::vector<int16_t> slots = EditAll(1);
-    VX_REQUIRE_SIMULATOR(H());
     const std::string folder = H().home.Path() + "/preset";
     const std::string stage = folder + "/stage.XPG";
     SaveFrom(slots[0], stage);
@@ -281,12 +279,12 @@ TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
     WriteBytes(big + ".tmp", Bytes(99, 1));
     const std::string fifo = folder + "/pipe.XPG";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    H().Device().ClearLog();
+    ClearLog();
     H().host.TakeMessages();
 
     LoadInto(slots[0], fifo);
     LoadInto(slots[0], "/dev/zero");
-    EXPECT_TRUE(Requests().empty());
+    ExpectRequests({});
     const auto messages = H().host.TakeMessages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].prompt,

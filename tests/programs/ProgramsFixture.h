@@ -1,6 +1,6 @@
-// Programs and presets against the simulated device: connected devices with their editors
-// open, the modal dialogs driven through the headless host, the frames each device received
-// and its memory read back over the wire.
+// Programs and presets against the device: connected devices with their editors open, the
+// modal dialogs driven through the headless host, the device's memory read back over the wire
+// and the frames a simulated device received.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -39,16 +39,24 @@ class ProgramsFixture : public testsupport::EditorRoadTest {
         for (int16_t at : slots) Edit(at);
         return slots;
     }
-    // The simulated device prepared by before, then connected with its editor open and its log
-    // cleared; -1 with an outside device, whose test skips.
+    // The device connected, prepared by before over the wire, read in again, with its editor
+    // open and its log cleared.
     int16_t PrepareAndEdit(const std::function<void()>& before) {
-        Start();
-        if (H().External()) return -1;
-        before();
         Connect();
+        before();
+        Reconnect(slot);
         Edit(slot);
-        H().Device().ClearLog();
+        ClearLog();
         return slot;
+    }
+    // Device memory of the first device changed over the wire, given back to an outside device
+    // afterwards.
+    void Put(int addr, const Bytes& bytes) { ASSERT_TRUE(H().ChangeMemory(slot, addr, bytes)); }
+    // The program slots k a test stores into or recalls from, and the switch preset and program
+    // registers, given back to an outside device afterwards.
+    void KeepSlots(std::initializer_list<int> slots) {
+        H().Preserve(slot, 16, 3);
+        for (int k : slots) H().Preserve(slot, model::ProgramSlotAddr(k), model::ProgramBytes);
     }
     FrmCtrl& Editor(int16_t slot) {
         FrmCtrl* f = ExistingFrmCtrl(S(), slot);

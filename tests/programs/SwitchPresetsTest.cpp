@@ -1,4 +1,4 @@
-// Switch presets and their names against the simulated device: choosing, switching, storing
+// Switch presets and their names against the device: choosing, switching, storing
 // and linking reach the device at once; preset files and NameSwitch.ini are read no further
 // than their records and only when they are regular files, their writes keep what follows the
 // record, and reading them never creates or deletes a file.
@@ -31,9 +31,12 @@ class SwitchPresets : public ProgramsFixture {
         });
         Editor(slot).Command9.UserClick();
     }
+    // Switch preset 1 current, the link off and the masks of presets 1 and 3 set (given back
+    // to an outside device afterwards).
     int16_t ConnectWithMasks() {
         return PrepareAndEdit([this] {
-            H().Device().Write(kMaskAddr, {1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
+            Put(16, {0});
+            Put(kSwitchLinkAddr, {0, 1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
         });
     }
     std::string NamesFile() { return H().home.Path() + "/NameSwitch.ini"; }
@@ -41,11 +44,10 @@ class SwitchPresets : public ProgramsFixture {
 
 TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     std::vector<int16_t> boxes;
     std::string caption;
     InSwitch(slot, [&](FrmSwitch& w) {
-        EXPECT_TRUE(Requests().empty()) << "loading the window sends nothing";
+        ExpectRequests({});  // loading the window sends nothing
         EXPECT_EQ(w.Frame2.Caption(), "Switch Preset 1");
         EXPECT_EQ(w.Check5(0).Value(), 1);
         w.Option1(2).UserClick();
@@ -57,12 +59,12 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     });
     EXPECT_EQ(boxes, (std::vector<int16_t>{1, 0, 1, 0}));
     EXPECT_EQ(caption, "Switch Preset 3");
-    EXPECT_EQ(Requests(), (std::vector<Bytes>{
-                              Frame(slot, CmdSelectSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 2}),
-                              Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13}),
-                              Frame(slot, CmdWriteByte, {0, 56, 0, 0, 13, 0, 0, 0}),
-                              Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 1}),
-                          }));
+    ExpectRequests({
+        Frame(slot, CmdSelectSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 2}),
+        Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13}),
+        Frame(slot, CmdWriteByte, {0, 56, 0, 0, 13, 0, 0, 0}),
+        Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 1}),
+    });
     EXPECT_EQ(H().ReadMemory(slot, kMaskAddr + 2, 1), Bytes{13});
     EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr, 1), Bytes{1});
     EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, 2.0);
@@ -73,17 +75,16 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     EXPECT_EQ(messages.back().title, "Store");
 
     // Offline, a store is refused with a message.
-    H().Device().ClearLog();
+    ClearLog();
     S().DevList[slot].Online = 0;
     H().host.TakeMessages();
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
-    EXPECT_TRUE(Requests().empty());
+    ExpectRequests({});
     EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
 }
 
 TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedByReading) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     const std::string three = H().home.Path() + "/three.swc";
     const std::string full = H().home.Path() + "/full.swc";
     const std::string empty = H().home.Path() + "/empty.swc";
@@ -110,13 +111,11 @@ TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedB
     EXPECT_FALSE(fs::exists(missing));
     EXPECT_EQ(S().DevParam[slot].SwitchPresetMask[0], 243.0) << "the byte taken whole";
     EXPECT_EQ(boxes, (std::vector<int16_t>{1, 1, 0, 0}));
-    EXPECT_EQ(Requests(),
-              (std::vector<Bytes>{Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 243})}));
+    ExpectRequests({Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 243})});
 }
 
 TEST_F(SwitchPresets, RenamedOutputsAreWrittenToNameSwitchIniAndShown) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     EXPECT_FALSE(fs::exists(NamesFile()));
     std::vector<std::string> captions;
     std::vector<std::string> loaded;
@@ -148,7 +147,6 @@ TEST_F(SwitchPresets, RenamedOutputsAreWrittenToNameSwitchIniAndShown) {
 
 TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     Bytes file(128, 'x');
     file[0] = 3;
     file[1] = 0;
@@ -181,7 +179,6 @@ TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
 // of saves cut short go at the next read or save of their file.
 TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     const int16_t slot = ConnectWithMasks();
-    VX_REQUIRE_SIMULATOR(H());
     const std::string big = H().home.Path() + "/big.swc";
     ASSERT_TRUE(model::WriteFileAtomic(big, Bytes{5}));
     fs::resize_file(big, 256u << 20);
@@ -193,7 +190,7 @@ TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     std::copy(record.begin(), record.end(), names.begin());
     ASSERT_TRUE(model::WriteFileAtomic(NamesFile(), names));
     ASSERT_TRUE(model::WriteFileAtomic(NamesFile() + ".tmp", Bytes{9}));
-    H().Device().ClearLog();
+    ClearLog();
     std::vector<std::string> loaded;
     std::vector<ui::HeadlessHost::Message> refused;
     std::vector<bool> leftAfterReading;
@@ -222,9 +219,8 @@ TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     ASSERT_EQ(refused.size(), 2u);
     EXPECT_EQ(refused[0].prompt,
               "The file " + fifo + " is not a regular file. The preset is unchanged.");
-    EXPECT_EQ(Requests(),
-              (std::vector<Bytes>{Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 5}),
-                                  Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13})}));
+    ExpectRequests({Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 5}),
+                    Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13})});
     Bytes head;
     ASSERT_EQ(model::ReadFileHead(big, 2, head), model::FileRead::Read);
     EXPECT_EQ(head, (Bytes{13, 0}));

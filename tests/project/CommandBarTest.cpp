@@ -105,9 +105,10 @@ TEST_F(CommandBarCommands, AnOpenEditorLocksTheProjectCommands) {
 
 class ConnectAll : public DeviceTest {};
 
+// Two devices on TCP/IP: beside an outside device the second is simulated.
 TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
-    VX_REQUIRE_SIMULATOR(h);
+    VX_REQUIRE_LINK(h, Link::Tcp);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
@@ -129,15 +130,15 @@ TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
     EXPECT_FALSE(S().CmdBusy);
 
     h.host.TakeMessages();
-    const int frames = h.Device(0).FrameCount();
+    const int frames = h.Device(1).FrameCount();
     h.host.Advance(1000);
     main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
-    EXPECT_EQ(h.Device(0).FrameCount(), frames) << "an online device is not read again";
+    EXPECT_EQ(h.Device(1).FrameCount(), frames) << "an online device is not read again";
 }
 
 TEST_F(ConnectAll, SaysNothingWhenEveryDeviceAnswers) {
     testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {2, 7}});
-    VX_REQUIRE_SIMULATOR(h);
+    VX_REQUIRE_LINK(h, Link::Rs485);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceById(h.host, *main, 7);

@@ -1,11 +1,15 @@
-// The network scan dialog on loopback only: every test types a 127.0.0.x range before it
-// scans. Simulated devices listen on three addresses of 127.0.0.2 to 127.0.0.20; the scan
-// lists exactly those, adds the selected ones as plain dotted addresses, never twice, and
-// closes every probe connection with the dialog.
+// The network scan dialog on loopback only: every test types a loopback range before it
+// scans. Devices listen on three addresses of the range (127.0.0.2 to 127.0.0.20, or around an
+// outside device with two simulated ones beside it); the scan lists exactly those, adds the
+// selected ones as plain dotted addresses, never twice, and closes every probe connection with
+// the dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -24,7 +28,29 @@ namespace {
 using testsupport::DeviceTest;
 using testsupport::Link;
 
-const std::vector<std::string> kDevices = {"127.0.0.4", "127.0.0.9", "127.0.0.17"};
+// The three devices: an outside device's address (127.0.0.4 without one) with the last octet d,
+// and d + 5 and d + 13 in its network.
+struct Devices {
+    std::vector<std::string> octets{"127", "0", "0"};
+    int d = 4;
+    Devices() {
+        const char* outside = std::getenv("VELOTRIX_TEST_DEVICE");
+        if (outside == nullptr || *outside == 0 || *outside == '/') return;
+        std::istringstream address(outside);
+        for (std::string& octet : octets) std::getline(address, octet, '.');
+        address >> d;
+    }
+    std::string Net() const { return octets[0] + "." + octets[1] + "." + octets[2] + "."; }
+    std::vector<std::string> All() const {
+        return {Net() + std::to_string(d), Net() + std::to_string(d + 5),
+                Net() + std::to_string(d + 13)};
+    }
+    // The range d - 2 (at least 1) to d + 16, typed into the dialog.
+    std::vector<std::string> From() const {
+        return {octets[0], octets[1], octets[2], std::to_string(std::max(d - 2, 1))};
+    }
+    std::string To() const { return std::to_string(d + 16); }
+};
 
 // Replaces the box's text as a person selecting it and typing (or deleting it) does.
 void Type(ui::TextBox& box, const std::string& text) {
@@ -42,8 +68,8 @@ void TypeRange(FrmScan& d, const std::vector<std::string>& octets, const std::st
 class Scan : public DeviceTest {
   protected:
     MDIFrmMain* StartDevices() {
-        testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpAddresses = kDevices});
-        if (h.External()) return nullptr;
+        testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpAddresses = devices.All()});
+        if (h.GetLink() != Link::Tcp) return nullptr;
         return apptest::StartProgramFor(h);
     }
     // Opens "IP Search" from the command bar and lets act work on the dialog.
@@ -69,28 +95,33 @@ class Scan : public DeviceTest {
         int open = 0;
         for (int k = 0; k < 50; ++k) {
             open = 0;
-            for (size_t d = 0; d < kDevices.size(); ++d) open += H().Server(d).OpenConnections();
+            for (size_t d = H().External() ? 1 : 0; d < 3; ++d) {
+                open += H().Server(d).OpenConnections();
+            }
             if (open == 0) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
         return open;
     }
+
+    const Devices devices;
 };
 
 TEST_F(Scan, ListsTheDevicesOfTheRangeAndAddsTheSelectedOnes) {
     MDIFrmMain* main = StartDevices();
-    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Tcp);
     ASSERT_NE(main, nullptr);
+    const std::vector<std::string> all = devices.All();
     apptest::AddDeviceByIp(H().host, *main, "127.0.0.99");  // a device of the project already
     WithScan(*main, [&](FrmScan& d) {
         EXPECT_EQ(d.Caption(), "Search device(s)");
         EXPECT_EQ(d.Text1(3).Text(), "1");
         EXPECT_EQ(d.Text1(7).Text(), "254");
-        TypeRange(d, {"127", "0", "0", "2"}, "20");
-        EXPECT_EQ(d.Text1(4).Text(), "127");
-        EXPECT_EQ(d.Text1(6).Text(), "0");
+        TypeRange(d, devices.From(), devices.To());
+        EXPECT_EQ(d.Text1(4).Text(), devices.octets[0]);
+        EXPECT_EQ(d.Text1(6).Text(), devices.octets[2]);
         RunScan(d);
-        EXPECT_EQ(d.List1.List(), kDevices);
+        EXPECT_EQ(d.List1.List(), all);
         EXPECT_TRUE(H().host.Messages().empty());
         EXPECT_GT(OpenConnections(), 0) << "the probed devices stay connected meanwhile";
         d.List1.UserSetSelected(0, true);
@@ -98,8 +129,8 @@ TEST_F(Scan, ListsTheDevicesOfTheRangeAndAddsTheSelectedOnes) {
         d.Command2(1).UserClick();
     });
     State& s = S();
-    EXPECT_EQ(s.DevList[1].IpText, "127.0.0.4");
-    EXPECT_EQ(s.DevList[2].IpText, "127.0.0.17");
+    EXPECT_EQ(s.DevList[1].IpText, all[0]);
+    EXPECT_EQ(s.DevList[2].IpText, all[2]);
     EXPECT_EQ(s.DevList[3].Used, 0);
     for (int16_t slot : {1, 2}) {
         EXPECT_TRUE(s.DevScanMark[slot]);
@@ -110,39 +141,46 @@ TEST_F(Scan, ListsTheDevicesOfTheRangeAndAddsTheSelectedOnes) {
         ASSERT_TRUE(s.FrmDeviceWin[slot] && s.FrmDeviceWin[slot]->Visible());
         EXPECT_EQ(s.FrmDeviceWin[slot]->Top(), (FrmDevice::kHeight + 40) * slot);
     }
-    EXPECT_EQ(s.FrmDeviceWin[2]->Caption(), " IP:127.0.0.17 - Offline");
+    EXPECT_EQ(s.FrmDeviceWin[2]->Caption(), " IP:" + all[2] + " - Offline");
     EXPECT_EQ(OpenConnections(), 0) << "closing the dialog closed its connections";
     EXPECT_TRUE(H().host.Problems().empty());
 
     // Found again: the devices of the project are not added twice, and no message says so.
     WithScan(*main, [&](FrmScan& d) {
-        TypeRange(d, {"127", "000", "0", "2"}, "20");
+        std::vector<std::string> padded = devices.From();
+        padded[1].insert(0, 3 - padded[1].size(), '0');
+        TypeRange(d, padded, devices.To());
         RunScan(d);
         ASSERT_EQ(d.List1.ListCount(), 3);
-        EXPECT_EQ(d.List1.List(0), "127.000.0.4") << "the hosts are listed as typed";
+        EXPECT_EQ(d.List1.List(0),
+                  padded[0] + "." + padded[1] + "." + padded[2] + "." + std::to_string(devices.d))
+            << "the hosts are listed as typed";
         for (int16_t i = 0; i < 3; ++i) d.List1.UserSetSelected(i, true);
         d.Command2(1).UserClick();
     });
-    EXPECT_EQ(s.DevList[3].IpText, "127.0.0.9") << "stored as plain dotted decimal";
+    EXPECT_EQ(s.DevList[3].IpText, all[1]) << "stored as plain dotted decimal";
     EXPECT_EQ(s.DevList[4].Used, 0);
     EXPECT_TRUE(H().host.Messages().empty());
 }
 
 // A host that takes the connection but never answers the probe is not a device; the next
-// candidate probes on the slot it left.
+// candidate probes on the slot it left. The silent host is a simulated one, also beside an
+// outside device.
 TEST_F(Scan, AHostThatDoesNotAnswerTheProbeIsNotListed) {
     MDIFrmMain* main = StartDevices();
-    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Tcp);
     ASSERT_NE(main, nullptr);
     H().Device(1).AddFault({.kind = devsim::FaultKind::NoReply, .code = 0x39});
     WithScan(*main, [&](FrmScan& d) {
-        TypeRange(d, {"127", "0", "0", "2"}, "20");
+        TypeRange(d, devices.From(), devices.To());
         RunScan(d);
-        EXPECT_EQ(d.List1.List(), (std::vector<std::string>{"127.0.0.4", "127.0.0.17"}));
-        EXPECT_EQ(H().Device(0).Log().at(0).request[2], 0);
+        EXPECT_EQ(d.List1.List(), (std::vector<std::string>{devices.All()[0], devices.All()[2]}));
+        if (!H().External()) {
+            EXPECT_EQ(H().Device(0).Log().at(0).request[2], 0);
+            EXPECT_EQ(H().Device(0).Log().at(0).request[3], 0x39);
+        }
         EXPECT_EQ(H().Device(1).Log().at(0).request[2], 1);
         EXPECT_EQ(H().Device(2).Log().at(0).request[2], 1);
-        EXPECT_EQ(H().Device(0).Log().at(0).request[3], 0x39);
         d.Command2(1).UserClick();
         ASSERT_EQ(H().host.Messages().size(), 1u);
         EXPECT_EQ(H().host.Messages()[0].prompt, "Please select an IP device");
@@ -154,10 +192,13 @@ TEST_F(Scan, AHostThatDoesNotAnswerTheProbeIsNotListed) {
 
 TEST_F(Scan, NothingAnsweringSaysSo) {
     MDIFrmMain* main = StartDevices();
-    VX_REQUIRE_SIMULATOR(H());
+    VX_REQUIRE_LINK(H(), Link::Tcp);
     ASSERT_NE(main, nullptr);
     WithScan(*main, [&](FrmScan& d) {
-        TypeRange(d, {"127", "0", "0", "21"}, "30");
+        TypeRange(d,
+                  {devices.octets[0], devices.octets[1], devices.octets[2],
+                   std::to_string(devices.d + 14)},
+                  std::to_string(devices.d + 17));
         RunScan(d);
         EXPECT_EQ(d.List1.ListCount(), 0);
         ASSERT_EQ(H().host.Messages().size(), 1u);

@@ -11,7 +11,9 @@
 #include "devsim/TcpServer.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
-#include "model/ValueBytes.h"
+#include "model/DefaultImage.h"
+#include "model/MemoryMap.h"
+#include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
 
@@ -42,6 +44,60 @@ int16_t LinkTypeOf(Link link) {
     return 2;
 }
 
+using Reply = std::optional<std::array<uint8_t, 13>>;
+
+Reply AskDevice(State& s, int16_t slot, uint8_t cmd, const std::vector<uint8_t>& data) {
+    std::array<uint8_t, 8> d{};
+    std::copy_n(data.begin(), std::min(data.size(), d.size()), d.begin());
+    if (!ModRxTx::TxQuery(s, slot, cmd, d[0], d[1], d[2], d[3], d[4], d[5], d[6], d[7])) {
+        return std::nullopt;
+    }
+    std::array<uint8_t, 13> reply{};
+    std::copy_n(s.RxBuf.begin(), reply.size(), reply.begin());
+    return reply;
+}
+
+uint8_t High(int addr) {
+    return static_cast<uint8_t>(addr >> 8);
+}
+uint8_t Low(int addr) {
+    return static_cast<uint8_t>(addr & 0xFF);
+}
+
+std::vector<uint8_t> ReadDevice(State& s, int16_t slot, int addr, int count) {
+    std::vector<uint8_t> bytes;
+    for (int at = addr; at < addr + count; at += 8) {
+        const Reply reply = AskDevice(s, slot, CmdReadMem, {High(at), Low(at), 8});
+        if (!reply) return {};
+        bytes.insert(bytes.end(), reply->begin() + 4, reply->begin() + 12);
+    }
+    bytes.resize(static_cast<size_t>(count));
+    return bytes;
+}
+
+// Memory written through ask, 4 bytes a request and single bytes at the end.
+bool WriteWith(const DeviceHarness::Asker& ask, int addr, const std::vector<uint8_t>& bytes) {
+    size_t k = 0;
+    for (; k + 4 <= bytes.size(); k += 4) {
+        const int at = addr + static_cast<int>(k);
+        if (!ask(CmdWriteMem4,
+                 {High(at), Low(at), bytes[k], bytes[k + 1], bytes[k + 2], bytes[k + 3]})) {
+            return false;
+        }
+    }
+    for (; k < bytes.size(); ++k) {
+        const int at = addr + static_cast<int>(k);
+        if (!ask(CmdWriteByte, {High(at), Low(at), 0, 0, bytes[k]})) return false;
+    }
+    return true;
+}
+
+DeviceHarness::Asker AskerOf(State& s, int16_t slot) {
+    return [&s, slot](uint8_t cmd, const std::vector<uint8_t>& data) {
+        return AskDevice(s, slot, cmd, data);
+    };
+}
+
 }  // namespace
 
 DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link) {
@@ -49,26 +105,33 @@ DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link)
     if (const char* device = std::getenv("VELOTRIX_TEST_DEVICE");
         device != nullptr && *device != 0) {
         UseExternal(device);
-    } else if (link_ == Link::Tcp) {
+    }
+    if (link_ == Link::Tcp) {
         addresses_ = LoopbackAddresses(options);
+        if (external_) addresses_[0] = externalHost_;
         StartTcp();
-    } else {
+    } else if (!external_) {
         StartSerial(options);
     }
     PrepareState(options.stateHost != nullptr ? *options.stateHost : host);
+    if (external_ && Ok()) GroundOutsideDevice();
 }
 
-DeviceHarness::~DeviceHarness() = default;
+DeviceHarness::~DeviceHarness() {
+    RestoreOutsideDevice();
+}
 
 // Every server listens on the port the first one was given, so one VELOTRIX_TCP_PORT serves
-// them all; a port taken on a later address makes the whole set start again.
+// them all; a port taken on a later address makes the whole set start again. Beside an outside
+// device, device 0, the others listen on its port.
 bool DeviceHarness::StartTcp() {
     const size_t count = addresses_.size();
+    if (FirstSimulated() == count) return true;
     for (int attempt = 0; attempt < kStartAttempts; ++attempt) {
         servers_.clear();
         devices_.clear();
-        uint16_t port = 0;
-        for (size_t k = 0; k < count; ++k) {
+        uint16_t port = externalPort_;
+        for (size_t k = FirstSimulated(); k < count; ++k) {
             devices_.push_back(std::make_unique<devsim::Device>());
             devices_.back()->SetName("Velotrix TCP " + std::to_string(k));
             servers_.push_back(
@@ -76,7 +139,7 @@ bool DeviceHarness::StartTcp() {
             if (!servers_.back()->Ok()) break;
             port = servers_.back()->Port();
         }
-        if (servers_.size() == count && servers_.back()->Ok()) {
+        if (servers_.size() == count - FirstSimulated() && servers_.back()->Ok()) {
             setenv("VELOTRIX_TCP_PORT", std::to_string(port).c_str(), 1);
             return true;
         }
@@ -109,6 +172,7 @@ void DeviceHarness::UseExternal(const std::string& device) {
     if (device[0] != '/' && colon != std::string::npos) {
         link_ = Link::Tcp;
         externalHost_ = device.substr(0, colon);
+        externalPort_ = static_cast<uint16_t>(std::atoi(device.c_str() + colon + 1));
         setenv("VELOTRIX_TCP_PORT", device.substr(colon + 1).c_str(), 1);
     } else {
         link_ = Link::Usb;
@@ -129,26 +193,28 @@ void DeviceHarness::PrepareState(ui::Host& stateHost) {
     state->InitCfg.LinkType = state->LinkType;
 }
 
+size_t DeviceHarness::FirstSimulated() const {
+    return external_ ? 1 : 0;
+}
+
 size_t DeviceHarness::DeviceCount() const {
-    if (!external_) return devices_.size();
-    return 1;
+    return FirstSimulated() + devices_.size();
 }
 
 devsim::Device& DeviceHarness::Device(size_t k) {
-    return *devices_.at(k);
+    return *devices_.at(k - FirstSimulated());
 }
 
 devsim::TcpServer& DeviceHarness::Server(size_t k) {
-    return *servers_.at(k);
+    return *servers_.at(k - FirstSimulated());
 }
 
 std::string DeviceHarness::Address(size_t k) const {
-    if (external_) return externalHost_;
     return k < addresses_.size() ? addresses_[k] : std::string();
 }
 
-int16_t DeviceHarness::AddDevice(size_t k) {
-    State& s = *state;
+// Puts device k into the slot of s that the add-device command would give it.
+int16_t DeviceHarness::Enlist(State& s, size_t k) const {
     int16_t slot = 0;
     if (link_ == Link::Tcp) {
         in_addr addr{};
@@ -161,7 +227,12 @@ int16_t DeviceHarness::AddDevice(size_t k) {
         slot = ModConfig::FindFreeDeviceSlot(s);
     }
     ModConfig::InsertDevice(s, slot);
-    ModProject::ShowDeviceWindow(s, slot);
+    return slot;
+}
+
+int16_t DeviceHarness::AddDevice(size_t k) {
+    const int16_t slot = Enlist(*state, k);
+    ModProject::ShowDeviceWindow(*state, slot);
     return slot;
 }
 
@@ -170,44 +241,87 @@ void DeviceHarness::ShortenTimeouts(double scale) {
     state->TcpLink.SetTimeoutScale(scale);
 }
 
-std::optional<std::array<uint8_t, 13>> DeviceHarness::Ask(int16_t slot, uint8_t cmd, uint8_t d0,
-                                                          uint8_t d1, uint8_t d2) {
-    if (!ModRxTx::TxQuery(*state, slot, cmd, d0, d1, d2)) return std::nullopt;
-    std::array<uint8_t, 13> reply{};
-    std::copy_n(state->RxBuf.begin(), reply.size(), reply.begin());
-    return reply;
+std::optional<std::array<uint8_t, 13>> DeviceHarness::Ask(int16_t slot, uint8_t cmd,
+                                                          const std::vector<uint8_t>& data) {
+    return AskDevice(*state, slot, cmd, data);
 }
 
 std::vector<uint8_t> DeviceHarness::ReadMemory(int16_t slot, int addr, int count) {
-    std::vector<uint8_t> bytes;
-    for (int at = addr; at < addr + count; at += 8) {
-        const auto reply = Ask(slot, CmdReadMem, static_cast<uint8_t>(at >> 8),
-                               static_cast<uint8_t>(at & 0xFF), 8);
-        if (!reply) return {};
-        bytes.insert(bytes.end(), reply->begin() + 4, reply->begin() + 12);
-    }
-    bytes.resize(static_cast<size_t>(count));
-    return bytes;
+    return ReadDevice(*state, slot, addr, count);
 }
 
 bool DeviceHarness::WriteMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
-    const auto high = [](int at) { return static_cast<uint8_t>(at >> 8); };
-    const auto low = [](int at) { return static_cast<uint8_t>(at & 0xFF); };
-    size_t k = 0;
-    for (; k + 4 <= bytes.size(); k += 4) {
-        const int at = addr + static_cast<int>(k);
-        if (ModRxTx::TxCommand(*state, slot, CmdWriteMem4, high(at), low(at), bytes[k],
-                               bytes[k + 1], bytes[k + 2], bytes[k + 3])) {
-            return false;
-        }
+    return WriteWith(AskerOf(*state, slot), addr, bytes);
+}
+
+// The outside device opened in slot 0 of a state of the harness's own, so that the test's
+// state sees nothing of it; work runs on it, then the link closes again.
+bool DeviceHarness::WithOwnLink(const std::function<bool(State&, int16_t)>& work) {
+    ui::HeadlessHost ownHost;
+    State own(ownHost);
+    own.AppDir = home.Path();
+    own.SerialLink.Init(13, 32);
+    own.TcpLink.Init(65);
+    own.LinkType = LinkTypeOf(link_);
+    own.ComPort = own.InitCfg.ComPort = 1;
+    const int16_t slot = Enlist(own, 0);
+    const bool done = ModProject::OpenDeviceLink(own, slot) && work(own, slot);
+    if (own.LinkType == 2) {
+        own.TcpLink.Disconnect(slot);
+    } else {
+        own.SerialLink.Close();
     }
-    for (; k < bytes.size(); ++k) {
-        const int at = addr + static_cast<int>(k);
-        if (ModRxTx::TxCommand(*state, slot, CmdWriteByte, high(at), low(at), 0, 0, bytes[k])) {
-            return false;
+    return done;
+}
+
+// Every 4-byte block of the working program that differs from the factory program is written.
+void DeviceHarness::GroundOutsideDevice() {
+    const bool grounded = WithOwnLink([](State& own, int16_t slot) {
+        constexpr int base = model::WorkingProgramAddr;
+        const std::vector<uint8_t> found = ReadDevice(own, slot, base, model::ProgramBytes);
+        if (found.empty()) return false;
+        for (size_t at = 0; at < found.size(); at += 4) {
+            const auto from = model::DefaultImage.begin() + static_cast<std::ptrdiff_t>(at);
+            if (std::equal(from, from + 4, found.begin() + static_cast<std::ptrdiff_t>(at))) {
+                continue;
+            }
+            if (!WriteWith(AskerOf(own, slot), base + static_cast<int>(at),
+                           std::vector<uint8_t>(from, from + 4))) {
+                return false;
+            }
         }
-    }
-    return true;
+        return true;
+    });
+    if (!grounded) error_ = "the outside device's working program could not be set";
+}
+
+void DeviceHarness::Restore(Undo undo) {
+    if (external_) undos_.push_back(std::move(undo));
+}
+
+void DeviceHarness::Preserve(int16_t slot, int addr, int count) {
+    if (!external_) return;
+    const std::vector<uint8_t> found = ReadMemory(slot, addr, count);
+    Restore([addr, found](const Asker& ask) { return WriteWith(ask, addr, found); });
+}
+
+bool DeviceHarness::ChangeMemory(int16_t slot, int addr, const std::vector<uint8_t>& bytes) {
+    Preserve(slot, addr, static_cast<int>(bytes.size()));
+    return WriteMemory(slot, addr, bytes);
+}
+
+// The undos run in the order opposite to their making, after the test's state has closed its
+// links.
+void DeviceHarness::RestoreOutsideDevice() {
+    if (undos_.empty()) return;
+    state.reset();
+    WithOwnLink([this](State& own, int16_t slot) {
+        const Asker ask = AskerOf(own, slot);
+        for (auto undo = undos_.rbegin(); undo != undos_.rend(); ++undo) {
+            if (!(*undo)(ask)) return false;
+        }
+        return true;
+    });
 }
 
 }  // namespace testsupport

@@ -1,12 +1,15 @@
 // The GoogleTest side of DeviceHarness: a test fixture whose harness the test creates with
-// the options it needs, and the skips for tests that only the simulator can serve.
+// the options it needs, and the skips for tests that their device cannot serve.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "devsim/Device.h"
@@ -53,16 +56,39 @@ class DeviceTest : public ::testing::Test {
     std::unique_ptr<DeviceHarness> harness_;
 };
 
+// What a test needs that its device may not give.
+enum class Need {
+    FaultInjection,  // the simulator made to fail: an outside device cannot be
+};
+
+// Why the harness's device cannot serve a test, or nothing when it can. The reason starts with
+// its category ("fault injection", "another link") and a colon, so that a run's skips can be
+// grouped by it (scripts/test-device).
+inline std::optional<std::string> Unserved(const DeviceHarness& h, Need) {
+    if (!h.External()) return std::nullopt;
+    return "fault injection: an outside device cannot be made to fail";
+}
+inline std::optional<std::string> Unserved(const DeviceHarness& h, Link wanted) {
+    if (h.GetLink() == wanted) return std::nullopt;
+    std::ostringstream why;
+    why << "another link: the test is written for ";
+    PrintTo(wanted, &why);
+    why << ", the device is on ";
+    PrintTo(h.GetLink(), &why);
+    return why.str();
+}
+
 }  // namespace testsupport
 
-// Skips the test unless the simulator serves it (fault injection, simulator memory).
-#define VX_REQUIRE_SIMULATOR(harness)                                           \
-    do {                                                                        \
-        if ((harness).External()) GTEST_SKIP() << "needs the device simulator"; \
+// Skips the test, saying why, when its device cannot serve it: need is a testsupport::Need or
+// the testsupport::Link the test is written for.
+#define VX_REQUIRE(harness, need)                                          \
+    do {                                                                   \
+        if (const auto why = ::testsupport::Unserved((harness), (need))) { \
+            GTEST_SKIP() << *why;                                          \
+        }                                                                  \
     } while (0)
 
-// Skips the test unless its devices are on the link it is written for.
-#define VX_REQUIRE_LINK(harness, wanted)                                                      \
-    do {                                                                                      \
-        if ((harness).GetLink() != (wanted)) GTEST_SKIP() << "the device is on another link"; \
-    } while (0)
+// The two needs by name: a test that injects faults, a test written for one link.
+#define VX_REQUIRE_SIMULATOR(harness) VX_REQUIRE(harness, ::testsupport::Need::FaultInjection)
+#define VX_REQUIRE_LINK(harness, wanted) VX_REQUIRE(harness, wanted)

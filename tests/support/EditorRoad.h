@@ -45,7 +45,8 @@ class EditorRoadTest : public DeviceTest {
         return *f;
     }
     // The slot's editor closed, then its device disconnected and connected again from its
-    // status window as a user does, so the PC reads the device afresh.
+    // status window as a user does, so the PC reads the device afresh; the questions it answered
+    // are taken.
     void Reconnect(int16_t at) {
         if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
             H().host.Answer(ui::vbYes);
@@ -58,6 +59,7 @@ class EditorRoadTest : public DeviceTest {
         }
         w.Label1.UserClick();
         EXPECT_EQ(S().DevList[at].Online, 1);
+        H().host.TakeMessages();
     }
     // One device connected and its editor open on tab.
     FrmCtrl& ConnectAndEdit(int16_t tab = -1) {
@@ -74,11 +76,16 @@ class EditorRoadTest : public DeviceTest {
         for (const Bytes& f : Requests(k)) codes.push_back(f[3]);
         return codes;
     }
-    // The simulated device received exactly frames since its log was cleared (not checked on
-    // an external device).
+    // The simulated device received exactly frames, or frames with these codes, since its log
+    // was cleared (not checked on an outside device).
     void ExpectRequests(const std::vector<Bytes>& frames) {
         if (Simulated()) {
             EXPECT_EQ(Requests(), frames);
+        }
+    }
+    void ExpectCodes(const std::vector<uint8_t>& codes) {
+        if (Simulated()) {
+            EXPECT_EQ(Codes(), codes);
         }
     }
     // Working-program bytes of slot at image address addr, read back over the wire.
