@@ -18,29 +18,24 @@ constexpr int kSwitchLinkAddr = 53;
 
 class ProgramRecall : public ProgramsFixture {
   protected:
-    // Puts a program into stored slot k of the device over the wire: the factory program with
-    // output 3 at -12 dB, named name, marked stored.
-    Bytes StoreOnDevice(int k, const std::string& name) {
-        Bytes prog = WorkingProgram(slot);
-        prog[model::GainAddrHi[10]] = 1150 >> 8;
-        prog[model::GainAddrLo[10]] = 1150 & 0xFF;
-        std::copy(name.begin(), name.end(), prog.begin() + 432);
-        prog[463] = 85;
-        // The master input gain as its sender keeps it: high byte 0.
-        prog[model::MasterLevelAddr[0]] = 0;
-        // A Line input always uses the equaliser, as the Mic/Line sender keeps it.
-        prog[model::InProcAddr] |= prog[model::InSourceAddr];
-        KeepSlots({k});
-        Put(model::ProgramSlotAddr(k), prog);
-        return prog;
-    }
-    // The device with stored slots prepared, then connected and edited.
-    int16_t Prepare(const std::function<void()>& onDevice) {
-        PrepareAndEdit(onDevice);
-        Editor(slot).SSTab1.UserSelectTab(3);
-        Enter(Editor(slot).Text1(10), "-3");
-        ClearLog();
-        return slot;
+    // The device connected and edited, its working program Program 0 and its slot k Program
+    // 1, marked stored, that differs from it in every byte but the master input gain's high
+    // byte, 0 as its sender keeps it; switch preset 8 current and linked to programs. The
+    // stored program.
+    Bytes PrepareSlot(int k) {
+        Bytes working = Program(0);
+        Bytes stored = Program(1);
+        working[model::MasterLevelAddr[0]] = stored[model::MasterLevelAddr[0]] = 0;
+        working[463] = 0;
+        stored[463] = 85;
+        PrepareAndEdit([&] {
+            KeepSlots({k});
+            Put(64, working);
+            Put(model::ProgramSlotAddr(k), stored);
+            Put(16, {7});
+            Put(kSwitchLinkAddr, {1});
+        });
+        return stored;
     }
 };
 
@@ -59,19 +54,7 @@ TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
     const auto [extra, n] = GetParam();
     const int k = extra ? 6 + n : n;
     const int base = model::ProgramSlotAddr(k);
-    Bytes working = Program(0);
-    Bytes stored = Program(1);
-    // The master input gain as its sender keeps it: high byte 0.
-    working[model::MasterLevelAddr[0]] = stored[model::MasterLevelAddr[0]] = 0;
-    working[463] = 0;
-    stored[463] = 85;
-    const int16_t slot = PrepareAndEdit([&] {
-        KeepSlots({k});
-        Put(64, working);
-        Put(base, stored);
-        Put(16, {7});
-        Put(kSwitchLinkAddr, {1});
-    });
+    const Bytes stored = PrepareSlot(k);
     FrmCtrl& f = Editor(slot);
     const model::DevImageRecord before = S().DevImage[slot];
 
@@ -117,11 +100,11 @@ INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotRecall,
                                            Position{true, 0}, Position{true, 3}));
 
 TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
-    const int16_t slot = Prepare([&] {
-        StoreOnDevice(0, "Stored          ");
+    PrepareAndEdit([&] {
         KeepSlots({4});
         Put(model::ProgramSlotAddr(4) + 463, {0});
     });
+    S().DevParam[slot].SlotStatus()[0] = 85;
     H().host.TakeMessages();
     RecallWith<FrmRead>(slot, 3, "FrmRead", 4);
     ExpectRequests({});
@@ -143,7 +126,7 @@ class FailedRecall : public ProgramRecall, public ::testing::WithParamInterface<
 TEST_P(FailedRecall, ChangesNothingOnThePc) {
     Start();
     VX_REQUIRE_SIMULATOR(H());
-    const int16_t slot = Prepare([&] { StoreOnDevice(1, "Half read       "); });
+    PrepareSlot(1);
     const model::DevImageRecord imageBefore = S().DevImage[slot];
     const model::DevParamRecord paramBefore = S().DevParam[slot];
     devsim::FaultRule fault;

@@ -49,7 +49,10 @@ TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
                      {static_cast<uint8_t>(addr >> 8), static_cast<uint8_t>(addr & 0xFF), from[at],
                       from[at + 1], from[at + 2], from[at + 3]});
     };
-    for (const std::string padded : {"Stage A         ", "Stage B         "}) {
+    // Leading blanks are kept; an empty name is stored as sixteen blanks.
+    const std::pair<std::string, std::string> names[] = {{"  Two lead", "  Two lead      "},
+                                                         {"", std::string(16, ' ')}};
+    for (const auto& [name, padded] : names) {
         Bytes expected = program;
         std::copy(padded.begin(), padded.end(), expected.begin() + kNameAddr);
         expected[kMarkAddr] = 85;
@@ -59,7 +62,6 @@ TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
         const Bytes reg = H().ReadMemory(slot, 18, 1);
         const bool held = S().DevParam[slot].SlotStatus()[k] == 85.0;
         ClearLog();
-        const std::string name = padded.substr(0, 7);
         if (extra) {
             StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", n, name);
         } else {
@@ -122,22 +124,6 @@ TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain
     StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", 1, "Extra two");
     EXPECT_EQ(reopen().get().Label8.Caption(), "E02: Extra two       ");
     EXPECT_TRUE(H().host.Problems().empty());
-}
-
-TEST_F(ProgramStore, AnEmptyNameIsStoredAsSixteenBlanksAndListedSo) {
-    const int16_t slot = EditAll().at(0);
-    KeepSlots({2});
-    StoreWith<FrmStore>(slot, 2, "FrmStore", 2, "");
-    EXPECT_EQ(S().DevParam[slot].SlotName[2], std::string(16, ' '));
-    EXPECT_EQ(H().ReadMemory(slot, model::ProgramSlotAddr(2) + kNameAddr, 16), Bytes(16, ' '));
-
-    std::string row;
-    Drive<FrmStore>("FrmStore", [&](FrmStore& w) {
-        row = w.List1.List(2);
-        w.Command1(0).UserClick();
-    });
-    Editor(slot).Command2(2).UserClick();
-    EXPECT_EQ(row, "03: " + std::string(16, ' '));
 }
 
 // A store that fails at any of its frames (the device has carried out that frame), into an
