@@ -43,16 +43,11 @@ class ProgramRecall : public ProgramsFixture {
 // in every byte, the switch preset linked to programs: exactly the slot's reads and the recall
 // go out, the image takes the slot, the switch preset follows a normal slot only, and the
 // controls show the slot's program.
-struct Position {
-    bool extra;
-    int16_t n;
-};
-
 class SlotRecall : public ProgramRecall, public ::testing::WithParamInterface<Position> {};
 
 TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
     const auto [extra, n] = GetParam();
-    const int k = extra ? 6 + n : n;
+    const int k = GetParam().Slot();
     const int base = model::ProgramSlotAddr(k);
     const Bytes stored = PrepareSlot(k);
     FrmCtrl& f = Editor(slot);
@@ -95,9 +90,7 @@ TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotRecall,
-                         ::testing::Values(Position{false, 0}, Position{false, 5},
-                                           Position{true, 0}, Position{true, 3}));
+INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotRecall, kFirstAndLastSlots);
 
 TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
     PrepareAndEdit([&] {

@@ -28,16 +28,11 @@ class ProgramStore : public ProgramsFixture {
 // The first and last slot of each kind, stored twice (the second store finds the slot stored
 // and clears its mark first); before each store the slot holds a content that differs from the
 // stored program in every byte. Exactly the slot's frames go out, the mark last.
-struct Position {
-    bool extra;
-    int16_t n;
-};
-
 class SlotStore : public ProgramStore, public ::testing::WithParamInterface<Position> {};
 
 TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
     const auto [extra, n] = GetParam();
-    const int k = extra ? 6 + n : n;
+    const int k = GetParam().Slot();
     const int base = model::ProgramSlotAddr(k);
     const int16_t slot = PrepareAndEdit([&] {
         KeepSlots({k});
@@ -97,9 +92,7 @@ TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotStore,
-                         ::testing::Values(Position{false, 0}, Position{false, 5},
-                                           Position{true, 0}, Position{true, 3}));
+INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotStore, kFirstAndLastSlots);
 
 // Reopening the editor names the slot last stored or recalled, as a connect would find it.
 TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain) {

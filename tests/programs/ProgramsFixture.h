@@ -102,6 +102,16 @@ inline Bytes Program(int v) {
     return p;
 }
 
+// A program slot by its kind and number: normal 0 to 5, extra 0 to 3.
+struct Position {
+    bool extra;
+    int16_t n;
+    int Slot() const { return extra ? 6 + n : n; }
+};
+// The first and the last slot of each kind.
+inline const auto kFirstAndLastSlots =
+    ::testing::Values(Position{false, 0}, Position{false, 5}, Position{true, 0}, Position{true, 3});
+
 // A device image record as a file holds it: its three parts back to back.
 inline Bytes RecordBytes(const model::DevImageRecord& rec) {
     Bytes out(rec.ProgImage.begin(), rec.ProgImage.end());
