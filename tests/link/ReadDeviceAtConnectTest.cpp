@@ -146,13 +146,21 @@ TEST_F(ReadDeviceAtConnectTest, DecodesSettingsSwitchesAndTheRunningProgram) {
         Put(496, "Working prog    ");
         const auto devState = H().Ask(slot, CmdReadDevState);
         ASSERT_TRUE(devState);
+        // What the slot held before: every settings byte and every field the read fills
+        // another value than the device's.
         Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+        for (size_t a = 16; a < 32; ++a) rb.Image.DevExtra[a] = ~settings[a - 16] & 0xFF;
+        model::DevParamRecord& par = rb.Param;
+        par.CurSwitchPreset = par.DelayUnit() = par.CurProgReg() = par.FrontPanelLock() = -1;
+        par.ExtEnableMask = par.ExtActiveMode = par.ExtPriority = par.SwitchPresetLink = -1;
+        par.RegMirror.fill(-1);
+        par.SwitchPresetMask.fill(-1);
+        par.CurProgName = "old";
         model::DevImageRecord expected = rb.Image;
         std::copy(settings.begin(), settings.end(), expected.DevExtra.begin() + 16);
         ASSERT_TRUE(Read(rb));
 
         EXPECT_EQ(rb.Image, expected);
-        const model::DevParamRecord& par = rb.Param;
         EXPECT_EQ(par.CurSwitchPreset, 3);
         EXPECT_EQ(par.DelayUnit(), 0);
         EXPECT_EQ(par.CurProgReg(), 4);
