@@ -92,59 +92,93 @@ TEST_F(ReadDeviceAtConnectTest, DecodesIdentityNameAndNetwork) {
     EXPECT_EQ(S().InLinkMask[slot], 0);
 }
 
-TEST_F(ReadDeviceAtConnectTest, ADeviceWithoutProgramsTakes27StepsAndEachStoredOneAnother) {
+// No stored program: 27 steps and 28 requests. The first and last slot of each kind stored:
+// a step and two requests more each, and their names.
+TEST_F(ReadDeviceAtConnectTest, EachStoredProgramAddsAStepAndItsName) {
     EmptySlots();
-    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
-    rb.Param.ExtraSlotName.fill("old");
-    ASSERT_TRUE(Read(rb));
-    EXPECT_EQ(Bar().Value(), 27);
-    for (const std::string& name : rb.Param.SlotName) EXPECT_EQ(name, " Program Empty  ");
-    for (const std::string& name : rb.Param.ExtraSlotName) EXPECT_EQ(name, " Program Empty  ");
-    for (double status : rb.Param.SlotStatus()) EXPECT_EQ(status, 0);
+    const std::vector<std::pair<int, std::string>> stored = {{0, "Speech          "},
+                                                             {5, "Sixth           "},
+                                                             {6, "Alarm E1        "},
+                                                             {9, "Last E4         "}};
+    for (bool withPrograms : {false, true}) {
+        SCOPED_TRACE(withPrograms);
+        if (withPrograms) {
+            for (const auto& [k, name] : stored) StoreProgram(k, name);
+        }
+        std::vector<std::string> names(10, model::EmptyProgNameText());
+        std::vector<double> marks(10, 0.0);
+        for (const auto& [k, name] : stored) {
+            if (!withPrograms) continue;
+            names[k] = name;
+            marks[k] = 85;
+        }
+        Bar().SetValue(0);
+        if (!H().External()) Dev().ClearLog();
+        Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+        rb.Param.ExtraSlotName.fill("old");
+        ASSERT_TRUE(Read(rb));
 
-    // Stored programs add a step each, and their names.
-    StoreProgram(0, "Speech          ");
-    StoreProgram(7, "Alarm E2        ");
-    Bar().SetValue(0);
-    rb = Speaker::ReadBackOf(S(), slot);
-    ASSERT_TRUE(Read(rb));
-    EXPECT_EQ(Bar().Value(), 29);
-    EXPECT_EQ(rb.Param.SlotStatus()[0], 85);
-    EXPECT_EQ(rb.Param.SlotName[0], "Speech          ");
-    EXPECT_EQ(rb.Param.SlotName[1], " Program Empty  ");
-    EXPECT_EQ(rb.Param.ExtraSlotName[1], "Alarm E2        ");
+        const int programs = withPrograms ? 4 : 0;
+        EXPECT_EQ(Bar().Value(), 27 + programs);
+        if (!H().External()) {
+            EXPECT_EQ(Dev().Log().size(), static_cast<size_t>(28 + 2 * programs));
+        }
+        std::vector<std::string> read(rb.Param.SlotName.begin(), rb.Param.SlotName.end());
+        read.insert(read.end(), rb.Param.ExtraSlotName.begin(), rb.Param.ExtraSlotName.end());
+        EXPECT_EQ(read, names);
+        EXPECT_EQ(std::vector<double>(rb.Param.SlotStatus().begin(), rb.Param.SlotStatus().end()),
+                  marks);
+    }
 }
 
+// The settings block holds a value in every byte that no new device has: it lands in the
+// image's record bytes 929 to 944 and nowhere else, and its mirrors follow.
 TEST_F(ReadDeviceAtConnectTest, DecodesSettingsSwitchesAndTheRunningProgram) {
     // The external input lines are the device's own: contact 1 active (low) on the simulator.
     if (!H().External()) Dev().Update([](devsim::DeviceState& d) { d.externalLines = 0x0E; });
-    Put(16, Bytes{3, 0, 4});   // switch preset, delay unit, current program
-    Put(21, Bytes{15, 1, 5});  // all external signals enabled, active low, priority
-    Put(29, Bytes{1});         // front panel locked
-    Put(53, Bytes{5, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});  // switch preset link, masks
-    Put(496, "Working prog    ");
-    const auto devState = H().Ask(slot, CmdReadDevState);
-    ASSERT_TRUE(devState);
-    Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
-    ASSERT_TRUE(Read(rb));
-    model::DevParamRecord& par = rb.Param;
-    EXPECT_EQ(rb.Image.DevExtra[18], 4);
-    EXPECT_EQ(par.CurSwitchPreset, 3);
-    EXPECT_EQ(par.DelayUnit(), 0);
-    EXPECT_EQ(par.CurProgReg(), 4);
-    EXPECT_EQ(par.ExtEnableMask, 15);
-    EXPECT_EQ(par.ExtActiveMode, 1);
-    EXPECT_EQ(par.ExtPriority, 5);
-    EXPECT_EQ(par.FrontPanelLock(), 1);
-    EXPECT_EQ(par.RegMirror[5], 1);
-    for (int k = 0; k < 10; ++k) EXPECT_EQ(par.SwitchPresetMask[k], k + 1);
-    EXPECT_EQ(par.SwitchPresetLink, 1);  // 5 is stored as 1
-    EXPECT_EQ(par.CurProgName, "Working prog    ");
-    EXPECT_EQ(par.ExtSignalIndex, (*devState)[11]);
-    EXPECT_EQ(rb.RunningProgSlot,
-              Speaker::RunningProgramSlot(4, (*devState)[11], (*devState)[9], 15, 1));
-    if (!H().External()) {
-        EXPECT_EQ(rb.RunningProgSlot, 6);
+    const Bytes settings = {3, 0, 4, 0x13, 0x14, 15, 1, 5, 2, 3, 4, 5, 6, 0, 0x1E, 0x1F};
+    Put(16, settings);
+    const Bytes masks = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    for (uint8_t link : {5, 0}) {
+        SCOPED_TRACE(int{link});
+        Put(53, Bytes{link});
+        Put(54, masks);
+        Put(496, "Working prog    ");
+        const auto devState = H().Ask(slot, CmdReadDevState);
+        ASSERT_TRUE(devState);
+        // What the slot held before: every settings byte and every field the read fills
+        // another value than the device's.
+        Speaker::DeviceReadBack rb = Speaker::ReadBackOf(S(), slot);
+        for (size_t a = 16; a < 32; ++a) rb.Image.DevExtra[a] = ~settings[a - 16] & 0xFF;
+        model::DevParamRecord& par = rb.Param;
+        par.CurSwitchPreset = par.DelayUnit() = par.CurProgReg() = par.FrontPanelLock() = -1;
+        par.ExtEnableMask = par.ExtActiveMode = par.ExtPriority = par.SwitchPresetLink = -1;
+        par.RegMirror.fill(-1);
+        par.SwitchPresetMask.fill(-1);
+        par.CurProgName = "old";
+        model::DevImageRecord expected = rb.Image;
+        std::copy(settings.begin(), settings.end(), expected.DevExtra.begin() + 16);
+        ASSERT_TRUE(Read(rb));
+
+        EXPECT_EQ(rb.Image, expected);
+        EXPECT_EQ(par.CurSwitchPreset, 3);
+        EXPECT_EQ(par.DelayUnit(), 0);
+        EXPECT_EQ(par.CurProgReg(), 4);
+        EXPECT_EQ(par.ExtEnableMask, 15);
+        EXPECT_EQ(par.ExtActiveMode, 1);
+        EXPECT_EQ(par.ExtPriority, 5);
+        EXPECT_EQ(par.FrontPanelLock(), 0);
+        EXPECT_EQ(par.RegMirror, (std::array<double, 6>{2, 3, 4, 5, 6, 0}));
+        EXPECT_EQ(std::vector<double>(par.SwitchPresetMask.begin(), par.SwitchPresetMask.end()),
+                  std::vector<double>(masks.begin(), masks.end()));
+        EXPECT_EQ(par.SwitchPresetLink, link == 0 ? 0 : 1) << "any value above 1 is stored as 1";
+        EXPECT_EQ(par.CurProgName, "Working prog    ");
+        EXPECT_EQ(par.ExtSignalIndex, (*devState)[11]);
+        EXPECT_EQ(rb.RunningProgSlot,
+                  Speaker::RunningProgramSlot(4, (*devState)[11], (*devState)[9], 15, 1));
+        if (!H().External()) {
+            EXPECT_EQ(rb.RunningProgSlot, 6);
+        }
     }
 }
 

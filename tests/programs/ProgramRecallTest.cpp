@@ -18,63 +18,69 @@ constexpr int kSwitchLinkAddr = 53;
 
 class ProgramRecall : public ProgramsFixture {
   protected:
-    // Puts a program into stored slot k of the device over the wire: the factory program with
-    // output 3 at -12 dB, named name, marked stored.
-    Bytes StoreOnDevice(int k, const std::string& name) {
-        Bytes prog = WorkingProgram(slot);
-        prog[model::GainAddrHi[10]] = 1150 >> 8;
-        prog[model::GainAddrLo[10]] = 1150 & 0xFF;
-        std::copy(name.begin(), name.end(), prog.begin() + 432);
-        prog[463] = 85;
-        // The master input gain as its sender keeps it: high byte 0.
-        prog[model::MasterLevelAddr[0]] = 0;
-        // A Line input always uses the equaliser, as the Mic/Line sender keeps it.
-        prog[model::InProcAddr] |= prog[model::InSourceAddr];
-        KeepSlots({k});
-        Put(model::ProgramSlotAddr(k), prog);
-        return prog;
-    }
-    // The device with stored slots prepared, then connected and edited.
-    int16_t Prepare(const std::function<void()>& onDevice) {
-        PrepareAndEdit(onDevice);
-        Editor(slot).SSTab1.UserSelectTab(3);
-        Enter(Editor(slot).Text1(10), "-3");
-        ClearLog();
-        return slot;
+    // The device connected and edited, its working program Program 0 and its slot k Program
+    // 1, marked stored, that differs from it in every byte but the master input gain's high
+    // byte, 0 as its sender keeps it; switch preset 8 current and linked to programs. The
+    // stored program.
+    Bytes PrepareSlot(int k) {
+        Bytes working = Program(0);
+        Bytes stored = Program(1);
+        working[model::MasterLevelAddr[0]] = stored[model::MasterLevelAddr[0]] = 0;
+        working[463] = 0;
+        stored[463] = 85;
+        PrepareAndEdit([&] {
+            KeepSlots({k});
+            Put(64, working);
+            Put(model::ProgramSlotAddr(k), stored);
+            Put(16, {7});
+            Put(kSwitchLinkAddr, {1});
+        });
+        return stored;
     }
 };
 
-TEST_F(ProgramRecall, ASlotReplacesTheEditedProgramWithExactly115Frames) {
-    Bytes stored;
-    const int16_t slot = Prepare([&] {
-        stored = StoreOnDevice(2, "Recall me       ");
-        Put(kSwitchLinkAddr, {1});
-    });
+// The first and last slot of each kind, holding a program that differs from the working one
+// in every byte, the switch preset linked to programs: exactly the slot's reads and the recall
+// go out, the image takes the slot, the switch preset follows a normal slot only, and the
+// controls show the slot's program.
+class SlotRecall : public ProgramRecall, public ::testing::WithParamInterface<Position> {};
+
+TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
+    const auto [extra, n] = GetParam();
+    const int k = GetParam().Slot();
+    const int base = model::ProgramSlotAddr(k);
+    const Bytes stored = PrepareSlot(k);
     FrmCtrl& f = Editor(slot);
-    ASSERT_EQ(f.Text1(10).Text(), "-3");
+    const model::DevImageRecord before = S().DevImage[slot];
 
-    RecallWith<FrmRead>(slot, 3, "FrmRead", 2);
-
-    if (Simulated()) {
-        const std::vector<Bytes> sent = Requests();
-        ASSERT_EQ(sent.size(), 115u);
-        for (int j = 0; j < 114; ++j) {
-            EXPECT_EQ(sent[j][3], CmdReadMem);
-            EXPECT_EQ(sent[j][4] * 256 + sent[j][5], 1024 + 912 * 2 + 8 * j);
-            EXPECT_EQ(sent[j][6], 8);
-        }
-        EXPECT_EQ(sent[114][3], CmdRecallProgram);
-        EXPECT_EQ(sent[114][4], 2);
+    S().InLinkMask[slot] = 0x0F;
+    if (extra) {
+        RecallWith<FrmReadExtra>(slot, 10, "FrmReadExtra", n);
+    } else {
+        RecallWith<FrmRead>(slot, 3, "FrmRead", n);
     }
 
-    EXPECT_EQ(ImageProgram(slot), stored);
+    std::vector<Bytes> frames;
+    for (int off = 0; off < 912; off += 8) {
+        const int addr = base + off;
+        frames.push_back(
+            Frame(slot, CmdReadMem,
+                  {static_cast<uint8_t>(addr >> 8), static_cast<uint8_t>(addr & 0xFF), 8}));
+    }
+    frames.push_back(Frame(slot, CmdRecallProgram, {static_cast<uint8_t>(k)}));
+    ExpectRequests(frames);
+    model::DevImageRecord expected = before;
+    std::copy(stored.begin(), stored.end(), expected.ProgImage.begin());
+    if (!extra) expected.DevExtra[16] = static_cast<uint8_t>(n);
+    expected.DevExtra[18] = static_cast<uint8_t>(k);
+    EXPECT_EQ(RecordBytes(S().DevImage[slot]), RecordBytes(expected));
     EXPECT_EQ(WorkingProgram(slot), stored);
-    EXPECT_EQ(f.Text1(10).Text(), "-12");
-    EXPECT_EQ(f.Slider1(10).Value(), 1450 - 1150);
-    EXPECT_EQ(f.Label8.Caption(), "03: Recall me       ");
-    EXPECT_TRUE(f.Caption().ends_with(" - Program load from device - 03: Recall me       "));
-    EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, 2.0) << "the switch preset follows";
-    EXPECT_EQ(S().DevImage[slot].DevExtra[16], 2);
+    EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, extra ? 7.0 : n);
+    EXPECT_EQ(f.Text1(10).Text(), "-27");
+    const std::string row = (extra ? "E0" : "0") + std::to_string(n + 1) + ": " +
+                            std::string(&stored[432], &stored[448]);
+    EXPECT_EQ(f.Label8.Caption(), row);
+    EXPECT_TRUE(f.Caption().ends_with(" - Program load from device - " + row));
     EXPECT_FALSE(f.ProgressBar1.Visible());
     EXPECT_EQ(f.ProgressBar1.Value(), 114 + kApplyProgressSteps);
     EXPECT_FALSE(S().TxBlocked);
@@ -84,34 +90,14 @@ TEST_F(ProgramRecall, ASlotReplacesTheEditedProgramWithExactly115Frames) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-TEST_F(ProgramRecall, AnExtraSlotLeavesTheSwitchPresetAlone) {
-    Bytes stored;
-    const int16_t slot = Prepare([&] {
-        stored = StoreOnDevice(8, "Extra three     ");
-        Put(kSwitchLinkAddr, {1});
-    });
-    const double preset = S().DevParam[slot].CurSwitchPreset;
-
-    RecallWith<FrmReadExtra>(slot, 10, "FrmReadExtra", 2);
-
-    if (Simulated()) {
-        const std::vector<Bytes> sent = Requests();
-        ASSERT_EQ(sent.size(), 115u);
-        EXPECT_EQ(sent.front()[4] * 256 + sent.front()[5], 8320);
-        EXPECT_EQ(sent[113][4] * 256 + sent[113][5], 9224);
-        EXPECT_EQ(sent[114][4], 8);
-    }
-    EXPECT_EQ(ImageProgram(slot), stored);
-    EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, preset);
-    EXPECT_EQ(Editor(slot).Label8.Caption(), "E03: Extra three     ");
-}
+INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotRecall, kFirstAndLastSlots);
 
 TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
-    const int16_t slot = Prepare([&] {
-        StoreOnDevice(0, "Stored          ");
+    PrepareAndEdit([&] {
         KeepSlots({4});
         Put(model::ProgramSlotAddr(4) + 463, {0});
     });
+    S().DevParam[slot].SlotStatus()[0] = 85;
     H().host.TakeMessages();
     RecallWith<FrmRead>(slot, 3, "FrmRead", 4);
     ExpectRequests({});
@@ -133,7 +119,7 @@ class FailedRecall : public ProgramRecall, public ::testing::WithParamInterface<
 TEST_P(FailedRecall, ChangesNothingOnThePc) {
     Start();
     VX_REQUIRE_SIMULATOR(H());
-    const int16_t slot = Prepare([&] { StoreOnDevice(1, "Half read       "); });
+    PrepareSlot(1);
     const model::DevImageRecord imageBefore = S().DevImage[slot];
     const model::DevParamRecord paramBefore = S().DevParam[slot];
     devsim::FaultRule fault;

@@ -25,71 +25,74 @@ class ProgramStore : public ProgramsFixture {
     }
 };
 
-// Stored twice into the same slot: the second store finds it stored and clears its mark first.
-TEST_F(ProgramStore, TheEditedProgramGoesIntoSlotFourWithItsNameAndTheMarkLast) {
-    const int16_t slot = EditAll().at(0);
-    KeepSlots({3});
-    FrmCtrl& f = Editor(slot);
-    f.SSTab1.UserSelectTab(3);
-    Enter(f.Text1(10), "-6");
-    for (const std::string padded : {"Stage A         ", "Stage B         "}) {
-        const bool held = S().DevParam[slot].SlotStatus()[3] == 85.0;
-        ClearLog();
-        StoreWith<FrmStore>(slot, 2, "FrmStore", 3, padded.substr(0, 7));
+// The first and last slot of each kind, stored twice (the second store finds the slot stored
+// and clears its mark first); before each store the slot holds a content that differs from the
+// stored program in every byte. Exactly the slot's frames go out, the mark last.
+class SlotStore : public ProgramStore, public ::testing::WithParamInterface<Position> {};
 
-        const Bytes image = ImageProgram(slot);
-        EXPECT_EQ(std::string(image.begin() + kNameAddr, image.begin() + kNameAddr + 16), padded);
-        EXPECT_EQ(image[kMarkAddr], 85);
-        if (Simulated()) {
-            const std::vector<Bytes> sent = Requests();
-            ASSERT_EQ(sent.size(), held ? 234u : 233u)
-                << "228 slot frames, 4 name frames, the slot number; first the old mark cleared";
-            const size_t k = held ? 1 : 0;
-            if (held) {
-                EXPECT_EQ(sent[0], Frame(slot, CmdWriteByte, {0x10, 0x7F, 0, 0, 0}))
-                    << "slot 3's mark at 1024 + 912 * 3 + 463 cleared";
-            }
-            EXPECT_EQ(sent[k], Frame(slot, CmdWriteMem4,
-                                     {0x0E, 0xB0, image[0], image[1], image[2], image[3]}));
-            EXPECT_EQ(sent[k + 227][4] * 256 + sent[k + 227][5], 496) << "then the name";
-            EXPECT_EQ(sent[k + 231], Frame(slot, CmdWriteByte, {0, 18, 0, 0, 3}));
-            EXPECT_EQ(sent.back(), Frame(slot, CmdWriteMem4,
-                                         {0x10, 0x7C, image[460], image[461], image[462], 85}))
-                << "the slot frame with the mark last";
+TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
+    const auto [extra, n] = GetParam();
+    const int k = GetParam().Slot();
+    const int base = model::ProgramSlotAddr(k);
+    const int16_t slot = PrepareAndEdit([&] {
+        KeepSlots({k});
+        Put(64, Program(1));
+    });
+    const Bytes program = ImageProgram(slot);
+    const auto write4 = [&](int addr, const Bytes& from, int at) {
+        return Frame(slot, CmdWriteMem4,
+                     {static_cast<uint8_t>(addr >> 8), static_cast<uint8_t>(addr & 0xFF), from[at],
+                      from[at + 1], from[at + 2], from[at + 3]});
+    };
+    // Leading blanks are kept; an empty name is stored as sixteen blanks.
+    const std::pair<std::string, std::string> names[] = {{"  Two lead", "  Two lead      "},
+                                                         {"", std::string(16, ' ')}};
+    for (const auto& [name, padded] : names) {
+        Bytes expected = program;
+        std::copy(padded.begin(), padded.end(), expected.begin() + kNameAddr);
+        expected[kMarkAddr] = 85;
+        Bytes old = expected;
+        for (uint8_t& b : old) b ^= 0xFF;
+        Put(base, old);
+        const Bytes reg = H().ReadMemory(slot, 18, 1);
+        const bool held = S().DevParam[slot].SlotStatus()[k] == 85.0;
+        ClearLog();
+        if (extra) {
+            StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", n, name);
+        } else {
+            StoreWith<FrmStore>(slot, 2, "FrmStore", n, name);
         }
-        EXPECT_EQ(SlotOnDevice(slot, 3), image);
+
+        std::vector<Bytes> frames;
+        if (held) {
+            const int mark = base + kMarkAddr;
+            frames.push_back(Frame(
+                slot, CmdWriteByte,
+                {static_cast<uint8_t>(mark >> 8), static_cast<uint8_t>(mark & 0xFF), 0, 0, 0}));
+        }
+        for (int off = 0; off < 912; off += 4) {
+            if (off != 460) frames.push_back(write4(base + off, expected, off));
+        }
+        for (int j = 0; j < 16; j += 4) frames.push_back(write4(496 + j, expected, kNameAddr + j));
+        if (!extra)
+            frames.push_back(Frame(slot, CmdWriteByte, {0, 18, 0, 0, static_cast<uint8_t>(n)}));
+        frames.push_back(write4(base + 460, expected, 460));
+        ExpectRequests(frames);
+        EXPECT_EQ(SlotOnDevice(slot, k), expected);
+        EXPECT_EQ(ImageProgram(slot), expected);
         EXPECT_EQ(H().ReadMemory(slot, 496, 16), Bytes(padded.begin(), padded.end()));
-        EXPECT_EQ(H().ReadMemory(slot, 18, 1), Bytes{3});
-        EXPECT_EQ(S().DevParam[slot].SlotName[3], padded);
-        EXPECT_EQ(S().DevParam[slot].SlotStatus()[3], 85.0);
-        EXPECT_TRUE(f.Caption().ends_with("- Program load from device - 04: " + padded));
+        EXPECT_EQ(H().ReadMemory(slot, 18, 1), extra ? reg : Bytes{static_cast<uint8_t>(n)});
+        const model::DevParamRecord& par = S().DevParam[slot];
+        EXPECT_EQ(extra ? par.ExtraSlotName[n] : par.SlotName[n], padded);
+        EXPECT_EQ(par.SlotStatus()[k], 85.0);
+        EXPECT_TRUE(Editor(slot).Caption().ends_with("- Program load from device - " +
+                                                     std::string(extra ? "E0" : "0") +
+                                                     std::to_string(n + 1) + ": " + padded));
     }
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-TEST_F(ProgramStore, AnExtraSlotGetsTheProgramAndNoSlotNumber) {
-    const int16_t slot = EditAll().at(0);
-    KeepSlots({7});
-    ClearLog();
-
-    StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", 1, "  Two lead");
-
-    if (Simulated()) {
-        const std::vector<Bytes> sent = Requests();
-        ASSERT_EQ(sent.size(), 232u);
-        EXPECT_EQ(sent.front()[4] * 256 + sent.front()[5], 7408);
-        EXPECT_EQ(sent[226][4] * 256 + sent[226][5], 7408 + 908);
-        EXPECT_EQ(sent[227][4] * 256 + sent[227][5], 496) << "then the name";
-        EXPECT_EQ(sent.back()[4] * 256 + sent.back()[5], 7408 + 460) << "the mark last";
-        for (const Bytes& frame : sent) EXPECT_EQ(frame[3], CmdWriteMem4);
-    }
-    const std::string padded = "  Two lead      ";
-    EXPECT_EQ(SlotOnDevice(slot, 7), ImageProgram(slot));
-    EXPECT_EQ(S().DevParam[slot].ExtraSlotName[1], padded);
-    EXPECT_EQ(S().DevParam[slot].SlotStatus()[7], 85.0);
-    EXPECT_NE(Editor(slot).Caption().find("- Program load from device - E02: " + padded),
-              std::string::npos);
-}
+INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotStore, kFirstAndLastSlots);
 
 // Reopening the editor names the slot last stored or recalled, as a connect would find it.
 TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain) {
@@ -114,22 +117,6 @@ TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain
     StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", 1, "Extra two");
     EXPECT_EQ(reopen().get().Label8.Caption(), "E02: Extra two       ");
     EXPECT_TRUE(H().host.Problems().empty());
-}
-
-TEST_F(ProgramStore, AnEmptyNameIsStoredAsSixteenBlanksAndListedSo) {
-    const int16_t slot = EditAll().at(0);
-    KeepSlots({2});
-    StoreWith<FrmStore>(slot, 2, "FrmStore", 2, "");
-    EXPECT_EQ(S().DevParam[slot].SlotName[2], std::string(16, ' '));
-    EXPECT_EQ(H().ReadMemory(slot, model::ProgramSlotAddr(2) + kNameAddr, 16), Bytes(16, ' '));
-
-    std::string row;
-    Drive<FrmStore>("FrmStore", [&](FrmStore& w) {
-        row = w.List1.List(2);
-        w.Command1(0).UserClick();
-    });
-    Editor(slot).Command2(2).UserClick();
-    EXPECT_EQ(row, "03: " + std::string(16, ' '));
 }
 
 // A store that fails at any of its frames (the device has carried out that frame), into an

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,6 +29,96 @@ using Bytes = std::vector<uint8_t>;
 // bands 40, crossovers 16, delays 8, compressors 8, limiters 8, routing crosspoints 64, phantom
 // power 1.
 inline constexpr int kApplyProgressSteps = 275;
+
+// A program that sets every byte: v = 0 and v = 1 give two programs that differ in each of
+// their 912 bytes, each within the ranges the editor keeps (so applying it changes nothing).
+inline Bytes Program(int v) {
+    Bytes p(912);
+    const auto pick = [v](int first, int second) {
+        return static_cast<uint8_t>(v ? second : first);
+    };
+    const auto word = [&](int hi, int lo, int first, int second) {
+        p[hi] = pick(first >> 8, second >> 8);
+        p[lo] = pick(first & 0xFF, second & 0xFF);
+    };
+    const auto band = [&](int a) {
+        p[a] = pick(0, 1);
+        word(a + 1, a + 2, 1000, 2570);
+        p[a + 3] = pick(10, 20);
+        p[a + 4] = pick(24, 30);
+    };
+    for (int i = 0; i < 8; ++i) word(i, 472 + i, 1270, 1000);
+    for (int o = 0; o < 8; ++o) {
+        const int b = 8 + 52 * o;
+        for (int i = 0; i < 8; ++i) p[b + i] = pick(30, 0x80 | 10);
+        word(b + 8, b + 9, 1, 258);
+        p[b + 10] = pick(5, 7);
+        for (int k = 0; k < 5; ++k) band(b + 11 + 5 * k);
+        word(b + 36, b + 37, 20, 300);
+        p[b + 38] = pick(0, 3);
+        word(b + 39, b + 40, 20000, 5000);
+        p[b + 41] = pick(0, 3);
+        const uint8_t dynamics[2][8] = {{240, 0, 0, 10, 5, 5, 29, 240},
+                                        {200, 3, 50, 20, 15, 15, 10, 200}};
+        std::copy_n(dynamics[v], 8, p.begin() + b + 42);
+        p[b + 50] = pick(0, 5);
+        word(b + 51, 455 + o, 1270, 1000);
+    }
+    for (int a : {424, 427, 428, 429, 448, 449, 450, 451, 452, 888}) p[a] = pick(0, 0xFF);
+    // Line inputs with the equaliser, or Mic inputs with the feedback suppressor on.
+    p[425] = pick(0xFF, 0);
+    p[426] = pick(0, 0xFF);
+    p[468] = pick(0xFF, 0);
+    p[471] = pick(0xFF, 0);
+    p[430] = pick(0, 1);
+    p[431] = pick(5, 9);
+    for (int j = 0; j < 16; ++j) p[432 + j] = pick('A' + j, 'a' + j);
+    p[463] = pick(85, 0);
+    word(464, 465, 100 * 256 + 100, 7 * 256 + 40);
+    word(466, 467, 1270, 1000);
+    for (int i = 0; i < 8; ++i) {
+        for (int bank = 0; bank < 2; ++bank) {
+            const int a = 480 + 32 * i + 16 * bank;
+            for (int k = 0; k < 3; ++k) band(a + 5 * k);
+            p[a + 15] = pick(0, 5);
+        }
+    }
+    for (int ch = 0; ch < 16; ++ch) {
+        const int a = 736 + 8 * ch;
+        for (int k = 0; k < 6; ++k) p[a + k] = pick('A' + (ch + k) % 26, 'a' + (ch + k) % 26);
+        p[a + 6] = pick(1, 2);
+        p[a + 7] = ch < 8 ? pick(17, 64 + 5) : pick(1, 2);
+    }
+    for (int i = 0; i < 8; ++i) {
+        p[864 + 3 * i] = pick(4, 40);
+        p[865 + 3 * i] = pick(0, 3);
+        p[866 + 3 * i] = pick(0, 9);
+    }
+    const uint8_t mixerAndDucker[2][23] = {
+        {0, 0, 1, 1, 10, 2, 49, 1, 1, 0x0F, 2, 10, 2, 4, 0, 6, 1, 1, 1, 1, 1, 1, 0},
+        {1, 1, 2, 2, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 5}};
+    std::copy_n(mixerAndDucker[v], 23, p.begin() + 889);
+    for (int a : {453, 454, 469, 470}) p[a] = pick(1, 2);
+    return p;
+}
+
+// A program slot by its kind and number: normal 0 to 5, extra 0 to 3.
+struct Position {
+    bool extra;
+    int16_t n;
+    int Slot() const { return extra ? 6 + n : n; }
+};
+// The first and the last slot of each kind.
+inline const auto kFirstAndLastSlots =
+    ::testing::Values(Position{false, 0}, Position{false, 5}, Position{true, 0}, Position{true, 3});
+
+// A device image record as a file holds it: its three parts back to back.
+inline Bytes RecordBytes(const model::DevImageRecord& rec) {
+    Bytes out(rec.ProgImage.begin(), rec.ProgImage.end());
+    out.insert(out.end(), rec.DevExtra.begin(), rec.DevExtra.end());
+    out.insert(out.end(), rec.PanelState.begin(), rec.PanelState.end());
+    return out;
+}
 
 class ProgramsFixture : public testsupport::EditorRoadTest {
   protected:

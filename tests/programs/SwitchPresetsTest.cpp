@@ -31,53 +31,67 @@ class SwitchPresets : public ProgramsFixture {
         });
         Editor(slot).Command9.UserClick();
     }
-    // Switch preset 1 current, the link off and the masks of presets 1 and 3 set (given back
-    // to an outside device afterwards).
+    // Switch preset 5 current, the link off and the masks of the presets set (given back to an
+    // outside device afterwards).
     int16_t ConnectWithMasks() {
         return PrepareAndEdit([this] {
-            Put(16, {0});
-            Put(kSwitchLinkAddr, {0, 1, 0, 5, 0, 0, 0, 0, 0, 0, 0});
+            Put(16, {4});
+            Put(kSwitchLinkAddr, SwitchBlock(0, kMasks));
         });
     }
+    // The link byte and the ten masks as they follow it in the device's memory.
+    static Bytes SwitchBlock(uint8_t link, const Bytes& masks) {
+        Bytes block(1 + masks.size(), link);
+        std::copy(masks.begin(), masks.end(), block.begin() + 1);
+        return block;
+    }
+    // Masks whose bits differ between the first and the last preset.
+    static inline const Bytes kMasks = {5, 1, 3, 2, 7, 6, 4, 8, 9, 10};
     std::string NamesFile() { return H().home.Path() + "/NameSwitch.ini"; }
 };
 
+// The first and the last preset: choosing shows its mask, switching output 4 and storing reach
+// the device's masks (read back whole), and the link box toggles.
 TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
-    std::vector<int16_t> boxes;
-    std::string caption;
-    InSwitch(slot, [&](FrmSwitch& w) {
-        ExpectRequests({});  // loading the window sends nothing
-        EXPECT_EQ(w.Frame2.Caption(), "Switch Preset 1");
-        EXPECT_EQ(w.Check5(0).Value(), 1);
-        w.Option1(2).UserClick();
-        for (int k = 0; k < 4; ++k) boxes.push_back(w.Check5(k).Value());
-        caption = w.Frame2.Caption();
-        w.Check5(3).UserClick();
-        w.Command3(0).UserClick();
-        w.Check1.UserClick();
-    });
-    EXPECT_EQ(boxes, (std::vector<int16_t>{1, 0, 1, 0}));
-    EXPECT_EQ(caption, "Switch Preset 3");
-    ExpectRequests({
-        Frame(slot, CmdSelectSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 2}),
-        Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 13}),
-        Frame(slot, CmdWriteByte, {0, 56, 0, 0, 13, 0, 0, 0}),
-        Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, 1}),
-    });
-    EXPECT_EQ(H().ReadMemory(slot, kMaskAddr + 2, 1), Bytes{13});
-    EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr, 1), Bytes{1});
-    EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, 2.0);
-    EXPECT_EQ(S().DevImage[slot].DevExtra[16], 2);
-    const auto messages = H().host.Messages();
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back().prompt, "Preset Switch 3 Stored");
-    EXPECT_EQ(messages.back().title, "Store");
+    Bytes masks = kMasks;
+    for (int16_t p : {0, 9}) {
+        SCOPED_TRACE(p);
+        std::vector<int16_t> boxes;
+        std::string caption;
+        ClearLog();
+        InSwitch(slot, [&](FrmSwitch& w) {
+            ExpectRequests({});  // loading the window sends nothing
+            w.Option1(p).UserClick();
+            for (int k = 0; k < 4; ++k) boxes.push_back(w.Check5(k).Value());
+            caption = w.Frame2.Caption();
+            w.Check5(3).UserClick();
+            w.Command3(0).UserClick();
+            w.Check1.UserClick();
+        });
+        const auto mask = static_cast<uint8_t>(masks[p] ^ 8);
+        const uint8_t linked = p == 0 ? 1 : 0;
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(boxes[k], masks[p] >> k & 1) << k;
+        EXPECT_EQ(caption, "Switch Preset " + std::to_string(p + 1));
+        ExpectRequests({
+            Frame(slot, CmdSelectSwitchPreset, {0, 0, 0, 0, 0, 0, 0, static_cast<uint8_t>(p)}),
+            Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, mask}),
+            Frame(slot, CmdWriteByte, {0, static_cast<uint8_t>(kMaskAddr + p), 0, 0, mask}),
+            Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, linked}),
+        });
+        masks[p] = mask;
+        EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr, 11), SwitchBlock(linked, masks));
+        EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, p);
+        EXPECT_EQ(S().DevImage[slot].DevExtra[16], p);
+        const auto messages = H().host.TakeMessages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].prompt, "Preset Switch " + std::to_string(p + 1) + " Stored");
+        EXPECT_EQ(messages[0].title, "Store");
+    }
 
     // Offline, a store is refused with a message.
     ClearLog();
     S().DevList[slot].Online = 0;
-    H().host.TakeMessages();
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
     ExpectRequests({});
     EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
@@ -95,7 +109,7 @@ TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedB
     std::vector<int16_t> boxes;
     InSwitch(slot, [&](FrmSwitch& w) {
         H().host.ChooseFile(three);
-        w.Command3(1).UserClick();  // preset 1, mask 1
+        w.Command3(1).UserClick();  // preset 5, mask 7
         H().host.ChooseFile(empty);
         w.Command3(2).UserClick();
         H().host.ChooseFile(missing);
@@ -106,10 +120,10 @@ TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedB
     });
     Bytes saved;
     model::ReadFileHead(three, SIZE_MAX, saved);
-    EXPECT_EQ(saved, (Bytes{1, 8, 7}));
+    EXPECT_EQ(saved, (Bytes{7, 8, 7}));
     EXPECT_TRUE(fs::exists(empty));
     EXPECT_FALSE(fs::exists(missing));
-    EXPECT_EQ(S().DevParam[slot].SwitchPresetMask[0], 243.0) << "the byte taken whole";
+    EXPECT_EQ(S().DevParam[slot].SwitchPresetMask[4], 243.0) << "the byte taken whole";
     EXPECT_EQ(boxes, (std::vector<int16_t>{1, 1, 0, 0}));
     ExpectRequests({Frame(slot, CmdSwitchMask, {0, 0, 0, 0, 0, 0, 0, 243})});
 }

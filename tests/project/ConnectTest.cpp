@@ -38,20 +38,27 @@ std::string Text(const std::vector<uint8_t>& bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// Gives a simulated device a working program, identity and programs of its own, so that a
-// connect that mixed up devices or bytes shows.
+// Gives a simulated device a working program, settings, switch presets, identity and programs
+// of its own, none as a new device has them, so that a connect that mixed up devices or bytes
+// shows.
 void Individualise(devsim::Device& device, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<uint8_t> program(912);
     for (uint8_t& b : program) b = static_cast<uint8_t>(random());
     device.Write(64, program);
+    // Settings: running normal program 3; external signals enabled, active low, all idle.
+    const auto n = static_cast<uint8_t>(seed);
+    device.Write(16,
+                 {static_cast<uint8_t>(n % 10), 0, 2, n, 20, 15, 1, 5, 2, 3, 4, 5, 6, 0, 30, n});
+    device.Write(49, {1});
+    device.Write(53, {1, n, 2, 3, 4, 5, 6, 7, 8, 9, static_cast<uint8_t>(n + 1)});
     device.Update([seed](devsim::DeviceState& d) {
         d.identity.firmware = {1, 5, static_cast<uint8_t>(seed % 10)};
         d.identity.dsp = {2, 1, static_cast<uint8_t>(seed % 7)};
         d.identity.model = 1;
         d.identity.mac = {0x0A, 0xFF, 0x00, 0x12, 0x3B, static_cast<uint8_t>(seed)};
         d.identity.uid[11] = static_cast<uint8_t>(seed);
-        d.Mem(18) = 2;  // running normal program 3
+        d.externalLines = 0x0F;
     });
     const int slot2 = 1024 + 912 * 2;
     device.Write(slot2 + 463, {85});
@@ -145,6 +152,16 @@ class ConnectTest : public testsupport::DeviceTest, public ::testing::WithParamI
         }
 
         const std::vector<uint8_t> settings = H().ReadMemory(slot, 16, 16);
+        ASSERT_EQ(settings.size(), 16u);
+        EXPECT_TRUE(
+            std::equal(settings.begin(), settings.end(), s.DevImage[slot].DevExtra.begin() + 16));
+        const model::DevParamRecord& par = s.DevParam[slot];
+        const std::vector<uint8_t> switches = H().ReadMemory(slot, 53, 11);
+        ASSERT_EQ(switches.size(), 11u);
+        EXPECT_EQ(par.SwitchPresetLink, std::min<uint8_t>(switches[0], 1));
+        EXPECT_TRUE(std::equal(switches.begin() + 1, switches.end(), par.SwitchPresetMask.begin()));
+        EXPECT_EQ(par.WallPanelMode, H().ReadMemory(slot, 49, 1).at(0));
+        EXPECT_EQ(par.CurProgName, Text(H().ReadMemory(slot, 496, 16)));
         const auto devState = H().Ask(slot, CmdReadDevState);
         ASSERT_TRUE(devState);
         EXPECT_EQ(s.RunningProgSlot[slot],

@@ -18,28 +18,35 @@ class DeviceListTest : public ::testing::Test {
 
 TEST_F(DeviceListTest, FreeSlotsAreFoundFromTheLowest) {
     EXPECT_EQ(ModConfig::FindFreeDeviceSlot(*s), 0);
-    s->DevList[0].Used = -1;
-    s->DevList[2].Used = -1;
-    EXPECT_EQ(ModConfig::FindFreeDeviceSlot(*s), 1);
     for (model::DeviceRecord& rec : s->DevList) rec.Used = -1;
     EXPECT_EQ(ModConfig::FindFreeDeviceSlot(*s), 255);
+    for (int16_t slot : {64, 1}) {
+        s->DevList[slot].Used = 0;
+        EXPECT_EQ(ModConfig::FindFreeDeviceSlot(*s), slot);
+    }
 }
 
+// In the first and in the last slot, a device counts as a duplicate only while it is in the
+// project, whatever its link kind.
 TEST_F(DeviceListTest, DuplicatesCountOnlySlotsInTheProject) {
     s->NewDevIp = {10, 0, 0, 7};
     s->NewDevId = 9;
-    s->DevList[5].IpOctets = {10, 0, 0, 7};
-    s->DevList[5].DevId = 9;
-    EXPECT_FALSE(ModConfig::IsIpAlreadyInserted(*s));
-    EXPECT_FALSE(ModConfig::IsIdAlreadyInserted(*s));
-    s->DevList[5].Used = -1;
-    s->DevList[5].LinkKind = 1;  // the link kind is not looked at
-    EXPECT_TRUE(ModConfig::IsIpAlreadyInserted(*s));
-    EXPECT_TRUE(ModConfig::IsIdAlreadyInserted(*s));
-    s->NewDevIp = {10, 0, 7, 0};
-    s->NewDevId = 10;
-    EXPECT_FALSE(ModConfig::IsIpAlreadyInserted(*s));
-    EXPECT_FALSE(ModConfig::IsIdAlreadyInserted(*s));
+    for (int16_t slot : {0, 64}) {
+        SCOPED_TRACE(slot);
+        model::DeviceRecord& rec = s->DevList[slot];
+        rec.IpOctets = {10, 0, 0, 7};
+        rec.DevId = 9;
+        EXPECT_FALSE(ModConfig::IsIpAlreadyInserted(*s));
+        EXPECT_FALSE(ModConfig::IsIdAlreadyInserted(*s));
+        rec.Used = -1;
+        rec.LinkKind = 1;
+        EXPECT_TRUE(ModConfig::IsIpAlreadyInserted(*s));
+        EXPECT_TRUE(ModConfig::IsIdAlreadyInserted(*s));
+        rec.IpOctets = {10, 0, 7, 0};
+        rec.DevId = 10;
+        EXPECT_FALSE(ModConfig::IsIpAlreadyInserted(*s));
+        EXPECT_FALSE(ModConfig::IsIdAlreadyInserted(*s));
+    }
 }
 
 TEST_F(DeviceListTest, InsertingFillsTheSlotForTheLinkType) {

@@ -1,6 +1,6 @@
 // The link-type dialog and the COM search: what OK stores and shows, that Exit leaves
-// everything as it was, the USB search finding the simulated device's pseudo-terminal among
-// other ports, and the RS485 search listing the ports that open.
+// everything as it was, the USB search finding the device's port, the last one, among other
+// ports, and the RS485 search listing the ports that open, the first and the last.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "Program.h"
@@ -141,6 +142,15 @@ class ComSearch : public DeviceTest {
     void TearDown() override {
         if (silent_ >= 0) close(silent_);
     }
+    // COM1 to COM32 as given, the ports not given empty.
+    static void UsePorts(const std::map<int, std::string>& given) {
+        std::string list;
+        for (int n = 1; n <= 32; ++n) {
+            if (n > 1) list += ",";
+            if (given.contains(n)) list += given.at(n);
+        }
+        setenv("VELOTRIX_COM_PORTS", list.c_str(), 1);
+    }
     // The search from the link dialog with the USB or RS485 option; the port it selected.
     int16_t Search(MDIFrmMain& main, int16_t option) {
         int16_t chosen = -1;
@@ -158,26 +168,27 @@ class ComSearch : public DeviceTest {
     int silent_ = -1;
 };
 
-// The simulated device also leaves the first probe of its port unanswered.
-TEST_F(ComSearch, UsbFindsTheDevicesPortAndStopsThere) {
+// The device on the last port, COM32; the simulated device also leaves the first probe of
+// its port unanswered.
+TEST_F(ComSearch, UsbFindsTheDeviceOnTheLastPort) {
     MDIFrmMain* main = StartUsb();
     VX_REQUIRE_LINK(H(), Link::Usb);
     ASSERT_NE(main, nullptr);
     const std::string silent = SilentPort();
     ASSERT_FALSE(silent.empty());
     H().ShortenTimeouts(0.5);
-    // COM1 does not exist, COM2 opens but nothing answers, the device is on COM3.
-    setenv("VELOTRIX_COM_PORTS", ("/nonexistent/tty," + silent + "," + devicePort_).c_str(), 1);
+    // COM2 opens but nothing answers, the other ports below COM32 do not exist.
+    UsePorts({{1, "/nonexistent/tty"}, {2, silent}, {32, devicePort_}});
     if (!H().External()) {
         H().Device().AddFault({.kind = devsim::FaultKind::NoReply, .code = 0x39, .count = 1});
     }
 
-    EXPECT_EQ(Search(*main, 0), 3);
+    EXPECT_EQ(Search(*main, 0), 32);
     EXPECT_TRUE(S().SearchComFound);
-    EXPECT_EQ(S().SearchComPort, 3);
-    EXPECT_EQ(S().ComPortName, "COM3");
+    EXPECT_EQ(S().SearchComPort, 32);
+    EXPECT_EQ(S().ComPortName, "COM32");
     ASSERT_EQ(H().host.Messages().size(), 1u);
-    EXPECT_EQ(H().host.Messages()[0].prompt, "COM 3");
+    EXPECT_EQ(H().host.Messages()[0].prompt, "COM 32");
     EXPECT_EQ(H().host.Messages()[0].title, "Search COM");
     EXPECT_EQ(S().RxBuf[10], 0x46);
     EXPECT_EQ(S().InitCfg.ComPort, 1) << "Exit keeps the stored port";
@@ -208,11 +219,11 @@ TEST_F(ComSearch, Rs485ListsEveryPortThatOpens) {
     ASSERT_NE(main, nullptr);
     const std::string silent = SilentPort();
     ASSERT_FALSE(silent.empty());
-    setenv("VELOTRIX_COM_PORTS", ("/nonexistent/tty," + devicePort_ + ",," + silent).c_str(), 1);
-    EXPECT_EQ(Search(*main, 1), 2);
+    UsePorts({{1, devicePort_}, {2, "/nonexistent/tty"}, {32, silent}});
+    EXPECT_EQ(Search(*main, 1), 1);
     ASSERT_EQ(H().host.Messages().size(), 1u);
-    EXPECT_EQ(H().host.Messages()[0].prompt, "Found:\r\nCOM2\r\nCOM4");
-    EXPECT_EQ(S().SearchComPort, 2);
+    EXPECT_EQ(H().host.Messages()[0].prompt, "Found:\r\nCOM1\r\nCOM32");
+    EXPECT_EQ(S().SearchComPort, 1);
     if (!H().External()) {
         EXPECT_TRUE(H().Device().Log().empty()) << "the RS485 search addresses no device";
     }

@@ -38,9 +38,19 @@ struct ProjectFiles : apptest::ProgramTest {
     }
 };
 
-// Three TCP/IP devices, their windows moved, saved in one program and loaded in another.
+// Three TCP/IP devices, their windows moved, and in the last slot a record of another link
+// whose every field differs from a free slot's: saved in one program, the file holds each
+// record in its slot, and a fresh program loads them all.
 TEST_F(ProjectFiles, AProjectComesBackInAFreshProgram) {
-    Start(2);
+    model::PerSlot<model::DeviceRecord> list{};
+    list[64] = apptest::SerialRecord(1, 12);
+    list[64].IpOctets = {9, 8, 7, 6};
+    list[64].IpText = "9.8.7.6";
+    list[64].Online = 1;
+    list[64].WinLeft = 1234.5f;
+    list[64].WinTop = 678.25f;
+    list[64].NickName = "Gallery";
+    Start(2, list);
     for (const char* address : {"10.0.0.7", "10.0.0.8", "192.168.5.1"}) {
         apptest::AddDeviceByIp(p.host, *main, address);
     }
@@ -54,16 +64,9 @@ TEST_F(ProjectFiles, AProjectComesBackInAFreshProgram) {
     const ui::FileDialog& asked = p.host.Dialogs()[0].request;
     EXPECT_EQ(asked.Filter, "file project (*.xpj)|*.xpj;*.XPJ");
     EXPECT_EQ(asked.InitDir, p.File("Project"));
-    const std::vector<uint8_t> bytes = apptest::ReadFile(file);
-    ASSERT_EQ(bytes.size(), 65u * 128u);
-    EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 128), [&] {
-        std::vector<uint8_t> slot = apptest::DeviceRecordBytes(s.DevList[0]);
-        slot.resize(128);
-        return slot;
-    }());
+    EXPECT_EQ(apptest::ReadFile(file), apptest::StartIniBytes(s.DevList));
+    EXPECT_EQ(s.DevList[64], list[64]);
     const model::PerSlot<model::DeviceRecord> saved = s.DevList;
-    EXPECT_EQ(saved[0].WinLeft, 100);
-    EXPECT_EQ(saved[0].WinTop, 200);
 
     Session fresh;
     apptest::WriteFile(fresh.File("init.cfg"), apptest::InitCfgBytes(3, 2));

@@ -1,8 +1,8 @@
 // The network scan dialog on loopback only: every test types a loopback range before it
-// scans. Devices listen on three addresses of the range (127.0.0.2 to 127.0.0.20, or around an
-// outside device with two simulated ones beside it); the scan lists exactly those, adds the
-// selected ones as plain dotted addresses, never twice, and closes every probe connection with
-// the dialog.
+// scans. Devices listen on the first, a middle and the last address of the range (127.0.0.4 to
+// 127.0.0.17, or from an outside device's address with two simulated ones beside it); the scan
+// lists exactly those, adds the selected ones as plain dotted addresses, never twice, and
+// closes every probe connection with the dialog.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -45,11 +45,11 @@ struct Devices {
         return {Net() + std::to_string(d), Net() + std::to_string(d + 5),
                 Net() + std::to_string(d + 13)};
     }
-    // The range d - 2 (at least 1) to d + 16, typed into the dialog.
+    // The range d to d + 13, typed into the dialog: it starts and ends on a device.
     std::vector<std::string> From() const {
-        return {octets[0], octets[1], octets[2], std::to_string(std::max(d - 2, 1))};
+        return {octets[0], octets[1], octets[2], std::to_string(d)};
     }
-    std::string To() const { return std::to_string(d + 16); }
+    std::string To() const { return std::to_string(d + 13); }
 };
 
 // Replaces the box's text as a person selecting it and typing (or deleting it) does.
