@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "model/DeviceRecord.h"
@@ -123,12 +125,13 @@ TEST(RecordFile, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
 }
 
-// A write cut short leaves at most its one temporary, which the next write or read of the file
-// removes, as does the sweep of a folder for the files it names; others are left alone.
+// A write goes through one hidden temporary beside its file, marked as the program's own; a
+// write cut short leaves at most that one, which the next write or read of the file removes.
 TEST(RecordFile, OneTemporaryPerFile) {
     testsupport::TempDir dir;
     const std::string path = dir.File("startBf.ini");
-    EXPECT_EQ(TemporaryPath(path), path + ".tmp");
+    EXPECT_EQ(TemporaryPath(path), dir.File(".startBf.ini.velotrix-tmp"));
+    EXPECT_EQ(TemporaryPath("show.xpj"), ".show.xpj.velotrix-tmp");
     ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>(900, 1)));
     ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>{7}));
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
@@ -137,17 +140,72 @@ TEST(RecordFile, OneTemporaryPerFile) {
     EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
 
-    for (const char* name : {"a.XPG.tmp", "b.swc.tmp", "notes.tmp", "c.xpj"}) {
-        ASSERT_TRUE(WriteFileAtomic(dir.File(name), std::vector<uint8_t>{1}));
-    }
-    RemoveTemporaries(dir.Path(), [](std::string_view name) { return name != "notes"; });
-    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"c.xpj", "notes.tmp", "startBf.ini"}));
-
     EXPECT_TRUE(PrepareFile(dir.File("init.cfg")));
     EXPECT_EQ(std::filesystem::file_size(dir.File("init.cfg")), 0u);
     EXPECT_TRUE(PrepareFile(path));
     EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
     EXPECT_FALSE(PrepareFile(dir.File("missing/init.cfg")));
+}
+
+// Each way a leftover temporary goes: the next read of its file (there or missing), its next
+// write or head write, and the sweep of its folder, which alone also takes other files'
+// temporaries. The user's files named like temporaries stay byte for byte through all of them.
+TEST(RecordFile, OnlyTheProgramsOwnTemporariesAreRemoved) {
+    const std::vector<uint8_t> old = {1, 2, 3, 4};
+    const std::vector<uint8_t> fresh = {5, 6};
+    std::vector<uint8_t> out;
+    struct Case {
+        const char* what;
+        bool there;                  // show.xpj stands before
+        std::vector<uint8_t> after;  // show.xpj afterwards
+        bool sweep;                  // the folder is swept
+        std::function<bool(const std::string&)> run;
+    };
+    const std::vector<uint8_t> none;
+    const std::vector<uint8_t> headWritten = {5, 6, 3, 4};
+    const std::vector<Case> cases = {
+        {"read", true, old, false,
+         [&](const std::string& p) { return ReadFileHead(p, 2, out) == FileRead::Read; }},
+        {"read of a missing file", false, none, false,
+         [&](const std::string& p) { return ReadFileHead(p, 2, out) == FileRead::Missing; }},
+        {"write", true, fresh, false,
+         [&](const std::string& p) { return WriteFileAtomic(p, fresh); }},
+        {"head write", true, headWritten, false,
+         [&](const std::string& p) { return WriteFileHeadAtomic(p, fresh); }},
+        {"sweep", true, old, true,
+         [](const std::string& p) {
+             RemoveTemporaries(std::filesystem::path(p).parent_path().string());
+             return true;
+         }},
+    };
+    const std::vector<std::string> users = {"show.xpj.tmp", "notes.tmp", ".show.xpj.tmp",
+                                            "show.xpj.velotrix-tmp"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDir dir;
+        const std::string path = dir.File("show.xpj");
+        const std::string other = TemporaryPath(dir.File("live.XPG"));
+        if (c.there) {
+            ASSERT_TRUE(WriteFileAtomic(path, old));
+        }
+        ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>(300, 9)));
+        ASSERT_TRUE(WriteFileAtomic(other, std::vector<uint8_t>{9}));
+        for (size_t n = 0; n < users.size(); ++n) {
+            ASSERT_TRUE(WriteFileAtomic(dir.File(users[n]), std::vector<uint8_t>(n + 1, 40)));
+        }
+
+        ASSERT_TRUE(c.run(path));
+
+        EXPECT_FALSE(std::filesystem::exists(TemporaryPath(path)));
+        EXPECT_EQ(std::filesystem::exists(other), !c.sweep);
+        EXPECT_EQ(std::filesystem::exists(path), c.there);
+        if (c.there) {
+            EXPECT_EQ(Whole(path), c.after);
+        }
+        for (size_t n = 0; n < users.size(); ++n) {
+            EXPECT_EQ(Whole(dir.File(users[n])), std::vector<uint8_t>(n + 1, 40)) << users[n];
+        }
+    }
 }
 
 TEST(RecordFile, AReadOnlyFolderRefusesTheWrite) {
