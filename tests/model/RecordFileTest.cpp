@@ -1,12 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,6 +32,12 @@ std::vector<std::string> FilesIn(const std::string& dir) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// The whole file, read without removing its temporary.
+std::vector<uint8_t> Raw(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<uint8_t> Whole(const std::string& path) {
@@ -204,6 +216,73 @@ TEST(RecordFile, OnlyTheProgramsOwnTemporariesAreRemoved) {
         }
         for (size_t n = 0; n < users.size(); ++n) {
             EXPECT_EQ(Whole(dir.File(users[n])), std::vector<uint8_t>(n + 1, 40)) << users[n];
+        }
+    }
+}
+
+// Runs write in a child process that is killed (SIGKILL) the moment a file it writes would
+// grow past limit bytes; true when it died so.
+bool KilledAt(size_t limit, const std::function<bool()>& write) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, [](int) { ::raise(SIGKILL); });
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        write();
+        ::_exit(0);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGKILL;
+}
+
+// A write or head write killed at every byte of its temporary: the old file is whole, beside
+// it stand only the temporary, holding the bytes written so far, and the user's
+// "show.xpj.tmp"; the next read, write or sweep of the folder (in turn) removes the temporary
+// and nothing else.
+TEST(RecordFile, AWriteKilledAtAnyByteLeavesTheOldFileWhole) {
+    std::vector<uint8_t> old(300);
+    for (size_t n = 0; n < old.size(); ++n) old[n] = static_cast<uint8_t>(n * 7 + 1);
+    const std::vector<uint8_t> fresh(257, 0xA5);
+    std::vector<uint8_t> freshHead = fresh;
+    freshHead.resize(128);
+    std::vector<uint8_t> headResult = freshHead;
+    headResult.insert(headResult.end(), old.begin() + 128, old.end());
+    const std::vector<uint8_t> user = {0x55, 0x66};
+    struct Mode {
+        const char* what;
+        std::vector<uint8_t> result;  // the whole new file
+        bool (*write)(const std::string&, std::span<const uint8_t>);
+        std::vector<uint8_t> data;  // what is written
+    };
+    for (const Mode& m : {Mode{"write", fresh, WriteFileAtomic, fresh},
+                          Mode{"head write", headResult, WriteFileHeadAtomic, freshHead}}) {
+        testsupport::TempDir dir;
+        const std::string path = dir.File("show.xpj");
+        ASSERT_TRUE(WriteFileAtomic(dir.File("show.xpj.tmp"), user));
+        ASSERT_TRUE(WriteFileAtomic(path, old));
+        for (size_t limit = 0; limit < m.result.size(); ++limit) {
+            SCOPED_TRACE(std::string(m.what) + " killed at byte " + std::to_string(limit));
+            ASSERT_TRUE(KilledAt(limit, [&] { return m.write(path, m.data); }));
+            EXPECT_EQ(Raw(path), old);
+            EXPECT_EQ(Raw(TemporaryPath(path)),
+                      std::vector<uint8_t>(m.result.begin(), m.result.begin() + limit));
+            EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{".show.xpj.velotrix-tmp",
+                                                                     "show.xpj", "show.xpj.tmp"}));
+            std::vector<uint8_t> head;
+            switch (limit % 3) {
+                case 0:
+                    EXPECT_EQ(ReadFileHead(path, 1, head), FileRead::Read);
+                    break;
+                case 1:
+                    EXPECT_TRUE(WriteFileAtomic(path, old));
+                    break;
+                default:
+                    RemoveTemporaries(dir.Path());
+            }
+            EXPECT_EQ(Whole(path), old);
+            EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"show.xpj", "show.xpj.tmp"}));
+            EXPECT_EQ(Whole(dir.File("show.xpj.tmp")), user);
         }
     }
 }
