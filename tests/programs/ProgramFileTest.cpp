@@ -108,6 +108,8 @@ TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
     const std::string shortPath = PresetPath("short.XPG");
     WriteBytes(shortPath, Bytes(1762, 1));
     const std::string missing = PresetPath("missing.XPG");
+    const Bytes users(5, 2);
+    WriteBytes(missing + ".tmp", users);
     ClearLog();
     H().host.TakeMessages();
 
@@ -117,6 +119,7 @@ TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
     ExpectRequests({});
     EXPECT_EQ(S().DevImage[slots[0]], before);
     EXPECT_FALSE(fs::exists(missing)) << "reading creates no file";
+    EXPECT_EQ(FileBytes(missing + ".tmp"), users) << "nor removes the user's own";
     const auto messages = H().host.TakeMessages();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_NE(messages[0].prompt.find("1762 bytes of 1763"), std::string::npos);
@@ -186,7 +189,8 @@ TEST_F(ProgramFile, AnOfflineDeviceIsRefusedAndNothingChanges) {
 
 // The dialogs open inside the "preset" folder with no name. Only the first record of a regular
 // file is read: a pipe or a device is refused with a message, of a huge file the first record
-// loads. The temporary a save cut short left goes at the next save or load of that file.
+// loads. The temporary a save cut short left goes at the next save or load of that file; the
+// user's own "NAME.tmp" files stay.
 TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
     const std::vector<int16_t> slots = EditAll(1);
     const std::string folder = H().home.Path() + "/preset";
@@ -196,9 +200,11 @@ TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
     EXPECT_EQ(asked.InitDir, folder);
     EXPECT_TRUE(fs::is_directory(folder)) << "made for the dialog";
     EXPECT_TRUE(asked.FileName.empty());
-    WriteBytes(stage + ".tmp", Bytes(99, 1));
+    const Bytes users(5, 2);
+    WriteBytes(model::TemporaryPath(stage), Bytes(99, 1));
+    WriteBytes(stage + ".tmp", users);
     SaveFrom(slots[0], stage);
-    EXPECT_FALSE(fs::exists(stage + ".tmp"));
+    EXPECT_FALSE(fs::exists(model::TemporaryPath(stage)));
     EXPECT_EQ(fs::file_size(stage), 1763u);
 
     model::DevImageRecord image = S().DevImage[slots[0]];
@@ -206,7 +212,8 @@ TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
     const std::string big = folder + "/big.XPG";
     WriteBytes(big, RecordBytes(image));
     fs::resize_file(big, 256u << 20);
-    WriteBytes(big + ".tmp", Bytes(99, 1));
+    WriteBytes(model::TemporaryPath(big), Bytes(99, 1));
+    WriteBytes(big + ".tmp", users);
     const std::string fifo = folder + "/pipe.XPG";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     ClearLog();
@@ -225,8 +232,11 @@ TEST_F(ProgramFile, OnlyTheFirstRecordOfARegularFileIsRead) {
     EXPECT_EQ(S().DevImage[slots[0]].ProgImage, image.ProgImage);
     EXPECT_EQ(H().ReadMemory(slots[0], 64 + model::GainAddrLo[9], 1),
               Bytes{image.ProgImage[model::GainAddrLo[9]]});
-    EXPECT_FALSE(fs::exists(big + ".tmp"));
+    EXPECT_FALSE(fs::exists(model::TemporaryPath(big)));
     EXPECT_EQ(fs::file_size(big), 256u << 20);
+    for (const std::string& path : {stage, big}) {
+        EXPECT_EQ(FileBytes(path + ".tmp"), users) << "the user's own file";
+    }
 }
 
 }  // namespace

@@ -190,27 +190,31 @@ TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
 // Of a huge switch preset file only the first byte is read, and a save replaces just that
 // byte; a pipe or a device is refused with a message. A confirmed name edit rewrites record 1
 // of NameSwitch.ini and keeps the records after it; a pipe there shows no names. Temporaries
-// of saves cut short go at the next read or save of their file.
+// of saves cut short go at the next read or save of their file; the user's own "NAME.tmp"
+// files stay.
 TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     const int16_t slot = ConnectWithMasks();
     const std::string big = H().home.Path() + "/big.swc";
     ASSERT_TRUE(model::WriteFileAtomic(big, Bytes{5}));
     fs::resize_file(big, 256u << 20);
-    ASSERT_TRUE(model::WriteFileAtomic(big + ".tmp", Bytes{9}));
+    const Bytes users = {4, 5};
+    ASSERT_TRUE(model::WriteFileAtomic(model::TemporaryPath(big), Bytes{9}));
+    ASSERT_TRUE(model::WriteFileAtomic(big + ".tmp", users));
     const std::string fifo = H().home.Path() + "/pipe.swc";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     Bytes names(3 * 128, 0xAB);
     const Bytes record = {1, 0, 'A', 1, 0, 'B', 1, 0, 'C', 1, 0, 'D', 0, 0};
     std::copy(record.begin(), record.end(), names.begin());
     ASSERT_TRUE(model::WriteFileAtomic(NamesFile(), names));
-    ASSERT_TRUE(model::WriteFileAtomic(NamesFile() + ".tmp", Bytes{9}));
+    ASSERT_TRUE(model::WriteFileAtomic(model::TemporaryPath(NamesFile()), Bytes{9}));
+    ASSERT_TRUE(model::WriteFileAtomic(NamesFile() + ".tmp", users));
     ClearLog();
     std::vector<std::string> loaded;
     std::vector<ui::HeadlessHost::Message> refused;
     std::vector<bool> leftAfterReading;
     InSwitch(slot, [&](FrmSwitch& w) {
         for (int k = 0; k < 4; ++k) loaded.push_back(w.Check5(k).Caption());
-        leftAfterReading.push_back(fs::exists(NamesFile() + ".tmp"));
+        leftAfterReading.push_back(fs::exists(model::TemporaryPath(NamesFile())));
         for (const std::string& path : {fifo, std::string("/dev/zero")}) {
             H().host.ChooseFile(path);
             w.Command3(2).UserClick();
@@ -218,7 +222,7 @@ TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
         refused = H().host.TakeMessages();
         H().host.ChooseFile(big);
         w.Command3(2).UserClick();
-        leftAfterReading.push_back(fs::exists(big + ".tmp"));
+        leftAfterReading.push_back(fs::exists(model::TemporaryPath(big)));
         w.Check5(3).UserClick();
         H().host.ChooseFile(big);
         w.Command3(1).UserClick();
@@ -245,6 +249,11 @@ TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 16),
               (Bytes{3, 0, 'A', 'm', 'p', 1, 0, 'B', 1, 0, 'C', 1, 0, 'D', 0, 0}));
     EXPECT_EQ(Bytes(saved.begin() + 128, saved.end()), Bytes(2 * 128, 0xAB));
+    for (const std::string& path : {big, NamesFile()}) {
+        Bytes kept;
+        ASSERT_EQ(model::ReadFileHead(path + ".tmp", SIZE_MAX, kept), model::FileRead::Read);
+        EXPECT_EQ(kept, users) << "the user's own file " << path << ".tmp";
+    }
 
     fs::remove(NamesFile());
     ASSERT_EQ(::mkfifo(NamesFile().c_str(), 0600), 0);
