@@ -72,6 +72,7 @@ void FormWindow::Create(bool modal) {
         sub_ = host_.MdiArea()->addSubWindow(surface_);
         sub_->setAttribute(Qt::WA_DeleteOnClose, false);
         sub_->installEventFilter(surface_);
+        LeaveCloseKeyToMain();
     } else {
         surface_ = new FormSurface(*this, FormSurface::Role::Window);
     }
