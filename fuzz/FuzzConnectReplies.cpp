@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/State.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

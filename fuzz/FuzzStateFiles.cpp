@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
 #include "app/StateFiles.h"
 #include "model/RecordFile.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 struct OfflineEditor {

@@ -1,8 +1,8 @@
 #include "app/AppFolders.h"
 
-#include "app/State.h"
 #include "app/StateFiles.h"
 #include "model/RecordFile.h"
+#include "state/State.h"
 #include "sys/AppFolder.h"
 
 namespace AppFolders {

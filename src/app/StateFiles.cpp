@@ -1,8 +1,8 @@
 #include "app/StateFiles.h"
 
-#include "app/State.h"
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace StateFiles {

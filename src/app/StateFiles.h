@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "project/ProjectState.h"
+#include "state/ProjectState.h"
 
 struct State;
 

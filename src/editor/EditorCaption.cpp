@@ -1,8 +1,8 @@
 #include "editor/EditorCaption.h"
 
-#include "app/State.h"
 #include "link/ProgramSlotLabel.h"
 #include "project/DeviceStatus.h"
+#include "state/State.h"
 
 namespace editor {
 

@@ -1,7 +1,6 @@
 #include "editor/EditorDialogs.h"
 
 #include "app/FrmVersion.h"
-#include "app/State.h"
 #include "editor/FrmEditLabel.h"
 #include "processing/FrmCopyChannel.h"
 #include "processing/FrmEqIn.h"
@@ -9,6 +8,7 @@
 #include "programs/ProgramDialogs.h"
 #include "project/FrmConfigure.h"
 #include "project/FrmWallPanel.h"
+#include "state/State.h"
 
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index) {
     if (ModProg::ShowProgramDialog(s, dialog)) return;

@@ -2,12 +2,12 @@
 // size and closing.
 #include "editor/FrmCtrl.h"
 
-#include "app/State.h"
 #include "editor/EditorCaption.h"
 #include "editor/ModGraph.h"
 #include "link/ApplyDeviceImage.h"
 #include "link/ProgramSlotLabel.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 FrmCtrl::FrmCtrl(State& s) : ui::Form(s.host, "FrmCtrl", ui::FormKind::MdiChild), s_(s) {

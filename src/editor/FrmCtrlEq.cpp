@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/EqEntry.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmSelFilter.h"
@@ -17,6 +16,7 @@
 #include "model/Snapping.h"
 #include "model/Tables.h"
 #include "processing/ModLink.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

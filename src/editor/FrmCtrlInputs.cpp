@@ -4,8 +4,6 @@
 // and, for an input, repeated on the inputs linked to it.
 #include <string>
 
-#include "app/MDIFrmMain.h"
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/InputSenders.h"
 #include "link/LinkSets.h"
@@ -13,6 +11,7 @@
 #include "model/Snapping.h"
 #include "processing/FrmNG.h"
 #include "processing/ModLink.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // The level group of every channel (slider, typed level, "0 dB", level bypass, polarity,
 // mute) and the two master levels.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/LevelSenders.h"
@@ -8,6 +7,7 @@
 #include "link/PolarityMute.h"
 #include "model/Snapping.h"
 #include "processing/ModLink.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace {

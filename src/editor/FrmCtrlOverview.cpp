@@ -1,11 +1,11 @@
 // The overview's automatic mixer and ducker settings: "Active", the priority input boxes with
 // their "Confirm", and the buttons that open the two dialogs.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/PriorityInputs.h"
 #include "link/MixerSenders.h"
 #include "processing/FrmAM.h"
 #include "processing/FrmDucker.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 void FrmCtrl::Check7_Click() {

@@ -1,10 +1,10 @@
 // The tab strip, the overview's jump labels, the graph view options, the link boxes and the
 // buttons that open dialogs.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/LinkSets.h"
 #include "link/OutEqUtilities.h"
+#include "state/State.h"
 
 void FrmCtrl::SSTab1_Click() {
     s_.EditBusy = true;

@@ -4,9 +4,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/State.h"
 #include "link/ChannelNames.h"
 #include "project/AddDeviceDialog.h"
+#include "state/State.h"
 #include "ui/Host.h"
 #include "ui/TextEditing.h"
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
@@ -13,6 +12,7 @@
 #include "processing/ModEqIn.h"
 #include "processing/ModLink.h"
 #include "project/AddDeviceDialog.h"
+#include "state/State.h"
 
 namespace {
 

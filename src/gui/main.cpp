@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
 #include "app/frmSplash.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "gui/ScriptedRun.h"
+#include "state/State.h"
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/ApplyImageDynamics.h"
@@ -18,6 +17,7 @@
 #include "link/XoverSender.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace ModFun {

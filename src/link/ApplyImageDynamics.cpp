@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <span>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/DelaySenders.h"
 #include "link/DynamicsSenders.h"
 #include "link/LinkSets.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -1,12 +1,12 @@
 #include "link/ApplyImageEqIn.h"
 
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/LinkSets.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -4,13 +4,13 @@
 #include <functional>
 #include <span>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelNames.h"
 #include "link/InputSenders.h"
 #include "link/LinkSets.h"
 #include "link/StereoPairs.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -1,11 +1,11 @@
 #include "link/ApplyImageRouting.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/LinkSets.h"
 #include "link/MixerSenders.h"
 #include "link/RoutingSenders.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -1,9 +1,9 @@
 #include "link/ChannelBlock.h"
 
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -3,7 +3,6 @@
 #include <functional>
 #include <initializer_list>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/Commands.h"
@@ -17,6 +16,7 @@
 #include "link/PolarityMute.h"
 #include "link/XoverSender.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

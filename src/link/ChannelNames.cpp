@@ -1,12 +1,12 @@
 #include "link/ChannelNames.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
+#include "state/State.h"
 
 namespace ModFun {
 

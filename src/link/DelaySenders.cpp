@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelBlock.h"
 #include "link/Commands.h"
@@ -10,6 +9,7 @@
 #include "model/AddressTables.h"
 #include "model/Tables.h"
 #include "model/ValueBytes.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace ModFun {

@@ -5,9 +5,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/State.h"
 #include "editor/RangeGuard.h"
 #include "model/Tables.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace ModFun {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelBlock.h"
 #include "link/ChannelNames.h"
@@ -12,6 +11,7 @@
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace ModFun {

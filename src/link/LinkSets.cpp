@@ -1,8 +1,8 @@
 #include "link/LinkSets.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelBlock.h"
+#include "state/State.h"
 
 namespace ModFun {
 

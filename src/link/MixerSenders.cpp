@@ -1,10 +1,10 @@
 #include "link/MixerSenders.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModFun {

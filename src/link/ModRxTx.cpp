@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 
-#include "app/State.h"
 #include "comm/Status.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ReplyCheck.h"
 #include "project/DeviceStatus.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModRxTx {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/GraphMarkers.h"
 #include "link/ChannelBlock.h"
@@ -13,6 +12,7 @@
 #include "link/OutEqUtilities.h"
 #include "model/AddressTables.h"
 #include "model/ValueBytes.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

@@ -1,9 +1,9 @@
 #include "link/OutEqUtilities.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/OutEqBand.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -3,10 +3,10 @@
 #include <array>
 #include <span>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelBlock.h"
 #include "model/AddressTables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

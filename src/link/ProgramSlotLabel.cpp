@@ -1,7 +1,7 @@
 #include "link/ProgramSlotLabel.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "state/State.h"
 
 namespace ModFun {
 

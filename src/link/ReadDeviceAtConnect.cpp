@@ -4,7 +4,6 @@
 
 #include <cstdio>
 
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
@@ -14,6 +13,7 @@
 #include "model/ValueBytes.h"
 #include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace Speaker {

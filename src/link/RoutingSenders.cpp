@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
+#include "state/State.h"
 
 namespace ModFun {
 

@@ -1,6 +1,5 @@
 #include "link/StereoPairs.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelCopy.h"
 #include "link/ChannelNames.h"
@@ -10,6 +9,7 @@
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
+#include "state/State.h"
 
 namespace ModFun {
 

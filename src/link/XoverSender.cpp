@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/ValueBytes.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace ModFun {

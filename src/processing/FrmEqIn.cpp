@@ -2,13 +2,13 @@
 // the link boxes, "Flat Eq" and closing.
 #include "processing/FrmEqIn.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/LinkSets.h"
 #include "model/AddressTables.h"
 #include "processing/DialogClose.h"
 #include "processing/EqInGraph.h"
 #include "processing/ModEqIn.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

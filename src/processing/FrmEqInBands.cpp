@@ -1,6 +1,5 @@
 // The band rows of "Inputs EQ": gain slider and box, frequency box, Q arrows and the Q and
 // bandwidth boxes, bypass, the filter type dialog and the band markers dragged on the graph.
-#include "app/State.h"
 #include "editor/EqEntry.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmSelFilter.h"
@@ -9,6 +8,7 @@
 #include "processing/EqInGraph.h"
 #include "processing/FrmEqIn.h"
 #include "processing/ModEqIn.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

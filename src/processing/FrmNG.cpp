@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmCtrlLayout.h"
 #include "editor/TypedKeys.h"
@@ -13,6 +12,7 @@
 #include "model/Snapping.h"
 #include "model/Tables.h"
 #include "processing/DialogClose.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

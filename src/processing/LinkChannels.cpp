@@ -2,7 +2,6 @@
 // stereo partner or output link set, and the repeat of one edit on every member.
 #include <functional>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
@@ -12,6 +11,7 @@
 #include "link/PolarityMute.h"
 #include "model/AddressTables.h"
 #include "processing/ModLink.h"
+#include "state/State.h"
 
 namespace ModLink {
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ChannelBlock.h"
 #include "link/DelaySenders.h"
@@ -12,6 +11,7 @@
 #include "link/OutEqUtilities.h"
 #include "model/AddressTables.h"
 #include "processing/ModLink.h"
+#include "state/State.h"
 
 namespace ModLink {
 

@@ -1,6 +1,5 @@
 // The channel link of the output equaliser bands and crossover filters: a band or filter
 // copied to the band or filter in the same place of a member output.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
@@ -8,6 +7,7 @@
 #include "link/OutEqUtilities.h"
 #include "link/XoverSender.h"
 #include "processing/ModLink.h"
+#include "state/State.h"
 
 namespace ModLink {
 

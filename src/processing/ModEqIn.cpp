@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "app/State.h"
 #include "editor/GraphMarkers.h"
 #include "link/Commands.h"
 #include "link/EqBandRow.h"
@@ -12,6 +11,7 @@
 #include "model/ValueBytes.h"
 #include "processing/EqInGraph.h"
 #include "processing/FrmEqIn.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

@@ -1,9 +1,9 @@
 #include "programs/FrmEditNameSwitch.h"
 
-#include "app/State.h"
 #include "programs/FrmSwitch.h"
 #include "programs/ProgramSlots.h"
 #include "programs/SwitchNames.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <span>
 #include <vector>
 
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/RecordFile.h"
@@ -13,6 +12,7 @@
 #include "programs/ProgramFiles.h"
 #include "programs/ProgramSlots.h"
 #include "programs/SwitchNames.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

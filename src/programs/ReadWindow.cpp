@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "link/ApplyDeviceImage.h"
@@ -12,6 +11,7 @@
 #include "link/ProgramSlotLabel.h"
 #include "model/MemoryMap.h"
 #include "programs/ProgramSlots.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

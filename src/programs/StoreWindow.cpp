@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
@@ -10,6 +9,7 @@
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
 #include "programs/ProgramSlots.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

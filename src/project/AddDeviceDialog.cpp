@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/State.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModAddDevice {

@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "app/State.h"
 #include "comm/Status.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
@@ -13,6 +12,7 @@
 #include "model/ValueBytes.h"
 #include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModProject {

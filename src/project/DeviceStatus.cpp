@@ -1,7 +1,7 @@
 #include "project/DeviceStatus.h"
 
-#include "app/State.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 
 namespace ModProject {
 

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "app/MDIFrmMain.h"
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "project/Connect.h"
@@ -11,6 +9,7 @@
 #include "project/DeviceStatus.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmNickName.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 FrmDevice::FrmDevice(State& s) : ui::Form(s.host, "FrmDevice", ui::FormKind::MdiChild), s_(s) {
@@ -161,8 +160,14 @@ void FrmDevice::Form_QueryUnload(int16_t& cancel, int16_t) {
         }
     }
     ModConfig::ResetDeviceRecord(s_, slot);
-    if (s_.LinkType == 0 && s_.MainWin) {
-        s_.MainWin->Command1(MDIFrmMain::CmdAddDevice).SetEnabled(true);
-    }
+    if (s_.LinkType == 0 && s_.MainWin) s_.MainWin->EnableAddDevice();
     s_.EditBusy = false;
+}
+
+FrmDevice& FrmDeviceOf(State& s, int16_t slot) {
+    WindowPtr<FrmDevice>& w = s.FrmDeviceWin.at(static_cast<size_t>(slot));
+    if (w && !w->Finished()) return *w;
+    if (w) s.RetireWindow(w.Release());
+    w = WindowPtr<FrmDevice>(std::make_unique<FrmDevice>(s));
+    return *w;
 }

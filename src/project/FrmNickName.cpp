@@ -1,11 +1,11 @@
 #include "project/FrmNickName.h"
 
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/ValueBytes.h"
 #include "project/AddDeviceDialog.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {
@@ -73,7 +73,7 @@ void FrmNickName::Command1_Click(int16_t index) {
     if (index == 0 && slot >= 0 && slot < model::SlotCount) {
         model::DeviceRecord& rec = s_.DevList[slot];
         rec.NickName = Text1.Text();
-        if (const std::unique_ptr<FrmDevice>& w = s_.FrmDeviceWin[slot]; w && w->Loaded()) {
+        if (const WindowPtr<FrmDevice>& w = s_.FrmDeviceWin[slot]; w && w->Loaded()) {
             w->Label10.SetCaption(rec.NickName);
         }
         if (rec.Online == 1) {

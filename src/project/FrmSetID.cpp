@@ -1,8 +1,8 @@
 #include "project/FrmSetID.h"
 
-#include "app/State.h"
 #include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 
 FrmSetID::FrmSetID(State& s) : ui::Form(s.host, "FrmSetID"), s_(s) {
     LayOut();

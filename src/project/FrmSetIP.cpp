@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/State.h"
 #include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 
 FrmSetIP::FrmSetIP(State& s) : ui::Form(s.host, "FrmSetIP"), s_(s) {
     LayOut();

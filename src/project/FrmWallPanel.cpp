@@ -1,9 +1,9 @@
 #include "project/FrmWallPanel.h"
 
-#include "app/State.h"
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "project/AddDeviceDialog.h"
+#include "state/State.h"
 
 FrmWallPanel::FrmWallPanel(State& s) : ui::Form(s.host, "FrmWallPanel"), s_(s) {
     SetCaption("USB/RS485 Setup");

@@ -43,7 +43,7 @@ MDIFrmMain* StartProgram(ui::HeadlessHost& host, State& s) {
     host.Advance(2000);
     if (!s.MainWin || !s.MainWin->Loaded()) return nullptr;
     host.Advance(1000);
-    return s.MainWin.get();
+    return &MainForm(s);
 }
 
 MDIFrmMain* StartProgramFor(testsupport::DeviceHarness& h) {

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "FormLayout.h"
-#include "app/FrmImage.h"
 #include "app/FrmVersion.h"
-#include "app/State.h"
 #include "app/frmSplash.h"
+#include "editor/FrmImage.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <span>
 
-#include "app/State.h"
 #include "app/StateFiles.h"
 #include "model/RecordFile.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 #include "ui/HeadlessHost.h"
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "app/FrmImage.h"
+#include "editor/FrmImage.h"
 #include "editor/ModGraph.h"
 #include "model/GraphConstants.h"
 #include "sys/Numeric.h"
 
 namespace {
 
-using editor::GraphPoints;
+using model::GraphPoints;
 
 class GraphDrawing : public EditorFixture {
   protected:

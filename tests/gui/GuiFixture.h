@@ -10,9 +10,9 @@
 #include <string>
 
 #include "GuiTestForm.h"
-#include "app/State.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 
 class FrmCtrl;

@@ -9,7 +9,6 @@
 #include <memory>
 
 #include "GuiFixture.h"
-#include "app/State.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/DeviceDefaults.h"
@@ -21,6 +20,7 @@
 #include "programs/FrmSwitch.h"
 #include "programs/ProgramFiles.h"
 #include "programs/SwitchNames.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 
 namespace guitest {

@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "GuiFixture.h"
-#include "app/State.h"
 #include "app/StateFiles.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
@@ -23,6 +22,7 @@
 #include "project/FrmSelect.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 
 namespace guitest {

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "app/State.h"
 #include "link/ChannelNames.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "link/ProgramSlotLabel.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "LinkFixture.h"
-#include "app/State.h"
 #include "devsim/DeviceState.h"
 #include "devsim/MemoryMap.h"
 #include "link/Commands.h"
@@ -12,6 +11,7 @@
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
 #include "devsim/Device.h"
 #include "editor/FrmCtrl.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
+#include "state/State.h"
 #include "support/DeviceTest.h"
 #include "support/EditorRoad.h"
 

@@ -4,12 +4,12 @@
 
 #include <memory>
 
-#include "app/State.h"
 #include "model/DeviceDefaults.h"
 #include "programs/FrmRead.h"
 #include "programs/FrmReadExtra.h"
 #include "programs/FrmStore.h"
 #include "programs/FrmStoreExtra.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "FormLayout.h"
-#include "app/State.h"
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

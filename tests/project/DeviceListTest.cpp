@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/State.h"
 #include "model/DefaultImage.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

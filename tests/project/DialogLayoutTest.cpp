@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "FormLayout.h"
-#include "app/State.h"
 #include "project/FrmConfigure.h"
 #include "project/FrmHelpPriority.h"
 #include "project/FrmNickName.h"
@@ -16,6 +15,7 @@
 #include "project/FrmSelect.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -3,12 +3,12 @@
 
 #include <memory>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/GraphState.h"
+#include "state/GraphState.h"
 
 namespace editor {
 

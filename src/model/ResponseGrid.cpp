@@ -1,10 +1,10 @@
-#include "editor/ResponseGrid.h"
+#include "model/ResponseGrid.h"
 
 #include <cmath>
 
 #include "model/Snapping.h"
 
-namespace editor {
+namespace model {
 
 const double GridPtsPerDecade = 575.0 / (model::Log10(20000) - model::Log10(20));
 
@@ -14,4 +14,4 @@ const std::array<double, GraphPoints> GridFreq = [] {
     return f;
 }();
 
-}  // namespace editor
+}  // namespace model

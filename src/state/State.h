@@ -8,13 +8,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/AppState.h"
-#include "editor/EditorState.h"
-#include "link/LinkState.h"
 #include "model/ModelState.h"
-#include "processing/EqInState.h"
-#include "programs/ProgramsState.h"
-#include "project/ProjectState.h"
+#include "state/AppState.h"
+#include "state/EditorState.h"
+#include "state/EqInState.h"
+#include "state/LinkState.h"
+#include "state/ProgramsState.h"
+#include "state/ProjectState.h"
+#include "state/WindowPtr.h"
 
 namespace ui {
 class Form;
@@ -56,9 +57,10 @@ struct State : model::ModelState,
     int16_t EditorLoadDev = 0;              // slot handed to an editor being loaded
     model::PerSlot<int32_t> FrmCtrlHwnd{};  // 255 = no editor
 
-    // The per-slot windows; reach them through FrmDeviceOf, FrmCtrlOf and NewFrmCtrl.
-    model::PerSlot<std::unique_ptr<FrmDevice>> FrmDeviceWin;
-    model::PerSlot<std::unique_ptr<FrmCtrl>> FrmCtrlWin;
+    // The per-slot windows; reach them through FrmDeviceOf (project/FrmDevice.h), FrmCtrlOf
+    // and NewFrmCtrl (editor/FrmCtrl.h).
+    model::PerSlot<WindowPtr<FrmDevice>> FrmDeviceWin;
+    model::PerSlot<WindowPtr<FrmCtrl>> FrmCtrlWin;
     // Keeps an unloaded window that was replaced until nothing of it runs any more (a
     // handler of it, or a modal loop one of them opened), then releases it.
     void RetireWindow(std::unique_ptr<ui::Form> form);
@@ -69,17 +71,3 @@ struct State : model::ModelState,
     std::vector<std::unique_ptr<ui::Form>> retired_;
     std::shared_ptr<int> alive_;
 };
-
-// The slot's status window, created (not loaded, not shown) when the slot holds none or
-// its window was unloaded. The unloaded one is released once nothing of it runs.
-FrmDevice& FrmDeviceOf(State& s, int16_t slot);
-// The slot's editor window, open or closed: created (not loaded, not shown) only for a slot
-// that never had one. A closed window stays the slot's until its opener makes the next one,
-// so code still running for it (a handler, a dialog, a copy, the image application) finds it
-// closed, sees Finished() and stops; it never gets a fresh window made behind the user's back.
-FrmCtrl& FrmCtrlOf(State& s, int16_t slot);
-// For the opener only: a fresh editor window in place of a closed one, which is released once
-// nothing of it runs.
-FrmCtrl& NewFrmCtrl(State& s, int16_t slot);
-// The slot's editor window when one is loaded, else nullptr; creates nothing.
-FrmCtrl* ExistingFrmCtrl(State& s, int16_t slot);

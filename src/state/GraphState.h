@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "editor/ResponseGrid.h"
+#include "model/ResponseGrid.h"
 
 namespace editor {
 
-using Curve = std::array<double, GraphPoints>;
+using Curve = std::array<double, model::GraphPoints>;
 
 // The curves of one device slot; magnitudes in dB, phases in degrees, each [index][point].
 // A device's curves are zero until they are first computed.

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "editor/GraphState.h"
 #include "model/ModelState.h"
+#include "state/GraphState.h"
 
 namespace editor {
 

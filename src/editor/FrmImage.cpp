@@ -1,10 +1,10 @@
-#include "app/FrmImage.h"
+#include "editor/FrmImage.h"
 
 #include <cmath>
 #include <utility>
 
-#include "app/State.h"
 #include "model/GraphConstants.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace {
@@ -60,7 +60,7 @@ FrmImage::FrmImage(State& s) : ui::Form(s.host, "FrmImage"), s_(s) {
 }
 
 FrmImage& FrmImageOf(State& s) {
-    if (!s.ImageWin) s.ImageWin = std::make_unique<FrmImage>(s);
+    if (!s.ImageWin) s.ImageWin = WindowPtr<FrmImage>(std::make_unique<FrmImage>(s));
     s.ImageWin->Load();
     return *s.ImageWin;
 }

@@ -8,14 +8,14 @@
 #include <string>
 
 #include "model/ModelState.h"
+#include "state/MainWindow.h"
+#include "state/WindowPtr.h"
 #include "sys/InstanceLock.h"
 
-class MDIFrmMain;
 class FrmImage;
 
 struct AppState {
-    AppState();
-    ~AppState();
+    AppState() = default;
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
 
@@ -35,8 +35,8 @@ struct AppState {
     std::string InstanceName = "velotrix";
     std::unique_ptr<sys::InstanceLock> Instance;
 
-    // The main window and the hidden picture window; reach them through MainForm and
-    // FrmImageOf.
-    std::unique_ptr<MDIFrmMain> MainWin;
-    std::unique_ptr<FrmImage> ImageWin;
+    // The main window and the hidden picture window; reach them through MainForm
+    // (app/MDIFrmMain.h) and FrmImageOf (editor/FrmImage.h).
+    std::unique_ptr<MainWindow> MainWin;
+    WindowPtr<FrmImage> ImageWin;
 };

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace editor {
+namespace model {
 
 inline constexpr int GraphPoints = 576;
 
@@ -15,4 +15,4 @@ extern const double GridPtsPerDecade;
 // Point i stands for 20 * 10^(i / GridPtsPerDecade) Hz: 20 Hz at 0, 20000 Hz at 575.
 extern const std::array<double, GraphPoints> GridFreq;
 
-}  // namespace editor
+}  // namespace model
