@@ -13,6 +13,7 @@
 #include <memory>
 #include <numbers>
 
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "editor/OutputResponse.h"
 #include "link/OutEqUtilities.h"
@@ -79,7 +80,7 @@ struct EditorBench {
     void RecomputeAndRedraw() { ModFun::CalcGraphEqCh(*s, Out); }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
     const ui::PictureBox* picture = nullptr;
 };
 

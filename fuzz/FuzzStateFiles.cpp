@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/StateFiles.h"
+#include "app/Wiring.h"
 #include "model/RecordFile.h"
 #include "project/DeviceList.h"
 #include "state/State.h"
@@ -49,7 +50,7 @@ struct Fixture {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> state = std::make_unique<State>(host);
+    std::unique_ptr<State> state = NewState(host);
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
@@ -24,6 +25,6 @@ struct OfflineEditor {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> state = std::make_unique<State>(host);
+    std::unique_ptr<State> state = NewState(host);
     FrmCtrl* editor = nullptr;
 };

@@ -6,7 +6,6 @@
 #include "editor/ModGraph.h"
 #include "link/ApplyDeviceImage.h"
 #include "link/ProgramSlotLabel.h"
-#include "project/FrmDevice.h"
 #include "state/State.h"
 #include "ui/Host.h"
 
@@ -185,7 +184,7 @@ void FrmCtrl::Form_QueryUnload(int16_t& cancel, int16_t) {
     }
     s_.EditorLastIdx = static_cast<int16_t>(s_.EditorLastIdx - 1);
     s_.EditorSlot[dev][0] = 0;
-    FrmDeviceOf(s_, dev).Label2.SetForeColor(ui::vbBlack);
+    if (s_.EditorClosed) s_.EditorClosed(s_, dev);
     s_.FrmCtrlHwnd[dev] = 255;
     s_.OpDone = true;
     EnableOtherWindow(true);

@@ -368,8 +368,6 @@ class FrmCtrl : public ui::Form {
     void Check8_Click(int16_t i);
     void Command16_Click();
     void Command15_Click();
-    // EditBusy around the modal dialog, CurDev from this window.
-    void ShowModalDialog(ui::Form& dialog);
     // A priority edit begins: EditBusy, CurDev from this window, OpDone cleared, the main
     // window's pointer busy; it ends with the pointer back to default, OpDone set, EditBusy
     // cleared.

@@ -9,7 +9,6 @@
 #include "link/LinkSets.h"
 #include "link/StereoPairs.h"
 #include "model/Snapping.h"
-#include "processing/FrmNG.h"
 #include "processing/ModLink.h"
 #include "state/State.h"
 #include "ui/Host.h"
@@ -156,12 +155,7 @@ void FrmCtrl::Combo5_Click(int16_t i) {
 }
 
 void FrmCtrl::Command13_Click(int16_t i) {
-    s_.EditBusy = true;
-    LoadCorrectWindow();
-    s_.CurInCh = i;
-    FrmNG gate(s_);
-    gate.ShowModal();
-    s_.EditBusy = false;
+    OpenDialog(EditorDialog::NoiseGate, i);
 }
 
 void FrmCtrl::Check6_Click() {

@@ -3,8 +3,6 @@
 #include "editor/FrmCtrl.h"
 #include "editor/PriorityInputs.h"
 #include "link/MixerSenders.h"
-#include "processing/FrmAM.h"
-#include "processing/FrmDucker.h"
 #include "state/State.h"
 #include "ui/Host.h"
 
@@ -12,21 +10,12 @@ void FrmCtrl::Check7_Click() {
     RunChange([&] { ModFun::SendAutoMixerActive(s_); }, {});
 }
 
-void FrmCtrl::ShowModalDialog(ui::Form& dialog) {
-    s_.EditBusy = true;
-    LoadCorrectWindow();
-    dialog.ShowModal();
-    s_.EditBusy = false;
-}
-
 void FrmCtrl::Command14_Click() {
-    FrmAM dialog(s_);
-    ShowModalDialog(dialog);
+    OpenDialog(EditorDialog::AutoMixer);
 }
 
 void FrmCtrl::Command15_Click() {
-    FrmDucker dialog(s_);
-    ShowModalDialog(dialog);
+    OpenDialog(EditorDialog::Ducker);
 }
 
 void FrmCtrl::BeginPriorityEdit() {

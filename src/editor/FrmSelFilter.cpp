@@ -11,8 +11,8 @@
 #include "model/Tables.h"
 #include "processing/ModEqIn.h"
 #include "processing/ModLink.h"
-#include "project/AddDeviceDialog.h"
 #include "state/State.h"
+#include "ui/DialogButtons.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ void FrmSelFilter::LayOut() {
     Combo1.SetStyle(2);
     for (const char* item : {"Peaking_Eq", "Hi-Shelv_Q", "Lo-Shelv_Q"}) Combo1.AddItem(item);
     Combo1.Move(1500, 195, 1560, 315);
-    ModAddDevice::PlaceOkCancel(Command1, kClientWidth, 900);
+    ui::PlaceOkCancel(Command1, kClientWidth, 900);
 }
 
 void FrmSelFilter::Form_Load() {

@@ -4,10 +4,8 @@
 #include <array>
 
 #include "comm/Status.h"
-#include "editor/FrmCtrl.h"
 #include "link/Commands.h"
 #include "link/ReplyCheck.h"
-#include "project/DeviceStatus.h"
 #include "state/State.h"
 #include "ui/Host.h"
 
@@ -74,10 +72,9 @@ bool TcpExchange(State& s, const TxWait& wait) {
 }
 
 void TakeOffline(State& s, int16_t dev) {
-    ModProject::ShowDeviceStatus(s, dev, false, ModProject::UsbCaption::WithProduct);
     s.DevOffline[dev] = true;
     s.OpDone = true;
-    if (FrmCtrl* editor = ExistingFrmCtrl(s, dev)) editor->Unload();
+    if (s.DeviceWentOffline) s.DeviceWentOffline(s, dev);
 }
 
 // The end of every failed exchange. tcpReported: the TCP message was shown already.

@@ -11,8 +11,6 @@
 #include "model/SettingsBlock.h"
 #include "model/Tables.h"
 #include "model/ValueBytes.h"
-#include "project/DeviceStatus.h"
-#include "project/FrmDevice.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 
@@ -36,10 +34,11 @@ std::string Hex2(uint8_t x) {
 // The requests of one read-back; each returns false when no reply came.
 class Reader {
   public:
-    Reader(State& s, int16_t slot) : s_(s), slot_(slot) {}
+    Reader(State& s, int16_t slot, const std::function<void()>& step)
+        : s_(s), slot_(slot), step_(step) {}
 
     uint8_t R(int n) const { return s_.RxBuf[n]; }
-    void Step() { ModProject::StepProgress(s_, slot_); }
+    void Step() { step_(); }
 
     bool Ask(uint8_t cmd, uint8_t d0 = 0, uint8_t d1 = 0, uint8_t d2 = 0) {
         return ModRxTx::TxQuery(s_, slot_, cmd, d0, d1, d2);
@@ -64,6 +63,7 @@ class Reader {
   private:
     State& s_;
     int16_t slot_;
+    const std::function<void()>& step_;
 };
 
 bool ReadIdentity(Reader& rd, DeviceReadBack& rb) {
@@ -190,8 +190,9 @@ DeviceReadBack ReadBackOf(const State& s, int16_t slot) {
     return rb;
 }
 
-bool ReadDeviceAtConnect(State& s, int16_t slot, DeviceReadBack& rb) {
-    Reader rd(s, slot);
+bool ReadDeviceAtConnect(State& s, int16_t slot, DeviceReadBack& rb,
+                         const std::function<void()>& step) {
+    Reader rd(s, slot, step);
     uint8_t lines = 0;
     if (!ReadIdentity(rd, rb) || !ReadSettings(rd, rb) || !ReadProgramSlots(rd, rb.Param) ||
         !ReadSwitchesAndProgram(rd, rb.Param, lines)) {
@@ -229,7 +230,6 @@ void CommitReadBack(State& s, int16_t slot, const DeviceReadBack& rb) {
     s.RunningProgSlot[slot] = rb.RunningProgSlot;
     s.InLinkMask[slot] = 0;
     s.OutLinkMask[slot] = 0;
-    if (s.DevList[slot].Used == -1) FrmDeviceOf(s, slot).Label10.SetCaption(rb.NickName);
 }
 
 }  // namespace Speaker

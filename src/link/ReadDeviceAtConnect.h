@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/DevImageRecord.h"
@@ -37,12 +38,13 @@ DeviceReadBack ReadBackOf(const State& s, int16_t slot);
 // Reads identity and versions, the name, MAC and UID, network settings, the settings block,
 // the program slot markers and names, the external-signal state, the switch presets and the
 // working program's name into rb, decodes them, and works out the running program. Each
-// request steps the slot's status-window progress bar. Returns false at the first request
+// request calls step (the connect steps its progress bar). Returns false at the first request
 // that got no reply; rb is then partly filled and must be thrown away.
-bool ReadDeviceAtConnect(State& s, int16_t slot, DeviceReadBack& rb);
+bool ReadDeviceAtConnect(State& s, int16_t slot, DeviceReadBack& rb,
+                         const std::function<void()>& step);
 
-// Makes rb the slot's image, parameter record, identity and nick name, clears the slot's
-// link masks and shows the nick name in its status window while the slot is in the project.
+// Makes rb the slot's image, parameter record, identity and nick name and clears the slot's
+// link masks.
 void CommitReadBack(State& s, int16_t slot, const DeviceReadBack& rb);
 
 // The running program: the current program register, or the extra program 6 + signal when

@@ -3,9 +3,9 @@
 #include "link/Commands.h"
 #include "link/ModRxTx.h"
 #include "model/ValueBytes.h"
-#include "project/AddDeviceDialog.h"
 #include "project/FrmDevice.h"
 #include "state/State.h"
+#include "ui/DialogButtons.h"
 #include "ui/Host.h"
 
 namespace {
@@ -38,7 +38,7 @@ void FrmNickName::LayOut() {
     Label10.Move(120, 120, width - 240, 285);
     Text1.SetMaxLength(kNameLength);
     Text1.Move(120, 480, width - 240, 315);
-    ModAddDevice::PlaceOkCancel(Command1, width, 1080);
+    ui::PlaceOkCancel(Command1, width, 1080);
 }
 
 void FrmNickName::Form_Load() {

@@ -15,6 +15,7 @@
 #include "state/LinkState.h"
 #include "state/ProgramsState.h"
 #include "state/ProjectState.h"
+#include "state/WindowHooks.h"
 #include "state/WindowPtr.h"
 
 namespace ui {
@@ -31,7 +32,8 @@ struct State : model::ModelState,
                AppState,
                editor::EditorState,
                processing::EqInState,
-               ProgramsState {
+               ProgramsState,
+               WindowHooks {
     explicit State(ui::Host& host);
     ~State();
     State(const State&) = delete;

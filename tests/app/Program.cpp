@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "app/MDIFrmMain.h"
+#include "app/Wiring.h"
 #include "app/frmSplash.h"
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
@@ -95,7 +96,7 @@ void ProgramTest::Start(int16_t linkType, int16_t port,
 
 Session::Session() {
     setenv("VELOTRIX_HOME", home.Path().c_str(), 1);
-    state = std::make_unique<State>(host);
+    state = NewState(host);
     state->AppDir = home.Path();
 }
 

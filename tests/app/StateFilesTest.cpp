@@ -5,6 +5,7 @@
 #include <span>
 
 #include "app/StateFiles.h"
+#include "app/Wiring.h"
 #include "model/RecordFile.h"
 #include "state/State.h"
 #include "support/TempDir.h"
@@ -35,7 +36,7 @@ class StateFilesTest : public ::testing::Test {
 
     testsupport::TempDir dir;
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(StateFilesTest, MissingFilesReadAsZeros) {
@@ -107,7 +108,7 @@ TEST_F(StateFilesTest, DeviceRecordsLieInTheirSlots) {
     EXPECT_EQ(std::string(slot.begin() + 32, slot.begin() + 42), "Front fill");
     EXPECT_TRUE(std::all_of(slot.begin() + 42, slot.end(), [](uint8_t b) { return b == 0; }));
 
-    auto other = std::make_unique<State>(host);
+    auto other = NewState(host);
     other->AppDir = dir.Path();
     StateFiles::ReadDeviceList(*other);
     EXPECT_EQ(other->DevList, s->DevList);
@@ -159,7 +160,7 @@ TEST_F(StateFilesTest, DeviceImagesGoOutBackToBack) {
     EXPECT_EQ(s->StoredImage, s->DevImage);
     EXPECT_EQ(FileBytes("startBf.ini"), expected);
 
-    auto other = std::make_unique<State>(host);
+    auto other = NewState(host);
     other->AppDir = dir.Path();
     StateFiles::ReadDeviceImages(*other);
     EXPECT_EQ(other->StoredImage, s->DevImage);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "project/FrmDevice.h"
 #include "state/State.h"
@@ -11,7 +12,7 @@ namespace {
 
 TEST(State, StartsWithTheSystemsValues) {
     ui::HeadlessHost host;
-    auto s = std::make_unique<State>(host);
+    auto s = NewState(host);
     EXPECT_TRUE(s->OpDone);
     EXPECT_EQ(s->EditorLastIdx, -1);
     EXPECT_EQ(s->FrmCtrlHwnd[64], 255);
@@ -24,7 +25,7 @@ TEST(State, StartsWithTheSystemsValues) {
 
 TEST(State, WindowsAreCreatedOnFirstUseAndAClosedEditorRenewedOnlyByItsOpener) {
     ui::HeadlessHost host;
-    auto s = std::make_unique<State>(host);
+    auto s = NewState(host);
     EXPECT_EQ(ExistingFrmCtrl(*s, 3), nullptr);
     FrmDevice& first = FrmDeviceOf(*s, 3);
     EXPECT_FALSE(first.Loaded());
@@ -56,7 +57,7 @@ TEST(State, ARetiredWindowOutlivesItsRunningHandlers) {
         bool& released_;
     };
     ui::HeadlessHost host;
-    auto s = std::make_unique<State>(host);
+    auto s = NewState(host);
     bool released = false;
     auto probe = std::make_unique<Probe>(host, released);
     {

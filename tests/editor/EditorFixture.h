@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
@@ -51,5 +52,5 @@ class EditorFixture : public ::testing::Test {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "GuiFixture.h"
+#include "app/Wiring.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/DeviceDefaults.h"
@@ -42,7 +43,7 @@ class ProgramDialogs : public ::testing::Test {
     }
     testsupport::TempDir home;
     gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {

@@ -11,6 +11,7 @@
 
 #include "GuiFixture.h"
 #include "app/StateFiles.h"
+#include "app/Wiring.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/RecordFile.h"
@@ -60,7 +61,7 @@ class ProjectDialogs : public ::testing::Test {
 
     testsupport::TempDir home;
     gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(ProjectDialogs, LinkTypeAndComSearch) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "app/Wiring.h"
 #include "link/ChannelNames.h"
 #include "state/State.h"
 #include "ui/HeadlessHost.h"
@@ -25,7 +26,7 @@ class NameSuffix : public ::testing::Test {
     using Names = std::pair<std::string, std::string>;
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(NameSuffix, BothNamesComeFromTheLeftOneOfAStereoPair) {

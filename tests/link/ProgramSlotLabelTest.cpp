@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "link/ProgramSlotLabel.h"
 #include "state/State.h"
@@ -25,7 +26,7 @@ TEST(ProgramSlotLabel, NamesNormalAndExtraSlots) {
 
 TEST(ProgramSlotLabel, CaptionsTheCurrentDevicesEditor) {
     ui::HeadlessHost host;
-    auto s = std::make_unique<State>(host);
+    auto s = NewState(host);
     s->CurDev = 4;
     s->RunningProgSlot[4] = 7;
     s->DevParam[4].ExtraSlotName[1] = "Night";

@@ -10,6 +10,8 @@
 #include "link/ReadDeviceAtConnect.h"
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
+#include "project/Connect.h"
+#include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
 #include "state/State.h"
 
@@ -36,7 +38,10 @@ class ReadDeviceAtConnectTest : public LinkTest {
     void EmptySlots() {
         for (int k = 0; k < 10; ++k) Put(model::ProgramSlotAddr(k) + 463, Bytes{0});
     }
-    bool Read(Speaker::DeviceReadBack& rb) { return Speaker::ReadDeviceAtConnect(S(), slot, rb); }
+    bool Read(Speaker::DeviceReadBack& rb) {
+        return Speaker::ReadDeviceAtConnect(S(), slot, rb,
+                                            [this] { ModProject::StepProgress(S(), slot); });
+    }
 
     int16_t slot = 0;
 };
@@ -84,7 +89,7 @@ TEST_F(ReadDeviceAtConnectTest, DecodesIdentityNameAndNetwork) {
     EXPECT_EQ(S().FwVersion[slot], "");
     EXPECT_EQ(S().DevList[slot].NickName, "no-name");
     S().InLinkMask[slot] = 5;
-    Speaker::CommitReadBack(S(), slot, rb);
+    ModProject::CommitConnect(S(), slot, rb);
     EXPECT_EQ(S().FwVersion[slot], rb.FwVersion);
     EXPECT_EQ(S().DevUid[slot], rb.DevUid);
     EXPECT_EQ(S().DevList[slot].NickName, "Stage left      ");

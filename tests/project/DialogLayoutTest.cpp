@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FormLayout.h"
+#include "app/Wiring.h"
 #include "project/FrmConfigure.h"
 #include "project/FrmHelpPriority.h"
 #include "project/FrmNickName.h"
@@ -22,7 +23,7 @@ namespace {
 
 TEST(DialogLayout, NothingOverlapsAndEveryCaptionFits) {
     ui::HeadlessHost host;
-    auto s = std::make_unique<State>(host);
+    auto s = NewState(host);
     std::vector<std::unique_ptr<ui::Form>> forms;
     forms.push_back(std::make_unique<FrmSelect>(*s));
     forms.push_back(std::make_unique<FrmSearchCom>(*s, true));
