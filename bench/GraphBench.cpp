@@ -16,7 +16,7 @@
 #include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "editor/OutputResponse.h"
-#include "link/OutEqUtilities.h"
+#include "editor/senders/OutEqUtilities.h"
 #include "model/ModelState.h"
 #include "model/ResponseGrid.h"
 #include "state/GraphState.h"

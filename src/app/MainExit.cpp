@@ -4,10 +4,10 @@
 #include "app/MDIFrmMain.h"
 #include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

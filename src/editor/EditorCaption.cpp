@@ -1,6 +1,6 @@
 #include "editor/EditorCaption.h"
 
-#include "link/ProgramSlotLabel.h"
+#include "editor/ProgramSlotLabel.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 

@@ -4,8 +4,8 @@
 
 #include "editor/EditorCaption.h"
 #include "editor/ModGraph.h"
-#include "link/ApplyDeviceImage.h"
-#include "link/ProgramSlotLabel.h"
+#include "editor/ProgramSlotLabel.h"
+#include "editor/senders/ApplyDeviceImage.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "editor/FrmCtrl.h"
-#include "link/DynamicsSenders.h"
-#include "processing/ModLink.h"
+#include "editor/senders/DynamicsSenders.h"
+#include "editor/senders/ModLink.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 

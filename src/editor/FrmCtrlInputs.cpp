@@ -5,11 +5,11 @@
 #include <string>
 
 #include "editor/FrmCtrl.h"
-#include "link/InputSenders.h"
-#include "link/LinkSets.h"
-#include "link/StereoPairs.h"
+#include "editor/senders/InputSenders.h"
+#include "editor/senders/LinkSets.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/StereoPairs.h"
 #include "model/Snapping.h"
-#include "processing/ModLink.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

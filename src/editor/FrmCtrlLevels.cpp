@@ -2,11 +2,11 @@
 // mute) and the two master levels.
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "link/LevelSenders.h"
-#include "link/OutEqUtilities.h"
-#include "link/PolarityMute.h"
+#include "editor/senders/LevelSenders.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/OutEqUtilities.h"
+#include "editor/senders/PolarityMute.h"
 #include "model/Snapping.h"
-#include "processing/ModLink.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 

@@ -1,8 +1,8 @@
 // The meter poll of the current device's editor: level meters by the tab shown and the
 // status lamps of the "Overview" tab.
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 

@@ -2,7 +2,7 @@
 // their "Confirm", and the buttons that open the two dialogs.
 #include "editor/FrmCtrl.h"
 #include "editor/PriorityInputs.h"
-#include "link/MixerSenders.h"
+#include "editor/senders/MixerSenders.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

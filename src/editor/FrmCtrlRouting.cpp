@@ -4,7 +4,7 @@
 #include <string>
 
 #include "editor/FrmCtrl.h"
-#include "link/RoutingSenders.h"
+#include "editor/senders/RoutingSenders.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"

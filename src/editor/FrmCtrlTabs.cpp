@@ -2,8 +2,8 @@
 // buttons that open dialogs.
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "link/LinkSets.h"
-#include "link/OutEqUtilities.h"
+#include "editor/senders/LinkSets.h"
+#include "editor/senders/OutEqUtilities.h"
 #include "state/State.h"
 
 void FrmCtrl::SSTab1_Click() {

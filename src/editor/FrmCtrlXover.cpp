@@ -5,8 +5,8 @@
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
-#include "link/XoverSender.h"
-#include "processing/ModLink.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/XoverSender.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <string>
 
-#include "link/ChannelNames.h"
+#include "editor/senders/ChannelNames.h"
 #include "state/State.h"
 #include "ui/DialogButtons.h"
 #include "ui/Host.h"

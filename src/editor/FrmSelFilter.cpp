@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
-#include "link/OutEqBand.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/OutEqBand.h"
 #include "model/Tables.h"
-#include "processing/ModEqIn.h"
-#include "processing/ModLink.h"
 #include "state/State.h"
 #include "ui/DialogButtons.h"
 
@@ -24,7 +24,8 @@ bool InputMode(const State& s) {
 
 }  // namespace
 
-FrmSelFilter::FrmSelFilter(State& s) : ui::Form(s.host, "FrmSelFilter"), s_(s) {
+FrmSelFilter::FrmSelFilter(State& s, InputTypeApply applyInputType)
+    : ui::Form(s.host, "FrmSelFilter"), s_(s), applyInputType_(std::move(applyInputType)) {
     LayOut();
     Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
 }
@@ -56,7 +57,7 @@ void FrmSelFilter::Command1_Click(int16_t index) {
     if (index == 0) {
         const auto type = static_cast<int16_t>(std::clamp<int16_t>(Combo1.ListIndex(), 0, 2));
         if (InputMode(s_)) {
-            ModEqIn::ApplyEqInType(s_, s_.SelFilterBand, type);
+            if (applyInputType_) applyInputType_(s_.SelFilterBand, type);
         } else {
             ApplyToOutputBand(s_.SelFilterBand, type);
         }

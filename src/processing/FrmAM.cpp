@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "editor/FrmCtrl.h"
-#include "link/MixerSenders.h"
+#include "editor/senders/MixerSenders.h"
 #include "model/AddressTables.h"
 #include "processing/DialogClose.h"
 #include "state/State.h"

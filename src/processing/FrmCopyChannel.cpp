@@ -1,8 +1,8 @@
 #include "processing/FrmCopyChannel.h"
 
 #include "editor/FrmCtrl.h"
-#include "link/ChannelCopy.h"
-#include "link/LinkSets.h"
+#include "editor/senders/ChannelCopy.h"
+#include "editor/senders/LinkSets.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

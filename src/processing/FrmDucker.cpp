@@ -5,7 +5,7 @@
 
 #include "editor/FrmCtrl.h"
 #include "editor/PriorityInputs.h"
-#include "link/MixerSenders.h"
+#include "editor/senders/MixerSenders.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
 #include "processing/DialogClose.h"

@@ -3,7 +3,7 @@
 #include "processing/FrmEqIn.h"
 
 #include "editor/FrmCtrl.h"
-#include "link/LinkSets.h"
+#include "editor/senders/LinkSets.h"
 #include "model/AddressTables.h"
 #include "processing/DialogClose.h"
 #include "processing/EqInGraph.h"

@@ -112,7 +112,8 @@ void FrmEqIn::Command6_Click(int16_t b) {
 void FrmEqIn::Command3_Click(int16_t b) {
     s_.SelFilterBand = b;
     s_.SelFilterMode = 1;
-    FrmSelFilter dialog(s_);
+    FrmSelFilter dialog(
+        s_, [this](int16_t band, int16_t type) { ModEqIn::ApplyEqInType(s_, band, type); });
     dialog.ShowModal();
     s_.SelFilterMode = 0;
 }

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "processing/FrmLimiter.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "sys/Numeric.h"
 

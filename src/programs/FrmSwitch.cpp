@@ -4,14 +4,14 @@
 #include <span>
 #include <vector>
 
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/RecordFile.h"
 #include "model/Tables.h"
 #include "programs/FrmEditNameSwitch.h"
 #include "programs/ProgramFiles.h"
 #include "programs/ProgramSlots.h"
 #include "programs/SwitchNames.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

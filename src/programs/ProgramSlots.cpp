@@ -1,8 +1,8 @@
 #include "programs/ProgramSlots.h"
 
 #include "editor/EditorCaption.h"
-#include "link/ModRxTx.h"
-#include "link/ProgramSlotLabel.h"
+#include "editor/ProgramSlotLabel.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

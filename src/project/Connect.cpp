@@ -5,13 +5,13 @@
 #include <string>
 
 #include "comm/Status.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
-#include "link/ReadDeviceAtConnect.h"
 #include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
 #include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "protocol/ReadDeviceAtConnect.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "link/ReadDeviceAtConnect.h"
+#include "protocol/ReadDeviceAtConnect.h"
 
 struct State;
 

@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmNickName.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

@@ -1,9 +1,9 @@
 #include "project/FrmNickName.h"
 
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/ValueBytes.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/DialogButtons.h"
 #include "ui/Host.h"

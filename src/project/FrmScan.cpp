@@ -7,8 +7,8 @@
 
 #include "comm/Ipv4.h"
 #include "comm/Status.h"
-#include "link/Commands.h"
 #include "project/DeviceList.h"
+#include "protocol/Commands.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "comm/Status.h"
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "state/State.h"
 #include "ui/Host.h"
 

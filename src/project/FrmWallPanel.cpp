@@ -1,7 +1,7 @@
 #include "project/FrmWallPanel.h"
 
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/DialogButtons.h"
 

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "app/Wiring.h"
-#include "link/ChannelNames.h"
+#include "editor/senders/ChannelNames.h"
 #include "state/State.h"
 #include "ui/HeadlessHost.h"
 

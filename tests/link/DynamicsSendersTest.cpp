@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "link/Commands.h"
-#include "link/DelaySenders.h"
-#include "link/DynamicsSenders.h"
+#include "editor/senders/DelaySenders.h"
+#include "editor/senders/DynamicsSenders.h"
 #include "model/AddressTables.h"
+#include "protocol/Commands.h"
 
 namespace {
 

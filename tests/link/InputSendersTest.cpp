@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "link/ApplyDeviceImage.h"
-#include "link/ChannelNames.h"
-#include "link/Commands.h"
-#include "link/InputSenders.h"
-#include "link/StereoPairs.h"
+#include "editor/senders/ApplyDeviceImage.h"
+#include "editor/senders/ChannelNames.h"
+#include "editor/senders/InputSenders.h"
+#include "editor/senders/StereoPairs.h"
 #include "model/AddressTables.h"
+#include "protocol/Commands.h"
 
 namespace {
 

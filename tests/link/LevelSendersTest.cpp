@@ -6,13 +6,13 @@
 #include <functional>
 #include <vector>
 
-#include "link/ApplyDeviceImage.h"
-#include "link/Commands.h"
-#include "link/LevelSenders.h"
-#include "link/PolarityMute.h"
+#include "editor/senders/ApplyDeviceImage.h"
+#include "editor/senders/LevelSenders.h"
+#include "editor/senders/PolarityMute.h"
 #include "model/AddressTables.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
+#include "protocol/Commands.h"
 
 namespace {
 

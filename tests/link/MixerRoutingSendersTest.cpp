@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "SenderFixture.h"
-#include "link/ApplyDeviceImage.h"
-#include "link/Commands.h"
-#include "link/MixerSenders.h"
-#include "link/RoutingSenders.h"
+#include "editor/senders/ApplyDeviceImage.h"
+#include "editor/senders/MixerSenders.h"
+#include "editor/senders/RoutingSenders.h"
 #include "model/AddressTables.h"
+#include "protocol/Commands.h"
 
 namespace {
 

@@ -7,13 +7,13 @@
 #include <functional>
 #include <vector>
 
-#include "link/ApplyDeviceImage.h"
-#include "link/Commands.h"
-#include "link/EqBandRow.h"
-#include "link/OutEqBand.h"
-#include "link/OutEqUtilities.h"
-#include "link/XoverSender.h"
+#include "editor/senders/ApplyDeviceImage.h"
+#include "editor/senders/EqBandRow.h"
+#include "editor/senders/OutEqBand.h"
+#include "editor/senders/OutEqUtilities.h"
+#include "editor/senders/XoverSender.h"
 #include "model/AddressTables.h"
+#include "protocol/Commands.h"
 
 namespace {
 

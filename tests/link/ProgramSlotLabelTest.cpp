@@ -4,7 +4,7 @@
 
 #include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
-#include "link/ProgramSlotLabel.h"
+#include "editor/ProgramSlotLabel.h"
 #include "state/State.h"
 #include "ui/HeadlessHost.h"
 

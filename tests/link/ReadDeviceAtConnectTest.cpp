@@ -6,13 +6,13 @@
 #include "LinkFixture.h"
 #include "devsim/DeviceState.h"
 #include "devsim/MemoryMap.h"
-#include "link/Commands.h"
-#include "link/ReadDeviceAtConnect.h"
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
 #include "project/Connect.h"
 #include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ReadDeviceAtConnect.h"
 #include "state/State.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <thread>
 
 #include "LinkFixture.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
-#include "link/ReplyCheck.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "protocol/ReplyCheck.h"
 
 namespace {
 

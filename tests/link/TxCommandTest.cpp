@@ -4,10 +4,10 @@
 
 #include "LinkFixture.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 
 namespace {
 

@@ -10,13 +10,13 @@
 #include "devsim/Device.h"
 #include "devsim/PtyServer.h"
 #include "devsim/TcpServer.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/DefaultImage.h"
 #include "model/MemoryMap.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 
 namespace testsupport {
 
