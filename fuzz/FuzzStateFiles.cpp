@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/StateFiles.h"
 #include "app/Wiring.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "project/DeviceList.h"
 #include "state/State.h"

@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
+#include "files/StateFiles.h"
 #include "state/State.h"
 #include "sys/Screen.h"
 #include "ui/Host.h"

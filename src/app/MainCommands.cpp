@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/MDIFrmMain.h"
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "app/MDIFrmMain.h"
-#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
+#include "files/StateFiles.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
 #include "protocol/Commands.h"

@@ -2,9 +2,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/AppFolders.h"
 #include "app/MDIFrmMain.h"
-#include "app/StateFiles.h"
+#include "files/AppFolders.h"
+#include "files/StateFiles.h"
 #include "model/GraphConstants.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"

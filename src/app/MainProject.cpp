@@ -1,7 +1,7 @@
 // The command bar's project commands: loading a project file, the link type, ID and IP, and
 // the network scan.
 #include "app/MDIFrmMain.h"
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"

@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/AppFolders.h"
 #include "editor/EditorCaption.h"
 #include "editor/FrmCtrl.h"
 #include "editor/senders/ApplyDeviceImage.h"
+#include "files/AppFolders.h"
 #include "model/MemoryMap.h"
 #include "model/RecordFile.h"
 #include "programs/ProgramRest.h"

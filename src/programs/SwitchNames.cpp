@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
 #include "state/State.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "project/FrmSearchCom.h"
 #include "state/State.h"
 #include "ui/Host.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppFolders.h"
-#include "app/StateFiles.h"
+#include "files/AppFolders.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "project/FrmDevice.h"
 #include "state/State.h"

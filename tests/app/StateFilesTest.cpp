@@ -4,8 +4,8 @@
 #include <memory>
 #include <span>
 
-#include "app/StateFiles.h"
 #include "app/Wiring.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "state/State.h"
 #include "support/TempDir.h"

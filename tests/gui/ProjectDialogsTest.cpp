@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "GuiFixture.h"
-#include "app/StateFiles.h"
 #include "app/Wiring.h"
+#include "files/StateFiles.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/RecordFile.h"

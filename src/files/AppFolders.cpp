@@ -1,6 +1,6 @@
-#include "app/AppFolders.h"
+#include "files/AppFolders.h"
 
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "state/State.h"
 #include "sys/AppFolder.h"

@@ -1,4 +1,4 @@
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
