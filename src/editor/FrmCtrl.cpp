@@ -1,11 +1,7 @@
-// The editor window's life: creation, load from the device image, activation, the fixed
-// size and closing.
+// The editor window's life: creation, activation, the fixed size and closing (its load is in
+// FrmCtrlLoad.cpp).
 #include "editor/FrmCtrl.h"
 
-#include "editor/EditorCaption.h"
-#include "editor/ModGraph.h"
-#include "editor/ProgramSlotLabel.h"
-#include "editor/senders/ApplyDeviceImage.h"
 #include "state/State.h"
 #include "ui/Host.h"
 
@@ -102,48 +98,6 @@ void FrmCtrl::LoadLabelGraph(int16_t o) {
     const bool mag = Option3(o).Value();
     for (int j = 0; j < 7; ++j) Label17(static_cast<int16_t>(7 * o + j)).SetVisible(mag);
     for (int j = 0; j < 9; ++j) Label9(static_cast<int16_t>(9 * o + j)).SetVisible(!mag);
-}
-
-void FrmCtrl::Form_Load() {
-    s_.EditBusy = true;
-    s_.CurDev = s_.EditorLoadDev;
-    const int16_t dev = s_.CurDev;
-    s_.FrmCtrlHwnd[dev] = hWnd();
-    Move(Left(), Top(), kWidth, kHeight);
-    ui::Timer& poll = Timer1.Load(dev);
-    s_.OpDone = true;
-    const bool mixer = s_.DevModel[dev] != 0;
-    Frame33.SetVisible(mixer);
-    Frame34.SetVisible(mixer);
-
-    // Filled from the image with nothing sent.
-    s_.OfflineOnError = true;
-    s_.GraphHold = 1;
-    s_.TxBlocked = true;
-    s_.LoadStateWord = 0;
-    ModFun::ApplyDeviceImage(s_);
-    for (int16_t o = 0; o < 8; ++o) {
-        s_.UiUpdating = true;
-        UpDown4(o).SetValue(1);
-        UpDown5(o).SetValue(12);
-        s_.UiUpdating = false;
-        SetOffset(o);
-        ModGraph::RedrawGraphCtrl(s_, static_cast<int16_t>(o + 8));
-    }
-    s_.TxBlocked = false;
-    s_.GraphHold = 0;
-    ProgressBar1.SetVisible(false);
-
-    s_.MeterLevel[s_.CurDev].fill(255.0);
-    poll.SetInterval(2000);
-    poll.SetTimerEnabled(true);
-    s_.PollEnabled = true;
-    for (int16_t o = 0; o < 8; ++o) LoadLabelGraph(o);
-    ModFun::LoadProgramSlotLabel(s_);
-    Label19.SetCaption(s_.DevList[dev].Online == 1 ? "Status: Online" : "Status: Offline");
-    SetCaption(editor::ProgramLoadCaption(s_, dev));
-    s_.EditBusy = false;
-    SSTab1.SetTab(kTabOverview);
 }
 
 void FrmCtrl::Form_Activate() {

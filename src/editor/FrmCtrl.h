@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "editor/EditorDialogs.h"
 #include "editor/TypedKeys.h"
+#include "state/EditorDialog.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 

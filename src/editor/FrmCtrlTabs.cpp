@@ -1,5 +1,6 @@
 // The tab strip, the overview's jump labels, the graph view options, the link boxes and the
 // buttons that open dialogs.
+#include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
 #include "editor/senders/LinkSets.h"

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "model/Snapping.h"
+#include "sys/Numeric.h"
 
 namespace model {
 
-const double GridPtsPerDecade = 575.0 / (model::Log10(20000) - model::Log10(20));
+const double GridPtsPerDecade = 575.0 / (sys::Log10(20000) - sys::Log10(20));
 
 const std::array<double, GraphPoints> GridFreq = [] {
     std::array<double, GraphPoints> f{};

@@ -194,6 +194,7 @@ void FrmSwitch::LoadFromPC() {
 }
 
 void FrmSwitch::Command1_Click() {
-    FrmEditNameSwitch editor(s_, *this);
+    FrmEditNameSwitch editor(s_);
     editor.ShowModal();
+    for (int16_t k = 0; k < 4; ++k) Check5(k).SetCaption(s_.SwitchNames[k]);
 }

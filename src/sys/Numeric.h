@@ -27,6 +27,9 @@ inline char DecimalSeparator(bool decimalComma) {
     return decimalComma ? ',' : '.';
 }
 
+// Decimal logarithm as ln(x) / ln(10).
+double Log10(double x);
+
 // The decimal text of n with a "0" in front when n is below 10 (RS485 IDs in captions).
 std::string FormatTwoDigits(int16_t n);
 

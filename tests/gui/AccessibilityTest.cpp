@@ -210,7 +210,7 @@ TEST_F(EveryWindow, ReadsWithoutGapsTwinsOrGlyphs) {
         [&] { return std::make_unique<FrmSetIP>(*s); },
         [&] { return std::make_unique<FrmWallPanel>(*s); },
         [&] { return std::make_unique<Frm_ID_IP>(*s); },
-        [&] { return std::make_unique<FrmEditNameSwitch>(*s, switches); },
+        [&] { return std::make_unique<FrmEditNameSwitch>(*s); },
     };
     switches.Show();
     for (const auto& make : dialogs) {

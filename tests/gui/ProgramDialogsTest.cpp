@@ -59,7 +59,7 @@ TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
     FrmSwitch sw(*s);
     sw.Show();
     SettleEvents();
-    FrmEditNameSwitch names(*s, sw);
+    FrmEditNameSwitch names(*s);
     ShootDialog(host, names, "switch-names");
     ShootDialog(host, sw, "switch");
 }

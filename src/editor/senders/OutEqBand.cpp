@@ -7,7 +7,6 @@
 #include "editor/GraphMarkers.h"
 #include "editor/senders/ChannelBlock.h"
 #include "editor/senders/EqBandRow.h"
-#include "editor/senders/OutEqUtilities.h"
 #include "model/AddressTables.h"
 #include "model/ValueBytes.h"
 #include "protocol/Commands.h"
@@ -53,6 +52,12 @@ void RestoreBand(State& s, FrmCtrl& f, int16_t b) {
 }
 
 }  // namespace
+
+void ConfigButtonEqByp(State& s, int16_t b) {
+    if (b < 0 || b >= 40) return;
+    const bool bypassed = s.DevParam[s.CurDev].OutEqBypass()[b] != 0.0;
+    FrmCtrlOf(s, s.CurDev).Command6(b).SetBackColor(bypassed ? ui::vbRed : ui::vbButtonFace);
+}
 
 EqBandRow EqOutBandRow(FrmCtrl& f, int16_t b) {
     return {f.Command3(b), f.Text4(b), f.Slider2(b), f.Text12(b),

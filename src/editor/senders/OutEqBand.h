@@ -23,6 +23,9 @@ namespace ModFun {
 // number gets the band's stored frequency back.
 void CalcSendEqOutBand(State& s, int16_t b);
 
+// Command6(b) red while band b is bypassed, else the button face.
+void ConfigButtonEqByp(State& s, int16_t b);
+
 // The controls of band b in the editor window.
 EqBandRow EqOutBandRow(FrmCtrl& f, int16_t b);
 

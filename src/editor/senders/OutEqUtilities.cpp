@@ -36,12 +36,6 @@ void ToggleEqBandByp(State& s, int16_t b) {
     ConfigButtonEqByp(s, b);
 }
 
-void ConfigButtonEqByp(State& s, int16_t b) {
-    if (!ValidBand(b)) return;
-    const bool bypassed = s.DevParam[s.CurDev].OutEqBypass()[b] != 0.0;
-    FrmCtrlOf(s, s.CurDev).Command6(b).SetBackColor(bypassed ? ui::vbRed : ui::vbButtonFace);
-}
-
 void ShowGraphCursor(State& s, int16_t o) {
     if (!ValidOutput(o)) return;
     FrmCtrl& f = FrmCtrlOf(s, s.CurDev);

@@ -16,8 +16,6 @@ void FlatEq(State& s, int16_t o);
 // Band b's bypass flag flipped (any value other than 0 counts as bypassed and becomes 0), its
 // button recoloured; nothing sent.
 void ToggleEqBandByp(State& s, int16_t b);
-// Command6(b) red while band b is bypassed, else the button face.
-void ConfigButtonEqByp(State& s, int16_t b);
 // Shows the five band markers of output o (the first band's frontmost) while its "Show
 // cursor" box is ticked, hides them otherwise, and keeps the choice in the image's
 // PanelState byte 30 + o.
