@@ -4,6 +4,7 @@
 #include <memory>
 #include <span>
 
+#include "Program.h"
 #include "app/State.h"
 #include "app/StateFiles.h"
 #include "model/RecordFile.h"
@@ -121,6 +122,35 @@ TEST_F(StateFilesTest, AShortDeviceListLeavesTheRestOutOfTheProject) {
     Put("start.ini", file);
     StateFiles::ReadDeviceList(*s);
     for (int slot = 0; slot < 65; ++slot) EXPECT_EQ(s->DevList[slot].Used, slot < 3 ? -1 : 0);
+}
+
+// Each record at its limits in its slot, a plain one after it: the plain ones read whole, and
+// what was read is written back within its slots and reads back the same.
+TEST_F(StateFilesTest, RecordTextsAtTheirLimitsAndOnePast) {
+    const std::vector<apptest::LimitRecord> cases = apptest::RecordsAtTheirLimits();
+    Bytes file;
+    std::vector<model::DeviceRecord> plain;
+    for (size_t k = 0; k < cases.size(); ++k) {
+        file.insert(file.end(), cases[k].slot.begin(), cases[k].slot.end());
+        model::DeviceRecord rec = apptest::TcpRecord(10, 0, 1, static_cast<uint8_t>(k));
+        rec.NickName = "after " + cases[k].name.substr(0, 9);
+        plain.push_back(rec);
+        const Bytes after = Slot(apptest::DeviceRecordBytes(rec));
+        file.insert(file.end(), after.begin(), after.end());
+    }
+    Put("start.ini", file);
+    StateFiles::ReadDeviceList(*s);
+    for (size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(cases[k].name);
+        EXPECT_EQ(s->DevList[2 * k], cases[k].read);
+        EXPECT_EQ(s->DevList[2 * k + 1], plain[k]);
+    }
+
+    ASSERT_TRUE(StateFiles::WriteDeviceList(*s));
+    auto other = std::make_unique<State>(host);
+    other->AppDir = dir.Path();
+    StateFiles::ReadDeviceList(*other);
+    EXPECT_EQ(other->DevList, s->DevList);
 }
 
 TEST_F(StateFilesTest, MalformedDeviceRecordsReadAsFreeSlots) {
