@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <span>
 #include <string>
@@ -520,6 +521,49 @@ class ConnectFaultTest : public testsupport::DeviceTest,
         H().Device().AddFault(fault.rule);
         return slot;
     }
+    std::string TcpMessage() { return "Device @ IP:" + H().Address(0) + " will be disconnected"; }
+
+    // A device of its own and a slot holding other values in every field; connect runs with a
+    // fault at request n of the connect, for every n in turn: no request follows the failed
+    // one (a failed serial handshake is tried `tries` times), the slot keeps every field and
+    // stays offline, and told checks what the user was told. Without a fault the connect
+    // makes exactly the connect's requests.
+    void FailEachRequest(
+        const std::function<void(int16_t)>& connect, int tries,
+        const std::function<void(int16_t, size_t, const std::vector<ui::HeadlessHost::Message>&)>&
+            told) {
+        Start({.link = GetParam(), .rs485Ids = {3, 12}});
+        VX_REQUIRE_SIMULATOR(H());
+        const int16_t slot = H().AddDevice();
+        Individualise(H().Device(), 7);
+        Scramble(S(), slot);
+        const SlotData before(S(), slot);
+        devsim::Device& device = H().Device();
+        const std::vector<Bytes> requests =
+            ConnectRequests(static_cast<uint8_t>(S().DevAddr[slot]), GetParam(), {2});
+        for (size_t n = 1; n <= requests.size(); ++n) {
+            SCOPED_TRACE("request " + std::to_string(n));
+            device.ClearLog();
+            device.AddFault(
+                {devsim::FaultKind::WrongCode, -1, device.FrameCount() + static_cast<int>(n)});
+            connect(slot);
+            device.ClearFaults();
+            std::vector<Bytes> expected(requests.begin(),
+                                        requests.begin() + static_cast<std::ptrdiff_t>(n));
+            if (GetParam() != Link::Tcp && n == 1) expected.resize(tries, requests[0]);
+            EXPECT_EQ(Requests(), expected);
+            ExpectUnchangedAndOffline(slot, before);
+            told(slot, n, H().host.TakeMessages());
+            if (HasFailure()) return;
+        }
+        device.ClearLog();
+        connect(slot);
+        EXPECT_EQ(Requests(), requests);
+        EXPECT_EQ(S().DevList[slot].Online, 1);
+        EXPECT_FALSE(S().DevConnErr[slot]);
+        EXPECT_TRUE(H().host.Messages().empty());
+    }
+
     void ExpectUnchangedAndOffline(int16_t slot, const SlotData& before) {
         EXPECT_EQ(SlotData(S(), slot), before);
         EXPECT_EQ(S().DevList[slot].Online, 0);
@@ -565,44 +609,38 @@ TEST_P(ConnectFaultTest, ConnectAllLeavesTheSlotAsItWas) {
 // had and stays offline, and only TCP/IP says so, in the transaction's message. Without a
 // fault the same connect makes exactly the connect's requests.
 TEST_P(ConnectFaultTest, EveryRequestOfAConnectCanFail) {
-    Start({.link = GetParam(), .rs485Ids = {3, 12}});
-    VX_REQUIRE_SIMULATOR(H());
-    const int16_t slot = H().AddDevice();
-    Individualise(H().Device(), 7);
-    Scramble(S(), slot);
-    const SlotData before(S(), slot);
-    devsim::Device& device = H().Device();
-    const std::vector<Bytes> requests =
-        ConnectRequests(static_cast<uint8_t>(S().DevAddr[slot]), GetParam(), {2});
-    const bool serial = GetParam() != Link::Tcp;
-    for (size_t n = 1; n <= requests.size(); ++n) {
-        SCOPED_TRACE("request " + std::to_string(n));
-        device.ClearLog();
-        device.AddFault(
-            {devsim::FaultKind::WrongCode, -1, device.FrameCount() + static_cast<int>(n)});
-        ModProject::ConnectDevice(S(), slot);
-        device.ClearFaults();
-        std::vector<Bytes> expected(requests.begin(),
-                                    requests.begin() + static_cast<std::ptrdiff_t>(n));
-        if (serial && n == 1) expected.push_back(requests[0]);
-        EXPECT_EQ(Requests(), expected);
-        ExpectUnchangedAndOffline(slot, before);
-        EXPECT_TRUE(S().DevConnErr[slot]);
-        const auto messages = H().host.TakeMessages();
-        if (serial) {
-            EXPECT_TRUE(messages.empty());
-        } else {
+    FailEachRequest(
+        [this](int16_t slot) { ModProject::ConnectDevice(S(), slot); }, 2,
+        [this](int16_t slot, size_t, const std::vector<ui::HeadlessHost::Message>& messages) {
+            EXPECT_TRUE(S().DevConnErr[slot]);
+            if (GetParam() != Link::Tcp) {
+                EXPECT_TRUE(messages.empty());
+                return;
+            }
             ASSERT_EQ(messages.size(), 1u);
-            EXPECT_EQ(messages[0].prompt,
-                      "Device @ IP:" + H().Address(0) + " will be disconnected");
-        }
-        if (HasFailure()) break;
-    }
-    device.ClearLog();
-    ModProject::ConnectDevice(S(), slot);
-    EXPECT_EQ(Requests(), requests);
-    EXPECT_EQ(S().DevList[slot].Online, 1);
-    EXPECT_FALSE(S().DevConnErr[slot]);
+            EXPECT_EQ(messages[0].prompt, TcpMessage());
+        });
+}
+
+// The status window's connect, the same way: a serial handshake is tried four times; the user
+// is told once, by the transaction on TCP/IP or by the window, and a failed TCP/IP handshake
+// has both messages.
+TEST_P(ConnectFaultTest, EveryRequestOfTheWindowsConnectCanFail) {
+    FailEachRequest(
+        [this](int16_t slot) { FrmDeviceOf(S(), slot).Label1_Click(); }, 4,
+        [this](int16_t slot, size_t n, const std::vector<ui::HeadlessHost::Message>& messages) {
+            EXPECT_FALSE(S().DevConnErr[slot]);
+            std::vector<std::string> expected;
+            if (GetParam() != Link::Tcp) {
+                expected = {"Devices disconnected"};
+            } else {
+                expected = {TcpMessage()};
+                if (n == 1) expected.push_back("IP address: " + H().Address(0) + " not found");
+            }
+            std::vector<std::string> prompts;
+            for (const auto& m : messages) prompts.push_back(m.prompt);
+            EXPECT_EQ(prompts, expected);
+        });
 }
 
 // A failed TCP handshake has the transaction's message, then the window's own; every other
