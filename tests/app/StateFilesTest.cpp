@@ -8,6 +8,7 @@
 #include "app/State.h"
 #include "app/StateFiles.h"
 #include "model/RecordFile.h"
+#include "model/RecordIO.h"
 #include "support/TempDir.h"
 #include "ui/HeadlessHost.h"
 
@@ -193,6 +194,28 @@ TEST_F(StateFilesTest, DeviceImagesGoOutBackToBack) {
     other->AppDir = dir.Path();
     StateFiles::ReadDeviceImages(*other);
     EXPECT_EQ(other->StoredImage, s->DevImage);
+}
+
+// startBf.ini of exactly its 65 records, one byte short and one byte past: the exact file reads
+// whole, the short one reads its last byte as zero and everything before it whole, the byte
+// past the records is not read.
+TEST_F(StateFilesTest, DeviceImagesOfExactlyTheirSizeAndOneByteEitherSide) {
+    Bytes file(65 * model::DevImageRecord::Size);
+    for (size_t b = 0; b < file.size(); ++b) file[b] = static_cast<uint8_t>(b * 7 + b / 1763 + 1);
+    for (const int more : {0, -1, 1}) {
+        SCOPED_TRACE(more);
+        Bytes bytes = file;
+        bytes.resize(file.size() + static_cast<size_t>(more), 0xEE);
+        Put("startBf.ini", bytes);
+        s->StoredImage.fill(model::DevImageRecord{});
+        StateFiles::ReadDeviceImages(*s);
+        model::RecordWriter w;
+        for (const model::DevImageRecord& image : s->StoredImage)
+            model::WriteDevImageRecord(w, image);
+        Bytes expected = file;
+        if (more < 0) expected.back() = 0;
+        EXPECT_EQ(w.Data(), expected);
+    }
 }
 
 TEST_F(StateFilesTest, AFailedWriteIsReportedAndLeavesNoFile) {
