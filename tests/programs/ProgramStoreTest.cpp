@@ -94,7 +94,8 @@ TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
 
 INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotStore, kFirstAndLastSlots);
 
-// Reopening the editor names the slot last stored or recalled, as a connect would find it.
+// Reopening the editor names the slot last recalled or stored into a normal slot, as a connect
+// would find it; an extra store leaves the running slot as it was (see RunningSlot below).
 TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain) {
     const int16_t slot = EditAll().at(0);
     KeepSlots({2, 4, 7});
@@ -115,9 +116,50 @@ TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain
     EXPECT_EQ(S().DevImage[slot].DevExtra[18], 4) << "record byte 931";
 
     StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", 1, "Extra two");
-    EXPECT_EQ(reopen().get().Label8.Caption(), "E02: Extra two       ");
+    EXPECT_EQ(reopen().get().Label8.Caption(), "05: Five            ");
     EXPECT_TRUE(H().host.Problems().empty());
 }
+
+// Slot 02 recalled, then a store into the first or last slot of each kind: the editor, opened
+// again and opened after a reconnect, names the same slot, the one the device's current-program
+// register holds: the stored slot for a normal store, 02 still after an extra one.
+class RunningSlot : public ProgramStore, public ::testing::WithParamInterface<Position> {};
+
+TEST_P(RunningSlot, AfterAStoreIsTheOneTheDeviceReports) {
+    constexpr int kRecalled = 1;
+    const auto [extra, n] = GetParam();
+    const int k = GetParam().Slot();
+    const int16_t slot = PrepareAndEdit([&] {
+        KeepSlots({kRecalled, k});
+        Bytes recalled = Program(0);
+        recalled[kMarkAddr] = 85;
+        Put(model::ProgramSlotAddr(kRecalled), recalled);
+        Put(21, {0});  // no external signal chooses the program
+    });
+    RecallWith<FrmRead>(slot, 3, "FrmRead", kRecalled);
+    if (extra) {
+        StoreWith<FrmStoreExtra>(slot, 11, "FrmStoreExtra", n, "Stored");
+    } else {
+        StoreWith<FrmStore>(slot, 2, "FrmStore", n, "Stored");
+    }
+    const int running = extra ? kRecalled : k;
+    const std::string row = "0" + std::to_string(running + 1) + ": " +
+                            (extra ? "ABCDEFGHIJKLMNOP" : "Stored          ");
+    H().host.Answer(ui::vbYes);
+    ASSERT_TRUE(Editor(slot).UserClose());
+    EXPECT_EQ(Edit(slot).Label8.Caption(), row);
+    EXPECT_EQ(S().RunningProgSlot[slot], running);
+    EXPECT_EQ(S().DevImage[slot].DevExtra[18], running) << "record byte 931";
+    EXPECT_EQ(S().DevParam[slot].CurProgReg(), running);
+    EXPECT_EQ(H().ReadMemory(slot, 18, 1), Bytes{static_cast<uint8_t>(running)});
+
+    Reconnect(slot);
+    EXPECT_EQ(Edit(slot).Label8.Caption(), row);
+    EXPECT_EQ(S().RunningProgSlot[slot], running);
+    EXPECT_TRUE(H().host.Problems().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstAndLast, RunningSlot, kFirstAndLastSlots);
 
 // A store that fails at any of its frames (the device has carried out that frame), into an
 // empty slot and into one that holds a program: the message names the slot, the PC lists it

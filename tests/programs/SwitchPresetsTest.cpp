@@ -97,6 +97,35 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
 }
 
+// Offline, a switch preset file is refused before a file is asked for, as a program file is:
+// the same message, nothing sent and nothing changed on the PC.
+TEST_F(SwitchPresets, AnOfflineDeviceIsRefusedAPresetFileAndNothingChanges) {
+    const int16_t slot = ConnectWithMasks();
+    const std::string file = H().home.Path() + "/other.swc";
+    ASSERT_TRUE(model::WriteFileAtomic(file, Bytes{0x0A}));
+    S().DevList[slot].Online = 0;
+    model::DevImageRecord image;
+    model::DevParamRecord param;
+    ClearLog();
+    H().host.TakeMessages();
+    std::vector<int16_t> boxes;
+    InSwitch(slot, [&](FrmSwitch& w) {
+        image = S().DevImage[slot];
+        param = S().DevParam[slot];
+        H().host.ChooseFile(file);
+        w.Command3(2).UserClick();
+        for (int k = 0; k < 4; ++k) boxes.push_back(w.Check5(k).Value());
+    });
+    ExpectRequests({});
+    EXPECT_TRUE(H().host.Dialogs().empty()) << "no file is asked for";
+    const auto message = OneMessage();
+    EXPECT_EQ(message.prompt, "The device is offline: nothing was sent and nothing changed.");
+    EXPECT_EQ(message.title, " Error");
+    EXPECT_EQ(S().DevImage[slot], image);
+    EXPECT_EQ(S().DevParam[slot], param);
+    EXPECT_EQ(boxes, (std::vector<int16_t>{1, 1, 1, 0})) << "preset 5 keeps its mask 7";
+}
+
 TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedByReading) {
     const int16_t slot = ConnectWithMasks();
     const std::string three = H().home.Path() + "/three.swc";
