@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "app/State.h"
 #include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
@@ -32,6 +34,7 @@ inline constexpr int kApplyProgressSteps = 275;
 
 // A program that sets every byte: v = 0 and v = 1 give two programs that differ in each of
 // their 912 bytes, each within the ranges the editor keeps (so applying it changes nothing).
+// Every byte of Program(1) differs from the factory program too.
 inline Bytes Program(int v) {
     Bytes p(912);
     const auto pick = [v](int first, int second) {
@@ -96,7 +99,7 @@ inline Bytes Program(int v) {
     }
     const uint8_t mixerAndDucker[2][23] = {
         {0, 0, 1, 1, 10, 2, 49, 1, 1, 0x0F, 2, 10, 2, 4, 0, 6, 1, 1, 1, 1, 1, 1, 0},
-        {1, 1, 2, 2, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 5}};
+        {1, 1, 2, 3, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 5}};
     std::copy_n(mixerAndDucker[v], 23, p.begin() + 889);
     for (int a : {453, 454, 469, 470}) p[a] = pick(1, 2);
     return p;
@@ -111,6 +114,32 @@ struct Position {
 // The first and the last slot of each kind.
 inline const auto kFirstAndLastSlots =
     ::testing::Values(Position{false, 0}, Position{false, 5}, Position{true, 0}, Position{true, 3});
+
+// An operation on the device of a link at one slot.
+struct LinkAndSlot {
+    testsupport::Link link;
+    Position at;
+};
+inline void PrintTo(const LinkAndSlot& c, std::ostream* os) {
+    testsupport::PrintTo(c.link, os);
+    *os << (c.at.extra ? " extra " : " normal ") << c.at.n;
+}
+// The first and last slot of each kind on TCP/IP and on a serial link.
+inline const auto kLinksAndEnds = ::testing::ValuesIn([] {
+    std::vector<LinkAndSlot> cases;
+    for (testsupport::Link link : {testsupport::Link::Tcp, testsupport::Link::Usb}) {
+        for (Position at :
+             {Position{false, 0}, Position{false, 5}, Position{true, 0}, Position{true, 3}}) {
+            cases.push_back({link, at});
+        }
+    }
+    return cases;
+}());
+
+// The first count of frames.
+inline std::vector<Bytes> Head(const std::vector<Bytes>& frames, int count) {
+    return {frames.begin(), frames.begin() + std::min<ptrdiff_t>(count, std::ssize(frames))};
+}
 
 // A device image record as a file holds it: its three parts back to back.
 inline Bytes RecordBytes(const model::DevImageRecord& rec) {
@@ -139,6 +168,23 @@ class ProgramsFixture : public testsupport::EditorRoadTest {
         Edit(slot);
         ClearLog();
         return slot;
+    }
+    // One device on link, connected, with its editor open; its slot.
+    int16_t EditOn(testsupport::Link link) {
+        testsupport::DeviceOptions options;
+        options.link = link;
+        Connect(options);
+        Edit(slot);
+        return slot;
+    }
+    // The simulated device fails the at-th frame from now on, after carrying it out: over
+    // TCP/IP it drops the connection, on a serial link it answers with another command's code.
+    void FailAt(int at) {
+        H().Device().ClearFaults();
+        const auto kind = H().GetLink() == testsupport::Link::Tcp
+                              ? devsim::FaultKind::DropConnection
+                              : devsim::FaultKind::WrongCode;
+        H().Device().AddFault({kind, -1, H().Device().FrameCount() + at, 1});
     }
     // Device memory of the first device changed over the wire, given back to an outside device
     // afterwards.
