@@ -92,6 +92,7 @@ TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
         Put(base - 16, besideBefore);
         Put(base + 912, besideAfter);
         Bytes low = H().ReadMemory(slot, 0, 1024);
+        const Bytes reg = {low[18]};
         const bool held = S().DevParam[slot].SlotStatus()[k] == 85.0;
         ClearLog();
         Store(slot, GetParam(), name);
@@ -101,6 +102,8 @@ TEST_P(SlotStore, TheProgramGoesIntoTheSlotWithItsNameAndTheMarkLast) {
         EXPECT_EQ(ImageProgram(slot), expected);
         EXPECT_EQ(H().ReadMemory(slot, base - 16, 16), besideBefore);
         EXPECT_EQ(H().ReadMemory(slot, base + 912, 16), besideAfter);
+        EXPECT_EQ(H().ReadMemory(slot, 496, 16), Bytes(padded.begin(), padded.end()));
+        EXPECT_EQ(H().ReadMemory(slot, 18, 1), extra ? reg : Bytes{static_cast<uint8_t>(n)});
         std::copy(padded.begin(), padded.end(), low.begin() + 496);
         if (!extra) low[18] = static_cast<uint8_t>(n);
         EXPECT_EQ(H().ReadMemory(slot, 0, 1024), low) << "settings and working program";
