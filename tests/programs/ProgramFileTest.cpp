@@ -141,6 +141,7 @@ TEST_F(ProgramFile, ALoadTakesTheProgramBytes930And931AndThePanelStateOnly) {
         expected.PanelState = file.PanelState;
         EXPECT_EQ(RecordBytes(S().DevImage[slot]), RecordBytes(expected));
         EXPECT_EQ(WorkingProgram(slot), Program(v));
+        ExpectStereoPairs(slot, Program(v));
         EXPECT_EQ(H().ReadMemory(slot, 0, 64), settings);
         EXPECT_EQ(H().ReadMemory(slot, 976, 56), Bytes(56, 0xA5));
         const int16_t unit = file.DevExtra[kDelayUnit];

@@ -89,6 +89,7 @@ TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
     expected.DevExtra[18] = static_cast<uint8_t>(k);
     EXPECT_EQ(RecordBytes(S().DevImage[slot]), RecordBytes(expected));
     EXPECT_EQ(WorkingProgram(slot), stored);
+    ExpectStereoPairs(slot, stored);
     EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, extra ? 7.0 : n);
     EXPECT_EQ(f.Text1(10).Text(), "-27");
     const std::string row = (extra ? "E0" : "0") + std::to_string(n + 1) + ": " +

@@ -99,7 +99,7 @@ inline Bytes Program(int v) {
     }
     const uint8_t mixerAndDucker[2][23] = {
         {0, 0, 1, 1, 10, 2, 49, 1, 1, 0x0F, 2, 10, 2, 4, 0, 6, 1, 1, 1, 1, 1, 1, 0},
-        {1, 1, 2, 3, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 5}};
+        {1, 1, 2, 3, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 0x0F}};
     std::copy_n(mixerAndDucker[v], 23, p.begin() + 889);
     for (int a : {453, 454, 469, 470}) p[a] = pick(1, 2);
     return p;
@@ -151,6 +151,17 @@ inline Bytes RecordBytes(const model::DevImageRecord& rec) {
 
 class ProgramsFixture : public testsupport::EditorRoadTest {
   protected:
+    // The stereo pairs of the editor of slot as the program's byte 911 sets them: ticked, and
+    // the Mic/Line lists of both inputs locked.
+    void ExpectStereoPairs(int16_t slot, const Bytes& program) {
+        FrmCtrl& f = Editor(slot);
+        for (int16_t p = 0; p < 4; ++p) {
+            const bool stereo = (program[911] >> p & 1) != 0;
+            EXPECT_EQ(S().InPairLink[slot][p], stereo) << "pair " << p;
+            EXPECT_EQ(f.Check11(p).Value(), stereo ? 1 : 0) << "pair " << p;
+            EXPECT_EQ(f.Combo5(static_cast<int16_t>(2 * p + 1)).Enabled(), !stereo) << "pair " << p;
+        }
+    }
     // Devices in the project, connected, each with its editor open; the slots.
     std::vector<int16_t> EditAll(size_t devices = 1) {
         testsupport::DeviceOptions options;
