@@ -91,7 +91,7 @@ TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
     EXPECT_EQ(WorkingProgram(slot), stored);
     ExpectStereoPairs(slot, stored);
     EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, extra ? 7.0 : n);
-    EXPECT_EQ(f.Text1(10).Text(), "-27");
+    EXPECT_EQ(f.Text1(10).Text(), "-29");  // the third output's level word, 980
     const std::string row = (extra ? "E0" : "0") + std::to_string(n + 1) + ": " +
                             std::string(&stored[432], &stored[448]);
     EXPECT_EQ(f.Label8.Caption(), row);
