@@ -14,8 +14,8 @@ inline constexpr const char* kPreset = "preset";
 // AppDir/name, created when it does not exist, so that a file dialog opens inside it.
 std::string Folder(const State& s, const char* name);
 
-// At start: both folders created, and the temporaries that saves cut short left beside the
-// program's files there and in AppDir removed.
+// At start: both folders created, and the temporaries that saves cut short left there and in
+// AppDir removed.
 void Prepare(const State& s);
 
 }  // namespace AppFolders

@@ -30,12 +30,13 @@ constexpr std::array<BarButton, 9> kBar = {{
     {"IP Search", "Search IP address"},
 }};
 
-// The window's first size: 1024 x 768 pixels, or wider where an editor window with a small
-// margin needs more room below the command bar; never more than the screen (the MDI area
-// then scrolls).
+// The window's first size: 1024 x 768 pixels, or more where an editor window needs more room
+// below the command bar, with a small margin and room for two more editors cascaded off it
+// by a title bar each; never more than the screen (the MDI area then scrolls).
 constexpr int kWidthPx = 1024;
 constexpr int kHeightPx = 768;
-constexpr ui::Twips kEditorMargin = 8 * sys::kTwipsPerPixel;
+constexpr int kTitleBarPx = 28;
+constexpr ui::Twips kEditorMargin = (8 + 2 * kTitleBarPx) * sys::kTwipsPerPixel;
 
 ui::Twips FirstSize(int least, ui::Twips editor, ui::Twips frame, int screen) {
     const ui::Twips wanted = std::max<ui::Twips>(least * sys::kTwipsPerPixel, editor + frame);

@@ -72,6 +72,7 @@ void FormWindow::Create(bool modal) {
         sub_ = host_.MdiArea()->addSubWindow(surface_);
         sub_->setAttribute(Qt::WA_DeleteOnClose, false);
         sub_->installEventFilter(surface_);
+        LeaveCloseKeyToMain();
     } else {
         surface_ = new FormSurface(*this, FormSurface::Role::Window);
     }
@@ -152,18 +153,25 @@ void FormWindow::PlaceOnScreen() {
 }
 
 void FormWindow::Cascade() {
-    // A subwindow that would open exactly over another one (a second editor) moves down and
-    // right by a title bar's height until it covers none, and the form takes that position.
-    QPoint pos(ToPixels(form_->Left()), ToPixels(form_->Top()));
+    // A subwindow that would open exactly over another window of its form (a second editor)
+    // moves down and right by a title bar's height until it covers none, and the form takes
+    // that position. Other windows standing there are no reason to move; a window that fits
+    // inside the area where it is stays there rather than reach out of it.
+    const QPoint own(ToPixels(form_->Left()), ToPixels(form_->Top()));
+    const QSize frame = ClientSize().grownBy(sub_->contentsMargins());
+    const QRect area = sub_->mdiArea()->viewport()->rect();
+    const bool fits = area.contains(QRect(own, frame));
     const int step = sub_->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub_);
     const QList<QMdiSubWindow*> others = sub_->mdiArea()->subWindowList();
-    const auto covered = [&] {
+    const auto covered = [&](QPoint pos) {
         return std::any_of(others.begin(), others.end(), [&](const QMdiSubWindow* o) {
-            return o != sub_ && o->isVisible() && o->pos() == pos;
+            return o != sub_ && o->isVisible() && o->widget() != nullptr &&
+                   o->widget()->objectName() == surface_->objectName() && o->pos() == pos;
         });
     };
-    if (!covered()) return;
-    while (covered()) pos += QPoint(step, step);
+    QPoint pos = own;
+    while (covered(pos)) pos += QPoint(step, step);
+    if (pos == own || (fits && !area.contains(QRect(pos, frame)))) return;
     form_->Move(ToTwips(pos.x()), ToTwips(pos.y()), form_->Width(), form_->Height());
 }
 

@@ -93,6 +93,8 @@ class FormWindow : public ui::FormPeer {
     void BindWindowKeys();
     // F6: from the subwindows to the command bar and back.
     void SwitchRegion();
+    // Ctrl+F4 is the main window's key for its active subwindow, wherever the focus is.
+    void LeaveCloseKeyToMain();
     void Build();
     void NameControls();
     ControlView* AddView(ui::Control& c);

@@ -1,11 +1,14 @@
 // The keys that move between the windows of the main window and the Escape of a dialog.
 // Ctrl+Tab and Ctrl+Shift+Tab step through every subwindow in the order they were opened, F6
-// and Shift+F6 move between the command bar and the active subwindow; Escape in a dialog does
-// what its Cancel button does, or what its close box does when it has none.
+// and Shift+F6 move between the command bar and the active subwindow, Ctrl+F4 closes the
+// active subwindow as its close box does; Escape in a dialog does what its Cancel button does,
+// or what its close box does when it has none.
+#include <QAction>
 #include <QApplication>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QShortcut>
 #include <functional>
 
@@ -15,6 +18,8 @@
 namespace gui {
 
 namespace {
+
+const QKeySequence kCloseSubWindow(Qt::CTRL | Qt::Key_F4);
 
 bool TakesTabFocus(const QWidget* w) {
     return (w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() && w->isEnabled();
@@ -48,6 +53,19 @@ void FormWindow::BindWindowKeys() {
     bind(QKeySequence(Qt::CTRL | Qt::Key_Backtab), previous);
     bind(QKeySequence(Qt::Key_F6), [this] { SwitchRegion(); });
     bind(QKeySequence(Qt::SHIFT | Qt::Key_F6), [this] { SwitchRegion(); });
+    // The subwindow's close() runs its close box's path: the form may ask or refuse.
+    bind(kCloseSubWindow, [this] { mdi_->closeActiveSubWindow(); });
+}
+
+void FormWindow::LeaveCloseKeyToMain() {
+    // Some platforms give the subwindow's own menu Ctrl+F4 while the focus is inside it; two
+    // owners of one key would make it do nothing.
+    const QMenu* menu = sub_->systemMenu();
+    if (menu == nullptr) return;
+    for (QAction* action : menu->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(kCloseSubWindow) > 0) action->setShortcuts(keys);
+    }
 }
 
 void FormWindow::SwitchRegion() {

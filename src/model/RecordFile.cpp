@@ -8,11 +8,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace model {
 
 namespace {
+
+// What TemporaryPath puts around a file's name.
+constexpr std::string_view kTemporaryPrefix = ".";
+constexpr std::string_view kTemporarySuffix = ".velotrix-tmp";
 
 // Writes all bytes at offset at, going on after partial writes and interrupted calls.
 bool WriteAllAt(int fd, const uint8_t* data, size_t size, off_t at) {
@@ -137,17 +142,17 @@ bool WriteFileHeadAtomic(const std::string& path, std::span<const uint8_t> head)
 }
 
 std::string TemporaryPath(const std::string& path) {
-    return path + ".tmp";
+    const size_t name = path.find_last_of('/') + 1;  // 0 when there is no folder part
+    return path.substr(0, name) + std::string(kTemporaryPrefix) + path.substr(name) +
+           std::string(kTemporarySuffix);
 }
 
-void RemoveTemporaries(const std::string& folder,
-                       const std::function<bool(std::string_view)>& ours) {
-    constexpr std::string_view kSuffix = ".tmp";
+void RemoveTemporaries(const std::string& folder) {
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() <= kSuffix.size() || !name.ends_with(kSuffix)) continue;
-        if (ours(std::string_view(name).substr(0, name.size() - kSuffix.size()))) {
+        if (name.size() > kTemporaryPrefix.size() + kTemporarySuffix.size() &&
+            name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix)) {
             ::unlink(entry.path().c_str());
         }
     }

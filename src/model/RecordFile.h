@@ -6,10 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace model {
@@ -43,14 +41,15 @@ bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data);
 // bytes after them are kept (copied without reading them into memory).
 bool WriteFileHeadAtomic(const std::string& path, std::span<const uint8_t> head);
 
-// The one temporary file a write of path goes through: a write that was cut short leaves at
-// most this one behind, and the next write or read of path removes it.
+// The one temporary file a write of path goes through, beside it: ".NAME.velotrix-tmp" for
+// the file NAME. The hidden prefix and the fixed suffix mark it as this program's own, so that
+// it is never taken for a file the user keeps (such as "show.xpj.tmp"). A write that was cut
+// short leaves at most this one behind, and the next write or read of path removes it.
 std::string TemporaryPath(const std::string& path);
 
-// Removes the temporaries left in folder by writes that were cut short, of the files whose
-// names ours accepts.
-void RemoveTemporaries(const std::string& folder,
-                       const std::function<bool(std::string_view)>& ours);
+// Removes the temporaries left in folder by writes that were cut short: only names of the form
+// TemporaryPath gives, every other file stays.
+void RemoveTemporaries(const std::string& folder);
 
 // Creates path as an empty file when nothing is there. False when the file is missing and
 // could not be created.

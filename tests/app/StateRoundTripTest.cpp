@@ -18,6 +18,7 @@
 #include "app/MDIFrmMain.h"
 #include "model/DevImageRecord.h"
 #include "model/DeviceRecord.h"
+#include "model/RecordFile.h"
 #include "project/FrmDevice.h"
 #include "project/FrmSelect.h"
 #include "support/DeviceTest.h"
@@ -68,25 +69,55 @@ void ExpectSlotsEqual(const Bytes& a, const Bytes& b, size_t size, const std::se
 
 struct StateRoundTrip : apptest::ProgramTest {};
 
+// What saves cut short leave beside files, with the user's own files named like temporaries:
+// "NAME.tmp" beside each file and "notes.tmp" in its folder.
+struct Leftovers {
+    std::vector<std::string> temporaries;
+    std::vector<std::string> users;
+
+    Leftovers(const apptest::Session& p, const std::vector<std::string>& names) {
+        for (const std::string& name : names) {
+            temporaries.push_back(model::TemporaryPath(p.File(name)));
+            users.push_back(p.File(name + ".tmp"));
+            users.push_back(std::filesystem::path(p.File(name)).replace_filename("notes.tmp"));
+        }
+        for (const std::string& path : temporaries) apptest::WriteFile(path, Bytes(300, 7));
+        for (const std::string& path : users) apptest::WriteFile(path, Bytes(3, 1));
+    }
+
+    void ExpectTemporariesGoneAndUsersKept() const {
+        for (const std::string& path : temporaries)
+            EXPECT_FALSE(std::filesystem::exists(path)) << path;
+        for (const std::string& path : users)
+            EXPECT_EQ(apptest::ReadFile(path), Bytes(3, 1)) << "the user's own " << path;
+    }
+};
+
 // A first start creates the state files and the "Project" and "preset" folders; the
-// temporaries saves cut short left beside the program's files go, other files stay.
+// temporaries saves cut short left in "Project" and in the application folder go, the real
+// files and the user's own "NAME.tmp" files stay.
 TEST_F(StateRoundTrip, AFirstStartCreatesTheStateFilesAndDropsLeftTemporaries) {
     std::filesystem::create_directory(p.File("Project"));
-    const std::vector<std::string> left = {"start.ini.tmp", "NameSwitch.ini.tmp", "live.XPG.tmp",
-                                           "Project/venue.xpj.tmp"};
-    for (const std::string& name : left) apptest::WriteFile(p.File(name), Bytes(300, 7));
+    const Leftovers left(p, {"start.ini", "NameSwitch.ini", "live.XPG", "Project/venue.xpj"});
     apptest::WriteFile(p.File("Project/venue.xpj"), Bytes(200, 1));
-    apptest::WriteFile(p.File("notes.tmp"), Bytes(3, 1));
     Start(-1);
     for (const char* name : {"init.cfg", "start.ini", "startBf.ini"}) {
         EXPECT_TRUE(std::filesystem::is_regular_file(p.File(name))) << name;
         EXPECT_EQ(std::filesystem::file_size(p.File(name)), 0u) << name;
     }
-    for (const std::string& name : left)
-        EXPECT_FALSE(std::filesystem::exists(p.File(name))) << name;
+    left.ExpectTemporariesGoneAndUsersKept();
     EXPECT_EQ(apptest::ReadFile(p.File("Project/venue.xpj")), Bytes(200, 1));
-    EXPECT_TRUE(std::filesystem::exists(p.File("notes.tmp"))) << "not a file of the program";
     EXPECT_TRUE(std::filesystem::is_directory(p.File("preset")));
+}
+
+// The start clears the "preset" folder's leftover temporaries the same way.
+TEST_F(StateRoundTrip, AStartDropsTheTemporariesLeftInThePresetFolder) {
+    std::filesystem::create_directory(p.File("preset"));
+    const Leftovers left(p, {"preset/stage.XPG", "preset/hall.swc"});
+    apptest::WriteFile(p.File("preset/stage.XPG"), Bytes(1763, 2));
+    Start(-1);
+    left.ExpectTemporariesGoneAndUsersKept();
+    EXPECT_EQ(apptest::ReadFile(p.File("preset/stage.XPG")), Bytes(1763, 2));
 }
 
 // A state file that is a pipe or a device is named in a message and neither read nor written

@@ -95,6 +95,20 @@ int16_t MainWindowFixture::AddDevice(uint8_t k) {
     return slot;
 }
 
+void MainWindowFixture::Press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    Reactivate();
+    QWidget* w = QApplication::focusWidget();
+    QTest::keyClick(w != nullptr ? w : host.WindowOf(*main)->Window(), key, modifiers);
+    SettleEvents();
+}
+
+void MainWindowFixture::Reactivate() {
+    if (QApplication::activeWindow() != nullptr) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    QApplication::setActiveWindow(modal != nullptr ? modal : host.WindowOf(*main)->Window());
+    SettleEvents();
+}
+
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
     for (ui::Control* c : form.Controls()) {
         QWidget* w = host.WidgetOf(*c);
@@ -121,13 +135,16 @@ void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
     }
 }
 
-void AnswerNextBox(std::string& prompt) {
+void AnswerNextBox(std::string& prompt, QMessageBox::StandardButton answer) {
     prompt.clear();
-    QTimer::singleShot(50, [&prompt] {
+    QTimer::singleShot(50, [&prompt, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         prompt = box->text().replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
-        box->buttons().constLast()->click();
+        QAbstractButton* button =
+            answer == QMessageBox::NoButton ? box->buttons().constLast() : box->button(answer);
+        ASSERT_NE(button, nullptr);
+        button->click();
     });
 }
 

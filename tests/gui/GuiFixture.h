@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -60,6 +61,12 @@ class MainWindowFixture : public EditorFixture {
     void SetUp() override;
     // The next free slot with a device at 127.77.0.<250 + k>, its status window shown.
     int16_t AddDevice(uint8_t k);
+    // The key typed where the keyboard focus is (else on the main window), once the window
+    // that should be active is (Reactivate).
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // Once a message box has gone the window manager makes the window under it active again;
+    // the offscreen platform leaves that to us.
+    void Reactivate();
 
     testsupport::TempDir home;
     MDIFrmMain* main = nullptr;
@@ -69,9 +76,9 @@ class MainWindowFixture : public EditorFixture {
 // (unless they wrap), buttons, check and option boxes and frame titles.
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form);
 
-// Once the next message box is up: its text (leading blanks kept) goes into prompt and its
-// last button answers it (No of Yes and No, or OK).
-void AnswerNextBox(std::string& prompt);
+// Once the next message box is up: its text (leading blanks kept) goes into prompt and the
+// button answer answers it, by default its last button (No of Yes and No, or OK).
+void AnswerNextBox(std::string& prompt, QMessageBox::StandardButton answer = QMessageBox::NoButton);
 
 // Saves a picture of the widget as <build>/screenshots/<name>.png; returns the path.
 QString SaveScreenshot(QWidget* w, const std::string& name);

@@ -1,12 +1,13 @@
 // The program by keyboard alone: F6 moves between the command bar and the subwindows,
 // Ctrl+Tab and Ctrl+Shift+Tab step through every subwindow, Tab reaches "Connect All" and
-// "Exit" from inside a device's windows, and Escape closes a dialog as its own Cancel or close
-// box does, refused while a send runs. A second editor opens cascaded, not over the first.
+// "Exit" from inside a device's windows, Ctrl+F4 closes the active subwindow and Escape a
+// dialog as their own close box (or Cancel) does, refused while a send runs. A second editor
+// opens cascaded, not over the first.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTest>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,20 +29,6 @@ constexpr char kBusy[] = "Please wait the last requested operation to be accompl
 
 class Keyboard : public MainWindowFixture {
   protected:
-    // The key typed where the keyboard focus is. Once a message box has gone the window
-    // manager makes the window under it active again; the offscreen platform leaves that to us.
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        Reactivate();
-        QWidget* w = QApplication::focusWidget();
-        QTest::keyClick(w != nullptr ? w : host.WindowOf(*main)->Window(), key, modifiers);
-        SettleEvents();
-    }
-    void Reactivate() {
-        if (QApplication::activeWindow() != nullptr) return;
-        QWidget* modal = QApplication::activeModalWidget();
-        QApplication::setActiveWindow(modal != nullptr ? modal : host.WindowOf(*main)->Window());
-        SettleEvents();
-    }
     // Tab until the focus is on the widget of c; false when a round of the window passed.
     bool TabTo(const ui::Control& c) {
         for (int k = 0; k < 40; ++k) {
@@ -135,6 +122,72 @@ TEST_F(Keyboard, ASecondEditorOpensCascaded) {
     ExpectPicture(host, *main, "editors-cascaded");
     s->DevOffline[other] = true;
     second->Unload();
+}
+
+// Ctrl+F4, with the focus inside the active subwindow or on the command bar, and the close box
+// of that subwindow, side by side: the editor refuses while a send runs, asks, stays on No and
+// closes on Yes; the status window asks before its device is deleted and stays on No.
+TEST_F(Keyboard, CtrlF4ClosesTheActiveSubwindowAsItsCloseBoxDoes) {
+    const auto active = [&](ui::Form& form) {
+        Reactivate();
+        return host.WindowOf(*main)->MdiArea()->activeSubWindow() == host.WindowOf(form)->Window();
+    };
+    const struct {
+        const char* way;
+        std::function<void(ui::Form&)> close;
+    } ways[] = {
+        {"close box",
+         [&](ui::Form& form) {
+             host.WindowOf(form)->Window()->close();
+             SettleEvents();
+         }},
+        {"Ctrl+F4 inside",
+         [&](ui::Form& form) {
+             host.WindowOf(form)->SyncFocus();
+             SettleEvents();
+             EXPECT_TRUE(active(form) && FocusIn(form));
+             Press(Qt::Key_F4, Qt::ControlModifier);
+         }},
+        {"Ctrl+F4 on the command bar",
+         [&](ui::Form& form) {
+             host.WidgetOf(Bar(MDIFrmMain::CmdExit))->setFocus();
+             SettleEvents();
+             EXPECT_TRUE(active(form) && !FocusIn(form));
+             Press(Qt::Key_F4, Qt::ControlModifier);
+         }},
+    };
+    FrmDevice& status = FrmDeviceOf(*s, kSlot);
+    for (const auto& [way, close] : ways) {
+        OpenEditor();
+        ASSERT_EQ(host.ActiveForm(), f) << way;
+        std::string prompt;
+        s->OpDone = false;
+        AnswerNextBox(prompt);
+        close(*f);
+        EXPECT_EQ(prompt, kBusy) << way;
+        EXPECT_TRUE(f->Loaded()) << way;
+        s->OpDone = true;
+        AnswerNextBox(prompt);
+        close(*f);
+        EXPECT_EQ(prompt, "            Are you sure ? ") << way;
+        EXPECT_TRUE(f->Loaded()) << way;
+        AnswerNextBox(prompt, QMessageBox::Yes);
+        close(*f);
+        EXPECT_EQ(prompt, "            Are you sure ? ") << way;
+        EXPECT_EQ(s->EditorSlot[kSlot][0], 0) << way;
+        EXPECT_EQ(ExistingFrmCtrl(*s, kSlot), nullptr) << way;
+        f = nullptr;
+
+        Reactivate();
+        host.WindowOf(status)->Raise();
+        SettleEvents();
+        ASSERT_EQ(host.ActiveForm(), &status) << way;
+        AnswerNextBox(prompt);
+        close(status);
+        EXPECT_EQ(prompt, "                Are you sure?") << way;
+        EXPECT_TRUE(status.Loaded()) << way;
+        EXPECT_EQ(s->DevList[kSlot].Used, -1) << way;
+    }
 }
 
 // Escape typed into the dialog that action opens modally, first while a send runs (refused

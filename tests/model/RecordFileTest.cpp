@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "model/DeviceRecord.h"
@@ -24,6 +32,12 @@ std::vector<std::string> FilesIn(const std::string& dir) {
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// The whole file, read without removing its temporary.
+std::vector<uint8_t> Raw(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<uint8_t> Whole(const std::string& path) {
@@ -123,12 +137,13 @@ TEST(RecordFile, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
 }
 
-// A write cut short leaves at most its one temporary, which the next write or read of the file
-// removes, as does the sweep of a folder for the files it names; others are left alone.
+// A write goes through one hidden temporary beside its file, marked as the program's own; a
+// write cut short leaves at most that one, which the next write or read of the file removes.
 TEST(RecordFile, OneTemporaryPerFile) {
     testsupport::TempDir dir;
     const std::string path = dir.File("startBf.ini");
-    EXPECT_EQ(TemporaryPath(path), path + ".tmp");
+    EXPECT_EQ(TemporaryPath(path), dir.File(".startBf.ini.velotrix-tmp"));
+    EXPECT_EQ(TemporaryPath("show.xpj"), ".show.xpj.velotrix-tmp");
     ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>(900, 1)));
     ASSERT_TRUE(WriteFileAtomic(path, std::vector<uint8_t>{7}));
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
@@ -137,17 +152,139 @@ TEST(RecordFile, OneTemporaryPerFile) {
     EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"startBf.ini"});
 
-    for (const char* name : {"a.XPG.tmp", "b.swc.tmp", "notes.tmp", "c.xpj"}) {
-        ASSERT_TRUE(WriteFileAtomic(dir.File(name), std::vector<uint8_t>{1}));
-    }
-    RemoveTemporaries(dir.Path(), [](std::string_view name) { return name != "notes"; });
-    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"c.xpj", "notes.tmp", "startBf.ini"}));
-
     EXPECT_TRUE(PrepareFile(dir.File("init.cfg")));
     EXPECT_EQ(std::filesystem::file_size(dir.File("init.cfg")), 0u);
     EXPECT_TRUE(PrepareFile(path));
     EXPECT_EQ(Whole(path), std::vector<uint8_t>{7});
     EXPECT_FALSE(PrepareFile(dir.File("missing/init.cfg")));
+}
+
+// Each way a leftover temporary goes: the next read of its file (there or missing), its next
+// write or head write, and the sweep of its folder, which alone also takes other files'
+// temporaries. The user's files named like temporaries stay byte for byte through all of them.
+TEST(RecordFile, OnlyTheProgramsOwnTemporariesAreRemoved) {
+    const std::vector<uint8_t> old = {1, 2, 3, 4};
+    const std::vector<uint8_t> fresh = {5, 6};
+    std::vector<uint8_t> out;
+    struct Case {
+        const char* what;
+        bool there;                  // show.xpj stands before
+        std::vector<uint8_t> after;  // show.xpj afterwards
+        bool sweep;                  // the folder is swept
+        std::function<bool(const std::string&)> run;
+    };
+    const std::vector<uint8_t> none;
+    const std::vector<uint8_t> headWritten = {5, 6, 3, 4};
+    const std::vector<Case> cases = {
+        {"read", true, old, false,
+         [&](const std::string& p) { return ReadFileHead(p, 2, out) == FileRead::Read; }},
+        {"read of a missing file", false, none, false,
+         [&](const std::string& p) { return ReadFileHead(p, 2, out) == FileRead::Missing; }},
+        {"write", true, fresh, false,
+         [&](const std::string& p) { return WriteFileAtomic(p, fresh); }},
+        {"head write", true, headWritten, false,
+         [&](const std::string& p) { return WriteFileHeadAtomic(p, fresh); }},
+        {"sweep", true, old, true,
+         [](const std::string& p) {
+             RemoveTemporaries(std::filesystem::path(p).parent_path().string());
+             return true;
+         }},
+    };
+    const std::vector<std::string> users = {"show.xpj.tmp", "notes.tmp", ".show.xpj.tmp",
+                                            "show.xpj.velotrix-tmp"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::TempDir dir;
+        const std::string path = dir.File("show.xpj");
+        const std::string other = TemporaryPath(dir.File("live.XPG"));
+        if (c.there) {
+            ASSERT_TRUE(WriteFileAtomic(path, old));
+        }
+        ASSERT_TRUE(WriteFileAtomic(TemporaryPath(path), std::vector<uint8_t>(300, 9)));
+        ASSERT_TRUE(WriteFileAtomic(other, std::vector<uint8_t>{9}));
+        for (size_t n = 0; n < users.size(); ++n) {
+            ASSERT_TRUE(WriteFileAtomic(dir.File(users[n]), std::vector<uint8_t>(n + 1, 40)));
+        }
+
+        ASSERT_TRUE(c.run(path));
+
+        EXPECT_FALSE(std::filesystem::exists(TemporaryPath(path)));
+        EXPECT_EQ(std::filesystem::exists(other), !c.sweep);
+        EXPECT_EQ(std::filesystem::exists(path), c.there);
+        if (c.there) {
+            EXPECT_EQ(Whole(path), c.after);
+        }
+        for (size_t n = 0; n < users.size(); ++n) {
+            EXPECT_EQ(Whole(dir.File(users[n])), std::vector<uint8_t>(n + 1, 40)) << users[n];
+        }
+    }
+}
+
+// Runs write in a child process that is killed (SIGKILL) the moment a file it writes would
+// grow past limit bytes; true when it died so.
+bool KilledAt(size_t limit, const std::function<bool()>& write) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::signal(SIGXFSZ, [](int) { ::raise(SIGKILL); });
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        write();
+        ::_exit(0);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFSIGNALED(status) &&
+           WTERMSIG(status) == SIGKILL;
+}
+
+// A write or head write killed at every byte of its temporary: the old file is whole, beside
+// it stand only the temporary, holding the bytes written so far, and the user's
+// "show.xpj.tmp"; the next read, write or sweep of the folder (in turn) removes the temporary
+// and nothing else.
+TEST(RecordFile, AWriteKilledAtAnyByteLeavesTheOldFileWhole) {
+    std::vector<uint8_t> old(300);
+    for (size_t n = 0; n < old.size(); ++n) old[n] = static_cast<uint8_t>(n * 7 + 1);
+    const std::vector<uint8_t> fresh(257, 0xA5);
+    std::vector<uint8_t> freshHead = fresh;
+    freshHead.resize(128);
+    std::vector<uint8_t> headResult = freshHead;
+    headResult.insert(headResult.end(), old.begin() + 128, old.end());
+    const std::vector<uint8_t> user = {0x55, 0x66};
+    struct Mode {
+        const char* what;
+        std::vector<uint8_t> result;  // the whole new file
+        bool (*write)(const std::string&, std::span<const uint8_t>);
+        std::vector<uint8_t> data;  // what is written
+    };
+    for (const Mode& m : {Mode{"write", fresh, WriteFileAtomic, fresh},
+                          Mode{"head write", headResult, WriteFileHeadAtomic, freshHead}}) {
+        testsupport::TempDir dir;
+        const std::string path = dir.File("show.xpj");
+        ASSERT_TRUE(WriteFileAtomic(dir.File("show.xpj.tmp"), user));
+        ASSERT_TRUE(WriteFileAtomic(path, old));
+        for (size_t limit = 0; limit < m.result.size(); ++limit) {
+            SCOPED_TRACE(std::string(m.what) + " killed at byte " + std::to_string(limit));
+            ASSERT_TRUE(KilledAt(limit, [&] { return m.write(path, m.data); }));
+            EXPECT_EQ(Raw(path), old);
+            EXPECT_EQ(Raw(TemporaryPath(path)),
+                      std::vector<uint8_t>(m.result.begin(), m.result.begin() + limit));
+            EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{".show.xpj.velotrix-tmp",
+                                                                     "show.xpj", "show.xpj.tmp"}));
+            std::vector<uint8_t> head;
+            switch (limit % 3) {
+                case 0:
+                    EXPECT_EQ(ReadFileHead(path, 1, head), FileRead::Read);
+                    break;
+                case 1:
+                    EXPECT_TRUE(WriteFileAtomic(path, old));
+                    break;
+                default:
+                    RemoveTemporaries(dir.Path());
+            }
+            EXPECT_EQ(Whole(path), old);
+            EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"show.xpj", "show.xpj.tmp"}));
+            EXPECT_EQ(Whole(dir.File("show.xpj.tmp")), user);
+        }
+    }
 }
 
 TEST(RecordFile, AReadOnlyFolderRefusesTheWrite) {

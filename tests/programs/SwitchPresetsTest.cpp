@@ -55,6 +55,7 @@ class SwitchPresets : public ProgramsFixture {
 TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
     Bytes masks = kMasks;
+    const Bytes beside = {H().ReadMemory(slot, 52, 1).at(0), H().ReadMemory(slot, 64, 1).at(0)};
     for (int16_t p : {0, 9}) {
         SCOPED_TRACE(p);
         std::vector<int16_t> boxes;
@@ -80,7 +81,10 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
             Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, linked}),
         });
         masks[p] = mask;
-        EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr, 11), SwitchBlock(linked, masks));
+        Bytes block = SwitchBlock(linked, masks);
+        block.insert(block.begin(), beside[0]);
+        block.push_back(beside[1]);
+        EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr - 1, 13), block) << "52 to 64";
         EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, p);
         EXPECT_EQ(S().DevImage[slot].DevExtra[16], p);
         const auto messages = H().host.TakeMessages();
@@ -95,6 +99,139 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
     ExpectRequests({});
     EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
+}
+
+// Offline, a switch preset file is refused before a file is asked for, as a program file is:
+// the same message, nothing sent and nothing changed on the PC.
+TEST_F(SwitchPresets, AnOfflineDeviceIsRefusedAPresetFileAndNothingChanges) {
+    const int16_t slot = ConnectWithMasks();
+    const std::string file = H().home.Path() + "/other.swc";
+    ASSERT_TRUE(model::WriteFileAtomic(file, Bytes{0x0A}));
+    S().DevList[slot].Online = 0;
+    model::DevImageRecord image;
+    model::DevParamRecord param;
+    ClearLog();
+    H().host.TakeMessages();
+    std::vector<int16_t> boxes;
+    InSwitch(slot, [&](FrmSwitch& w) {
+        image = S().DevImage[slot];
+        param = S().DevParam[slot];
+        H().host.ChooseFile(file);
+        w.Command3(2).UserClick();
+        for (int k = 0; k < 4; ++k) boxes.push_back(w.Check5(k).Value());
+    });
+    ExpectRequests({});
+    EXPECT_TRUE(H().host.Dialogs().empty()) << "no file is asked for";
+    const auto message = OneMessage();
+    EXPECT_EQ(message.prompt, "The device is offline: nothing was sent and nothing changed.");
+    EXPECT_EQ(message.title, " Error");
+    EXPECT_EQ(S().DevImage[slot], image);
+    EXPECT_EQ(S().DevParam[slot], param);
+    EXPECT_EQ(boxes, (std::vector<int16_t>{1, 1, 1, 0})) << "preset 5 keeps its mask 7";
+}
+
+// Each action of the switch window sends one frame; on TCP/IP and on a serial link, that frame
+// failing is the last one sent: a chosen preset keeps the caption of the previous one and a
+// failed store says nothing of success.
+class SwitchFaults : public SwitchPresets,
+                     public ::testing::WithParamInterface<testsupport::Link> {};
+
+TEST_P(SwitchFaults, TheFailedFrameIsTheLastAndNoSuccessIsShown) {
+    const int16_t slot = EditOn(GetParam());
+    VX_REQUIRE_SIMULATOR(H());
+    const std::string file = H().home.Path() + "/ten.swc";
+    ASSERT_TRUE(model::WriteFileAtomic(file, Bytes{10}));
+    struct Action {
+        const char* name;
+        std::function<void(FrmSwitch&)> act;
+        Bytes frame;  // code and data bytes
+    };
+    const Action actions[] = {
+        {"first preset",
+         [](FrmSwitch& w) { w.Option1(0).UserClick(); },
+         {CmdSelectSwitchPreset, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"last preset",
+         [](FrmSwitch& w) { w.Option1(9).UserClick(); },
+         {CmdSelectSwitchPreset, 0, 0, 0, 0, 0, 0, 0, 9}},
+        {"output 4",
+         [](FrmSwitch& w) { w.Check5(3).UserClick(); },
+         {CmdSwitchMask, 0, 0, 0, 0, 0, 0, 0, 15}},
+        {"store",
+         [](FrmSwitch& w) { w.Command3(0).UserClick(); },
+         {CmdWriteByte, 0, kMaskAddr + 4, 0, 0, 7}},
+        {"link",
+         [](FrmSwitch& w) { w.Check1.UserClick(); },
+         {CmdLinkSwitchPreset, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {"file",
+         [&](FrmSwitch& w) {
+             H().host.ChooseFile(file);
+             w.Command3(2).UserClick();
+         },
+         {CmdSwitchMask, 0, 0, 0, 0, 0, 0, 0, 10}},
+    };
+    for (const Action& action : actions) {
+        SCOPED_TRACE(action.name);
+        H().Device().Write(16, {4});
+        H().Device().Write(kSwitchLinkAddr, SwitchBlock(0, kMasks));
+        Reconnect(slot);
+        Edit(slot);
+        FailAt(1);
+        H().Device().ClearLog();
+        std::string captionBefore, captionAfter;
+        InSwitch(slot, [&](FrmSwitch& w) {
+            captionBefore = w.Frame2.Caption();
+            action.act(w);
+            captionAfter = w.Frame2.Caption();
+        });
+        const Bytes& d = action.frame;
+        ExpectRequests({Frame(slot, d[0], Bytes(d.begin() + 1, d.end()))});
+        EXPECT_EQ(captionAfter, captionBefore);
+        EXPECT_EQ(S().DevList[slot].Online, 0);
+        for (const auto& message : H().host.TakeMessages()) {
+            EXPECT_EQ(message.title, "Communication problem") << message.prompt;
+        }
+        if (HasFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SwitchFaults,
+                         ::testing::Values(testsupport::Link::Tcp, testsupport::Link::Usb));
+
+// Names of sixteen characters, the most a box takes, fill the record as far as it goes
+// (74 bytes) and come back whole; a seventeenth character typed is not taken.
+TEST_F(SwitchPresets, NamesOfTheLongestLengthAreWrittenAndReadWhole) {
+    const int16_t slot = ConnectWithMasks();
+    const std::string names[] = {"ABCDEFGHIJKLMNOP", "abcdefghijklmnop", "0123456789 01234",
+                                 "Light 2 and fans"};
+    std::string typed;
+    std::vector<std::string> captions, loaded;
+    InSwitch(slot, [&](FrmSwitch& w) {
+        Drive<FrmEditNameSwitch>("FrmEditNameSwitch", [&](FrmEditNameSwitch& e) {
+            for (int16_t k = 0; k < 4; ++k) Retype(e.Text1(k), names[k]);
+            e.Text1(3).UserType("X");
+            typed = e.Text1(3).Text();
+            e.Command1(0).UserClick();
+        });
+        w.Command1.UserClick();
+        for (int k = 0; k < 4; ++k) captions.push_back(w.Check5(k).Caption());
+    });
+    InSwitch(slot, [&](FrmSwitch& w) {
+        for (int k = 0; k < 4; ++k) loaded.push_back(w.Check5(k).Caption());
+    });
+    EXPECT_EQ(typed, names[3]);
+    const std::vector<std::string> expected(std::begin(names), std::end(names));
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(loaded, expected);
+    Bytes file;
+    ASSERT_EQ(model::ReadFileHead(NamesFile(), SIZE_MAX, file), model::FileRead::Read);
+    ASSERT_EQ(file.size(), 128u);
+    Bytes head;
+    for (const std::string& name : names) {
+        head.insert(head.end(), {16, 0});
+        head.insert(head.end(), name.begin(), name.end());
+    }
+    head.insert(head.end(), {0, 0});
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 74), head);
 }
 
 TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedByReading) {
@@ -190,27 +327,31 @@ TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
 // Of a huge switch preset file only the first byte is read, and a save replaces just that
 // byte; a pipe or a device is refused with a message. A confirmed name edit rewrites record 1
 // of NameSwitch.ini and keeps the records after it; a pipe there shows no names. Temporaries
-// of saves cut short go at the next read or save of their file.
+// of saves cut short go at the next read or save of their file; the user's own "NAME.tmp"
+// files stay.
 TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     const int16_t slot = ConnectWithMasks();
     const std::string big = H().home.Path() + "/big.swc";
     ASSERT_TRUE(model::WriteFileAtomic(big, Bytes{5}));
     fs::resize_file(big, 256u << 20);
-    ASSERT_TRUE(model::WriteFileAtomic(big + ".tmp", Bytes{9}));
+    const Bytes users = {4, 5};
+    ASSERT_TRUE(model::WriteFileAtomic(model::TemporaryPath(big), Bytes{9}));
+    ASSERT_TRUE(model::WriteFileAtomic(big + ".tmp", users));
     const std::string fifo = H().home.Path() + "/pipe.swc";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     Bytes names(3 * 128, 0xAB);
     const Bytes record = {1, 0, 'A', 1, 0, 'B', 1, 0, 'C', 1, 0, 'D', 0, 0};
     std::copy(record.begin(), record.end(), names.begin());
     ASSERT_TRUE(model::WriteFileAtomic(NamesFile(), names));
-    ASSERT_TRUE(model::WriteFileAtomic(NamesFile() + ".tmp", Bytes{9}));
+    ASSERT_TRUE(model::WriteFileAtomic(model::TemporaryPath(NamesFile()), Bytes{9}));
+    ASSERT_TRUE(model::WriteFileAtomic(NamesFile() + ".tmp", users));
     ClearLog();
     std::vector<std::string> loaded;
     std::vector<ui::HeadlessHost::Message> refused;
     std::vector<bool> leftAfterReading;
     InSwitch(slot, [&](FrmSwitch& w) {
         for (int k = 0; k < 4; ++k) loaded.push_back(w.Check5(k).Caption());
-        leftAfterReading.push_back(fs::exists(NamesFile() + ".tmp"));
+        leftAfterReading.push_back(fs::exists(model::TemporaryPath(NamesFile())));
         for (const std::string& path : {fifo, std::string("/dev/zero")}) {
             H().host.ChooseFile(path);
             w.Command3(2).UserClick();
@@ -218,7 +359,7 @@ TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
         refused = H().host.TakeMessages();
         H().host.ChooseFile(big);
         w.Command3(2).UserClick();
-        leftAfterReading.push_back(fs::exists(big + ".tmp"));
+        leftAfterReading.push_back(fs::exists(model::TemporaryPath(big)));
         w.Check5(3).UserClick();
         H().host.ChooseFile(big);
         w.Command3(1).UserClick();
@@ -245,6 +386,11 @@ TEST_F(SwitchPresets, OnlyTheRecordIsReadAndWhatFollowsItIsKept) {
     EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 16),
               (Bytes{3, 0, 'A', 'm', 'p', 1, 0, 'B', 1, 0, 'C', 1, 0, 'D', 0, 0}));
     EXPECT_EQ(Bytes(saved.begin() + 128, saved.end()), Bytes(2 * 128, 0xAB));
+    for (const std::string& path : {big, NamesFile()}) {
+        Bytes kept;
+        ASSERT_EQ(model::ReadFileHead(path + ".tmp", SIZE_MAX, kept), model::FileRead::Read);
+        EXPECT_EQ(kept, users) << "the user's own file " << path << ".tmp";
+    }
 
     fs::remove(NamesFile());
     ASSERT_EQ(::mkfifo(NamesFile().c_str(), 0600), 0);

@@ -15,6 +15,7 @@
 #include "app/MDIFrmMain.h"
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
+#include "model/RecordFile.h"
 #include "project/FrmSearchCom.h"
 #include "project/FrmSelect.h"
 #include "support/DeviceTest.h"
@@ -109,7 +110,7 @@ TEST_F(SelectDialog, ExitCloseAndAFailedWriteLeaveEverythingAsItWas) {
     unchanged();
 
     // A folder where the temporary of init.cfg goes: the write fails.
-    std::filesystem::create_directory(p.File("init.cfg.tmp"));
+    std::filesystem::create_directory(model::TemporaryPath(p.File("init.cfg")));
     bool open = false;
     WithSelect(p.host, *main, [&](FrmSelect& d) {
         choose(d);

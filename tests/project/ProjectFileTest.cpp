@@ -14,6 +14,7 @@
 #include "model/DefaultImage.h"
 #include "model/DeviceDefaults.h"
 #include "model/ModelState.h"
+#include "model/RecordFile.h"
 #include "model/RecordIO.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
@@ -127,7 +128,7 @@ TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
 
     // Yes, but init.cfg can't be written (a folder stands where its temporary goes): nothing
     // changes, so that the next start can't come up on another link than the project's.
-    std::filesystem::create_directory(p.File("init.cfg.tmp"));
+    std::filesystem::create_directory(model::TemporaryPath(p.File("init.cfg")));
     p.host.Answer(ui::vbYes);
     Load(file);
     ASSERT_EQ(p.host.Messages().size(), 3u);
@@ -139,7 +140,7 @@ TEST_F(ProjectFiles, AnotherLinkTypeAsksBeforeAnythingCloses) {
     EXPECT_EQ(s.InitCfg.LinkType, 1);
     EXPECT_TRUE(Shown(0));
     EXPECT_FALSE(s.CmdBusy);
-    std::filesystem::remove(p.File("init.cfg.tmp"));
+    std::filesystem::remove(model::TemporaryPath(p.File("init.cfg")));
 
     p.host.Answer(ui::vbYes);
     Load(file);
@@ -330,7 +331,7 @@ TEST_F(ProjectFiles, FilesWithoutAProjectAreRefusedAndLeftAlone) {
 }
 
 // Only the 65 records of a regular file are read; the temporary a save cut short left beside a
-// project file goes at the next load or save of that file.
+// project file goes at the next load or save of that file, the user's "big.xpj.tmp" stays.
 TEST_F(ProjectFiles, OnlyTheRecordsOfARegularFileAreRead) {
     Start(2);
     ASSERT_TRUE(std::filesystem::is_directory(p.File("Project"))) << "made at start";
@@ -351,15 +352,19 @@ TEST_F(ProjectFiles, OnlyTheRecordsOfARegularFileAreRead) {
     const std::string big = p.File("Project/big.xpj");
     apptest::WriteFile(big, apptest::StartIniBytes(project));
     std::filesystem::resize_file(big, 256u << 20);
-    apptest::WriteFile(big + ".tmp", {1, 2, 3});
+    const std::string left = model::TemporaryPath(big);
+    const std::string users = big + ".tmp";
+    apptest::WriteFile(left, {1, 2, 3});
+    apptest::WriteFile(users, {4, 5});
     Load(big);
     EXPECT_EQ(s.DevList[0], project[0]);
-    EXPECT_FALSE(std::filesystem::exists(big + ".tmp"));
+    EXPECT_FALSE(std::filesystem::exists(left));
     EXPECT_EQ(std::filesystem::file_size(big), 256u << 20) << "left as it was";
-    apptest::WriteFile(big + ".tmp", {1});
+    apptest::WriteFile(left, {1});
     Save(big);
-    EXPECT_FALSE(std::filesystem::exists(big + ".tmp"));
+    EXPECT_FALSE(std::filesystem::exists(left));
     EXPECT_EQ(std::filesystem::file_size(big), 65u * 128u);
+    EXPECT_EQ(apptest::ReadFile(users), (std::vector<uint8_t>{4, 5})) << "the user's own file";
     EXPECT_TRUE(p.host.Messages().empty());
 }
 
