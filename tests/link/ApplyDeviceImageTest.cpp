@@ -18,75 +18,13 @@ namespace {
 namespace img = devsim::image;
 using Bytes = std::vector<uint8_t>;
 
-void Word(Bytes& p, int hi, int lo, int value) {
-    p[static_cast<size_t>(hi)] = static_cast<uint8_t>(value >> 8);
-    p[static_cast<size_t>(lo)] = static_cast<uint8_t>(value & 0xFF);
-}
-
-// A program (see programs_test::Program) whose per-channel values all differ: levels, flag bits
-// in patterns no shifted or mirrored index reads alike, routing, delays, bands, crossovers and
-// dynamics of their own for every index. v = 0 and v = 1 differ in every byte.
+// The travelling program (see programs_test::Program): a value of its own for every channel,
+// band, filter and crosspoint, flag bits in patterns of their own, v = 0 and v = 1 differing in
+// every byte. The master input gain is one byte, the second of its pair: the pair's high byte is
+// 0, as the level sender writes it.
 Bytes Image(int v) {
     Bytes p = programs_test::Program(v);
-    const auto pick = [v](int first, int second) {
-        return static_cast<uint8_t>(v ? second : first);
-    };
-    for (int i = 0; i < 8; ++i) {
-        Word(p, img::LevelHigh(i), img::LevelLow(i), v ? 100 + 37 * i : 1270 - 10 * i);
-        p[static_cast<size_t>(img::InFilter(i))] =
-            pick(1 + 3 * i, 64 * (1 + i % 2) + (2 * i + 5) % 31);
-    }
-    for (int o = 0; o < 8; ++o) {
-        Word(p, img::LevelHigh(8 + o), img::LevelLow(8 + o), v ? 200 + 11 * o : 1450 - 13 * o);
-        for (int i = 0; i < 8; ++i) {
-            p[static_cast<size_t>(img::Route(o, i))] =
-                pick((8 * o + i) % 31, 0x80 | (8 * o + i + 7) % 31);
-        }
-        Word(p, img::OutDelay(o), img::OutDelay(o) + 1, v ? 258 + 7 * o : 1 + 3 * o);
-        p[static_cast<size_t>(img::OutDelay(o) + 2)] = pick(1 + o % 4, 5 + o % 3);
-        for (int b = 0; b < 5; ++b) {
-            const int k = 5 * o + b;
-            const int a = img::OutEqBand(o, b);
-            p[static_cast<size_t>(a)] = pick(k % 3, (k + 1) % 3);
-            Word(p, a + 1, a + 2, v ? 5000 + 251 * k : 100 + 113 * k);
-            p[static_cast<size_t>(a + 3)] = pick(10 + k % 20, 40 + k % 20);
-            p[static_cast<size_t>(a + 4)] = pick(k % 49, (k + 24) % 49);
-        }
-        for (int lp = 0; lp < 2; ++lp) {
-            const int a = img::OutXover(o, lp);
-            Word(p, a, a + 1,
-                 lp ? (v ? 5000 + 50 * o : 20000 - 100 * o) : (v ? 300 + 9 * o : 20 + 7 * o));
-            p[static_cast<size_t>(a + 2)] = pick((o + 2 * lp) % 9, (o + 4 + 2 * lp) % 9);
-        }
-        const uint8_t comp[2][5] = {
-            {static_cast<uint8_t>(240 - 3 * o), static_cast<uint8_t>(o),
-             static_cast<uint8_t>(2 * o), static_cast<uint8_t>(10 + o),
-             static_cast<uint8_t>(5 + o)},
-            {static_cast<uint8_t>(200 - 7 * o), static_cast<uint8_t>(20 + o),
-             static_cast<uint8_t>(50 + o), static_cast<uint8_t>(o), static_cast<uint8_t>(15 + o)}};
-        std::copy_n(comp[v], 5, p.begin() + img::OutComp(o));
-        const uint8_t lim[2][3] = {{static_cast<uint8_t>(5 + o), static_cast<uint8_t>(29 - o),
-                                    static_cast<uint8_t>(240 - 5 * o)},
-                                   {static_cast<uint8_t>(20 + o), static_cast<uint8_t>(o),
-                                    static_cast<uint8_t>(100 + 3 * o)}};
-        std::copy_n(lim[v], 3, p.begin() + img::OutLim(o));
-        p[static_cast<size_t>(img::OutEqFlags(o))] =
-            static_cast<uint8_t>(v ? 0x1F ^ ((5 * o + 3) & 0x1F) : (5 * o + 3) & 0x1F);
-    }
-    // Line inputs use the equaliser, Mic inputs the feedback suppressor; the stereo pairs of
-    // v = 1 (inputs 0 and 1, 4 and 5) have one source each.
-    p[img::InSource] = pick(0x0F, 0xF0);
-    p[img::InProcType] = p[img::InSource];
-    p[img::InFeedback] = static_cast<uint8_t>(~p[img::InSource]);
-    p[img::Balanced] = pick(0x1D, 0xE2);
-    const std::pair<int, uint8_t> flags[] = {
-        {img::InPolarity, 0x96},  {img::InMute, 0x5A},        {img::OutMute, 0x3C},
-        {img::OutPolarity, 0x0E}, {img::InLevelBypass, 0x35}, {img::OutLevelBypass, 0x53},
-        {img::DelayBypass, 0x81}, {img::CompBypass, 0x18},    {img::LimBypass, 0x42},
-        {img::GateEnable, 0x24},  {img::DuckPriority, 0x71}};
-    for (const auto& [a, pattern] : flags)
-        p[static_cast<size_t>(a)] = pick(pattern, ~pattern & 0xFF);
-    p[img::MasterIn] = 0;  // the master input gain is one byte, its pair's high byte is 0
+    p[img::MasterIn] = 0;
     return p;
 }
 
