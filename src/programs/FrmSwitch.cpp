@@ -178,6 +178,8 @@ void FrmSwitch::SaveToPC() {
 }
 
 void FrmSwitch::LoadFromPC() {
+    // A mask the device can't take now is not taken on the PC either.
+    if (!ModProg::DeviceReachable(s_, " Error")) return;
     ui::FileDialog d = SwitchFileDialog(s_);
     if (!s_.host.ShowOpen(d)) return;
     std::vector<uint8_t> file;

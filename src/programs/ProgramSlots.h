@@ -1,5 +1,6 @@
 // What the program store and recall windows share: the rows of the slot lists, the program
-// name rule, the editor caption and the running slot after a slot was stored or recalled, and
+// name rule, the editor caption and the running slot after a slot was recalled (or stored into
+// a normal slot, whose number the device's current-program register takes), and
 // the refusal to start an exchange with a device that can't be reached (the program file load
 // refuses so too).
 #pragma once

@@ -179,7 +179,9 @@ bool StoreWindow::StoreProgramToDevice(int16_t n, std::string& name) {
     image[model::ProgMarkAddr] = model::StoredProgramMark;
     slotName = name;
     par.SlotStatus()[slot] = model::StoredProgramMark;
-    ModProg::SetRunningSlot(s_, slot);
+    // The device's current-program register takes the number of a normal slot only; after an
+    // extra store it keeps the slot it had, and so does the PC.
+    if (!extra_) ModProg::SetRunningSlot(s_, slot);
     if (FrmCtrl* editor = ExistingFrmCtrl(s_, dev)) {
         editor->SetCaption(ModProg::SlotCaption(s_, slot));
     }

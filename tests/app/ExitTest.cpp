@@ -218,6 +218,90 @@ TEST_F(ExitWithDevices, ATcpProjectWithoutConnectionsSendsNothing) {
     EXPECT_EQ(h.host.SleptMs(), 0);
 }
 
+// Three devices on TCP/IP, and the device of slot k fails its closing command, k = 0, 1, 2 in
+// turn (3: none fails): each device before it got exactly one closing command, none after it is
+// addressed, the transport says so and there is no pause; the program ends with both state
+// files written.
+TEST_F(ExitWithDevices, EachClosingCommandOverTcpCanFail) {
+    for (size_t failing = 0; failing <= 3; ++failing) {
+        SCOPED_TRACE("failing " + std::to_string(failing));
+        testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 3});
+        VX_REQUIRE_SIMULATOR(h);
+        MDIFrmMain* main = apptest::StartProgramFor(h);
+        ASSERT_NE(main, nullptr);
+        for (size_t k = 0; k < 3; ++k) apptest::AddDeviceByIp(h.host, *main, h.Address(k));
+        h.host.Advance(1000);
+        main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+        for (int16_t k = 0; k < 3; ++k) ASSERT_EQ(S().DevList[k].Online, 1);
+        h.ShortenTimeouts(0.1);
+        for (size_t k = 0; k < 3; ++k) h.Device(k).ClearLog();
+        if (failing < 3) h.Device(failing).AddFault({devsim::FaultKind::NoReply, CmdCloseTcp});
+        const int64_t slept = h.host.SleptMs();
+
+        ASSERT_TRUE(apptest::ExitWithYes(h.host, *main));
+        for (size_t k = 0; k < 3; ++k) {
+            const auto slot = static_cast<int16_t>(k);
+            EXPECT_EQ(Requests(k),
+                      k <= failing ? std::vector<std::vector<uint8_t>>{Frame(slot, CmdCloseTcp, {})}
+                                   : std::vector<std::vector<uint8_t>>{})
+                << "device " << k;
+        }
+        EXPECT_EQ(h.host.SleptMs() - slept, failing < 3 ? 0 : 3000);
+        const auto messages = h.host.TakeMessages();
+        ASSERT_EQ(messages.size(), failing < 3 ? 2u : 1u);
+        if (failing < 3) {
+            EXPECT_EQ(messages[1].prompt,
+                      "Device @ IP:" + h.Address(failing) + " will be disconnected");
+        }
+        EXPECT_EQ(apptest::ReadFile(h.home.File("start.ini")).size(), 65u * 128u);
+        EXPECT_EQ(apptest::ReadFile(h.home.File("startBf.ini")).size(), 65u * 1763u);
+    }
+}
+
+// On a serial link the closing command is one frame to the first online slot, sent without
+// waiting for a reply: a device that does not answer it changes nothing, the pause follows
+// either way. On RS485 the first slot holds the device with the higher ID.
+TEST_F(ExitWithDevices, TheSerialClosingCommandIsOneFrameAnsweredOrNot) {
+    for (Link link : {Link::Usb, Link::Rs485}) {
+        for (bool answered : {true, false}) {
+            SCOPED_TRACE(std::string(link == Link::Usb ? "USB" : "RS485") +
+                         (answered ? "" : ", no answer"));
+            testsupport::DeviceHarness& h = Start({.link = link, .rs485Ids = {3, 7}});
+            VX_REQUIRE_SIMULATOR(h);
+            MDIFrmMain* main = apptest::StartProgramFor(h);
+            ASSERT_NE(main, nullptr);
+            if (link == Link::Usb) {
+                main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
+            } else {
+                apptest::AddDeviceById(h.host, *main, 7);
+                apptest::AddDeviceById(h.host, *main, 3);
+            }
+            h.host.Advance(1000);
+            main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+            ASSERT_EQ(S().DevList[0].Online, 1);
+            const size_t told = link == Link::Usb ? 0 : 1;  // the device in slot 0
+            const uint8_t address = link == Link::Usb ? 0 : 7;
+            for (size_t k = 0; k < h.DeviceCount(); ++k) h.Device(k).ClearLog();
+            if (!answered) h.Device(told).AddFault({devsim::FaultKind::NoReply, CmdCloseSerial});
+            const int64_t slept = h.host.SleptMs();
+
+            ASSERT_TRUE(apptest::ExitWithYes(h.host, *main));
+            EXPECT_EQ(h.host.SleptMs() - slept, 3000);
+            // A request answered afterwards comes after every frame the exit put on the link.
+            const int16_t last = link == Link::Usb ? 0 : 1;
+            ASSERT_TRUE(h.Ask(last, CmdReadVersion));
+            std::vector<std::vector<uint8_t>> expected = {Frame(address, CmdCloseSerial, {})};
+            if (link == Link::Usb) expected.push_back(Frame(0, CmdReadVersion, {}));
+            EXPECT_EQ(Requests(told), expected);
+            if (link == Link::Rs485) {
+                EXPECT_EQ(Requests(0),
+                          (std::vector<std::vector<uint8_t>>{Frame(3, CmdReadVersion, {})}));
+            }
+            EXPECT_EQ(h.host.Messages().size(), 1u) << "only the question";
+        }
+    }
+}
+
 TEST_F(ExitWithDevices, OnRs485OnlyTheFirstOnlineDeviceIsTold) {
     testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {3, 7, 9}});
     VX_REQUIRE_LINK(h, Link::Rs485);

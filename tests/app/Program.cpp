@@ -141,6 +141,58 @@ std::vector<uint8_t> ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
+std::vector<LimitRecord> RecordsAtTheirLimits() {
+    // Every field another value than a new record's; RS485, so that no window rebuilds the
+    // address text.
+    model::DeviceRecord base;
+    base.IpOctets = {10, 20, 30, 40};
+    base.DevId = 12;
+    base.Online = 1;
+    base.LinkKind = 1;
+    base.Used = -1;
+    base.WinLeft = 1.5f;
+    base.WinTop = 2.5f;
+    const std::string rebuilt = "10.20.30.40";
+    const model::DeviceRecord free{};
+    struct Texts {
+        const char* name;
+        std::string ip, nick;
+        bool fits;
+        std::string ipRead, nickRead;
+    };
+    const Texts texts[] = {
+        {"address text of 15", "192.168.100.200", "n", true, "192.168.100.200", "n"},
+        {"address text of 16", "192.168.100.2001", "n", true, rebuilt, "n"},
+        {"nick name of 16", "1.2.3.4", std::string(15, 'N') + "Z", true, "1.2.3.4",
+         std::string(15, 'N') + "Z"},
+        {"nick name of 17", "1.2.3.4", std::string(16, 'N') + "Z", true, "1.2.3.4",
+         std::string(16, 'N')},
+        {"nick name ends at byte 128", std::string(88, '9'), std::string(16, 'E'), true, rebuilt,
+         std::string(16, 'E')},
+        {"nick name ends at byte 129", std::string(89, '9'), std::string(16, 'E'), false, "", ""},
+        {"nick name of 17 from byte 113", std::string(88, '9'), std::string(17, 'E'), true, rebuilt,
+         std::string(16, 'E')},
+        {"empty nick name ends at byte 128", std::string(104, '9'), "", true, rebuilt, ""},
+        {"empty nick name ends at byte 129", std::string(105, '9'), "", false, "", ""},
+    };
+    std::vector<LimitRecord> out;
+    for (const Texts& t : texts) {
+        model::DeviceRecord rec = base;
+        rec.IpText = t.ip;
+        rec.NickName = t.nick;
+        std::vector<uint8_t> slot = DeviceRecordBytes(rec);
+        slot.resize(128);
+        model::DeviceRecord read = free;
+        if (t.fits) {
+            read = base;
+            read.IpText = t.ipRead;
+            read.NickName = t.nickRead;
+        }
+        out.push_back({t.name, slot, read});
+    }
+    return out;
+}
+
 model::DeviceRecord ZeroRecord() {
     model::DeviceRecord rec;
     rec.IpText.clear();

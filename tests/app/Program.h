@@ -73,6 +73,18 @@ void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 // The file's bytes; empty when it does not exist.
 std::vector<uint8_t> ReadFile(const std::string& path);
 
+// A record at the start of its 128-byte slot with texts at or one past their limits, and what
+// reading it gives: an address text of 15 characters is kept, a longer one rebuilt from the
+// octets; a nick name of 16 is kept, a longer one cut to 16; a record that ends on the slot's
+// last byte is read, one that needs a byte more is a free slot (a nick name cut to 16 may run
+// past the slot).
+struct LimitRecord {
+    std::string name;
+    std::vector<uint8_t> slot;  // 128 bytes
+    model::DeviceRecord read;
+};
+std::vector<LimitRecord> RecordsAtTheirLimits();
+
 // A record read from bytes that are all zero (a free slot of an empty file).
 model::DeviceRecord ZeroRecord();
 // A record in the project for the given link kind.

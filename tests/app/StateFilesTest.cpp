@@ -4,9 +4,11 @@
 #include <memory>
 #include <span>
 
+#include "Program.h"
 #include "app/Wiring.h"
 #include "files/StateFiles.h"
 #include "model/RecordFile.h"
+#include "model/RecordIO.h"
 #include "state/State.h"
 #include "support/TempDir.h"
 #include "ui/HeadlessHost.h"
@@ -124,6 +126,35 @@ TEST_F(StateFilesTest, AShortDeviceListLeavesTheRestOutOfTheProject) {
     for (int slot = 0; slot < 65; ++slot) EXPECT_EQ(s->DevList[slot].Used, slot < 3 ? -1 : 0);
 }
 
+// Each record at its limits in its slot, a plain one after it: the plain ones read whole, and
+// what was read is written back within its slots and reads back the same.
+TEST_F(StateFilesTest, RecordTextsAtTheirLimitsAndOnePast) {
+    const std::vector<apptest::LimitRecord> cases = apptest::RecordsAtTheirLimits();
+    Bytes file;
+    std::vector<model::DeviceRecord> plain;
+    for (size_t k = 0; k < cases.size(); ++k) {
+        file.insert(file.end(), cases[k].slot.begin(), cases[k].slot.end());
+        model::DeviceRecord rec = apptest::TcpRecord(10, 0, 1, static_cast<uint8_t>(k));
+        rec.NickName = "after " + cases[k].name.substr(0, 9);
+        plain.push_back(rec);
+        const Bytes after = Slot(apptest::DeviceRecordBytes(rec));
+        file.insert(file.end(), after.begin(), after.end());
+    }
+    Put("start.ini", file);
+    StateFiles::ReadDeviceList(*s);
+    for (size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(cases[k].name);
+        EXPECT_EQ(s->DevList[2 * k], cases[k].read);
+        EXPECT_EQ(s->DevList[2 * k + 1], plain[k]);
+    }
+
+    ASSERT_TRUE(StateFiles::WriteDeviceList(*s));
+    auto other = NewState(host);
+    other->AppDir = dir.Path();
+    StateFiles::ReadDeviceList(*other);
+    EXPECT_EQ(other->DevList, s->DevList);
+}
+
 TEST_F(StateFilesTest, MalformedDeviceRecordsReadAsFreeSlots) {
     for (model::DeviceRecord& rec : s->DevList) rec.Used = -1;
     ASSERT_TRUE(StateFiles::WriteDeviceList(*s));
@@ -164,6 +195,28 @@ TEST_F(StateFilesTest, DeviceImagesGoOutBackToBack) {
     other->AppDir = dir.Path();
     StateFiles::ReadDeviceImages(*other);
     EXPECT_EQ(other->StoredImage, s->DevImage);
+}
+
+// startBf.ini of exactly its 65 records, one byte short and one byte past: the exact file reads
+// whole, the short one reads its last byte as zero and everything before it whole, the byte
+// past the records is not read.
+TEST_F(StateFilesTest, DeviceImagesOfExactlyTheirSizeAndOneByteEitherSide) {
+    Bytes file(65 * model::DevImageRecord::Size);
+    for (size_t b = 0; b < file.size(); ++b) file[b] = static_cast<uint8_t>(b * 7 + b / 1763 + 1);
+    for (const int more : {0, -1, 1}) {
+        SCOPED_TRACE(more);
+        Bytes bytes = file;
+        bytes.resize(file.size() + static_cast<size_t>(more), 0xEE);
+        Put("startBf.ini", bytes);
+        s->StoredImage.fill(model::DevImageRecord{});
+        StateFiles::ReadDeviceImages(*s);
+        model::RecordWriter w;
+        for (const model::DevImageRecord& image : s->StoredImage)
+            model::WriteDevImageRecord(w, image);
+        Bytes expected = file;
+        if (more < 0) expected.back() = 0;
+        EXPECT_EQ(w.Data(), expected);
+    }
 }
 
 TEST_F(StateFilesTest, AFailedWriteIsReportedAndLeavesNoFile) {

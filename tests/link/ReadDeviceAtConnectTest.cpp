@@ -196,6 +196,21 @@ TEST(RunningProgramSlot, FollowsTheExternalSignals) {
     EXPECT_EQ(RunningProgramSlot(3, 2, 0x0E, 15, 1), 8);     // active low, "E03"
     EXPECT_EQ(RunningProgramSlot(3, 0xFF, 0x0E, 15, 1), 3);  // no winning signal
     EXPECT_EQ(RunningProgramSlot(3, 2, 0xF0, 15, 1), 8);     // only the low four bits count
+    // The first and the last signal index, and one past the last, in both modes.
+    struct Row {
+        double signal;
+        uint8_t lines;
+        double mode;
+        int16_t running;
+    };
+    const Row rows[] = {
+        {0, 0x01, 0, 6}, {3, 0x08, 0, 9}, {4, 0x08, 0, 5},
+        {0, 0x0E, 1, 6}, {3, 0x07, 1, 9}, {4, 0x07, 1, 5},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(RunningProgramSlot(5, r.signal, r.lines, 15, r.mode), r.running)
+            << "signal " << r.signal << ", mode " << r.mode;
+    }
 }
 
 TEST_F(ReadDeviceAtConnectTest, StopsAtTheFirstFailedRequest) {

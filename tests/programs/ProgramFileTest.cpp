@@ -20,6 +20,49 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The frames of a program file load by command code, in order: runs of codes, each run repeated
+// times times.
+struct CodeRun {
+    std::vector<uint8_t> codes;
+    int times;
+};
+const CodeRun kLoadFrames[] = {
+    {{CmdBulkUpdate}, 1},
+    {{CmdInputBalanced}, 8},
+    {{CmdInputFilter}, 8},
+    {{CmdFeedbackFreq}, 1},
+    {{CmdInputOption}, 8},  // feedback modes
+    {{CmdNoiseGate}, 8},
+    {{CmdAutoMixerActive, CmdAutoMixerMode, CmdAutoMixerByte}, 1},
+    {{CmdPriorityMask, CmdDuckerParamA, CmdDuckerParamB, CmdDuckerParamC}, 1},
+    {{CmdInputProcType, CmdInputOption}, 8},
+    {{CmdChannelBlock}, 32},  // level and mute of each channel
+    {{CmdInputSource, CmdInputOption, CmdGain, CmdInputProcType}, 8},  // Mic/Line
+    {{CmdMasterLevel}, 2},
+    {{CmdWriteMem4}, 64},    // input equaliser memory
+    {{CmdEqBand}, 24 + 40},  // input bands of the active banks, output bands
+    {{CmdOutXover}, 16},
+    {{CmdOutDelay}, 8},
+    {{CmdOutCompressor}, 40},
+    {{CmdOutLimiter}, 24},
+    {{CmdMixPoint}, 64},
+    {{CmdPhantomPower}, 1},
+    {{CmdWriteMem4, CmdWriteByte, CmdWriteByte}, 16},  // channel names
+    {{CmdFrontPanelLock}, 1},
+    {{CmdWriteByte}, 1},   // stereo pairs
+    {{CmdWriteMem4}, 28},  // the bytes no step sends
+    {{CmdBulkUpdate}, 1},
+};
+
+std::vector<uint8_t> LoadCodes() {
+    std::vector<uint8_t> codes;
+    for (const CodeRun& run : kLoadFrames) {
+        for (int k = 0; k < run.times; ++k)
+            codes.insert(codes.end(), run.codes.begin(), run.codes.end());
+    }
+    return codes;
+}
+
 class ProgramFile : public ProgramsFixture {
   protected:
     // Record bytes 930 and 931 in DevExtra.
@@ -47,12 +90,15 @@ class ProgramFile : public ProgramsFixture {
 
 // A file whose every byte differs from the slot's record: the load takes the program, record
 // bytes 930 (delay unit) and 931 (current program) and the panel state, and keeps every other
-// byte of the record; the device's working memory becomes the file's program. Loading Program 0
-// first makes each byte of Program 1 and then of Program 0 again a change. A save writes the
-// record as it is.
+// byte of the record; the device's working memory becomes the file's program, and nothing
+// beside it changes. Exactly the load's frames go out, in their order, each write within the
+// working program and with the file's bytes. Loading Program 0 first makes each byte of
+// Program 1 and then of Program 0 again a change. A save writes the record as it is.
 TEST_F(ProgramFile, ALoadTakesTheProgramBytes930And931AndThePanelStateOnly) {
     const int16_t slot = EditAll().at(0);
     FrmCtrl& f = Editor(slot);
+    Put(976, Bytes(56, 0xA5));
+    const Bytes settings = H().ReadMemory(slot, 0, 64);
     for (int v : {0, 1, 0}) {
         SCOPED_TRACE(v);
         const model::DevImageRecord before = S().DevImage[slot];
@@ -75,6 +121,18 @@ TEST_F(ProgramFile, ALoadTakesTheProgramBytes930And931AndThePanelStateOnly) {
             ASSERT_GE(sent.size(), 2u);
             EXPECT_EQ(sent.front(), Frame(slot, CmdBulkUpdate, {0}));
             EXPECT_EQ(sent.back(), Frame(slot, CmdBulkUpdate, {1}));
+            EXPECT_EQ(Codes(), LoadCodes());
+            for (const Bytes& frame : sent) {
+                const int addr = (frame[4] << 8 | frame[5]) - model::WorkingProgramAddr;
+                const int count = frame[3] == CmdWriteMem4 ? 4 : 1;
+                if (frame[3] != CmdWriteMem4 && frame[3] != CmdWriteByte) continue;
+                ASSERT_TRUE(addr >= 0 && addr + count <= 912) << "a write at device " << addr + 64;
+                const Bytes data =
+                    count == 4 ? Bytes(frame.begin() + 6, frame.begin() + 10) : Bytes{frame[8]};
+                EXPECT_EQ(data, Bytes(file.ProgImage.begin() + addr,
+                                      file.ProgImage.begin() + addr + count))
+                    << "image " << addr;
+            }
         }
         model::DevImageRecord expected = before;
         std::copy_n(file.ProgImage.begin(), 912, expected.ProgImage.begin());
@@ -83,6 +141,9 @@ TEST_F(ProgramFile, ALoadTakesTheProgramBytes930And931AndThePanelStateOnly) {
         expected.PanelState = file.PanelState;
         EXPECT_EQ(RecordBytes(S().DevImage[slot]), RecordBytes(expected));
         EXPECT_EQ(WorkingProgram(slot), Program(v));
+        ExpectStereoPairs(slot, Program(v));
+        EXPECT_EQ(H().ReadMemory(slot, 0, 64), settings);
+        EXPECT_EQ(H().ReadMemory(slot, 976, 56), Bytes(56, 0xA5));
         const int16_t unit = file.DevExtra[kDelayUnit];
         EXPECT_EQ(S().DevParam[slot].DelayUnit(), unit);
         EXPECT_TRUE(f.Option1(unit).Value());
@@ -166,6 +227,81 @@ TEST_F(ProgramFile, AFailedOpeningFrameChangesNothingAndSaysSo) {
     ASSERT_EQ(ExistingFrmCtrl(S(), slots[0]), nullptr) << "the device went offline";
     EXPECT_EQ(Edit(slots[0], 3).Text1(10).Text(), "-3");
 }
+
+// A load failing at each of its frames in turn, on TCP/IP and on a serial link (a quarter of
+// the frames a case, so that the cases run side by side): the frames up to the failed one go
+// out as in a whole load and no more; the load's flags and pointer are put back, and the
+// device, now offline, changed nowhere outside its working program.
+struct LoadFault {
+    testsupport::Link link;
+    int quarter;
+};
+void PrintTo(const LoadFault& c, std::ostream* os) {
+    testsupport::PrintTo(c.link, os);
+    *os << " quarter " << c.quarter;
+}
+class LoadFaults : public ProgramFile, public ::testing::WithParamInterface<LoadFault> {};
+
+TEST_P(LoadFaults, StopAtTheFailedFrame) {
+    const auto [link, quarter] = GetParam();
+    const int16_t slot = EditOn(link);
+    VX_REQUIRE_SIMULATOR(H());
+    const Bytes working = Program(0);
+    model::DevImageRecord file = S().DevImage[slot];
+    std::copy_n(Program(1).begin(), 912, file.ProgImage.begin());
+    const std::string path = PresetPath("p.XPG");
+    WriteBytes(path, RecordBytes(file));
+    H().Device().Write(model::WorkingProgramAddr, working);
+    Reconnect(slot);
+    Edit(slot);
+    H().Device().ClearLog();
+    LoadInto(slot, path);
+    const std::vector<Bytes> whole = Requests();
+    ASSERT_EQ(Codes(), LoadCodes());
+    const int frames = static_cast<int>(whole.size());
+    for (int failed = 1 + frames * quarter / 4; failed <= frames * (quarter + 1) / 4; ++failed) {
+        SCOPED_TRACE("frame " + std::to_string(failed));
+        H().Device().Write(model::WorkingProgramAddr, working);
+        Reconnect(slot);
+        Edit(slot);
+        const Bytes memory = H().Device().Read(0, 0x10000);
+        FailAt(failed);
+        H().Device().ClearLog();
+        H().host.TakeMessages();
+
+        LoadInto(slot, path);
+
+        ASSERT_EQ(Requests(), Head(whole, failed));
+        EXPECT_EQ(ExistingFrmCtrl(S(), slot), nullptr) << "the device went offline";
+        EXPECT_EQ(S().DevList[slot].Online, 0);
+        EXPECT_EQ(S().LoadStateWord, 0);
+        EXPECT_FALSE(S().TxBlocked);
+        EXPECT_EQ(S().GraphHold, 0);
+        EXPECT_EQ(MainForm(S()).MousePointer(), ui::vbDefault);
+        const auto messages = H().host.TakeMessages();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.front().title, "Communication problem");
+        if (failed == 1) {
+            EXPECT_EQ(messages.back().prompt,
+                      "The device did not receive the program: nothing was loaded.");
+        }
+        Bytes now = H().Device().Read(0, 0x10000);
+        std::copy_n(memory.begin() + model::WorkingProgramAddr, 912,
+                    now.begin() + model::WorkingProgramAddr);
+        EXPECT_TRUE(now == memory) << "the device changed outside its working program";
+        if (HasFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LoadFaults, ::testing::ValuesIn([] {
+                             std::vector<LoadFault> cases;
+                             for (auto link : {testsupport::Link::Tcp, testsupport::Link::Usb}) {
+                                 for (int quarter = 0; quarter < 4; ++quarter) {
+                                     cases.push_back({link, quarter});
+                                 }
+                             }
+                             return cases;
+                         }()));
 
 // A device that is offline gets no program file: the same refusal as a store.
 TEST_F(ProgramFile, AnOfflineDeviceIsRefusedAndNothingChanges) {

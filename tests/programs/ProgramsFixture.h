@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "devsim/Device.h"
+#include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
@@ -32,6 +34,10 @@ inline constexpr int kApplyProgressSteps = 275;
 
 // A program that sets every byte: v = 0 and v = 1 give two programs that differ in each of
 // their 912 bytes, each within the ranges the editor keeps (so applying it changes nothing).
+// Every byte of Program(1) differs from the factory program too. Each channel, band and
+// crosspoint holds values of its own, and the bits of each flag byte differ from channel to
+// channel, so that a value taken from its neighbour shows; the Mic/Line choice, the processing
+// type and the feedback suppressor agree within each stereo pair.
 inline Bytes Program(int v) {
     Bytes p(912);
     const auto pick = [v](int first, int second) {
@@ -41,35 +47,43 @@ inline Bytes Program(int v) {
         p[hi] = pick(first >> 8, second >> 8);
         p[lo] = pick(first & 0xFF, second & 0xFF);
     };
-    const auto band = [&](int a) {
-        p[a] = pick(0, 1);
-        word(a + 1, a + 2, 1000, 2570);
-        p[a + 3] = pick(10, 20);
-        p[a + 4] = pick(24, 30);
+    // Equaliser band number salt: its type, frequency, Q and gain.
+    const auto band = [&](int a, int salt) {
+        p[a] = pick(2 - salt % 2, 1 + salt % 2);
+        word(a + 1, a + 2, 1000 + 10 * salt, 2570 + 10 * salt);
+        p[a + 3] = pick(10 + salt % 40, 60 + salt % 30);
+        p[a + 4] = pick(salt % 24, 25 + salt % 24);
     };
-    for (int i = 0; i < 8; ++i) word(i, 472 + i, 1270, 1000);
+    // A flag byte: the pattern's bits, and their opposites.
+    const auto bits = [&](int a, int pattern) { p[a] = pick(pattern, pattern ^ 0xFF); };
+    for (int i = 0; i < 8; ++i) word(i, 472 + i, 1270 - 10 * i, 1000 - 10 * i);
     for (int o = 0; o < 8; ++o) {
         const int b = 8 + 52 * o;
-        for (int i = 0; i < 8; ++i) p[b + i] = pick(30, 0x80 | 10);
-        word(b + 8, b + 9, 1, 258);
-        p[b + 10] = pick(5, 7);
-        for (int k = 0; k < 5; ++k) band(b + 11 + 5 * k);
-        word(b + 36, b + 37, 20, 300);
-        p[b + 38] = pick(0, 3);
-        word(b + 39, b + 40, 20000, 5000);
-        p[b + 41] = pick(0, 3);
-        const uint8_t dynamics[2][8] = {{240, 0, 0, 10, 5, 5, 29, 240},
-                                        {200, 3, 50, 20, 15, 15, 10, 200}};
-        std::copy_n(dynamics[v], 8, p.begin() + b + 42);
-        p[b + 50] = pick(0, 5);
-        word(b + 51, 455 + o, 1270, 1000);
+        for (int i = 0; i < 8; ++i) {
+            p[b + i] = pick((i + 8 * o) % 31, 0x80 | (i + 8 * o + 7) % 30);
+        }
+        word(b + 8, b + 9, 1 + o, 258 + o);
+        p[b + 10] = pick(5 + o, 20 + o);
+        for (int k = 0; k < 5; ++k) band(b + 11 + 5 * k, 5 * o + k);
+        word(b + 36, b + 37, 20 + o, 300 + o);
+        p[b + 38] = pick(o % 3, 3 + o % 3);
+        word(b + 39, b + 40, 20000 - o, 5000 - o);
+        p[b + 41] = pick((o + 1) % 3, 3 + (o + 1) % 3);
+        const int dynamics[2][8] = {
+            {240 - o, o % 3, o, 10 + o, 5 + o, 5 + o, 29 - o, 240 - 2 * o},
+            {200 - o, 3 + o % 3, 50 + o, 20 + o, 15 + o, 15 + o, 10 - o, 200 - 2 * o}};
+        for (int k = 0; k < 8; ++k) p[b + 42 + k] = static_cast<uint8_t>(dynamics[v][k]);
+        p[b + 50] = pick(o, 0x1F ^ o);
+        word(b + 51, 455 + o, 1270 - 10 * o, 1000 - 10 * o);
     }
-    for (int a : {424, 427, 428, 429, 448, 449, 450, 451, 452, 888}) p[a] = pick(0, 0xFF);
-    // Line inputs with the equaliser, or Mic inputs with the feedback suppressor on.
-    p[425] = pick(0xFF, 0);
-    p[426] = pick(0, 0xFF);
-    p[468] = pick(0xFF, 0);
-    p[471] = pick(0xFF, 0);
+    const std::pair<int, int> flags[] = {{424, 0x96}, {427, 0x3C}, {428, 0xC3}, {429, 0x69},
+                                         {448, 0x0F}, {449, 0xF0}, {450, 0x5A}, {451, 0xA5},
+                                         {452, 0x99}, {471, 0x66}, {888, 0x1E}};
+    for (const auto& [a, pattern] : flags) bits(a, pattern);
+    // Line inputs with the equaliser, Mic inputs with the feedback suppressor on.
+    bits(425, 0x33);
+    bits(468, 0x33);
+    bits(426, 0xCC);
     p[430] = pick(0, 1);
     p[431] = pick(5, 9);
     for (int j = 0; j < 16; ++j) p[432 + j] = pick('A' + j, 'a' + j);
@@ -79,24 +93,26 @@ inline Bytes Program(int v) {
     for (int i = 0; i < 8; ++i) {
         for (int bank = 0; bank < 2; ++bank) {
             const int a = 480 + 32 * i + 16 * bank;
-            for (int k = 0; k < 3; ++k) band(a + 5 * k);
-            p[a + 15] = pick(0, 5);
+            for (int k = 0; k < 3; ++k) band(a + 5 * k, 40 + 6 * i + 3 * bank + k);
+            p[a + 15] = pick((i + bank) % 7, 7 ^ (i + bank) % 7);
         }
     }
     for (int ch = 0; ch < 16; ++ch) {
         const int a = 736 + 8 * ch;
         for (int k = 0; k < 6; ++k) p[a + k] = pick('A' + (ch + k) % 26, 'a' + (ch + k) % 26);
-        p[a + 6] = pick(1, 2);
-        p[a + 7] = ch < 8 ? pick(17, 64 + 5) : pick(1, 2);
+        p[a + 6] = pick(1 + ch, 100 + ch);
+        // An input's filter: type and frequency; an output's unused byte.
+        p[a + 7] = ch < 8 ? pick(ch % 3 * 64 + 10 + ch, (ch + 1) % 3 * 64 + 20 + ch)
+                          : pick(1 + ch, 100 + ch);
     }
     for (int i = 0; i < 8; ++i) {
-        p[864 + 3 * i] = pick(4, 40);
-        p[865 + 3 * i] = pick(0, 3);
-        p[866 + 3 * i] = pick(0, 9);
+        p[864 + 3 * i] = pick(4 + i, 40 + i);
+        p[865 + 3 * i] = pick(i, (i + 5) % 13);
+        p[866 + 3 * i] = pick(i, 9 + i);
     }
     const uint8_t mixerAndDucker[2][23] = {
         {0, 0, 1, 1, 10, 2, 49, 1, 1, 0x0F, 2, 10, 2, 4, 0, 6, 1, 1, 1, 1, 1, 1, 0},
-        {1, 1, 2, 2, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 5}};
+        {1, 1, 2, 3, 11, 3, 50, 2, 2, 0xF0, 50, 20, 5, 20, 1, 30, 2, 2, 2, 2, 2, 2, 0x0F}};
     std::copy_n(mixerAndDucker[v], 23, p.begin() + 889);
     for (int a : {453, 454, 469, 470}) p[a] = pick(1, 2);
     return p;
@@ -112,6 +128,32 @@ struct Position {
 inline const auto kFirstAndLastSlots =
     ::testing::Values(Position{false, 0}, Position{false, 5}, Position{true, 0}, Position{true, 3});
 
+// An operation on the device of a link at one slot.
+struct LinkAndSlot {
+    testsupport::Link link;
+    Position at;
+};
+inline void PrintTo(const LinkAndSlot& c, std::ostream* os) {
+    testsupport::PrintTo(c.link, os);
+    *os << (c.at.extra ? " extra " : " normal ") << c.at.n;
+}
+// The first and last slot of each kind on TCP/IP and on a serial link.
+inline const auto kLinksAndEnds = ::testing::ValuesIn([] {
+    std::vector<LinkAndSlot> cases;
+    for (testsupport::Link link : {testsupport::Link::Tcp, testsupport::Link::Usb}) {
+        for (Position at :
+             {Position{false, 0}, Position{false, 5}, Position{true, 0}, Position{true, 3}}) {
+            cases.push_back({link, at});
+        }
+    }
+    return cases;
+}());
+
+// The first count of frames.
+inline std::vector<Bytes> Head(const std::vector<Bytes>& frames, int count) {
+    return {frames.begin(), frames.begin() + std::min<ptrdiff_t>(count, std::ssize(frames))};
+}
+
 // A device image record as a file holds it: its three parts back to back.
 inline Bytes RecordBytes(const model::DevImageRecord& rec) {
     Bytes out(rec.ProgImage.begin(), rec.ProgImage.end());
@@ -122,6 +164,17 @@ inline Bytes RecordBytes(const model::DevImageRecord& rec) {
 
 class ProgramsFixture : public testsupport::EditorRoadTest {
   protected:
+    // The stereo pairs of the editor of slot as the program's byte 911 sets them: ticked, and
+    // the Mic/Line lists of both inputs locked.
+    void ExpectStereoPairs(int16_t slot, const Bytes& program) {
+        FrmCtrl& f = Editor(slot);
+        for (int16_t p = 0; p < 4; ++p) {
+            const bool stereo = (program[911] >> p & 1) != 0;
+            EXPECT_EQ(S().InPairLink[slot][p], stereo) << "pair " << p;
+            EXPECT_EQ(f.Check11(p).Value(), stereo ? 1 : 0) << "pair " << p;
+            EXPECT_EQ(f.Combo5(static_cast<int16_t>(2 * p + 1)).Enabled(), !stereo) << "pair " << p;
+        }
+    }
     // Devices in the project, connected, each with its editor open; the slots.
     std::vector<int16_t> EditAll(size_t devices = 1) {
         testsupport::DeviceOptions options;
@@ -139,6 +192,23 @@ class ProgramsFixture : public testsupport::EditorRoadTest {
         Edit(slot);
         ClearLog();
         return slot;
+    }
+    // One device on link, connected, with its editor open; its slot.
+    int16_t EditOn(testsupport::Link link) {
+        testsupport::DeviceOptions options;
+        options.link = link;
+        Connect(options);
+        Edit(slot);
+        return slot;
+    }
+    // The simulated device fails the at-th frame from now on, after carrying it out: over
+    // TCP/IP it drops the connection, on a serial link it answers with another command's code.
+    void FailAt(int at) {
+        H().Device().ClearFaults();
+        const auto kind = H().GetLink() == testsupport::Link::Tcp
+                              ? devsim::FaultKind::DropConnection
+                              : devsim::FaultKind::WrongCode;
+        H().Device().AddFault({kind, -1, H().Device().FrameCount() + at, 1});
     }
     // Device memory of the first device changed over the wire, given back to an outside device
     // afterwards.

@@ -55,6 +55,7 @@ class SwitchPresets : public ProgramsFixture {
 TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffline) {
     const int16_t slot = ConnectWithMasks();
     Bytes masks = kMasks;
+    const Bytes beside = {H().ReadMemory(slot, 52, 1).at(0), H().ReadMemory(slot, 64, 1).at(0)};
     for (int16_t p : {0, 9}) {
         SCOPED_TRACE(p);
         std::vector<int16_t> boxes;
@@ -80,7 +81,10 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
             Frame(slot, CmdLinkSwitchPreset, {0, 0, 0, 0, 0, 0, 0, linked}),
         });
         masks[p] = mask;
-        EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr, 11), SwitchBlock(linked, masks));
+        Bytes block = SwitchBlock(linked, masks);
+        block.insert(block.begin(), beside[0]);
+        block.push_back(beside[1]);
+        EXPECT_EQ(H().ReadMemory(slot, kSwitchLinkAddr - 1, 13), block) << "52 to 64";
         EXPECT_EQ(S().DevParam[slot].CurSwitchPreset, p);
         EXPECT_EQ(S().DevImage[slot].DevExtra[16], p);
         const auto messages = H().host.TakeMessages();
@@ -95,6 +99,139 @@ TEST_F(SwitchPresets, ChoosingSwitchingStoringAndLinkingReachTheDeviceUnlessOffl
     InSwitch(slot, [](FrmSwitch& w) { w.Command3(0).UserClick(); });
     ExpectRequests({});
     EXPECT_NE(OneMessage().prompt.find("offline"), std::string::npos);
+}
+
+// Offline, a switch preset file is refused before a file is asked for, as a program file is:
+// the same message, nothing sent and nothing changed on the PC.
+TEST_F(SwitchPresets, AnOfflineDeviceIsRefusedAPresetFileAndNothingChanges) {
+    const int16_t slot = ConnectWithMasks();
+    const std::string file = H().home.Path() + "/other.swc";
+    ASSERT_TRUE(model::WriteFileAtomic(file, Bytes{0x0A}));
+    S().DevList[slot].Online = 0;
+    model::DevImageRecord image;
+    model::DevParamRecord param;
+    ClearLog();
+    H().host.TakeMessages();
+    std::vector<int16_t> boxes;
+    InSwitch(slot, [&](FrmSwitch& w) {
+        image = S().DevImage[slot];
+        param = S().DevParam[slot];
+        H().host.ChooseFile(file);
+        w.Command3(2).UserClick();
+        for (int k = 0; k < 4; ++k) boxes.push_back(w.Check5(k).Value());
+    });
+    ExpectRequests({});
+    EXPECT_TRUE(H().host.Dialogs().empty()) << "no file is asked for";
+    const auto message = OneMessage();
+    EXPECT_EQ(message.prompt, "The device is offline: nothing was sent and nothing changed.");
+    EXPECT_EQ(message.title, " Error");
+    EXPECT_EQ(S().DevImage[slot], image);
+    EXPECT_EQ(S().DevParam[slot], param);
+    EXPECT_EQ(boxes, (std::vector<int16_t>{1, 1, 1, 0})) << "preset 5 keeps its mask 7";
+}
+
+// Each action of the switch window sends one frame; on TCP/IP and on a serial link, that frame
+// failing is the last one sent: a chosen preset keeps the caption of the previous one and a
+// failed store says nothing of success.
+class SwitchFaults : public SwitchPresets,
+                     public ::testing::WithParamInterface<testsupport::Link> {};
+
+TEST_P(SwitchFaults, TheFailedFrameIsTheLastAndNoSuccessIsShown) {
+    const int16_t slot = EditOn(GetParam());
+    VX_REQUIRE_SIMULATOR(H());
+    const std::string file = H().home.Path() + "/ten.swc";
+    ASSERT_TRUE(model::WriteFileAtomic(file, Bytes{10}));
+    struct Action {
+        const char* name;
+        std::function<void(FrmSwitch&)> act;
+        Bytes frame;  // code and data bytes
+    };
+    const Action actions[] = {
+        {"first preset",
+         [](FrmSwitch& w) { w.Option1(0).UserClick(); },
+         {CmdSelectSwitchPreset, 0, 0, 0, 0, 0, 0, 0, 0}},
+        {"last preset",
+         [](FrmSwitch& w) { w.Option1(9).UserClick(); },
+         {CmdSelectSwitchPreset, 0, 0, 0, 0, 0, 0, 0, 9}},
+        {"output 4",
+         [](FrmSwitch& w) { w.Check5(3).UserClick(); },
+         {CmdSwitchMask, 0, 0, 0, 0, 0, 0, 0, 15}},
+        {"store",
+         [](FrmSwitch& w) { w.Command3(0).UserClick(); },
+         {CmdWriteByte, 0, kMaskAddr + 4, 0, 0, 7}},
+        {"link",
+         [](FrmSwitch& w) { w.Check1.UserClick(); },
+         {CmdLinkSwitchPreset, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {"file",
+         [&](FrmSwitch& w) {
+             H().host.ChooseFile(file);
+             w.Command3(2).UserClick();
+         },
+         {CmdSwitchMask, 0, 0, 0, 0, 0, 0, 0, 10}},
+    };
+    for (const Action& action : actions) {
+        SCOPED_TRACE(action.name);
+        H().Device().Write(16, {4});
+        H().Device().Write(kSwitchLinkAddr, SwitchBlock(0, kMasks));
+        Reconnect(slot);
+        Edit(slot);
+        FailAt(1);
+        H().Device().ClearLog();
+        std::string captionBefore, captionAfter;
+        InSwitch(slot, [&](FrmSwitch& w) {
+            captionBefore = w.Frame2.Caption();
+            action.act(w);
+            captionAfter = w.Frame2.Caption();
+        });
+        const Bytes& d = action.frame;
+        ExpectRequests({Frame(slot, d[0], Bytes(d.begin() + 1, d.end()))});
+        EXPECT_EQ(captionAfter, captionBefore);
+        EXPECT_EQ(S().DevList[slot].Online, 0);
+        for (const auto& message : H().host.TakeMessages()) {
+            EXPECT_EQ(message.title, "Communication problem") << message.prompt;
+        }
+        if (HasFailure()) return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SwitchFaults,
+                         ::testing::Values(testsupport::Link::Tcp, testsupport::Link::Usb));
+
+// Names of sixteen characters, the most a box takes, fill the record as far as it goes
+// (74 bytes) and come back whole; a seventeenth character typed is not taken.
+TEST_F(SwitchPresets, NamesOfTheLongestLengthAreWrittenAndReadWhole) {
+    const int16_t slot = ConnectWithMasks();
+    const std::string names[] = {"ABCDEFGHIJKLMNOP", "abcdefghijklmnop", "0123456789 01234",
+                                 "Light 2 and fans"};
+    std::string typed;
+    std::vector<std::string> captions, loaded;
+    InSwitch(slot, [&](FrmSwitch& w) {
+        Drive<FrmEditNameSwitch>("FrmEditNameSwitch", [&](FrmEditNameSwitch& e) {
+            for (int16_t k = 0; k < 4; ++k) Retype(e.Text1(k), names[k]);
+            e.Text1(3).UserType("X");
+            typed = e.Text1(3).Text();
+            e.Command1(0).UserClick();
+        });
+        w.Command1.UserClick();
+        for (int k = 0; k < 4; ++k) captions.push_back(w.Check5(k).Caption());
+    });
+    InSwitch(slot, [&](FrmSwitch& w) {
+        for (int k = 0; k < 4; ++k) loaded.push_back(w.Check5(k).Caption());
+    });
+    EXPECT_EQ(typed, names[3]);
+    const std::vector<std::string> expected(std::begin(names), std::end(names));
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(loaded, expected);
+    Bytes file;
+    ASSERT_EQ(model::ReadFileHead(NamesFile(), SIZE_MAX, file), model::FileRead::Read);
+    ASSERT_EQ(file.size(), 128u);
+    Bytes head;
+    for (const std::string& name : names) {
+        head.insert(head.end(), {16, 0});
+        head.insert(head.end(), name.begin(), name.end());
+    }
+    head.insert(head.end(), {0, 0});
+    EXPECT_EQ(Bytes(file.begin(), file.begin() + 74), head);
 }
 
 TEST_F(SwitchPresets, PresetFilesKeepTheirOtherBytesAndAreNeverCreatedOrDeletedByReading) {

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <random>
+#include <span>
 #include <string>
 
 #include "devsim/Device.h"
@@ -72,7 +74,9 @@ struct SlotData {
     model::DevParamRecord param;
     model::DeviceRecord record;
     std::string devName, fw, dsp, mac, uid;
-    int16_t model, running;
+    int16_t model, running, netMode, netId;
+    std::array<int16_t, 4> netIp;
+    uint8_t inLinks, outLinks;
     std::array<int16_t, 11> devSlot;
 
     explicit SlotData(const State& s, int16_t slot)
@@ -86,11 +90,102 @@ struct SlotData {
           uid(s.DevUid[slot]),
           model(s.DevModel[slot]),
           running(s.RunningProgSlot[slot]),
+          netMode(s.DevNetMode[slot]),
+          netId(s.DevNetId[slot]),
+          netIp(s.DevNetIp[slot]),
+          inLinks(s.InLinkMask[slot]),
+          outLinks(s.OutLinkMask[slot]),
           devSlot(s.DevSlot[slot]) {
         record.Online = 0;
     }
     bool operator==(const SlotData&) const = default;
 };
+
+// Every field a connect fills gets a value no device reports, and every byte of the slot's
+// image a value of its own, so that a field the connect leaves out or a byte it puts elsewhere
+// shows.
+void Scramble(State& s, int16_t slot) {
+    model::DevImageRecord& image = s.DevImage[slot];
+    size_t n = 0;
+    for (std::span<uint8_t> part :
+         {std::span<uint8_t>(image.ProgImage), std::span<uint8_t>(image.DevExtra),
+          std::span<uint8_t>(image.PanelState)}) {
+        for (uint8_t& b : part) b = static_cast<uint8_t>(n++ * 7 + 3);
+    }
+    model::DevParamRecord& par = s.DevParam[slot];
+    for (size_t k = 0; k < par.Doubles.size(); ++k) par.Doubles[k] = -1.5 - static_cast<double>(k);
+    par.SlotName.fill("old normal");
+    par.ExtraSlotName.fill("old extra");
+    par.CurProgName = "old working";
+    par.ExtSignalIndex = par.CurSwitchPreset = par.SwitchPresetLink = par.ExtPriority = -2;
+    par.ExtActiveMode = par.ExtEnableMask = par.WallPanelMode = -3;
+    par.RegMirror.fill(-4);
+    par.SwitchState.fill(-5);
+    par.SwitchPresetMask.fill(-6);
+    par.GateEnable.fill(-7);
+    s.DevList[slot].NickName = "old nick";
+    s.DevName[slot] = "old name";
+    s.FwVersion[slot] = s.DspVersion[slot] = "0.0";
+    s.DevInfoText[slot] = s.DevUid[slot] = "none";
+    s.DevModel[slot] = s.RunningProgSlot[slot] = s.DevNetMode[slot] = s.DevNetId[slot] = -1;
+    s.DevNetIp[slot] = {-1, -2, -3, -4};
+    s.InLinkMask[slot] = 0x81;
+    s.OutLinkMask[slot] = 0x18;
+}
+
+using Bytes = std::vector<uint8_t>;
+
+Bytes Request(uint8_t addr, uint8_t code, std::initializer_list<uint8_t> data = {}) {
+    Bytes f(13, 0);
+    f[0] = 0xF0;
+    f[1] = 0x46;
+    f[2] = addr;
+    f[3] = code;
+    std::copy(data.begin(), data.end(), f.begin() + 4);
+    f[12] = 0xF7;
+    return f;
+}
+
+// A memory request: the device address high byte first, then the count (8, or 0 for one byte).
+Bytes MemoryRequest(uint8_t addr, uint8_t code, int at, uint8_t count) {
+    return Request(addr, code, {static_cast<uint8_t>(at >> 8), static_cast<uint8_t>(at), count});
+}
+
+// The requests of a connect in their order, to the device address addr: the handshake (d1 = 1
+// on TCP/IP), the name, the working program at 64..975, identity, network, settings, the ten
+// slot markers, the names of the stored program slots, the external signals, the switch presets
+// and the working program's name.
+std::vector<Bytes> ConnectRequests(uint8_t addr, Link link, const std::vector<int>& stored) {
+    std::vector<Bytes> f;
+    f.push_back(Request(addr, 0x00, {0, static_cast<uint8_t>(link == Link::Tcp ? 1 : 0)}));
+    f.push_back(Request(addr, 0x28, {0, 0}));
+    f.push_back(Request(addr, 0x28, {0, 8}));
+    for (int at = 64; at < 976; at += 8) f.push_back(MemoryRequest(addr, 0x0E, at, 8));
+    f.push_back(Request(addr, 0x39));
+    f.push_back(MemoryRequest(addr, 0x0E, 32, 8));
+    f.push_back(MemoryRequest(addr, 0x0E, 40, 8));
+    f.push_back(Request(addr, 0xB2));
+    f.push_back(Request(addr, 0xB1, {0}));
+    f.push_back(Request(addr, 0xB1, {1}));
+    f.push_back(MemoryRequest(addr, 0x10, 28, 0));
+    f.push_back(MemoryRequest(addr, 0x0E, 16, 8));
+    f.push_back(MemoryRequest(addr, 0x0E, 24, 8));
+    f.push_back(Request(addr, 0x19));
+    f.push_back(MemoryRequest(addr, 0x10, 49, 0));
+    for (int k = 0; k < 10; ++k) f.push_back(MemoryRequest(addr, 0x10, 1024 + 912 * k + 463, 0));
+    for (int k : stored) {
+        f.push_back(MemoryRequest(addr, 0x0E, 1024 + 912 * k + 432, 8));
+        f.push_back(MemoryRequest(addr, 0x0E, 1024 + 912 * k + 440, 8));
+    }
+    f.push_back(Request(addr, 0x2A));
+    f.push_back(MemoryRequest(addr, 0x0E, 54, 8));
+    f.push_back(MemoryRequest(addr, 0x10, 62, 0));
+    f.push_back(MemoryRequest(addr, 0x10, 63, 0));
+    f.push_back(MemoryRequest(addr, 0x10, 53, 0));
+    f.push_back(MemoryRequest(addr, 0x0E, 496, 8));
+    f.push_back(MemoryRequest(addr, 0x0E, 504, 8));
+    return f;
+}
 
 class ConnectTest : public testsupport::DeviceTest, public ::testing::WithParamInterface<Link> {
   protected:
@@ -156,6 +251,27 @@ class ConnectTest : public testsupport::DeviceTest, public ::testing::WithParamI
         EXPECT_TRUE(
             std::equal(settings.begin(), settings.end(), s.DevImage[slot].DevExtra.begin() + 16));
         const model::DevParamRecord& par = s.DevParam[slot];
+        EXPECT_EQ(par.CurSwitchPreset, settings[0]);
+        EXPECT_EQ(par.DelayUnit(), settings[1]);
+        EXPECT_EQ(par.CurProgReg(), settings[2]);
+        EXPECT_EQ(par.ExtEnableMask, settings[5]);
+        EXPECT_EQ(par.ExtActiveMode, settings[6]);
+        EXPECT_EQ(par.ExtPriority, settings[7]);
+        EXPECT_TRUE(std::equal(par.RegMirror.begin(), par.RegMirror.end(), settings.begin() + 8));
+        EXPECT_EQ(par.FrontPanelLock(), settings[13]);
+        for (int k = 0; k < 10; ++k) {
+            EXPECT_EQ(par.SlotStatus()[k],
+                      H().ReadMemory(slot, model::ProgramSlotAddr(k) + 463, 1).at(0));
+        }
+        EXPECT_EQ(s.DevNetMode[slot], settings[12]);
+        const auto network = H().Ask(slot, CmdReadIp);
+        ASSERT_TRUE(network);
+        EXPECT_EQ(s.DevNetIp[slot], (std::array<int16_t, 4>{(*network)[4], (*network)[5],
+                                                            (*network)[6], (*network)[7]}));
+        EXPECT_EQ(s.DevNetId[slot], (*network)[8]);
+        EXPECT_EQ(s.InLinkMask[slot], 0);
+        EXPECT_EQ(s.OutLinkMask[slot], 0);
+        EXPECT_EQ(FrmDeviceOf(s, slot).Label10.Caption(), s.DevList[slot].NickName);
         const std::vector<uint8_t> switches = H().ReadMemory(slot, 53, 11);
         ASSERT_EQ(switches.size(), 11u);
         EXPECT_EQ(par.SwitchPresetLink, std::min<uint8_t>(switches[0], 1));
@@ -164,9 +280,39 @@ class ConnectTest : public testsupport::DeviceTest, public ::testing::WithParamI
         EXPECT_EQ(par.CurProgName, Text(H().ReadMemory(slot, 496, 16)));
         const auto devState = H().Ask(slot, CmdReadDevState);
         ASSERT_TRUE(devState);
+        EXPECT_EQ(par.ExtSignalIndex, (*devState)[11]);
         EXPECT_EQ(s.RunningProgSlot[slot],
                   Speaker::RunningProgramSlot(settings[2], (*devState)[11], (*devState)[9],
                                               settings[5], settings[6]));
+    }
+
+    // What the connect does not read is as it was: the image record outside the working
+    // program and the settings block, and every parameter field the read-back does not fill.
+    void ExpectTheRestAsBefore(int16_t slot, const SlotData& before) {
+        const model::DevImageRecord& image = S().DevImage[slot];
+        model::DevImageRecord expected = before.image;
+        std::copy_n(image.ProgImage.begin(), 912, expected.ProgImage.begin());
+        std::copy_n(image.DevExtra.begin() + 16, 16, expected.DevExtra.begin() + 16);
+        EXPECT_EQ(image, expected);
+        const model::DevParamRecord& now = S().DevParam[slot];
+        model::DevParamRecord par = before.param;
+        par.SlotName = now.SlotName;
+        par.ExtraSlotName = now.ExtraSlotName;
+        par.CurProgName = now.CurProgName;
+        par.ExtSignalIndex = now.ExtSignalIndex;
+        par.RegMirror = now.RegMirror;
+        par.SwitchPresetMask = now.SwitchPresetMask;
+        par.CurSwitchPreset = now.CurSwitchPreset;
+        par.SwitchPresetLink = now.SwitchPresetLink;
+        par.ExtPriority = now.ExtPriority;
+        par.ExtActiveMode = now.ExtActiveMode;
+        par.ExtEnableMask = now.ExtEnableMask;
+        par.WallPanelMode = now.WallPanelMode;
+        par.DelayUnit() = now.DelayUnit();
+        par.CurProgReg() = now.CurProgReg();
+        par.FrontPanelLock() = now.FrontPanelLock();
+        std::copy(now.SlotStatus().begin(), now.SlotStatus().end(), par.SlotStatus().begin());
+        EXPECT_EQ(now, par);
     }
 
     void ExpectOnline(int16_t slot) {
@@ -246,6 +392,79 @@ TEST_P(ConnectTest, AnOnlineSlotIsNotReadAgainAndAReconnectReplacesTheName) {
     EXPECT_EQ(S().DevList[slot].NickName, "Renamed         ");
 }
 
+// The device holds a value of its own in every field a connect reads, and the slot another one
+// in each: a second connect replaces every one of them, the request sequence is exactly the
+// connect's, and neither the image bytes it does not read nor the next slot change.
+TEST_P(ConnectTest, AReconnectReplacesEveryFieldItReads) {
+    Start(Options());
+    VX_REQUIRE_LINK(H(), GetParam());
+    const int16_t slot = H().AddDevice();
+    ModProject::ConnectDevice(S(), slot);
+    ASSERT_EQ(S().DevList[slot].Online, 1);
+    if (!H().External()) {
+        H().Device().Update([](devsim::DeviceState& d) {
+            d.identity.firmware = {2, 3, 4};
+            d.identity.dsp = {5, 6, 7};
+            d.identity.model = 1;
+            d.identity.mac = {0xA1, 0xB2, 0xC3, 0xD4, 0xE5, 0xF6};
+            d.identity.uid = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+            d.identity.ip = {127, 9, 8, 7};
+            d.identity.rs485Id = 77;
+            d.externalLines = 0x07;  // active low: S4 alone is active
+        });
+    }
+    const std::string name = "Far right stack ";
+    const std::vector<std::pair<int, Bytes>> memory = {
+        {16, {3, 0, 4, 0x13, 0x14, 8, 1, 6, 2, 3, 4, 5, 1, 1, 0x1E, 0x1F}},
+        {32, Bytes(name.begin(), name.end())},
+        {49, {1}},
+        {53, {1, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}},
+        {496, {'W', 'o', 'r', 'k', 'i', 'n', 'g', ' ', 'p', 'r', 'o', 'g', 'r', 'a', 'm', '!'}},
+    };
+    for (const auto& [at, bytes] : memory) ASSERT_TRUE(H().ChangeMemory(slot, at, bytes));
+    const std::vector<int> stored = {0, 9};
+    for (int k = 0; k < 10; ++k) {
+        const bool keep = std::find(stored.begin(), stored.end(), k) != stored.end();
+        ASSERT_TRUE(H().ChangeMemory(slot, model::ProgramSlotAddr(k) + 463,
+                                     {keep ? uint8_t{85} : uint8_t{0}}));
+        if (keep) {
+            const std::string text = "Stored in " + std::to_string(k) + "     ";
+            ASSERT_TRUE(H().ChangeMemory(slot, model::ProgramSlotAddr(k) + 432,
+                                         Bytes(text.begin(), text.end())));
+        }
+    }
+    const int16_t next = static_cast<int16_t>(slot + 1);
+    const SlotData neighbour(S(), next);
+    Scramble(S(), slot);
+    const SlotData before(S(), slot);
+    S().DevList[slot].Online = 0;
+    if (!H().External()) H().Device().ClearLog();
+
+    ModProject::ConnectDevice(S(), slot);
+    const std::vector<Bytes> sent = H().External() ? std::vector<Bytes>{} : Requests();
+
+    ExpectOnline(slot);
+    ExpectSlotMatchesDevice(slot);
+    ExpectTheRestAsBefore(slot, before);
+    EXPECT_EQ(SlotData(S(), next), neighbour);
+    if (!H().External()) {
+        EXPECT_EQ(sent,
+                  ConnectRequests(static_cast<uint8_t>(S().DevAddr[slot]), GetParam(), stored));
+        EXPECT_EQ(S().FwVersion[slot], "23.4");
+        EXPECT_EQ(S().DspVersion[slot], "5.6.7");
+        EXPECT_EQ(S().DevInfoText[slot], "A1.B2.C3.D4.E5.F6");
+        EXPECT_EQ(S().DevUid[slot], "0102030405060708090A0B0C");
+        EXPECT_EQ(S().DevNetIp[slot], (std::array<int16_t, 4>{127, 9, 8, 7}));
+        EXPECT_EQ(S().DevNetId[slot], 77);
+        EXPECT_EQ(S().DevNetMode[slot], 1);
+        EXPECT_EQ(S().RunningProgSlot[slot], 9) << "the last external signal runs E4";
+    }
+    EXPECT_EQ(S().DevList[slot].NickName, name);
+    EXPECT_EQ(S().DevParam[slot].ExtraSlotName[3], "Stored in 9     ");
+    EXPECT_EQ(S().DevParam[slot].SlotName[0], "Stored in 0     ");
+    EXPECT_EQ(S().DevParam[slot].CurProgName, "Working program!");
+}
+
 // Every program slot stored, and on a serial link a handshake that needs a second try.
 TEST_P(ConnectTest, TheProgressBarStopsAtItsMaximum) {
     Start(Options());
@@ -302,6 +521,49 @@ class ConnectFaultTest : public testsupport::DeviceTest,
         H().Device().AddFault(fault.rule);
         return slot;
     }
+    std::string TcpMessage() { return "Device @ IP:" + H().Address(0) + " will be disconnected"; }
+
+    // A device of its own and a slot holding other values in every field; connect runs with a
+    // fault at request n of the connect, for every n in turn: no request follows the failed
+    // one (a failed serial handshake is tried `tries` times), the slot keeps every field and
+    // stays offline, and told checks what the user was told. Without a fault the connect
+    // makes exactly the connect's requests.
+    void FailEachRequest(
+        const std::function<void(int16_t)>& connect, int tries,
+        const std::function<void(int16_t, size_t, const std::vector<ui::HeadlessHost::Message>&)>&
+            told) {
+        Start({.link = GetParam(), .rs485Ids = {3, 12}});
+        VX_REQUIRE_SIMULATOR(H());
+        const int16_t slot = H().AddDevice();
+        Individualise(H().Device(), 7);
+        Scramble(S(), slot);
+        const SlotData before(S(), slot);
+        devsim::Device& device = H().Device();
+        const std::vector<Bytes> requests =
+            ConnectRequests(static_cast<uint8_t>(S().DevAddr[slot]), GetParam(), {2});
+        for (size_t n = 1; n <= requests.size(); ++n) {
+            SCOPED_TRACE("request " + std::to_string(n));
+            device.ClearLog();
+            device.AddFault(
+                {devsim::FaultKind::WrongCode, -1, device.FrameCount() + static_cast<int>(n)});
+            connect(slot);
+            device.ClearFaults();
+            std::vector<Bytes> expected(requests.begin(),
+                                        requests.begin() + static_cast<std::ptrdiff_t>(n));
+            if (GetParam() != Link::Tcp && n == 1) expected.resize(tries, requests[0]);
+            EXPECT_EQ(Requests(), expected);
+            ExpectUnchangedAndOffline(slot, before);
+            told(slot, n, H().host.TakeMessages());
+            if (HasFailure()) return;
+        }
+        device.ClearLog();
+        connect(slot);
+        EXPECT_EQ(Requests(), requests);
+        EXPECT_EQ(S().DevList[slot].Online, 1);
+        EXPECT_FALSE(S().DevConnErr[slot]);
+        EXPECT_TRUE(H().host.Messages().empty());
+    }
+
     void ExpectUnchangedAndOffline(int16_t slot, const SlotData& before) {
         EXPECT_EQ(SlotData(S(), slot), before);
         EXPECT_EQ(S().DevList[slot].Online, 0);
@@ -340,6 +602,45 @@ TEST_P(ConnectFaultTest, ConnectAllLeavesTheSlotAsItWas) {
         EXPECT_FALSE(S().DevConnErr[slot]);
         EXPECT_FALSE(S().DevOffline[slot]);
     }
+}
+
+// Connect All with a fault at every request of the connect in turn, one at a time: no request
+// follows the failed one (a serial handshake is tried twice), the slot keeps every field it
+// had and stays offline, and only TCP/IP says so, in the transaction's message. Without a
+// fault the same connect makes exactly the connect's requests.
+TEST_P(ConnectFaultTest, EveryRequestOfAConnectCanFail) {
+    FailEachRequest(
+        [this](int16_t slot) { ModProject::ConnectDevice(S(), slot); }, 2,
+        [this](int16_t slot, size_t, const std::vector<ui::HeadlessHost::Message>& messages) {
+            EXPECT_TRUE(S().DevConnErr[slot]);
+            if (GetParam() != Link::Tcp) {
+                EXPECT_TRUE(messages.empty());
+                return;
+            }
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0].prompt, TcpMessage());
+        });
+}
+
+// The status window's connect, the same way: a serial handshake is tried four times; the user
+// is told once, by the transaction on TCP/IP or by the window, and a failed TCP/IP handshake
+// has both messages.
+TEST_P(ConnectFaultTest, EveryRequestOfTheWindowsConnectCanFail) {
+    FailEachRequest(
+        [this](int16_t slot) { FrmDeviceOf(S(), slot).Label1_Click(); }, 4,
+        [this](int16_t slot, size_t n, const std::vector<ui::HeadlessHost::Message>& messages) {
+            EXPECT_FALSE(S().DevConnErr[slot]);
+            std::vector<std::string> expected;
+            if (GetParam() != Link::Tcp) {
+                expected = {"Devices disconnected"};
+            } else {
+                expected = {TcpMessage()};
+                if (n == 1) expected.push_back("IP address: " + H().Address(0) + " not found");
+            }
+            std::vector<std::string> prompts;
+            for (const auto& m : messages) prompts.push_back(m.prompt);
+            EXPECT_EQ(prompts, expected);
+        });
 }
 
 // A failed TCP handshake has the transaction's message, then the window's own; every other

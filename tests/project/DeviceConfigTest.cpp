@@ -321,6 +321,116 @@ TEST_F(DeviceConfig, ExternalSignalsStopAtAFailedRequest) {
     EXPECT_TRUE(Requests(CmdExtSignalEnable).empty());
 }
 
+// Each setting at both ends of its range, every one a change: the three requests go out in
+// their order with the value in d7, device memory 21..23 holds the settings with bytes 20 and 24
+// as they were, and the slot's record and image take them and nothing else.
+TEST_F(DeviceConfig, ExternalSignalsAtTheEndsOfTheirRanges) {
+    Connect();
+    struct Case {
+        uint8_t mode, priority;
+        std::array<int16_t, 4> checks;
+        uint8_t mask;
+        Bytes before;  // enable mask, mode, priority on the device before
+    };
+    const Case cases[] = {
+        {0, 0, {1, 0, 0, 0}, 1, {14, 1, 7}},
+        {1, 7, {0, 0, 0, 1}, 8, {1, 0, 0}},
+        {1, 7, {1, 1, 1, 1}, 15, {0, 0, 3}},
+        {0, 0, {0, 0, 0, 0}, 0, {15, 1, 7}},
+    };
+    const Bytes around = H().ReadMemory(slot, 20, 5);
+    ASSERT_EQ(around.size(), 5u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.mask});
+        SetExternalSignals(c.before);
+        S().CurDev = slot;
+        model::DevParamRecord par = S().DevParam[slot];
+        model::DevImageRecord image = S().DevImage[slot];
+        ASSERT_EQ(par.ExtEnableMask, c.before[0]);
+        ClearLog();
+        H().host.DriveModal("FrmConfigure", [&](ui::Form& f) {
+            auto& d = static_cast<FrmConfigure&>(f);
+            d.Combo1.UserSelect(c.mode);
+            d.Combo2.UserSelect(c.priority);
+            for (int16_t k = 0; k < 4; ++k) {
+                if (d.Check2(k).Value() != c.checks[static_cast<size_t>(k)])
+                    d.Check2(k).UserClick();
+            }
+            H().host.Answer(ui::vbYes);
+            d.Command1(0).UserClick();
+            EXPECT_FALSE(d.Visible());
+        });
+        FrmConfigure dialog(S());
+        dialog.ShowModal();
+        ExpectRequests({Frame(slot, CmdExtSignalMode, {0, 0, 0, 0, 0, 0, 0, c.mode}),
+                        Frame(slot, CmdExtPriority, {0, 0, 0, 0, 0, 0, 0, c.priority}),
+                        Frame(slot, CmdExtSignalEnable, {0, 0, 0, 0, 0, 0, 0, c.mask})});
+        EXPECT_EQ(H().ReadMemory(slot, 20, 5),
+                  (Bytes{around[0], c.mask, c.mode, c.priority, around[4]}));
+        par.ExtActiveMode = c.mode;
+        par.ExtPriority = c.priority;
+        par.ExtEnableMask = c.mask;
+        EXPECT_EQ(S().DevParam[slot], par);
+        image.DevExtra[21] = c.mask;
+        image.DevExtra[22] = c.mode;
+        image.DevExtra[23] = c.priority;
+        EXPECT_EQ(S().DevImage[slot], image);
+        EXPECT_EQ(H().host.TakeMessages().size(), 1u) << "only the question";
+    }
+}
+
+// The device fails each of the three requests in turn: nothing follows the failed one, the
+// dialog stays open, and the PC keeps exactly what the device took before it.
+TEST_F(DeviceConfig, ExternalSignalsStopAtEachFailedRequest) {
+    Connect();
+    VX_REQUIRE_SIMULATOR(H());
+    const uint8_t codes[] = {CmdExtSignalMode, CmdExtPriority, CmdExtSignalEnable};
+    const uint8_t values[] = {1, 7, 15};
+    for (int failing = 0; failing < 3; ++failing) {
+        SCOPED_TRACE(failing);
+        if (S().DevList[slot].Online != 1) ModProject::ConnectDevice(S(), slot);
+        S().CurDev = slot;
+        model::DevParamRecord& now = S().DevParam[slot];
+        now.ExtActiveMode = now.ExtPriority = now.ExtEnableMask = 0;
+        auto& extra = S().DevImage[slot].DevExtra;
+        extra[21] = extra[22] = extra[23] = 0;
+        model::DevParamRecord par = now;
+        model::DevImageRecord image = S().DevImage[slot];
+        ClearLog();
+        FailRequest(codes[failing], failing);
+        H().host.DriveModal("FrmConfigure", [&](ui::Form& f) {
+            auto& d = static_cast<FrmConfigure&>(f);
+            d.Combo1.UserSelect(1);
+            d.Combo2.UserSelect(7);
+            for (int16_t k = 0; k < 4; ++k) d.Check2(k).UserClick();
+            H().host.Answer(ui::vbYes);
+            d.Command1(0).UserClick();
+            EXPECT_TRUE(d.Visible());
+            for (int k = failing; k < 3; ++k) H().host.Answer(ui::vbNo);
+            d.Command1(1).UserClick();
+            EXPECT_FALSE(d.Visible());
+        });
+        FrmConfigure dialog(S());
+        dialog.ShowModal();
+        std::vector<Bytes> sent;
+        for (int k = 0; k <= failing; ++k) {
+            sent.push_back(Frame(slot, codes[k], {0, 0, 0, 0, 0, 0, 0, values[k]}));
+        }
+        ExpectRequests(sent);
+        const std::array<double*, 3> fields = {&par.ExtActiveMode, &par.ExtPriority,
+                                               &par.ExtEnableMask};
+        const int addresses[] = {22, 23, 21};
+        for (int k = 0; k < failing; ++k) {
+            *fields[static_cast<size_t>(k)] = values[k];
+            image.DevExtra[static_cast<size_t>(addresses[k])] = values[k];
+        }
+        EXPECT_EQ(S().DevParam[slot], par);
+        EXPECT_EQ(S().DevImage[slot], image);
+        EXPECT_TRUE(H().host.Problems().empty());
+        H().host.TakeMessages();
+    }
+}
+
 TEST_F(DeviceConfig, UsbRs485ModeFromTheEditorsSetup) {
     Connect();
     S().DevParam[slot].WallPanelMode = 2;

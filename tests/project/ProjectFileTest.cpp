@@ -6,12 +6,16 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "Program.h"
 #include "app/MDIFrmMain.h"
 #include "model/DefaultImage.h"
+#include "model/DeviceDefaults.h"
+#include "model/ModelState.h"
 #include "model/RecordFile.h"
+#include "model/RecordIO.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
 
@@ -197,6 +201,97 @@ TEST_F(ProjectFiles, ADeviceThatChangedGetsTheNewDeviceImage) {
     EXPECT_EQ(program(saved, 4), defaults) << "another link's record, new in its slot";
 }
 
+// The project's record of the tested slot differs from the current one in one field: a device
+// the project keeps (same link, address and nick name) keeps the image the program works with,
+// edited since the start; one whose link, address or nick name differs alone gets the
+// new-device image and record. Window places, the online mark and the address text tell no
+// devices apart. The device beside it keeps its image, and the exit saves what each slot holds.
+TEST(ProjectLoad, OnlyTheSameDeviceKeepsItsEditedImage) {
+    using Change = void (*)(model::DeviceRecord&);
+    struct Case {
+        const char* name;
+        int16_t link;
+        Change change;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"TCP/IP window", 2, [](model::DeviceRecord& r) { r.WinLeft = 3490, r.WinTop = 120; },
+         true},
+        {"TCP/IP online", 2, [](model::DeviceRecord& r) { r.Online = 1; }, true},
+        {"TCP/IP address text", 2, [](model::DeviceRecord& r) { r.IpText = "010.0.0.2"; }, true},
+        {"TCP/IP nick name", 2, [](model::DeviceRecord& r) { r.NickName = "Stage "; }, false},
+        {"TCP/IP first octet", 2, [](model::DeviceRecord& r) { r.IpOctets[0] = 11; }, false},
+        {"TCP/IP last octet", 2, [](model::DeviceRecord& r) { r.IpOctets[3] = 3; }, false},
+        {"TCP/IP to RS485", 2, [](model::DeviceRecord& r) { r.LinkKind = 1; }, false},
+        {"RS485 port octets", 1,
+         [](model::DeviceRecord& r) {
+             r.IpOctets = {5, 5, 5, 5};
+         },
+         true},
+        {"RS485 ID", 1, [](model::DeviceRecord& r) { r.DevId = 200; }, false},
+        {"RS485 nick name", 1, [](model::DeviceRecord& r) { r.NickName = "stage"; }, false},
+        {"USB window", 0, [](model::DeviceRecord& r) { r.WinTop = 2400; }, true},
+        {"USB nick name", 0, [](model::DeviceRecord& r) { r.NickName = "Stag"; }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // USB keeps its one device in slot 0; the others have a device beside it in slot 0.
+        const int16_t at = c.link == 0 ? 0 : 1;
+        model::PerSlot<model::DeviceRecord> current{};
+        for (int16_t slot = 0; slot <= at; ++slot) {
+            current[slot] = c.link == 2
+                                ? apptest::TcpRecord(10, 0, 0, static_cast<uint8_t>(1 + slot))
+                                : apptest::SerialRecord(c.link, static_cast<int16_t>(12 + slot));
+            if (c.link != 2) current[slot].IpOctets = {3, 3, 3, 3};
+            current[slot].NickName = "Stage";
+        }
+        std::vector<uint8_t> images(65 * 1763, 0);
+        for (size_t b = 0; b < 2 * 1763; ++b) images[b] = static_cast<uint8_t>(b * 7 + 1);
+        Session t;
+        apptest::WriteFile(t.File("init.cfg"), apptest::InitCfgBytes(3, c.link));
+        apptest::WriteFile(t.File("start.ini"), apptest::StartIniBytes(current));
+        apptest::WriteFile(t.File("startBf.ini"), images);
+        MDIFrmMain* main = apptest::StartProgram(t.host, *t.state);
+        ASSERT_NE(main, nullptr);
+        State& s = *t.state;
+        // Edits since the start: every byte of the image and every parameter other than read.
+        model::DevImageRecord& image = s.DevImage[at];
+        for (uint8_t& b : image.ProgImage) b ^= 0x5A;
+        for (uint8_t& b : image.DevExtra) b ^= 0xA5;
+        for (uint8_t& b : image.PanelState) b ^= 0x3C;
+        for (size_t k = 0; k < 528; ++k) s.DevParam[at].Doubles[k] = 0.5 + static_cast<double>(k);
+        s.DevParam[at].SlotName.fill("edited");
+        auto expected = std::make_unique<model::ModelState>();
+        expected->DevImage[at] = image;
+        expected->DevParam[at] = s.DevParam[at];
+        if (!c.kept) model::InitDeviceDefault(*expected, static_cast<uint8_t>(at));
+        const model::DevImageRecord beside = s.DevImage[0];
+
+        model::PerSlot<model::DeviceRecord> project = current;
+        c.change(project[at]);
+        const std::string file = t.File("project.xpj");
+        apptest::WriteFile(file, apptest::StartIniBytes(project));
+        t.host.ChooseFile(file);
+        main->Command1(MDIFrmMain::CmdLoadProject).UserClick();
+        EXPECT_TRUE(t.host.Messages().empty());
+
+        EXPECT_EQ(s.DevImage[at], expected->DevImage[at]);
+        EXPECT_EQ(s.DevParam[at], expected->DevParam[at]);
+        if (at != 0) {
+            EXPECT_EQ(s.DevImage[0], beside);
+        }
+        ASSERT_TRUE(apptest::ExitWithYes(t.host, *main));
+        const std::vector<uint8_t> saved = apptest::ReadFile(t.File("startBf.ini"));
+        ASSERT_EQ(saved.size(), images.size());
+        model::RecordWriter w;
+        for (int16_t slot = 0; slot <= at; ++slot) model::WriteDevImageRecord(w, s.DevImage[slot]);
+        EXPECT_TRUE(std::equal(w.Data().begin(), w.Data().end(), saved.begin()));
+        if (at != 0) {
+            EXPECT_TRUE(std::equal(images.begin(), images.begin() + 1763, saved.begin()));
+        }
+    }
+}
+
 TEST_F(ProjectFiles, AnEmptyProjectAsksNothingAndEmptiesTheList) {
     const std::string file = p.File("empty.xpj");
     apptest::WriteFile(file, apptest::StartIniBytes({}));
@@ -296,6 +391,33 @@ TEST_F(ProjectFiles, MalformedRecordsReadAsFreeSlots) {
     EXPECT_FALSE(s.FrmDeviceWin[1] && s.FrmDeviceWin[1]->Loaded());
     EXPECT_EQ(s.DevList[3].NickName, std::string(16, 'n')) << "cut to 16, the device stays";
     EXPECT_TRUE(Shown(3));
+}
+
+// The records at their limits in a project whose first device is on TCP/IP, each followed by
+// a plain record: they load as a start.ini slot reads them, and the records after them whole.
+TEST_F(ProjectFiles, RecordTextsAtTheirLimitsAndOnePast) {
+    const std::vector<apptest::LimitRecord> cases = apptest::RecordsAtTheirLimits();
+    model::PerSlot<model::DeviceRecord> project{};
+    project[0] = apptest::TcpRecord(10, 0, 0, 1);
+    for (size_t k = 0; k < cases.size(); ++k) {
+        project[2 + 2 * k] = apptest::SerialRecord(1, static_cast<int16_t>(100 + k));
+        project[2 + 2 * k].NickName = "after " + std::to_string(k);
+    }
+    std::vector<uint8_t> bytes = apptest::StartIniBytes(project);
+    for (size_t k = 0; k < cases.size(); ++k) {
+        std::copy(cases[k].slot.begin(), cases[k].slot.end(), bytes.begin() + (1 + 2 * k) * 128);
+    }
+    const std::string file = p.File("limits.xpj");
+    apptest::WriteFile(file, bytes);
+    Start(2);
+    Load(file);
+    EXPECT_TRUE(p.host.Messages().empty());
+    EXPECT_EQ(s.DevList[0].IpText, "10.0.0.1");
+    for (size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(cases[k].name);
+        EXPECT_EQ(s.DevList[1 + 2 * k], cases[k].read);
+        EXPECT_EQ(s.DevList[2 + 2 * k], project[2 + 2 * k]);
+    }
 }
 
 TEST_F(ProjectFiles, SerialRecordsCarryTheComPortAfterSaving) {

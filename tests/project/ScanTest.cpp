@@ -29,14 +29,16 @@ using testsupport::DeviceTest;
 using testsupport::Link;
 
 // The three devices: an outside device's address (127.0.0.4 without one) with the last octet d,
-// and d + 5 and d + 13 in its network.
+// and d + 5 and d + 13 in its network; outside tells whether there is an outside device.
 struct Devices {
     std::vector<std::string> octets{"127", "0", "0"};
     int d = 4;
+    bool outside = false;
     Devices() {
-        const char* outside = std::getenv("VELOTRIX_TEST_DEVICE");
-        if (outside == nullptr || *outside == 0 || *outside == '/') return;
-        std::istringstream address(outside);
+        const char* device = std::getenv("VELOTRIX_TEST_DEVICE");
+        if (device == nullptr || *device == 0 || *device == '/') return;
+        outside = true;
+        std::istringstream address(device);
         for (std::string& octet : octets) std::getline(address, octet, '.');
         address >> d;
     }
@@ -188,6 +190,47 @@ TEST_F(Scan, AHostThatDoesNotAnswerTheProbeIsNotListed) {
         d.Command2(0).UserClick();
     });
     EXPECT_EQ(S().DevList[0].Used, 0) << "Cancel adds nothing";
+}
+
+// The widest range the dialog takes, .1 to .254, with devices on its first and its last address
+// (beside an outside device, on its network): exactly they are listed, in order, and added.
+TEST_F(Scan, TheRangeFromItsFirstToItsLastAddress) {
+    // Device 0 is the outside device where there is one.
+    std::vector<std::string> octets = {"127", "0", "9"};
+    std::vector<std::string> all;
+    if (devices.outside) {
+        octets = devices.octets;
+        all.push_back(devices.Net() + std::to_string(devices.d));
+    }
+    const std::string prefix = octets[0] + "." + octets[1] + "." + octets[2] + ".";
+    for (const char* last : {"1", "254"}) {
+        if (std::find(all.begin(), all.end(), prefix + last) == all.end()) {
+            all.push_back(prefix + last);
+        }
+    }
+    testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpAddresses = all});
+    VX_REQUIRE_LINK(h, Link::Tcp);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    std::vector<std::string> listed = all;
+    std::sort(listed.begin(), listed.end(), [](const std::string& a, const std::string& b) {
+        return std::stoi(a.substr(a.rfind('.') + 1)) < std::stoi(b.substr(b.rfind('.') + 1));
+    });
+    octets.push_back("1");
+    WithScan(*main, [&](FrmScan& d) {
+        TypeRange(d, octets, "254");
+        RunScan(d);
+        EXPECT_EQ(d.List1.List(), listed);
+        for (int16_t i = 0; i < d.List1.ListCount(); ++i) d.List1.UserSetSelected(i, true);
+        d.Command2(1).UserClick();
+    });
+    for (size_t k = 0; k < listed.size(); ++k) {
+        EXPECT_EQ(S().DevList[k].IpText, listed[k]);
+        EXPECT_EQ(S().DevList[k].Used, -1);
+        EXPECT_TRUE(S().DevScanMark[k]);
+    }
+    EXPECT_EQ(S().DevList[listed.size()].Used, 0);
+    EXPECT_TRUE(H().host.Messages().empty());
 }
 
 TEST_F(Scan, NothingAnsweringSaysSo) {
