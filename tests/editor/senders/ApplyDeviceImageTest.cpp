@@ -11,19 +11,19 @@
 #include "SenderFixture.h"
 #include "devsim/MemoryMap.h"
 #include "editor/senders/ApplyDeviceImage.h"
-#include "programs/ProgramsFixture.h"
+#include "support/TravellingProgram.h"
 
 namespace {
 
 namespace img = devsim::image;
 using Bytes = std::vector<uint8_t>;
 
-// The travelling program (see programs_test::Program): a value of its own for every channel,
+// The travelling program (see testsupport::Program): a value of its own for every channel,
 // band, filter and crosspoint, flag bits in patterns of their own, v = 0 and v = 1 differing in
 // every byte. The master input gain is one byte, the second of its pair: the pair's high byte is
 // 0, as the level sender writes it.
 Bytes Image(int v) {
-    Bytes p = programs_test::Program(v);
+    Bytes p = testsupport::Program(v);
     p[img::MasterIn] = 0;
     return p;
 }

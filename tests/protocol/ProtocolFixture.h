@@ -11,7 +11,7 @@
 #include "project/Connect.h"
 #include "support/DeviceTest.h"
 
-class LinkTest : public testsupport::DeviceTest {
+class ProtocolTest : public testsupport::DeviceTest {
   protected:
     using Bytes = std::vector<uint8_t>;
 

@@ -2,7 +2,7 @@
 // the simulator) and the offline sequence.
 #include <gtest/gtest.h>
 
-#include "LinkFixture.h"
+#include "ProtocolFixture.h"
 #include "editor/FrmCtrl.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
@@ -13,7 +13,7 @@ namespace {
 
 using testsupport::Link;
 
-class TxCommandTest : public LinkTest {
+class TxCommandTest : public ProtocolTest {
   protected:
     void ExpectOneMessage(const std::string& prompt, int style) {
         const auto messages = H().host.TakeMessages();

@@ -8,7 +8,7 @@
 #include <functional>
 #include <thread>
 
-#include "LinkFixture.h"
+#include "ProtocolFixture.h"
 #include "protocol/Commands.h"
 #include "protocol/ModRxTx.h"
 #include "protocol/ReplyCheck.h"
@@ -35,7 +35,7 @@ TEST(ReplyCheck, OnlyTheFrameBytesAndTheCodeEchoAreTested) {
     EXPECT_TRUE(ModRxTx::IsReplyTo(other, 0x39));
 }
 
-class ReplyFaultTest : public LinkTest {
+class ReplyFaultTest : public ProtocolTest {
   protected:
     // Runs check on a fresh device over TCP/IP, then over USB.
     void OnBothLinks(const std::function<void(int16_t slot)>& check) {

@@ -3,7 +3,7 @@
 // leaves the slot's data alone.
 #include <gtest/gtest.h>
 
-#include "LinkFixture.h"
+#include "ProtocolFixture.h"
 #include "devsim/DeviceState.h"
 #include "devsim/MemoryMap.h"
 #include "model/MemoryMap.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-class ReadDeviceAtConnectTest : public LinkTest {
+class ReadDeviceAtConnectTest : public ProtocolTest {
   protected:
     void SetUp() override {
         slot = Open();
