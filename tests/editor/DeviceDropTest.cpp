@@ -1,10 +1,10 @@
 // A device that drops in the middle of an edit: the failed send closes its editor window, and
 // nothing that ran in that window goes on. For every dialog the editor opens, a send that fails
 // while it is open, then more edits in it and its close; for every operation of many frames,
-// the link dropped at each of its frames in turn. Afterwards the slot holds the one window the
-// user opened, closed, and no dialog is open; no frame went out after the failed one; the image
-// on the PC holds nothing written after the failure; and the program answers: the device
-// connects again and its editor opens and sends.
+// the link dropped at each of its frames in turn, every channel-link repeat among them. Afterwards
+// the slot holds the one window the user opened, closed, and no dialog is open; no frame went out
+// after the failed one; the image on the PC holds nothing written after the failure; and the
+// program answers: the device connects again and its editor opens and sends.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,15 +31,12 @@
 #include "programs/ReadWindow.h"
 #include "programs/StoreWindow.h"
 #include "support/EditorRoad.h"
+#include "support/LinkedChannels.h"
 
 namespace {
 
 using testsupport::Enter;
-
-// A slider moved to another position than it holds; false when it took no move.
-bool Move(ui::Slider& slider) {
-    return slider.UserScroll(slider.Value() == slider.Min() ? slider.Min() + 1 : slider.Min());
-}
+using testsupport::Move;
 
 class DeviceDrop : public testsupport::EditorRoadTest {
   protected:
@@ -342,5 +339,32 @@ TEST_F(DeviceDrop, LinkedOutputRepeats) {
         f.UpDown2(0).Value() == 0 ? f.UpDown2(0).UserUp() : f.UpDown2(0).UserDown();
     });
 }
+
+// ---- Channel-link repeats, the link dropped at each frame of an edit and its repeat ----
+
+class RepeatDrop : public DeviceDrop,
+                   public ::testing::WithParamInterface<testsupport::LinkCase> {};
+
+// Every control the link repeats, over the input link set, onto the stereo partner ("Balanced"
+// included, whose repeat follows even a failed send of its own) and over the output link set.
+TEST_P(RepeatDrop, EndsWithTheWindowAndSendsNothingMore) {
+    const testsupport::Arrangement& a = *GetParam().where;
+    const testsupport::LinkedControl& c = *GetParam().control;
+    DropAtEveryFrame(
+        [&](FrmCtrl& f) {
+            testsupport::Arrange(f, H().host, a);
+            for (const auto& edit : a.edits) {
+                if (c.ready) c.ready(f, edit.first);
+            }
+        },
+        [&](FrmCtrl& f) {
+            for (const auto& edit : a.edits) {
+                if (!f.Finished()) c.edit(f, H().host, edit.first);
+            }
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRepeat, RepeatDrop, ::testing::ValuesIn(testsupport::LinkCases(true)),
+                         [](const auto& info) { return testsupport::LinkCaseName(info.param); });
 
 }  // namespace
