@@ -1,12 +1,15 @@
 // The channel link end to end: an edit on one channel of a link set or stereo pair reaches the
 // other members in the device's memory, read back over the wire ("Balanced" only the stereo
-// partner); a member that stops answering ends the repeat.
+// partner); a member that stops answering ends the repeat. For every control the link repeats,
+// each field the edit carries reaches every member whole and nothing else changes.
+#include <algorithm>
 #include <vector>
 
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
 #include "model/AddressTables.h"
 #include "support/EditorRoad.h"
+#include "support/LinkedChannels.h"
 
 namespace {
 
@@ -150,5 +153,104 @@ TEST_F(ChannelLink, AMemberThatStopsAnsweringEndsTheRepeat) {
     EXPECT_EQ(word(9), 1210);
     EXPECT_EQ(word(11), 1270) << "output 4 is never reached";
 }
+
+// ---- Every field an edit carries, onto every member, and nothing else ----
+
+class RepeatCarries : public ChannelLink,
+                      public ::testing::WithParamInterface<testsupport::LinkCase> {
+  protected:
+    using Field = testsupport::Field;
+
+    Bytes Program() { return Memory(0, model::ProgramBytes); }
+    // The equaliser set of input e: Mic inputs use the second.
+    static int Bank(const testsupport::Arrangement& a, int16_t e) {
+        if (a.outputs) return 0;
+        return std::count(a.line.begin(), a.line.end(), e) != 0 ? 0 : 16;
+    }
+};
+
+// Every channel holds values of its own in every field, written over the wire before the editor
+// opens; of the bits the edit carries, the edited channel's differ from its members'. After the
+// edit the whole working program, read back, equals the one before but for the edited channel's
+// fields and, on each member, those same fields taken whole from the edited channel. A control
+// that the link does not repeat there changes its own channel only.
+TEST_P(RepeatCarries, EveryFieldOntoEveryMemberAndNothingElse) {
+    const testsupport::Arrangement& a = *GetParam().where;
+    const testsupport::LinkedControl& c = *GetParam().control;
+    Connect();
+    Bytes seeded = Program();
+    ASSERT_EQ(seeded.size(), static_cast<size_t>(model::ProgramBytes));
+    testsupport::SeedChannels(seeded, a.line, a.stereo);
+    auto members = [&](const std::pair<int16_t, std::vector<int16_t>>& edit) {
+        std::vector<int16_t> reached = GetParam().repeats ? edit.second : std::vector<int16_t>{};
+        if (GetParam().repeats && c.everyMode) {
+            reached.insert(reached.end(), a.otherMode.begin(), a.otherMode.end());
+        }
+        return reached;
+    };
+    auto bitSeed = [](const Field& f, bool edited) {
+        return f.from >= 0 ? f.from : edited ? 0 : 1;
+    };
+    for (const auto& edit : a.edits) {
+        const int bank = Bank(a, edit.first);
+        for (const Field& f : c.fields(edit.first, bank)) {
+            if (f.mask != 0xFF) testsupport::Put(seeded, f, bitSeed(f, true));
+        }
+        for (int16_t m : edit.second) {
+            for (const Field& f : c.fields(m, bank)) {
+                if (f.mask != 0xFF) testsupport::Put(seeded, f, bitSeed(f, false));
+            }
+        }
+    }
+    ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr, seeded));
+    Reconnect(slot);
+    FrmCtrl& f = Edit(slot);
+    testsupport::Arrange(f, H().host, a);
+    const Bytes before = Program();
+    const auto& image = S().DevImage[slot].ProgImage;
+    const Bytes imageBefore(image.begin(), image.begin() + model::ProgramBytes);
+    for (const auto& edit : a.edits) EXPECT_TRUE(c.edit(f, H().host, edit.first)) << edit.first;
+    const Bytes after = Program();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_TRUE(H().host.Problems().empty());
+    for (const auto& m : H().host.Messages()) EXPECT_NE(m.style & ui::vbYesNo, 0) << m.prompt;
+
+    Bytes expected = before;
+    for (const auto& edit : a.edits) {
+        const int bank = Bank(a, edit.first);
+        const testsupport::Fields from = c.fields(edit.first, bank);
+        for (const Field& field : from)
+            testsupport::Put(expected, field, testsupport::Get(after, field));
+        for (int16_t m : members(edit)) {
+            const testsupport::Fields to = c.fields(m, bank);
+            const bool seededApart =
+                std::count(a.otherMode.begin(), a.otherMode.end(), m) == 0 || !c.everyMode;
+            for (size_t j = 0; j < to.size(); ++j) {
+                const int value = testsupport::Get(after, from[j]);
+                if (seededApart) {
+                    EXPECT_NE(testsupport::Get(before, to[j]), value)
+                        << "member " << m << " holds the carried value of byte " << to[j].addr
+                        << " already";
+                }
+                testsupport::Put(expected, to[j], value);
+            }
+        }
+    }
+    for (size_t addr = 0; addr < after.size(); ++addr) {
+        EXPECT_EQ(static_cast<int>(after[addr]), static_cast<int>(expected[addr]))
+            << "byte " << addr << " (before " << static_cast<int>(before[addr]) << ")";
+    }
+    // What the edit changed on the PC it changed in the device alike.
+    for (size_t addr = 0; addr < after.size(); ++addr) {
+        if (image[addr] != imageBefore[addr] || after[addr] != before[addr]) {
+            EXPECT_EQ(static_cast<int>(image[addr]), static_cast<int>(after[addr]))
+                << "byte " << addr << " of the PC's image";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryControl, RepeatCarries,
+                         ::testing::ValuesIn(testsupport::LinkCases(false)),
+                         [](const auto& info) { return testsupport::LinkCaseName(info.param); });
 
 }  // namespace

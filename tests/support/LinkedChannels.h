@@ -5,6 +5,7 @@
 // with the fields that edit carries to the linked channels.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -41,15 +42,18 @@ struct Field {
 using Fields = std::vector<Field>;
 using Bytes = std::vector<uint8_t>;
 
+// A byte field's value, or a bit field's state (0 or 1).
 inline int Get(const Bytes& m, const Field& f) {
-    return m.at(static_cast<size_t>(f.addr)) & f.mask;
+    const int b = m.at(static_cast<size_t>(f.addr)) & f.mask;
+    return f.mask == 0xFF ? b : (b != 0 ? 1 : 0);
 }
-// The field set to the value that Get gave for a field of the same shape elsewhere: a bit
-// takes a bit's state wherever it lies.
-inline void Put(Bytes& m, const Field& f, int value, uint8_t valueMask) {
+inline void Put(Bytes& m, const Field& f, int value) {
     uint8_t& b = m.at(static_cast<size_t>(f.addr));
-    const bool bit = f.mask != 0xFF;
-    b = static_cast<uint8_t>((b & ~f.mask) | (bit ? (value & valueMask ? f.mask : 0) : value));
+    if (f.mask == 0xFF) {
+        b = static_cast<uint8_t>(value);
+    } else {
+        b = static_cast<uint8_t>((b & ~f.mask) | (value != 0 ? f.mask : 0));
+    }
 }
 
 // ---- The fields of input i and output o, with values valid for the device ----
@@ -63,9 +67,9 @@ inline Fields Join(std::initializer_list<Fields> parts) {
     return all;
 }
 
-// A level word with a high byte of 1..5 and a low byte of its own.
+// A level word with a high byte of 1..4 and a low byte of its own.
 inline Fields Level(int hi, int lo, int16_t c) {
-    return {{hi, 0xFF, c % 5 + 1}, {lo, 0xFF, 20 + 11 * c}};
+    return {{hi, 0xFF, c % 4 + 1}, {lo, 0xFF, 20 + 11 * c}};
 }
 inline Fields InLevel(int16_t i) {
     return Level(model::GainAddrHi[i], model::GainAddrLo[i], i);
@@ -82,11 +86,11 @@ inline Fields InGate(int16_t i) {
     return {{a, 0xFF, 10 + 7 * i}, {a + 1, 0xFF, 2 + i}, {a + 2, 0xFF, 1 + 3 * i}};
 }
 // An equaliser band record: type, frequency high and low, Q index, 48 - gain slider. The
-// frequency over Q stays inside what a peaking band admits.
+// frequency over Q stays inside what a peaking band admits; channels c and c + d differ in type
+// unless d is a multiple of 3.
 inline Fields EqBand(int a, int c, int b) {
-    static constexpr int kType[8] = {1, 0, 2, 2, 1, 0, 0, 2};
     const int freq = 300 + 517 * c + 41 * b;
-    return {{a, 0xFF, kType[(c + b) % 8]},
+    return {{a, 0xFF, (c + b) % 3},
             {a + 1, 0xFF, freq >> 8},
             {a + 2, 0xFF, freq & 0xFF},
             {a + 3, 0xFF, 5 + 9 * c + b},
@@ -112,10 +116,11 @@ inline Fields Xover(int16_t o, int kind) {
     const int freq = 50 + 613 * o + 7000 * kind;
     return {{a, 0xFF, freq >> 8}, {a + 1, 0xFF, freq & 0xFF}, {a + 2, 0xFF, kType[(o + kind) % 8]}};
 }
-// Whole milliseconds high and low (under 380), fine steps (under 48).
+// Whole milliseconds high and low (under 380; the high byte 0 for outputs 1, 4 and 7), fine
+// steps (under 48).
 inline Fields Delay(int16_t o) {
     const int a = model::DelayAddr[o];
-    const int ms = 256 * (o % 2) + 10 + 13 * o;
+    const int ms = 256 * (o % 3 != 0 ? 1 : 0) + 10 + 13 * o;
     return {{a, 0xFF, ms >> 8}, {a + 1, 0xFF, ms & 0xFF}, {a + 2, 0xFF, 3 + 6 * o}};
 }
 // Threshold, ratio, knee, attack, release.
@@ -166,18 +171,20 @@ inline uint8_t BitsOf(const std::vector<int16_t>& indices) {
 // The working program m with every field of every channel at its own value and every bit of a
 // channel in a pattern that differs between neighbours and between the first and last channel;
 // the inputs in line are in Line mode, the others Mic, the input pairs in stereo in stereo mode.
-// A Mic input's feedback suppressor is on only while it is the input's processing.
+// A Mic input's feedback suppressor is on only while it is the input's processing; a Line input
+// has the equaliser and no feedback suppressor.
 inline void SeedChannels(Bytes& m, const std::vector<int16_t>& line,
                          const std::vector<int16_t>& stereo) {
     for (int16_t c = 0; c < 8; ++c) {
         for (const Field& f : Join({InputFields(c), OutputFields(c)})) {
             m.at(static_cast<size_t>(f.addr)) = static_cast<uint8_t>(f.seed);
         }
-        for (int addr : kInputBits) Put(m, Bit(addr, c)[0], (c + addr) % 2, 1);
-        for (int addr : kOutputBits) Put(m, Bit(addr, c)[0], (c + addr) % 2, 1);
-        const bool feedback = c % 2 == 0;
-        Put(m, Bit(model::InProcAddr, c)[0], feedback ? 0 : 1, 1);
-        Put(m, Bit(model::InModeAddr, c)[0], feedback && c % 4 == 0 ? 1 : 0, 1);
+        for (int addr : kInputBits) Put(m, Bit(addr, c)[0], (c + addr) % 2);
+        for (int addr : kOutputBits) Put(m, Bit(addr, c)[0], (c + addr) % 2);
+        const bool lineInput = std::count(line.begin(), line.end(), c) != 0;
+        const bool feedback = c % 2 == 0 && !lineInput;
+        Put(m, Bit(model::InProcAddr, c)[0], feedback ? 0 : 1);
+        Put(m, Bit(model::InModeAddr, c)[0], feedback && c % 4 == 0 ? 1 : 0);
         uint8_t bypassed = 0;
         for (int b = 0; b < 5; ++b) bypassed = static_cast<uint8_t>(bypassed | ((c + b) % 2) << b);
         m.at(static_cast<size_t>(model::EqOutFlagAddr[c])) = bypassed;
@@ -209,8 +216,8 @@ inline const std::vector<Arrangement>& Arrangements() {
         {"InputLinkSet", false, {0, 1, 3, 4, 7}, {1, 4, 5}, {2}, {{7, {0, 3}}}, {1}},
         // Pairs 1-2 and 7-8 in stereo mode, neither in the link set.
         {"StereoPairs", false, {}, {0, 1, 6, 7}, {0, 3}, {{0, {1}}, {7, {6}}}},
-        // Outputs 4 and 8 follow output 1.
-        {"OutputLinkSet", true, {0, 3, 7}, {}, {}, {{0, {3, 7}}}},
+        // Outputs 2 and 8 follow output 1.
+        {"OutputLinkSet", true, {0, 1, 7}, {}, {}, {{0, {1, 7}}}},
     };
     return all;
 }
@@ -260,6 +267,8 @@ struct LinkedControl {
     std::function<bool(FrmCtrl& f, ui::HeadlessHost& host, int16_t ch)> edit;
     // Brings channel ch where the control takes an edit, when it is not there.
     std::function<void(FrmCtrl& f, int16_t ch)> ready = {};
+    // The repeat reaches the link set's inputs of the other Mic/Line mode too.
+    bool everyMode = false;
 };
 
 namespace linked {
@@ -346,7 +355,7 @@ inline const std::vector<LinkedControl>& LinkedControls() {
          OnInput([](FrmCtrl& f, int16_t i) { return Move(f.Slider1(i)); })},
         {"InputLevelTyped", false, Reach::Everywhere, onlyBank(InLevel),
          OnInput([](FrmCtrl& f, int16_t i) {
-             Enter(f.Text1(i), "-20.5");
+             Enter(f.Text1(i), "-110.5");
              return true;
          })},
         {"InputFilterType", false, Reach::Everywhere, onlyBank(InFilter),
@@ -361,12 +370,16 @@ inline const std::vector<LinkedControl>& LinkedControls() {
          [](FrmCtrl& f, int16_t i) {
              if (f.Combo9(i).ListIndex() == 0) f.Combo9(i).UserSelect(1);
          }},
-        {"MicLine", false, Reach::LinkSetOnly,
+        {"MicLine",
+         false,
+         Reach::LinkSetOnly,
          [](int16_t i, int) {
              return Join({Bit(model::InSourceAddr, i, 0), Bit(model::InModeAddr, i, 1),
                           Bit(model::InProcAddr, i, 0)});
          },
-         OnInput([](FrmCtrl& f, int16_t i) { return f.Combo5(i).UserSelect(Other(f.Combo5(i))); })},
+         OnInput([](FrmCtrl& f, int16_t i) { return f.Combo5(i).UserSelect(Other(f.Combo5(i))); }),
+         {},
+         true},
         {"InputPolarity", false, Reach::Everywhere, bit(model::PolarityAddr[0], 0),
          OnInput([](FrmCtrl& f, int16_t i) { return f.Check2(i).UserClick(); })},
         {"InputMute", false, Reach::Nowhere, bit(model::MuteAddr[0], 0),
@@ -398,7 +411,7 @@ inline const std::vector<LinkedControl>& LinkedControls() {
          OnOutput([](FrmCtrl& f, int16_t o) { return Move(f.Slider1(Ch(o))); })},
         {"OutputLevelTyped", true, Reach::Everywhere, onlyBank(OutLevel),
          OnOutput([](FrmCtrl& f, int16_t o) {
-             Enter(f.Text1(Ch(o)), "-33.3");
+             Enter(f.Text1(Ch(o)), "-110.5");
              return true;
          })},
         {"OutputLevelBypass", true, Reach::Everywhere, bit(model::ChFlagAddrOut, 0),
@@ -426,7 +439,7 @@ inline const std::vector<LinkedControl>& LinkedControls() {
              "FrmSelFilter", -1,
              [](FrmCtrl& f, int16_t o) -> ui::Control& { return f.Command3(Band(o, 4)); },
              [](FrmSelFilter& d, ui::HeadlessHost&) {
-                 d.Combo1.UserSelect(d.Combo1.ListIndex() == 0 ? 2 : 0);
+                 d.Combo1.UserSelect(static_cast<int16_t>((d.Combo1.ListIndex() + 2) % 3));
                  return d.Command1(0).UserClick();
              })},
         {"EqLastBandBypass", true, Reach::Everywhere,
