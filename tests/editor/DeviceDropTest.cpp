@@ -47,7 +47,7 @@ class DeviceDrop : public testsupport::EditorRoadTest {
     // editor that is open.
     FrmCtrl& Reopen() {
         if (!harness_) {
-            Connect();
+            Connect(options);
         } else if (FrmCtrl* open = ExistingFrmCtrl(S(), slot)) {
             return *open;
         } else {
@@ -134,18 +134,23 @@ class DeviceDrop : public testsupport::EditorRoadTest {
             f.Command2(button).UserClick();
         };
     }
-    // A copy dialog confirmed from the first channel onto channel destination (0..7).
-    Step Copy(int16_t button, const char* form, int16_t destination) {
-        return Toolbar(button, form, [destination](ui::Form& d) {
+    // A copy dialog confirmed from channel source (0..7, the first by default) onto channel
+    // destination.
+    Step Copy(int16_t button, const char* form, int16_t destination, int16_t source = 0) {
+        return Toolbar(button, form, [source, destination](ui::Form& d) {
             auto& copy = static_cast<FrmCopyChannel&>(d);
+            copy.Combo1(0).UserSelect(source);
             copy.Combo1(1).UserSelect(destination);
             copy.Command1(0).UserClick();
         });
     }
 
     // op run once to count its frames, then once for each of them with the link dropped at
-    // that frame, each time on a fresh connection and editor that prepare has set up.
-    void DropAtEveryFrame(const Step& prepare, const Step& op) {
+    // that frame, each time on a fresh connection and editor that prepare has set up. With
+    // sentAsWritten, each byte of the working program that the dropped op changed on the PC or
+    // in the device is the same in both, read back over the wire once the device is connected
+    // again: the PC's image holds what went out before the failure and nothing after it.
+    void DropAtEveryFrame(const Step& prepare, const Step& op, bool sentAsWritten = false) {
         FrmCtrl* f = &Reopen();
         VX_REQUIRE_SIMULATOR(H());
         if (prepare) prepare(*f);
@@ -158,10 +163,31 @@ class DeviceDrop : public testsupport::EditorRoadTest {
             SCOPED_TRACE("dropped at frame " + std::to_string(n) + " of " + std::to_string(frames));
             if (f->Finished()) f = &Reopen();
             if (prepare) prepare(*f);
+            const Bytes deviceBefore = sentAsWritten ? Program() : Bytes{};
+            const Image imageBefore = S().DevImage[slot];
             DropDuring(*f, n, op);
+            if (sentAsWritten) {
+                const Image image = S().DevImage[slot];
+                f = &Reopen();
+                ExpectSentAsWritten(imageBefore.ProgImage, image.ProgImage, deviceBefore,
+                                    Program());
+            }
         }
         ExpectAnswers();
     }
+    Bytes Program() { return Memory(0, model::ProgramBytes); }
+    template <class Image>
+    void ExpectSentAsWritten(const Image& imageBefore, const Image& image,
+                             const Bytes& deviceBefore, const Bytes& device) {
+        ASSERT_EQ(device.size(), deviceBefore.size());
+        for (size_t a = 0; a < device.size(); ++a) {
+            if (image[a] != imageBefore[a] || device[a] != deviceBefore[a]) {
+                EXPECT_EQ(static_cast<int>(image[a]), static_cast<int>(device[a])) << "byte " << a;
+            }
+        }
+    }
+
+    testsupport::DeviceOptions options;
 };
 
 // ---- Dialogs: a send fails while it is open, then more edits and its close ----
@@ -339,6 +365,39 @@ TEST_F(DeviceDrop, LinkedOutputRepeats) {
         f.UpDown2(0).Value() == 0 ? f.UpDown2(0).UserUp() : f.UpDown2(0).UserDown();
     });
 }
+
+// The input and output copies from the first channel onto the last and back, on TCP/IP and on a
+// USB serial link.
+struct CopyDropCase {
+    const char* name;
+    testsupport::Link link;
+    bool outputs;
+    int16_t from;
+    int16_t to;
+};
+
+void PrintTo(const CopyDropCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CopyDrop : public DeviceDrop, public ::testing::WithParamInterface<CopyDropCase> {};
+
+TEST_P(CopyDrop, SendsNothingAfterTheFailedFrameAndKeepsWhatWentOut) {
+    const CopyDropCase& c = GetParam();
+    options.link = c.link;
+    DropAtEveryFrame(
+        [&](FrmCtrl& f) { f.SSTab1.UserSelectTab(c.outputs ? 1 : FrmCtrl::kTabInputs); },
+        c.outputs ? Copy(9, "FrmCopyOut", c.to, c.from) : Copy(8, "FrmCopyInput", c.to, c.from),
+        true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothLinks, CopyDrop,
+    ::testing::Values(CopyDropCase{"InputOneOntoEightTcp", testsupport::Link::Tcp, false, 0, 7},
+                      CopyDropCase{"InputEightOntoOneUsb", testsupport::Link::Usb, false, 7, 0},
+                      CopyDropCase{"OutputEightOntoOneTcp", testsupport::Link::Tcp, true, 7, 0},
+                      CopyDropCase{"OutputOneOntoEightUsb", testsupport::Link::Usb, true, 0, 7}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Channel-link repeats, the link dropped at each frame of an edit and its repeat ----
 
