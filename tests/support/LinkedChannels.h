@@ -340,6 +340,12 @@ inline const std::vector<LinkedControl>& LinkedControls() {
             return Join({InEqBand(i, b, bank), InEqFlags(i, bank)});
         };
     };
+    auto gateDialog = [](bool (*edit)(FrmNG&)) {
+        return InDialog<FrmNG>(
+            "FrmNG", FrmCtrl::kTabInputs,
+            [](FrmCtrl& f, int16_t i) -> ui::Control& { return f.Command13(i); },
+            [edit](FrmNG& d, ui::HeadlessHost&) { return edit(d); });
+    };
     auto slider = [](ui::ControlArray<ui::Slider> FrmCtrl::*s) {
         return OnOutput([s](FrmCtrl& f, int16_t o) { return Move((f.*s)(o)); });
     };
@@ -391,11 +397,14 @@ inline const std::vector<LinkedControl>& LinkedControls() {
          OnInput([](FrmCtrl& f, int16_t i) { return f.Combo1(i).UserSelect(Other(f.Combo1(i))); })},
         {"FeedbackMode", false, Reach::LinkSetOnly, bit(model::InModeAddr, 0),
          OnInput([](FrmCtrl& f, int16_t i) { return f.Combo4(i).UserSelect(Other(f.Combo4(i))); })},
-        {"NoiseGateDialog", false, Reach::Everywhere, gate(-1),
-         InDialog<FrmNG>(
-             "FrmNG", FrmCtrl::kTabInputs,
-             [](FrmCtrl& f, int16_t i) -> ui::Control& { return f.Command13(i); },
-             [](FrmNG& d, ui::HeadlessHost&) { return Move(d.Slider3); })},
+        {"NoiseGateDialogThreshold", false, Reach::Everywhere, gate(-1),
+         gateDialog([](FrmNG& d) { return Move(d.Slider3); })},
+        {"NoiseGateDialogAttack", false, Reach::Everywhere, gate(-1),
+         gateDialog([](FrmNG& d) { return Move(d.Slider7); })},
+        {"NoiseGateDialogRelease", false, Reach::Everywhere, gate(-1),
+         gateDialog([](FrmNG& d) { return Move(d.Slider8); })},
+        {"NoiseGateDialogEnable", false, Reach::Everywhere, gate(0),
+         gateDialog([](FrmNG& d) { return d.Check5.UserClick(); })},
         {"InputEqFirstBand", false, Reach::Everywhere, inEq(0),
          InDialog<FrmEqIn>(
              "FrmEqIn", FrmCtrl::kTabInputs,
