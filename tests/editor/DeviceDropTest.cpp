@@ -48,6 +48,10 @@ class DeviceDrop : public testsupport::EditorRoadTest {
     FrmCtrl& Reopen() {
         if (!harness_) {
             Connect(options);
+            if (seed) {
+                seed();
+                Reconnect(slot);
+            }
         } else if (FrmCtrl* open = ExistingFrmCtrl(S(), slot)) {
             return *open;
         } else {
@@ -188,6 +192,8 @@ class DeviceDrop : public testsupport::EditorRoadTest {
     }
 
     testsupport::DeviceOptions options;
+    // Writes the device's memory once it is first connected, before the editor opens.
+    std::function<void()> seed;
 };
 
 // ---- Dialogs: a send fails while it is open, then more edits and its close ----
@@ -367,13 +373,14 @@ TEST_F(DeviceDrop, LinkedOutputRepeats) {
 }
 
 // The input and output copies from the first channel onto the last and back, on TCP/IP and on a
-// USB serial link.
+// USB serial link. Every field of every channel holds a value of its own, and each copy takes
+// another source than the one before, so that every copy changes the destination.
 struct CopyDropCase {
     const char* name;
     testsupport::Link link;
     bool outputs;
-    int16_t from;
     int16_t to;
+    std::vector<int16_t> sources;
 };
 
 void PrintTo(const CopyDropCase& c, std::ostream* os) {
@@ -385,18 +392,34 @@ class CopyDrop : public DeviceDrop, public ::testing::WithParamInterface<CopyDro
 TEST_P(CopyDrop, SendsNothingAfterTheFailedFrameAndKeepsWhatWentOut) {
     const CopyDropCase& c = GetParam();
     options.link = c.link;
+    seed = [&] {
+        Bytes program = Program();
+        ASSERT_EQ(program.size(), static_cast<size_t>(model::ProgramBytes));
+        testsupport::SeedChannels(program, {}, {});
+        EXPECT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr, program));
+    };
+    size_t copies = 0;
     DropAtEveryFrame(
         [&](FrmCtrl& f) { f.SSTab1.UserSelectTab(c.outputs ? 1 : FrmCtrl::kTabInputs); },
-        c.outputs ? Copy(9, "FrmCopyOut", c.to, c.from) : Copy(8, "FrmCopyInput", c.to, c.from),
+        [&](FrmCtrl& f) {
+            const int16_t from = c.sources[copies++ % c.sources.size()];
+            (c.outputs ? Copy(9, "FrmCopyOut", c.to, from)
+                       : Copy(8, "FrmCopyInput", c.to, from))(f);
+        },
         true);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BothLinks, CopyDrop,
-    ::testing::Values(CopyDropCase{"InputOneOntoEightTcp", testsupport::Link::Tcp, false, 0, 7},
-                      CopyDropCase{"InputEightOntoOneUsb", testsupport::Link::Usb, false, 7, 0},
-                      CopyDropCase{"OutputEightOntoOneTcp", testsupport::Link::Tcp, true, 7, 0},
-                      CopyDropCase{"OutputOneOntoEightUsb", testsupport::Link::Usb, true, 0, 7}),
+    ::testing::Values(
+        CopyDropCase{
+            "InputOneOntoEightTcp", testsupport::Link::Tcp, false, 7, {0, 1, 2, 3, 4, 5, 6}},
+        CopyDropCase{
+            "InputEightOntoOneUsb", testsupport::Link::Usb, false, 0, {7, 6, 5, 4, 3, 2, 1}},
+        CopyDropCase{
+            "OutputEightOntoOneTcp", testsupport::Link::Tcp, true, 0, {7, 6, 5, 4, 3, 2, 1}},
+        CopyDropCase{
+            "OutputOneOntoEightUsb", testsupport::Link::Usb, true, 7, {0, 1, 2, 3, 4, 5, 6}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Channel-link repeats, the link dropped at each frame of an edit and its repeat ----

@@ -190,7 +190,13 @@ struct CopyCase {
     bool outputs;
     int16_t from;
     int16_t to;
-    bool line;  // the inputs in Line mode (else Mic)
+    bool line;                         // the inputs in Line mode (else Mic)
+    std::vector<int16_t> stereo = {};  // input pairs in stereo mode
+    // The channels copied onto: to, and its stereo partner when to is in a pair.
+    std::vector<int16_t> Destinations() const {
+        if (std::count(stereo.begin(), stereo.end(), to / 2) == 0) return {to};
+        return {to, static_cast<int16_t>(to ^ 1)};
+    }
 };
 
 void PrintTo(const CopyCase& c, std::ostream* os) {
@@ -258,15 +264,17 @@ class CopyCarries : public ChannelCopy, public ::testing::WithParamInterface<Cop
 // Every field of every channel holds a value of its own (the Mic/Line mode aside, which the
 // dialog requires alike, and a Line input's fixed processing), written over the wire before the
 // editor opens. After the copy the whole working program read back equals the one before but
-// for the destination's copied fields, now the source's; what changed on the PC changed in the
-// device alike; the frames came in their fixed order.
+// for the destination's copied fields, now the source's (a destination in a stereo pair takes
+// its partner along); what changed on the PC changed in the device alike; the frames came in
+// their fixed order.
 TEST_P(CopyCarries, EveryFieldOntoTheDestinationInTheFixedFrameOrder) {
     const CopyCase& c = GetParam();
     Connect();
     Bytes seeded = Program();
     ASSERT_EQ(seeded.size(), static_cast<size_t>(kProgramSize));
     testsupport::SeedChannels(
-        seeded, c.line ? std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7} : std::vector<int16_t>{}, {});
+        seeded, c.line ? std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7} : std::vector<int16_t>{},
+        c.stereo);
     ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr, seeded));
     Reconnect(slot);
     FrmCtrl& f = Edit(slot, c.outputs ? static_cast<int16_t>(1 + c.from) : FrmCtrl::kTabInputs);
@@ -280,18 +288,23 @@ TEST_P(CopyCarries, EveryFieldOntoTheDestinationInTheFixedFrameOrder) {
     EXPECT_TRUE(H().host.Problems().empty());
 
     const testsupport::Fields from = CopiedFields(c, c.from);
-    const testsupport::Fields to = CopiedFields(c, c.to);
     Bytes expected = before;
-    for (size_t j = 0; j < to.size(); ++j) {
-        const int value = testsupport::Get(before, from[j]);
-        const bool alikeByRule =
-            to[j].addr == model::InSourceAddr ||
-            (c.line && (to[j].addr == model::InModeAddr || to[j].addr == model::InProcAddr));
-        if (!alikeByRule) {
-            EXPECT_NE(testsupport::Get(before, to[j]), value)
-                << "byte " << to[j].addr << " holds the source's value already";
+    std::vector<Shape> frames;
+    for (int16_t d : c.Destinations()) {
+        const testsupport::Fields to = CopiedFields(c, d);
+        for (size_t j = 0; j < to.size(); ++j) {
+            const int value = testsupport::Get(before, from[j]);
+            const bool alikeByRule =
+                to[j].addr == model::InSourceAddr ||
+                (c.line && (to[j].addr == model::InModeAddr || to[j].addr == model::InProcAddr));
+            if (!alikeByRule) {
+                EXPECT_NE(testsupport::Get(before, to[j]), value)
+                    << "byte " << to[j].addr << " holds the source's value already";
+            }
+            testsupport::Put(expected, to[j], value);
         }
-        testsupport::Put(expected, to[j], value);
+        const std::vector<Shape> onto = CopyFrames(c.outputs, d);
+        frames.insert(frames.end(), onto.begin(), onto.end());
     }
     for (size_t addr = 0; addr < after.size(); ++addr) {
         EXPECT_EQ(static_cast<int>(after[addr]), static_cast<int>(expected[addr]))
@@ -302,19 +315,21 @@ TEST_P(CopyCarries, EveryFieldOntoTheDestinationInTheFixedFrameOrder) {
         }
     }
     if (Simulated()) {
-        std::vector<Shape> frames;
+        std::vector<Shape> sent;
         for (const Bytes& r : Requests()) {
-            if (r[3] != CmdReadMem) frames.push_back({r[3], r[4], r[5]});
+            if (r[3] != CmdReadMem) sent.push_back({r[3], r[4], r[5]});
         }
-        EXPECT_EQ(frames, CopyFrames(c.outputs, c.to));
+        EXPECT_EQ(sent, frames);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FirstAndLast, CopyCarries,
-                         ::testing::Values(CopyCase{"InputOneOntoEightMic", false, 0, 7, false},
-                                           CopyCase{"InputEightOntoOneLine", false, 7, 0, true},
-                                           CopyCase{"OutputOneOntoEight", true, 0, 7, false},
-                                           CopyCase{"OutputEightOntoOne", true, 7, 0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    FirstAndLast, CopyCarries,
+    ::testing::Values(CopyCase{"InputOneOntoEightMic", false, 0, 7, false},
+                      CopyCase{"InputEightOntoOneLine", false, 7, 0, true},
+                      CopyCase{"InputOneOntoEightOfAStereoPair", false, 0, 7, true, {3}},
+                      CopyCase{"OutputOneOntoEight", true, 0, 7, false},
+                      CopyCase{"OutputEightOntoOne", true, 7, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

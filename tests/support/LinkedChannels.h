@@ -85,26 +85,34 @@ inline Fields InGate(int16_t i) {
     const int a = model::NgAddr[i];
     return {{a, 0xFF, 10 + 7 * i}, {a + 1, 0xFF, 2 + i}, {a + 2, 0xFF, 1 + 3 * i}};
 }
+// A band's gain byte (48 - slider position) that is never 24, the byte of 0 dB.
+inline int Gain(int g) {
+    return g < 24 ? g : g + 1;
+}
 // An equaliser band record: type, frequency high and low, Q index, 48 - gain slider. The
-// frequency over Q stays inside what a peaking band admits; channels c and c + d differ in type
-// unless d is a multiple of 3.
+// frequency over Q stays inside what a peaking band admits; the type differs between each edited
+// channel and its members or copies, and is the same on outputs 2 and 8.
 inline Fields EqBand(int a, int c, int b) {
+    static constexpr int kType[9] = {0, 1, 2, 0, 1, 0, 2, 1, 2};
     const int freq = 300 + 517 * c + 41 * b;
-    return {{a, 0xFF, (c + b) % 3},
+    return {{a, 0xFF, (kType[c] + b) % 3},
             {a + 1, 0xFF, freq >> 8},
             {a + 2, 0xFF, freq & 0xFF},
             {a + 3, 0xFF, 5 + 9 * c + b},
-            {a + 4, 0xFF, 4 + 5 * c + b}};
+            {a + 4, 0xFF, Gain(4 + 5 * c + b)}};
 }
 // Bank 0 is the set of a Line input, 16 the set of a Mic input.
 inline Fields InEqBand(int16_t i, int16_t b, int bank) {
     return EqBand(model::EqInBandAddr[3 * i + b] + bank, i + bank / 16, b);
 }
-// The bypass bits of the input's three bands; the first and last bands of input 1 (Line) and
-// input 8 (Line and Mic) are not bypassed, so that their rows take edits.
+// The bypass bits of the input's three bands as one byte, and as the three bits.
 inline Fields InEqFlags(int16_t i, int bank) {
-    static constexpr int kFlags[8] = {2, 5, 0, 6, 1, 4, 7, 0};
-    return {{model::EqInFlagAddr[i] + bank, 0xFF, kFlags[(i + 3 * bank / 16) % 8]}};
+    return {{model::EqInFlagAddr[i] + bank, 0xFF, (i + 1 + bank / 16) % 8}};
+}
+inline Fields InEqFlagBits(int16_t i, int bank) {
+    Fields bits;
+    for (int b = 0; b < 3; ++b) bits.push_back({model::EqInFlagAddr[i] + bank, uint8_t(1 << b)});
+    return bits;
 }
 inline Fields OutEqBand(int16_t o, int16_t b) {
     return EqBand(model::EqOutBandAddr[5 * o + b], o, b);
@@ -169,7 +177,7 @@ inline uint8_t BitsOf(const std::vector<int16_t>& indices) {
 }
 
 // The working program m with every field of every channel at its own value and every bit of a
-// channel in a pattern that differs between neighbours and between the first and last channel;
+// channel in a pattern where the first channel differs from the last two and from the second;
 // the inputs in line are in Line mode, the others Mic, the input pairs in stereo in stereo mode.
 // A Mic input's feedback suppressor is on only while it is the input's processing; a Line input
 // has the equaliser and no feedback suppressor.
@@ -179,14 +187,16 @@ inline void SeedChannels(Bytes& m, const std::vector<int16_t>& line,
         for (const Field& f : Join({InputFields(c), OutputFields(c)})) {
             m.at(static_cast<size_t>(f.addr)) = static_cast<uint8_t>(f.seed);
         }
-        for (int addr : kInputBits) Put(m, Bit(addr, c)[0], (c + addr) % 2);
-        for (int addr : kOutputBits) Put(m, Bit(addr, c)[0], (c + addr) % 2);
+        static constexpr int kBits[8] = {0, 1, 0, 1, 0, 1, 1, 1};
+        for (int addr : kInputBits) Put(m, Bit(addr, c)[0], kBits[c] ^ addr % 2);
+        for (int addr : kOutputBits) Put(m, Bit(addr, c)[0], kBits[c] ^ addr % 2);
         const bool lineInput = std::count(line.begin(), line.end(), c) != 0;
         const bool feedback = c % 2 == 0 && !lineInput;
         Put(m, Bit(model::InProcAddr, c)[0], feedback ? 0 : 1);
         Put(m, Bit(model::InModeAddr, c)[0], feedback && c % 4 == 0 ? 1 : 0);
         uint8_t bypassed = 0;
-        for (int b = 0; b < 5; ++b) bypassed = static_cast<uint8_t>(bypassed | ((c + b) % 2) << b);
+        for (int b = 0; b < 5; ++b)
+            bypassed = static_cast<uint8_t>(bypassed | (kBits[c] ^ b % 2) << b);
         m.at(static_cast<size_t>(model::EqOutFlagAddr[c])) = bypassed;
     }
     m.at(model::InSourceAddr) = BitsOf(line);
@@ -203,17 +213,31 @@ struct Arrangement {
     std::vector<int16_t> stereo;  // input pairs in stereo mode
     // The channels edited in turn, each with the members its edit reaches.
     std::vector<std::pair<int16_t, std::vector<int16_t>>> edits;
-    // Members the Mic/Line edit reaches besides: the link set's inputs of the other mode.
+    // The link set's inputs of the other mode, which the Mic/Line edit reaches besides (as it
+    // reaches no stereo pair).
     std::vector<int16_t> otherMode = {};
 
     bool LinkSet() const { return !linked.empty(); }
+    bool Line(int16_t i) const { return std::count(line.begin(), line.end(), i) != 0; }
+    bool Stereo(int16_t i) const { return std::count(stereo.begin(), stereo.end(), i / 2) != 0; }
+    // The equaliser set of input i: 16 for a Mic input.
+    int Bank(int16_t i) const { return outputs || Line(i) ? 0 : 16; }
 };
 
 inline const std::vector<Arrangement>& Arrangements() {
     static const std::vector<Arrangement> all = {
-        // Inputs 1 and 4 follow input 8 over the link set; input 2 (Line) and the stereo pair
-        // 5-6 are in the set too but no members (the pair not even for Mic/Line).
-        {"InputLinkSet", false, {0, 1, 3, 4, 7}, {1, 4, 5}, {2}, {{7, {0, 3}}}, {1}},
+        // Input 3 edited in a link set of inputs 1, 2, 3, 5, 6 (the stereo pair 5-6) and 8;
+        // inputs 4 and 7 are not in the set. With Mic inputs, inputs 1 and 8 follow; input 2
+        // and the pair, Line inputs, do not. With Line inputs, the pair follows too, and input 2,
+        // a Mic input, does not. Mic/Line reaches input 2 too, but never the pair.
+        {"InputLinkSetMic", false, {0, 1, 2, 4, 7}, {1, 4, 5}, {2}, {{2, {0, 7}}}, {1}},
+        {"InputLinkSetLine",
+         false,
+         {0, 1, 2, 4, 7},
+         {0, 2, 4, 5, 7},
+         {2},
+         {{2, {0, 4, 5, 7}}},
+         {1}},
         // Pairs 1-2 and 7-8 in stereo mode, neither in the link set.
         {"StereoPairs", false, {}, {0, 1, 6, 7}, {0, 3}, {{0, {1}}, {7, {6}}}},
         // Outputs 2 and 8 follow output 1.
@@ -247,21 +271,29 @@ inline void Arrange(FrmCtrl& f, ui::HeadlessHost& host, const Arrangement& a) {
 
 // ---- The controls whose edit the link repeats ----
 
+// Where the link repeats a control's edit.
 enum class Reach {
     Everywhere,
-    // Used in the input link set only: a stereo pair's inputs are Line inputs, whose mode and
-    // processing are not offered.
-    LinkSetOnly,
     StereoPartnerOnly,  // "Balanced", never repeated over the input link set
     Nowhere,            // mute
 };
+enum class AfterFailure {
+    Stops,
+    VisitsEveryMember,  // the delay: each member is sent whatever a send gave
+    // "Flat Eq": each band of a channel is sent whatever a send gave; a failed last band ends
+    // the repeat.
+    TriesEveryBand,
+};
+// Which inputs offer the control: a stereo pair's Mic/Line mode is fixed, and a Line input has
+// no processing or feedback choice.
+enum class Offered { Always, NotInStereo, MicOnly };
 
 struct LinkedControl {
     const char* name;
     bool outputs;
     Reach reach;
     // The fields of channel ch (0..7 of its side) that the edit carries; bank is the edited
-    // input's equaliser set.
+    // input's equaliser set (16 for a Mic input).
     std::function<Fields(int16_t ch, int bank)> fields;
     // The user's edit on channel ch; false when the control took none.
     std::function<bool(FrmCtrl& f, ui::HeadlessHost& host, int16_t ch)> edit;
@@ -269,6 +301,9 @@ struct LinkedControl {
     std::function<void(FrmCtrl& f, int16_t ch)> ready = {};
     // The repeat reaches the link set's inputs of the other Mic/Line mode too.
     bool everyMode = false;
+    Offered offered = Offered::Always;
+    // What follows a failed send while the editor stays open.
+    AfterFailure afterFailure = AfterFailure::Stops;
 };
 
 namespace linked {
@@ -337,7 +372,7 @@ inline const std::vector<LinkedControl>& LinkedControls() {
     };
     auto inEq = [](int16_t b) {
         return [b](int16_t i, int bank) {
-            return Join({InEqBand(i, b, bank), InEqFlags(i, bank)});
+            return Join({InEqBand(i, b, bank), InEqFlagBits(i, bank)});
         };
     };
     auto gateDialog = [](bool (*edit)(FrmNG&)) {
@@ -376,27 +411,42 @@ inline const std::vector<LinkedControl>& LinkedControls() {
          [](FrmCtrl& f, int16_t i) {
              if (f.Combo9(i).ListIndex() == 0) f.Combo9(i).UserSelect(1);
          }},
-        {"MicLine",
-         false,
-         Reach::LinkSetOnly,
-         [](int16_t i, int) {
-             return Join({Bit(model::InSourceAddr, i, 0), Bit(model::InModeAddr, i, 1),
-                          Bit(model::InProcAddr, i, 0)});
-         },
-         OnInput([](FrmCtrl& f, int16_t i) { return f.Combo5(i).UserSelect(Other(f.Combo5(i))); }),
-         {},
-         true},
+        // A Mic input turned Line loses its feedback suppressor and takes the equaliser; a
+        // Line input turned Mic keeps the equaliser.
+        {.name = "MicLine",
+         .outputs = false,
+         .reach = Reach::Everywhere,
+         .fields =
+             [](int16_t i, int bank) {
+                 if (bank == 0) return Bit(model::InSourceAddr, i, 1);
+                 return Join({Bit(model::InSourceAddr, i, 0), Bit(model::InModeAddr, i, 1),
+                              Bit(model::InProcAddr, i, 0)});
+             },
+         .edit = OnInput(
+             [](FrmCtrl& f, int16_t i) { return f.Combo5(i).UserSelect(Other(f.Combo5(i))); }),
+         .everyMode = true,
+         .offered = Offered::NotInStereo},
         {"InputPolarity", false, Reach::Everywhere, bit(model::PolarityAddr[0], 0),
          OnInput([](FrmCtrl& f, int16_t i) { return f.Check2(i).UserClick(); })},
         {"InputMute", false, Reach::Nowhere, bit(model::MuteAddr[0], 0),
          OnInput([](FrmCtrl& f, int16_t i) { return f.Check1(i).UserClick(); })},
-        {"ProcessingType", false, Reach::LinkSetOnly,
-         [](int16_t i, int) {
-             return Join({Bit(model::InProcAddr, i, 0), Bit(model::InModeAddr, i, 1)});
-         },
-         OnInput([](FrmCtrl& f, int16_t i) { return f.Combo1(i).UserSelect(Other(f.Combo1(i))); })},
-        {"FeedbackMode", false, Reach::LinkSetOnly, bit(model::InModeAddr, 0),
-         OnInput([](FrmCtrl& f, int16_t i) { return f.Combo4(i).UserSelect(Other(f.Combo4(i))); })},
+        {.name = "ProcessingType",
+         .outputs = false,
+         .reach = Reach::Everywhere,
+         .fields =
+             [](int16_t i, int) {
+                 return Join({Bit(model::InProcAddr, i, 0), Bit(model::InModeAddr, i, 1)});
+             },
+         .edit = OnInput(
+             [](FrmCtrl& f, int16_t i) { return f.Combo1(i).UserSelect(Other(f.Combo1(i))); }),
+         .offered = Offered::MicOnly},
+        {.name = "FeedbackMode",
+         .outputs = false,
+         .reach = Reach::Everywhere,
+         .fields = bit(model::InModeAddr, 0),
+         .edit = OnInput(
+             [](FrmCtrl& f, int16_t i) { return f.Combo4(i).UserSelect(Other(f.Combo4(i))); }),
+         .offered = Offered::MicOnly},
         {"NoiseGateDialogThreshold", false, Reach::Everywhere, gate(-1),
          gateDialog([](FrmNG& d) { return Move(d.Slider3); })},
         {"NoiseGateDialogAttack", false, Reach::Everywhere, gate(-1),
@@ -415,6 +465,19 @@ inline const std::vector<LinkedControl>& LinkedControls() {
              "FrmEqIn", FrmCtrl::kTabInputs,
              [](FrmCtrl& f, int16_t i) -> ui::Control& { return f.Command10(i); },
              [](FrmEqIn& d, ui::HeadlessHost&) { return Move(d.Slider2(2)); })},
+        {"InputEqFlat", false, Reach::Everywhere,
+         [](int16_t i, int bank) {
+             Fields gains;
+             for (int16_t b = 0; b < 3; ++b) gains.push_back(InEqBand(i, b, bank)[4]);
+             return gains;
+         },
+         InDialog<FrmEqIn>(
+             "FrmEqIn", FrmCtrl::kTabInputs,
+             [](FrmCtrl& f, int16_t i) -> ui::Control& { return f.Command10(i); },
+             [](FrmEqIn& d, ui::HeadlessHost& host) {
+                 host.Answer(ui::vbYes);
+                 return d.Command1.UserClick();
+             })},
         // Outputs.
         {"OutputLevel", true, Reach::Everywhere, onlyBank(OutLevel),
          OnOutput([](FrmCtrl& f, int16_t o) { return Move(f.Slider1(Ch(o))); })},
@@ -454,17 +517,32 @@ inline const std::vector<LinkedControl>& LinkedControls() {
         {"EqLastBandBypass", true, Reach::Everywhere,
          [](int16_t o, int) { return Join({OutEqBand(o, 4), Bit(model::EqOutFlagAddr[o], 4, 0)}); },
          OnOutput([](FrmCtrl& f, int16_t o) { return f.Command6(Band(o, 4)).UserClick(); })},
-        {"FlatEq", true, Reach::Everywhere,
-         [](int16_t o, int) {
-             Fields gains;
-             for (int16_t b = 0; b < 5; ++b) gains.push_back({model::EqOutBandAddr[5 * o + b] + 4});
-             return gains;
-         },
-         [](FrmCtrl& f, ui::HeadlessHost& host, int16_t o) {
-             f.SSTab1.UserSelectTab(static_cast<int16_t>(1 + o));
-             host.Answer(ui::vbYes);
-             return f.Command1(o).UserClick();
-         }},
+        // The band's marker dragged on the output's graph to about 250 Hz and +6 dB.
+        {"EqLastBandDragged", true, Reach::Everywhere, eqBand(4),
+         OnOutput([](FrmCtrl& f, int16_t o) {
+             if (f.Check3(o).Value() == 0) f.Check3(o).UserClick();
+             ui::Label& marker = f.Label5(Band(o, 4));
+             return marker.UserMouseDown(ui::vbLeftButton, 0, 60, 60) &&
+                    marker.UserMouseMove(ui::vbLeftButton, 0, 3165.0f - marker.Left(),
+                                         1447.5f - 48 * 6.15f - marker.Top()) &&
+                    marker.UserMouseUp(ui::vbLeftButton, 0, 60, 60);
+         })},
+        {.name = "FlatEq",
+         .outputs = true,
+         .reach = Reach::Everywhere,
+         .fields =
+             [](int16_t o, int) {
+                 Fields gains;
+                 for (int16_t b = 0; b < 5; ++b) gains.push_back(OutEqBand(o, b)[4]);
+                 return gains;
+             },
+         .edit =
+             [](FrmCtrl& f, ui::HeadlessHost& host, int16_t o) {
+                 f.SSTab1.UserSelectTab(static_cast<int16_t>(1 + o));
+                 host.Answer(ui::vbYes);
+                 return f.Command1(o).UserClick();
+             },
+         .afterFailure = AfterFailure::TriesEveryBand},
         {"HighPassType", true, Reach::Everywhere, [](int16_t o, int) { return Xover(o, 0); },
          OnOutput([](FrmCtrl& f, int16_t o) {
              ui::ComboBox& type = f.Combo2(static_cast<int16_t>(2 * o));
@@ -475,18 +553,36 @@ inline const std::vector<LinkedControl>& LinkedControls() {
              Enter(f.Text8(static_cast<int16_t>(2 * o + 1)), "15000");
              return true;
          })},
-        {"DelayCoarse", true, Reach::Everywhere, withSwitch(Delay, model::DelayBypAddr),
-         OnOutput([](FrmCtrl& f, int16_t o) { return f.UpDown2(o).UserUp(); })},
-        {"DelayFine", true, Reach::Everywhere, withSwitch(Delay, model::DelayBypAddr),
-         OnOutput([](FrmCtrl& f, int16_t o) { return f.UpDown1(o).UserUp(); })},
-        {"DelayTyped", true, Reach::Everywhere, withSwitch(Delay, model::DelayBypAddr),
-         OnOutput([](FrmCtrl& f, int16_t o) {
+        {.name = "DelayCoarse",
+         .outputs = true,
+         .reach = Reach::Everywhere,
+         .fields = withSwitch(Delay, model::DelayBypAddr),
+         .edit = OnOutput([](FrmCtrl& f, int16_t o) { return f.UpDown2(o).UserUp(); }),
+         .afterFailure = AfterFailure::VisitsEveryMember},
+        {.name = "DelayFine",
+         .outputs = true,
+         .reach = Reach::Everywhere,
+         .fields = withSwitch(Delay, model::DelayBypAddr),
+         .edit = OnOutput([](FrmCtrl& f, int16_t o) { return f.UpDown1(o).UserUp(); }),
+         .afterFailure = AfterFailure::VisitsEveryMember},
+        {.name = "DelayTyped",
+         .outputs = true,
+         .reach = Reach::Everywhere,
+         .fields = withSwitch(Delay, model::DelayBypAddr),
+         .edit = OnOutput([](FrmCtrl& f, int16_t o) {
              Enter(f.Text2(o), "123.4");
              return true;
-         })},
-        {"DelayBypass", true, Reach::Everywhere,
-         [](int16_t o, int) { return Join({Delay(o), Bit(model::DelayBypAddr, o, 0)}); },
-         OnOutput([](FrmCtrl& f, int16_t o) { return f.Command8(o).UserClick(); })},
+         }),
+         .afterFailure = AfterFailure::VisitsEveryMember},
+        {.name = "DelayBypass",
+         .outputs = true,
+         .reach = Reach::Everywhere,
+         .fields =
+             [](int16_t o, int) {
+                 return Join({Delay(o), Bit(model::DelayBypAddr, o, 0)});
+             },
+         .edit = OnOutput([](FrmCtrl& f, int16_t o) { return f.Command8(o).UserClick(); }),
+         .afterFailure = AfterFailure::VisitsEveryMember},
         {"CompressorThreshold", true, Reach::Everywhere, withSwitch(Compressor, model::CompBypAddr),
          slider(&FrmCtrl::Slider400)},
         {"CompressorRatio", true, Reach::Everywhere, withSwitch(Compressor, model::CompBypAddr),
@@ -553,9 +649,11 @@ inline std::vector<LinkCase> LinkCases(bool repeatingOnly) {
     std::vector<LinkCase> cases;
     for (const Arrangement& a : Arrangements()) {
         for (const LinkedControl& c : LinkedControls()) {
-            if (c.outputs != a.outputs || (c.reach == Reach::LinkSetOnly && !a.LinkSet())) {
-                continue;
-            }
+            const int16_t edited = a.edits.front().first;
+            const bool offered = c.offered == Offered::Always ||
+                                 (c.offered == Offered::NotInStereo && !a.Stereo(edited)) ||
+                                 (c.offered == Offered::MicOnly && !a.Line(edited));
+            if (c.outputs != a.outputs || !offered) continue;
             const bool repeats =
                 c.reach == Reach::StereoPartnerOnly ? !a.LinkSet() : c.reach != Reach::Nowhere;
             if (repeats || !repeatingOnly) cases.push_back({&a, &c, repeats});
