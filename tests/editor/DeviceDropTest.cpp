@@ -1,10 +1,10 @@
 // A device that drops in the middle of an edit: the failed send closes its editor window, and
 // nothing that ran in that window goes on. For every dialog the editor opens, a send that fails
 // while it is open, then more edits in it and its close; for every operation of many frames,
-// the link dropped at each of its frames in turn. Afterwards the slot holds the one window the
-// user opened, closed, and no dialog is open; no frame went out after the failed one; the image
-// on the PC holds nothing written after the failure; and the program answers: the device
-// connects again and its editor opens and sends.
+// the link dropped at each of its frames in turn, every channel-link repeat among them. Afterwards
+// the slot holds the one window the user opened, closed, and no dialog is open; no frame went out
+// after the failed one; the image on the PC holds nothing written after the failure; and the
+// program answers: the device connects again and its editor opens and sends.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,15 +31,12 @@
 #include "programs/ReadWindow.h"
 #include "programs/StoreWindow.h"
 #include "support/EditorRoad.h"
+#include "support/LinkedChannels.h"
 
 namespace {
 
 using testsupport::Enter;
-
-// A slider moved to another position than it holds; false when it took no move.
-bool Move(ui::Slider& slider) {
-    return slider.UserScroll(slider.Value() == slider.Min() ? slider.Min() + 1 : slider.Min());
-}
+using testsupport::Move;
 
 class DeviceDrop : public testsupport::EditorRoadTest {
   protected:
@@ -50,7 +47,11 @@ class DeviceDrop : public testsupport::EditorRoadTest {
     // editor that is open.
     FrmCtrl& Reopen() {
         if (!harness_) {
-            Connect();
+            Connect(options);
+            if (seed) {
+                seed();
+                Reconnect(slot);
+            }
         } else if (FrmCtrl* open = ExistingFrmCtrl(S(), slot)) {
             return *open;
         } else {
@@ -137,18 +138,23 @@ class DeviceDrop : public testsupport::EditorRoadTest {
             f.Command2(button).UserClick();
         };
     }
-    // A copy dialog confirmed from the first channel onto channel destination (0..7).
-    Step Copy(int16_t button, const char* form, int16_t destination) {
-        return Toolbar(button, form, [destination](ui::Form& d) {
+    // A copy dialog confirmed from channel source (0..7, the first by default) onto channel
+    // destination.
+    Step Copy(int16_t button, const char* form, int16_t destination, int16_t source = 0) {
+        return Toolbar(button, form, [source, destination](ui::Form& d) {
             auto& copy = static_cast<FrmCopyChannel&>(d);
+            copy.Combo1(0).UserSelect(source);
             copy.Combo1(1).UserSelect(destination);
             copy.Command1(0).UserClick();
         });
     }
 
     // op run once to count its frames, then once for each of them with the link dropped at
-    // that frame, each time on a fresh connection and editor that prepare has set up.
-    void DropAtEveryFrame(const Step& prepare, const Step& op) {
+    // that frame, each time on a fresh connection and editor that prepare has set up. With
+    // sentAsWritten, each byte of the working program that the dropped op changed on the PC or
+    // in the device is the same in both, read back over the wire once the device is connected
+    // again: the PC's image holds what went out before the failure and nothing after it.
+    void DropAtEveryFrame(const Step& prepare, const Step& op, bool sentAsWritten = false) {
         FrmCtrl* f = &Reopen();
         VX_REQUIRE_SIMULATOR(H());
         if (prepare) prepare(*f);
@@ -161,10 +167,33 @@ class DeviceDrop : public testsupport::EditorRoadTest {
             SCOPED_TRACE("dropped at frame " + std::to_string(n) + " of " + std::to_string(frames));
             if (f->Finished()) f = &Reopen();
             if (prepare) prepare(*f);
+            const Bytes deviceBefore = sentAsWritten ? Program() : Bytes{};
+            const Image imageBefore = S().DevImage[slot];
             DropDuring(*f, n, op);
+            if (sentAsWritten) {
+                const Image image = S().DevImage[slot];
+                f = &Reopen();
+                ExpectSentAsWritten(imageBefore.ProgImage, image.ProgImage, deviceBefore,
+                                    Program());
+            }
         }
         ExpectAnswers();
     }
+    Bytes Program() { return Memory(0, model::ProgramBytes); }
+    template <class Image>
+    void ExpectSentAsWritten(const Image& imageBefore, const Image& image,
+                             const Bytes& deviceBefore, const Bytes& device) {
+        ASSERT_EQ(device.size(), deviceBefore.size());
+        for (size_t a = 0; a < device.size(); ++a) {
+            if (image[a] != imageBefore[a] || device[a] != deviceBefore[a]) {
+                EXPECT_EQ(static_cast<int>(image[a]), static_cast<int>(device[a])) << "byte " << a;
+            }
+        }
+    }
+
+    testsupport::DeviceOptions options;
+    // Writes the device's memory once it is first connected, before the editor opens.
+    std::function<void()> seed;
 };
 
 // ---- Dialogs: a send fails while it is open, then more edits and its close ----
@@ -342,5 +371,82 @@ TEST_F(DeviceDrop, LinkedOutputRepeats) {
         f.UpDown2(0).Value() == 0 ? f.UpDown2(0).UserUp() : f.UpDown2(0).UserDown();
     });
 }
+
+// The input and output copies from the first channel onto the last and back, on TCP/IP and on a
+// USB serial link. Every field of every channel holds a value of its own, and each copy takes
+// another source than the one before, so that every copy changes the destination.
+struct CopyDropCase {
+    const char* name;
+    testsupport::Link link;
+    bool outputs;
+    int16_t to;
+    std::vector<int16_t> sources;
+};
+
+void PrintTo(const CopyDropCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CopyDrop : public DeviceDrop, public ::testing::WithParamInterface<CopyDropCase> {};
+
+TEST_P(CopyDrop, SendsNothingAfterTheFailedFrameAndKeepsWhatWentOut) {
+    const CopyDropCase& c = GetParam();
+    options.link = c.link;
+    seed = [&] {
+        Bytes program = Program();
+        ASSERT_EQ(program.size(), static_cast<size_t>(model::ProgramBytes));
+        testsupport::SeedChannels(program, {}, {});
+        EXPECT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr, program));
+    };
+    size_t copies = 0;
+    DropAtEveryFrame(
+        [&](FrmCtrl& f) { f.SSTab1.UserSelectTab(c.outputs ? 1 : FrmCtrl::kTabInputs); },
+        [&](FrmCtrl& f) {
+            const int16_t from = c.sources[copies++ % c.sources.size()];
+            (c.outputs ? Copy(9, "FrmCopyOut", c.to, from)
+                       : Copy(8, "FrmCopyInput", c.to, from))(f);
+        },
+        true);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothLinks, CopyDrop,
+    ::testing::Values(
+        CopyDropCase{
+            "InputOneOntoEightTcp", testsupport::Link::Tcp, false, 7, {0, 1, 2, 3, 4, 5, 6}},
+        CopyDropCase{
+            "InputEightOntoOneUsb", testsupport::Link::Usb, false, 0, {7, 6, 5, 4, 3, 2, 1}},
+        CopyDropCase{
+            "OutputEightOntoOneTcp", testsupport::Link::Tcp, true, 0, {7, 6, 5, 4, 3, 2, 1}},
+        CopyDropCase{
+            "OutputOneOntoEightUsb", testsupport::Link::Usb, true, 7, {0, 1, 2, 3, 4, 5, 6}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Channel-link repeats, the link dropped at each frame of an edit and its repeat ----
+
+class RepeatDrop : public DeviceDrop,
+                   public ::testing::WithParamInterface<testsupport::LinkCase> {};
+
+// Every control the link repeats, over the input link set, onto the stereo partner ("Balanced"
+// included, whose repeat follows even a failed send of its own) and over the output link set.
+TEST_P(RepeatDrop, EndsWithTheWindowAndSendsNothingMore) {
+    const testsupport::Arrangement& a = *GetParam().where;
+    const testsupport::LinkedControl& c = *GetParam().control;
+    DropAtEveryFrame(
+        [&](FrmCtrl& f) {
+            testsupport::Arrange(f, H().host, a);
+            for (const auto& edit : a.edits) {
+                if (c.ready) c.ready(f, edit.first);
+            }
+        },
+        [&](FrmCtrl& f) {
+            for (const auto& edit : a.edits) {
+                if (!f.Finished()) c.edit(f, H().host, edit.first);
+            }
+        });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryRepeat, RepeatDrop, ::testing::ValuesIn(testsupport::LinkCases(true)),
+                         [](const auto& info) { return testsupport::LinkCaseName(info.param); });
 
 }  // namespace

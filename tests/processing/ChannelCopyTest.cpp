@@ -1,14 +1,20 @@
 // The channel copy dialogs end to end: a confirmed copy leaves the destination's bytes in the
 // device's memory equal to the source's for every field copied and changes nothing else (the
 // whole parameter memory read back over the wire before and after); each refusal shows its
-// message and sends nothing.
+// message and sends nothing. From the first channel onto the last and back, with every field
+// of every channel at a value of its own, the copy sends its frames in their fixed order.
+#include <algorithm>
+#include <array>
+#include <ostream>
 #include <set>
 #include <vector>
 
 #include "devsim/Device.h"
+#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmCopyChannel.h"
 #include "support/EditorRoad.h"
+#include "support/LinkedChannels.h"
 
 namespace {
 
@@ -176,5 +182,154 @@ TEST_F(ChannelCopy, AnInputCopyTakesTheEqualiserSetOfTheSourcesPresentType) {
     f.Check11(0).UserClick();
     EXPECT_EQ(Memory(line + 32, 5), lineBand) << "input 2 takes input 1's Line set";
 }
+
+// ---- First channel onto last and back: every field, the frames in order ----
+
+struct CopyCase {
+    const char* name;
+    bool outputs;
+    int16_t from;
+    int16_t to;
+    bool line;                         // the inputs in Line mode (else Mic)
+    std::vector<int16_t> stereo = {};  // input pairs in stereo mode
+    // The channels copied onto: to, and its stereo partner when to is in a pair.
+    std::vector<int16_t> Destinations() const {
+        if (std::count(stereo.begin(), stereo.end(), to / 2) == 0) return {to};
+        return {to, static_cast<int16_t>(to ^ 1)};
+    }
+};
+
+void PrintTo(const CopyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Code, channel and second data byte of each frame.
+using Shape = std::array<int, 3>;
+
+// The fields of channel ch that the copy carries: an input's level bypass, Mic/Line mode,
+// level, polarity, gate, filter, feedback suppressor, processing and the equaliser set of its
+// type; an output's level, compressor, limiter, crossovers, equaliser, level bypass, polarity
+// and delay, each with its switch. Not carried: mute, "Balanced", names, routing.
+testsupport::Fields CopiedFields(const CopyCase& c, int16_t ch) {
+    using namespace testsupport;
+    if (!c.outputs) {
+        const int bank = c.line ? 0 : 16;
+        Fields all = Join({Bit(model::ChFlagAddrIn, ch), Bit(model::InSourceAddr, ch), InLevel(ch),
+                           Bit(model::PolarityAddr[0], ch), Bit(model::NgEnableAddr, ch),
+                           InGate(ch), InFilter(ch), Bit(model::InModeAddr, ch),
+                           Bit(model::InProcAddr, ch), InEqFlags(ch, bank)});
+        for (int16_t b = 0; b < 3; ++b) all = Join({all, InEqBand(ch, b, bank)});
+        return all;
+    }
+    Fields all =
+        Join({OutLevel(ch), Bit(model::CompBypAddr, ch), Compressor(ch), Bit(model::LimBypAddr, ch),
+              Limiter(ch), Xover(ch, 0), Xover(ch, 1), Fields{{model::EqOutFlagAddr[ch]}}});
+    for (int16_t b = 0; b < 5; ++b) all = Join({all, OutEqBand(ch, b)});
+    return Join({all, Bit(model::ChFlagAddrOut, ch), Bit(model::PolarityAddr[1], ch),
+                 Bit(model::DelayBypAddr, ch), Delay(ch)});
+}
+
+// The frames of a copy onto channel d (0..7), in the order the copy sends them. An input: level
+// bypass; Mic/Line in a bracket with the feedback suppressor, level and processing it implies;
+// level; polarity; gate; filter; feedback mode in a bracket; processing with its feedback
+// suppressor; the three equaliser bands.
+std::vector<Shape> CopyFrames(bool outputs, int d) {
+    if (!outputs) {
+        std::vector<Shape> frames = {
+            {CmdChannelBlock, d, 0}, {CmdBulkUpdate, 0, 0},   {CmdInputSource, d, 0},
+            {CmdInputOption, d, 0},  {CmdGain, d, 0},         {CmdInputProcType, d, 0},
+            {CmdBulkUpdate, 1, 0},   {CmdChannelBlock, d, 0}, {CmdChannelBlock, d, 0},
+            {CmdNoiseGate, d, 0},    {CmdInputFilter, d, 0},  {CmdBulkUpdate, 0, 0},
+            {CmdInputOption, d, 0},  {CmdBulkUpdate, 1, 0},   {CmdInputProcType, d, 0},
+            {CmdInputOption, d, 0}};
+        for (int b = 0; b < 3; ++b) frames.push_back({CmdEqBand, d, b});
+        return frames;
+    }
+    // An output: level; compressor switch and its five values; limiter switch and its three;
+    // high-pass and low-pass; the five bands; level bypass; polarity; delay switch; delay.
+    const int ch = d + 8;
+    std::vector<Shape> frames = {{CmdChannelBlock, ch, 0}, {CmdOutCompressor, ch, 0}};
+    for (int sub : {0, 0, 0, 1, 2}) frames.push_back({CmdOutCompressor, ch, sub});
+    for (int k = 0; k < 4; ++k) frames.push_back({CmdOutLimiter, ch, 0});
+    for (int kind : {0, 1}) frames.push_back({CmdOutXover, ch, kind});
+    for (int b = 0; b < 5; ++b) frames.push_back({CmdEqBand, ch, b});
+    for (int code : {CmdChannelBlock, CmdChannelBlock, CmdOutDelay, CmdOutDelay}) {
+        frames.push_back({code, ch, 0});
+    }
+    return frames;
+}
+
+class CopyCarries : public ChannelCopy, public ::testing::WithParamInterface<CopyCase> {};
+
+// Every field of every channel holds a value of its own (the Mic/Line mode aside, which the
+// dialog requires alike, and a Line input's fixed processing), written over the wire before the
+// editor opens. After the copy the whole working program read back equals the one before but
+// for the destination's copied fields, now the source's (a destination in a stereo pair takes
+// its partner along); what changed on the PC changed in the device alike; the frames came in
+// their fixed order.
+TEST_P(CopyCarries, EveryFieldOntoTheDestinationInTheFixedFrameOrder) {
+    const CopyCase& c = GetParam();
+    Connect();
+    Bytes seeded = Program();
+    ASSERT_EQ(seeded.size(), static_cast<size_t>(kProgramSize));
+    testsupport::SeedChannels(
+        seeded, c.line ? std::vector<int16_t>{0, 1, 2, 3, 4, 5, 6, 7} : std::vector<int16_t>{},
+        c.stereo);
+    ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr, seeded));
+    Reconnect(slot);
+    FrmCtrl& f = Edit(slot, c.outputs ? static_cast<int16_t>(1 + c.from) : FrmCtrl::kTabInputs);
+    const Bytes before = Program();
+    const auto& image = S().DevImage[slot].ProgImage;
+    const Bytes imageBefore(image.begin(), image.begin() + kProgramSize);
+    ClearLog();
+    CopyWith(f, c.outputs ? 9 : 8, c.outputs ? "FrmCopyOut" : "FrmCopyInput", c.from, c.to);
+    const Bytes after = Program();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_TRUE(H().host.Problems().empty());
+
+    const testsupport::Fields from = CopiedFields(c, c.from);
+    Bytes expected = before;
+    std::vector<Shape> frames;
+    for (int16_t d : c.Destinations()) {
+        const testsupport::Fields to = CopiedFields(c, d);
+        for (size_t j = 0; j < to.size(); ++j) {
+            const int value = testsupport::Get(before, from[j]);
+            const bool alikeByRule =
+                to[j].addr == model::InSourceAddr ||
+                (c.line && (to[j].addr == model::InModeAddr || to[j].addr == model::InProcAddr));
+            if (!alikeByRule) {
+                EXPECT_NE(testsupport::Get(before, to[j]), value)
+                    << "byte " << to[j].addr << " holds the source's value already";
+            }
+            testsupport::Put(expected, to[j], value);
+        }
+        const std::vector<Shape> onto = CopyFrames(c.outputs, d);
+        frames.insert(frames.end(), onto.begin(), onto.end());
+    }
+    for (size_t addr = 0; addr < after.size(); ++addr) {
+        EXPECT_EQ(static_cast<int>(after[addr]), static_cast<int>(expected[addr]))
+            << "byte " << addr << " (before " << static_cast<int>(before[addr]) << ")";
+        if (image[addr] != imageBefore[addr] || after[addr] != before[addr]) {
+            EXPECT_EQ(static_cast<int>(image[addr]), static_cast<int>(after[addr]))
+                << "byte " << addr << " of the PC's image";
+        }
+    }
+    if (Simulated()) {
+        std::vector<Shape> sent;
+        for (const Bytes& r : Requests()) {
+            if (r[3] != CmdReadMem) sent.push_back({r[3], r[4], r[5]});
+        }
+        EXPECT_EQ(sent, frames);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    FirstAndLast, CopyCarries,
+    ::testing::Values(CopyCase{"InputOneOntoEightMic", false, 0, 7, false},
+                      CopyCase{"InputEightOntoOneLine", false, 7, 0, true},
+                      CopyCase{"InputOneOntoEightOfAStereoPair", false, 0, 7, true, {3}},
+                      CopyCase{"OutputOneOntoEight", true, 0, 7, false},
+                      CopyCase{"OutputEightOntoOne", true, 7, 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

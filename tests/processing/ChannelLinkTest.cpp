@@ -1,12 +1,18 @@
 // The channel link end to end: an edit on one channel of a link set or stereo pair reaches the
 // other members in the device's memory, read back over the wire ("Balanced" only the stereo
-// partner); a member that stops answering ends the repeat.
+// partner); a member that stops answering ends the repeat. For every control the link repeats,
+// each field the edit carries reaches every member whole and nothing else changes.
+#include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
+#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "support/EditorRoad.h"
+#include "support/LinkedChannels.h"
 
 namespace {
 
@@ -150,5 +156,201 @@ TEST_F(ChannelLink, AMemberThatStopsAnsweringEndsTheRepeat) {
     EXPECT_EQ(word(9), 1210);
     EXPECT_EQ(word(11), 1270) << "output 4 is never reached";
 }
+
+// ---- Every field an edit carries, onto every member, and nothing else ----
+
+class RepeatCarries : public ChannelLink,
+                      public ::testing::WithParamInterface<testsupport::LinkCase> {
+  protected:
+    using Field = testsupport::Field;
+    using LinkEdit = std::pair<int16_t, std::vector<int16_t>>;
+
+    Bytes Program() { return Memory(0, model::ProgramBytes); }
+    // The members an edit reaches in ascending order.
+    std::vector<int16_t> Members(const LinkEdit& edit) {
+        const testsupport::LinkCase& c = GetParam();
+        if (!c.repeats) return {};
+        std::vector<int16_t> reached = edit.second;
+        if (c.control->everyMode) {
+            const testsupport::Arrangement& a = *c.where;
+            reached.insert(reached.end(), a.otherMode.begin(), a.otherMode.end());
+            std::erase_if(reached, [&](int16_t k) { return a.Stereo(k); });
+        }
+        std::sort(reached.begin(), reached.end());
+        return reached;
+    }
+    // For each edit in turn, the edited channel's frames, then frames with the same codes for
+    // each member in ascending order, each block addressed to its channel (a bracket frame
+    // aside), and nothing else.
+    void ExpectFramesInMemberOrder(const std::vector<Bytes>& frames) {
+        const testsupport::Arrangement& a = *GetParam().where;
+        std::vector<int16_t> blocks;
+        for (const LinkEdit& edit : a.edits) {
+            blocks.push_back(edit.first);
+            for (int16_t m : Members(edit)) blocks.push_back(m);
+        }
+        ASSERT_FALSE(frames.empty());
+        ASSERT_EQ(frames.size() % blocks.size(), 0u) << frames.size() << " frames";
+        const size_t length = frames.size() / blocks.size();
+        for (size_t k = 0; k < blocks.size(); ++k) {
+            const int channel = a.outputs ? blocks[k] + 8 : blocks[k];
+            for (size_t j = 0; j < length; ++j) {
+                const Bytes& frame = frames[k * length + j];
+                EXPECT_EQ(frame[3], frames[j][3]) << "block " << k << " frame " << j;
+                if (frame[3] != CmdBulkUpdate) {
+                    EXPECT_EQ(frame[4], channel) << "block " << k << " frame " << j;
+                }
+            }
+        }
+    }
+};
+
+// Every channel holds values of its own in every field, written over the wire before the editor
+// opens; of the bits the edit carries, the edited channel's differ from its members'. After the
+// edit the whole working program, read back, equals the one before but for the edited channel's
+// fields and, on each member, those same fields taken whole from the edited channel. A control
+// that the link does not repeat there changes its own channel only.
+TEST_P(RepeatCarries, EveryFieldOntoEveryMemberAndNothingElse) {
+    const testsupport::Arrangement& a = *GetParam().where;
+    const testsupport::LinkedControl& c = *GetParam().control;
+    Connect();
+    Bytes seeded = Program();
+    ASSERT_EQ(seeded.size(), static_cast<size_t>(model::ProgramBytes));
+    testsupport::SeedChannels(seeded, a.line, a.stereo);
+    auto bitSeed = [](const Field& f, bool edited) {
+        return f.from >= 0 ? f.from : edited ? 0 : 1;
+    };
+    for (const LinkEdit& edit : a.edits) {
+        const int bank = a.Bank(edit.first);
+        for (const Field& f : c.fields(edit.first, bank)) {
+            if (f.mask != 0xFF) testsupport::Put(seeded, f, bitSeed(f, true));
+        }
+        for (int16_t m : edit.second) {
+            for (const Field& f : c.fields(m, bank)) {
+                if (f.mask != 0xFF) testsupport::Put(seeded, f, bitSeed(f, false));
+            }
+        }
+    }
+    ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr, seeded));
+    Reconnect(slot);
+    FrmCtrl& f = Edit(slot);
+    testsupport::Arrange(f, H().host, a);
+    const Bytes before = Program();
+    const auto& image = S().DevImage[slot].ProgImage;
+    const Bytes imageBefore(image.begin(), image.begin() + model::ProgramBytes);
+    ClearLog();
+    for (const LinkEdit& edit : a.edits) EXPECT_TRUE(c.edit(f, H().host, edit.first)) << edit.first;
+    if (Simulated()) ExpectFramesInMemberOrder(Requests());
+    const Bytes after = Program();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_TRUE(H().host.Problems().empty());
+    for (const auto& m : H().host.Messages()) EXPECT_NE(m.style & ui::vbYesNo, 0) << m.prompt;
+
+    Bytes expected = before;
+    for (const LinkEdit& edit : a.edits) {
+        const int bank = a.Bank(edit.first);
+        const testsupport::Fields from = c.fields(edit.first, bank);
+        for (const Field& field : from) {
+            testsupport::Put(expected, field, testsupport::Get(after, field));
+        }
+        for (int16_t m : Members(edit)) {
+            const testsupport::Fields to = c.fields(m, bank);
+            const bool seededApart =
+                std::count(a.otherMode.begin(), a.otherMode.end(), m) == 0 || !c.everyMode;
+            for (size_t j = 0; j < to.size(); ++j) {
+                const int value = testsupport::Get(after, from[j]);
+                if (seededApart) {
+                    EXPECT_NE(testsupport::Get(before, to[j]), value)
+                        << "member " << m << " holds the carried value of byte " << to[j].addr
+                        << " already";
+                }
+                testsupport::Put(expected, to[j], value);
+            }
+        }
+    }
+    for (size_t addr = 0; addr < after.size(); ++addr) {
+        EXPECT_EQ(static_cast<int>(after[addr]), static_cast<int>(expected[addr]))
+            << "byte " << addr << " (before " << static_cast<int>(before[addr]) << ")";
+    }
+    // What the edit changed on the PC it changed in the device alike.
+    for (size_t addr = 0; addr < after.size(); ++addr) {
+        if (image[addr] != imageBefore[addr] || after[addr] != before[addr]) {
+            EXPECT_EQ(static_cast<int>(image[addr]), static_cast<int>(after[addr]))
+                << "byte " << addr << " of the PC's image";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryControl, RepeatCarries,
+                         ::testing::ValuesIn(testsupport::LinkCases(false)),
+                         [](const auto& info) { return testsupport::LinkCaseName(info.param); });
+
+// ---- A failed send over a link set, the editor kept open ----
+
+class RepeatStops : public ChannelLink,
+                    public ::testing::WithParamInterface<testsupport::LinkCase> {
+  protected:
+    // The frames sent when the n-th of an edit's frames fails: own of them the edited channel's,
+    // each member's as many.
+    static int Expected(testsupport::AfterFailure after, int n, int own, int frames) {
+        switch (after) {
+            case testsupport::AfterFailure::Stops:
+                return n;
+            case testsupport::AfterFailure::VisitsEveryMember:
+                return n <= own ? n : frames;
+            case testsupport::AfterFailure::TriesEveryBand:
+                return n % own == 0 ? n : frames;
+        }
+        return n;
+    }
+};
+
+// Every control repeated over the input (Mic and Line) and output link sets, on a serial link
+// whose failed exchange leaves the editor open: a device that does not answer at any one frame
+// of the edit and its repeat gets nothing after that frame, but for the delay, whose repeat
+// visits every member whatever a send gave, and "Flat Eq", which sends every band of a channel.
+TEST_P(RepeatStops, NothingGoesOutAfterTheFailedFrame) {
+    const testsupport::Arrangement& a = *GetParam().where;
+    const testsupport::LinkedControl& c = *GetParam().control;
+    Connect({.link = testsupport::Link::Usb});
+    FrmCtrl& f = Edit(slot);
+    VX_REQUIRE_SIMULATOR(H());
+    testsupport::Arrange(f, H().host, a);
+    const int16_t edited = a.edits.front().first;
+    if (c.ready) c.ready(f, edited);
+    S().OfflineOnError = false;
+    devsim::Device& d = H().Device();
+    ClearLog();
+    int start = d.FrameCount();
+    ASSERT_TRUE(c.edit(f, H().host, edited));
+    const int frames = d.FrameCount() - start;
+    const int channel = a.outputs ? edited + 8 : edited;
+    int own = 0;
+    for (const Bytes& r : Requests()) {
+        if (r[3] != CmdBulkUpdate && r[4] != channel) break;
+        ++own;
+    }
+    ASSERT_GT(frames, own) << "the edit is repeated";
+    for (int n = 1; n <= frames && !HasFailure(); ++n) {
+        SCOPED_TRACE("no answer at frame " + std::to_string(n) + " of " + std::to_string(frames));
+        d.ClearFaults();
+        start = d.FrameCount();
+        d.AddFault({.kind = devsim::FaultKind::NoReply, .fromFrame = start + n, .count = 1});
+        c.edit(f, H().host, edited);
+        EXPECT_EQ(d.FrameCount() - start, Expected(c.afterFailure, n, own, frames));
+        EXPECT_FALSE(f.Finished());
+    }
+}
+
+std::vector<testsupport::LinkCase> LinkSetRepeats() {
+    std::vector<testsupport::LinkCase> cases;
+    for (const auto& c : testsupport::LinkCases(true)) {
+        if (c.where->LinkSet()) cases.push_back(c);
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLinkSetControl, RepeatStops, ::testing::ValuesIn(LinkSetRepeats()),
+                         [](const auto& info) { return testsupport::LinkCaseName(info.param); });
 
 }  // namespace

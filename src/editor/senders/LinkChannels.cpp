@@ -34,12 +34,15 @@ struct Repeat {
     std::function<void(int16_t m)> after = {};
 };
 
-void RepeatOn(State& s, int16_t m, const Repeat& r) {
-    FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
+// Member m's values copied and sent; false, doing nothing, once the editor window has closed
+// (a failed send took the device offline): nothing of the edit runs on a closed window.
+bool RepeatOn(State& s, FrmCtrl& f, int16_t m, const Repeat& r) {
+    if (f.Finished()) return false;
     s.UiUpdating = true;
     r.copy(f, m);
     s.UiUpdating = false;
     r.send(m);
+    return true;
 }
 
 bool InputMember(State& s, int16_t i, int16_t k, InputMembers rule) {
@@ -50,27 +53,27 @@ bool InputMember(State& s, int16_t i, int16_t k, InputMembers rule) {
     return source[k] == source[i];
 }
 
-// Channel ch's edit repeated on its members, as the routine's rules say.
+// Channel ch's edit repeated on its members, as the routine's rules say, in the editor window
+// the edit was made in.
 void RepeatOnMembers(State& s, int16_t ch, const Repeat& r) {
     if (ch < 0 || ch > 15) return;
     const int16_t dev = s.CurDev;
+    FrmCtrl& f = FrmCtrlOf(s, dev);
     if (ch >= 8) {
         editor::RepeatOnLinkedOutputs(s, static_cast<int16_t>(ch - 8), 0, [&](int16_t k) {
             const auto m = static_cast<int16_t>(k + 8);
-            RepeatOn(s, m, r);
-            if (!s.TxFailed && r.after) r.after(m);
+            if (RepeatOn(s, f, m, r) && !s.TxFailed && r.after) r.after(m);
         });
         return;
     }
     if (r.inputs != InputMembers::StereoOnly && s.InLinkSet[dev][ch] == 1) {
         for (int16_t k = 0; k < 8; ++k) {
             if (!InputMember(s, ch, k, r.inputs)) continue;
-            RepeatOn(s, k, r);
-            if (s.TxFailed) return;
+            if (!RepeatOn(s, f, k, r) || s.TxFailed) return;
         }
         return;
     }
-    if (s.InPairLink[dev][ch / 2]) RepeatOn(s, static_cast<int16_t>(ch ^ 1), r);
+    if (s.InPairLink[dev][ch / 2]) RepeatOn(s, f, static_cast<int16_t>(ch ^ 1), r);
 }
 
 // A list's index copied from the edited input to member m.
