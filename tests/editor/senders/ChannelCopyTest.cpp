@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "devsim/Device.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmCopyChannel.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 #include "support/LinkedChannels.h"
 

@@ -9,8 +9,8 @@
 
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 #include "support/LinkedChannels.h"
 
