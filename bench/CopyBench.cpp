@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "PacedEditor.h"
-#include "link/ChannelCopy.h"
+#include "editor/senders/ChannelCopy.h"
 
 namespace {
 

@@ -13,20 +13,21 @@
 #include <memory>
 #include <numbers>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
-#include "editor/GraphState.h"
 #include "editor/OutputResponse.h"
-#include "editor/ResponseGrid.h"
-#include "link/OutEqUtilities.h"
+#include "editor/senders/OutEqUtilities.h"
 #include "model/ModelState.h"
+#include "model/ResponseGrid.h"
+#include "state/GraphState.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
 
 using Complex = std::complex<double>;
 constexpr double Deg = 57.2957877855694;
-constexpr int Points = editor::GraphPoints;
+constexpr int Points = model::GraphPoints;
 constexpr int16_t Dev = 3;
 constexpr int16_t Out = 2;
 
@@ -79,7 +80,7 @@ struct EditorBench {
     void RecomputeAndRedraw() { ModFun::CalcGraphEqCh(*s, Out); }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
     const ui::PictureBox* picture = nullptr;
 };
 
@@ -116,7 +117,7 @@ void PlainLoop(PlainCurves& c) {
                                             PlainBand(Bands[2]), PlainBand(Bands[3]),
                                             PlainBand(Bands[4])};
     for (int i = 0; i < Points; ++i) {
-        const double f = editor::GridFreq[i];
+        const double f = model::GridFreq[i];
         for (int b = 0; b < 5; ++b) {
             const Complex h = bands[b].H(j * (f / bands[b].f0));
             c.mag[b][i] = 20 * std::log10(std::abs(h));

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "WireRatio.h"
-#include "app/State.h"
 #include "devsim/Device.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
+#include "state/State.h"
 #include "support/DeviceHarness.h"
 
 namespace vxbench {

@@ -17,9 +17,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -121,7 +122,7 @@ struct Fixture {
 
     ScriptedPeer peer;
     ui::HeadlessHost host;
-    std::unique_ptr<State> state = std::make_unique<State>(host);
+    std::unique_ptr<State> state = NewState(host);
 };
 
 }  // namespace

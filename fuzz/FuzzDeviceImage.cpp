@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "OfflineEditor.h"
-#include "link/ApplyDeviceImage.h"
+#include "editor/senders/ApplyDeviceImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static OfflineEditor e;

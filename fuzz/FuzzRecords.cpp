@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "model/DevImageRecord.h"
 #include "model/DeviceRecord.h"
 #include "model/RecordFile.h"

@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "app/Wiring.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -49,7 +50,7 @@ struct Fixture {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> state = std::make_unique<State>(host);
+    std::unique_ptr<State> state = NewState(host);
 };
 
 }  // namespace

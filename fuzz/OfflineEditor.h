@@ -6,10 +6,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 struct OfflineEditor {
@@ -24,6 +25,6 @@ struct OfflineEditor {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> state = std::make_unique<State>(host);
+    std::unique_ptr<State> state = NewState(host);
     FrmCtrl* editor = nullptr;
 };

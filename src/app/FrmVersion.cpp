@@ -1,6 +1,6 @@
 #include "app/FrmVersion.h"
 
-#include "app/State.h"
+#include "state/State.h"
 
 FrmVersion::FrmVersion(State& s) : ui::Form(s.host, "FrmVersion"), s_(s) {
     LayOut();

@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
-#include "app/State.h"
-#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
+#include "files/StateFiles.h"
+#include "state/State.h"
 #include "sys/Screen.h"
 #include "ui/Host.h"
 
@@ -45,7 +45,7 @@ ui::Twips FirstSize(int least, ui::Twips editor, ui::Twips frame, int screen) {
 
 }  // namespace
 
-MDIFrmMain::MDIFrmMain(State& s) : ui::Form(s.host, "MDIFrmMain", ui::FormKind::MdiMain), s_(s) {
+MDIFrmMain::MDIFrmMain(State& s) : MainWindow(s.host, "MDIFrmMain", ui::FormKind::MdiMain), s_(s) {
     LayOut();
     Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
     Timer7.On().Timer = [this](int16_t) { Timer7_Timer(); };
@@ -53,7 +53,7 @@ MDIFrmMain::MDIFrmMain(State& s) : ui::Form(s.host, "MDIFrmMain", ui::FormKind::
 
 MDIFrmMain& MainForm(State& s) {
     if (!s.MainWin) s.MainWin = std::make_unique<MDIFrmMain>(s);
-    return *s.MainWin;
+    return static_cast<MDIFrmMain&>(*s.MainWin);
 }
 
 void MDIFrmMain::LayOut() {

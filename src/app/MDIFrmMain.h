@@ -8,6 +8,7 @@
 
 #include "model/DeviceRecord.h"
 #include "model/ModelState.h"
+#include "state/MainWindow.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -21,7 +22,7 @@ struct CommandBarInputs {
     bool UsbDeviceOnline = false;  // slot 0 holds the project's USB device and it is online
 };
 
-class MDIFrmMain : public ui::Form {
+class MDIFrmMain : public MainWindow {
   public:
     explicit MDIFrmMain(State& s);
 
@@ -45,11 +46,12 @@ class MDIFrmMain : public ui::Form {
     // Enables and shows the buttons as the inputs call for; buttons 2 and 6 are left alone.
     void ApplyButtonStates(const CommandBarInputs& in);
     // The link button's caption from InitCfg.
-    void ShowLinkButton();
+    void ShowLinkButton() override;
     // The project's records of the current link type get their images from StoredImage (as
     // startBf.ini held them) and their status windows, offline, as at start-up: at the load and
     // when the link type changes. The other records stay as they are, without a window.
-    void RestoreDeviceWindows();
+    void RestoreDeviceWindows() override;
+    void EnableAddDevice() override;
 
     // Geometry of the bar, twips.
     static constexpr ui::Twips kBarHeight = 540;

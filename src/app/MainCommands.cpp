@@ -2,8 +2,7 @@
 #include <string>
 
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"
@@ -12,6 +11,7 @@
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
 #include "project/ProjectFile.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 void MDIFrmMain::Command1_Click(int16_t index) {
@@ -113,7 +113,7 @@ void MDIFrmMain::RemoveDevices() {
 
 void MDIFrmMain::CloseDeviceWindow(int16_t slot) {
     s_.MainCmdMark = true;
-    const std::unique_ptr<FrmDevice>& w = s_.FrmDeviceWin[slot];
+    const WindowPtr<FrmDevice>& w = s_.FrmDeviceWin[slot];
     if (w && w->Loaded()) {
         w->Unload();
     } else {

@@ -2,13 +2,13 @@
 #include <string>
 
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "files/StateFiles.h"
 #include "project/FrmDevice.h"
 #include "project/ProjectFile.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 void MDIFrmMain::Form_QueryUnload(int16_t& cancel, int16_t) {

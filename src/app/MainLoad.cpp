@@ -2,14 +2,14 @@
 #include <cmath>
 #include <string>
 
-#include "app/AppFolders.h"
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "files/AppFolders.h"
+#include "files/StateFiles.h"
 #include "model/GraphConstants.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 
@@ -65,6 +65,10 @@ void MDIFrmMain::Fatal(const char* prompt, const char* title) {
     ending_ = true;
     s_.host.End();
     Unload();
+}
+
+void MDIFrmMain::EnableAddDevice() {
+    Command1(CmdAddDevice).SetEnabled(true);
 }
 
 void MDIFrmMain::ShowLinkButton() {

@@ -1,8 +1,7 @@
 // The command bar's project commands: loading a project file, the link type, ID and IP, and
 // the network scan.
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
@@ -10,6 +9,7 @@
 #include "project/FrmSelect.h"
 #include "project/Frm_ID_IP.h"
 #include "project/ProjectFile.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 // A project of another link type asks to switch first; No leaves the current project as it

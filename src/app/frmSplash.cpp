@@ -6,7 +6,7 @@
 
 #include "app/MDIFrmMain.h"
 #include "app/ModCountry.h"
-#include "app/State.h"
+#include "state/State.h"
 #include "sys/AppFolder.h"
 #include "ui/Host.h"
 

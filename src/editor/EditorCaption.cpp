@@ -1,8 +1,8 @@
 #include "editor/EditorCaption.h"
 
-#include "app/State.h"
-#include "link/ProgramSlotLabel.h"
-#include "project/DeviceStatus.h"
+#include "editor/ProgramSlotLabel.h"
+#include "state/State.h"
+#include "sys/Numeric.h"
 
 namespace editor {
 
@@ -11,7 +11,7 @@ std::string EditorCaptionHead(const State& s, int16_t dev) {
     if (s.LinkType == 2) {
         head = "IP:" + s.DevList[dev].IpText + " ";
     } else if (s.LinkType == 1) {
-        head = "ID:" + ModProject::FormatTwoDigits(s.DevAddr[dev]);
+        head = "ID:" + sys::FormatTwoDigits(s.DevAddr[dev]);
     }
     return head + (s.DevModel[dev] == 0 ? " Velotra " : " Velomatic ");
 }

@@ -1,30 +1,13 @@
-// The dialogs and program-file actions the editor window opens, and the one door through
-// which it opens them.
+// The one door through which the editor window opens its dialogs and program-file actions.
 #pragma once
 
 #include <cstdint>
 
+#include "state/EditorDialog.h"
+
 struct State;
 
-// The dialogs and program-file actions the editor window opens.
-enum class EditorDialog {
-    EditLabel,    // channel names
-    Version,      // device versions
-    Limiter,      // compressor and limiter of output index
-    EqIn,         // equaliser of input index
-    LoadProgram,  // program file into the device
-    SaveProgram,  // program into a file
-    Store,        // program slot store
-    Read,         // program slot recall
-    StoreExtra,   // extra program slot store
-    ReadExtra,    // extra program slot recall
-    CopyInput,    // input copy
-    CopyOutput,   // output copy
-    Configure,    // external signal
-    WallPanel,    // USB/RS485 wall panel setup
-    Switch,       // switch presets
-};
-
 // Shows the dialog modally for CurDev (or runs the program-file action); index is the
-// channel the dialog works on where it has one.
+// channel the dialog works on where it has one. The channel-name editor is the editor's own;
+// the others are opened through the openers their folders registered in the state.
 void ShowEditorDialog(State& s, EditorDialog dialog, int16_t index = 0);

@@ -1,13 +1,8 @@
-// The editor window's life: creation, load from the device image, activation, the fixed
-// size and closing.
+// The editor window's life: creation, activation, the fixed size and closing (its load is in
+// FrmCtrlLoad.cpp).
 #include "editor/FrmCtrl.h"
 
-#include "app/State.h"
-#include "editor/EditorCaption.h"
-#include "editor/ModGraph.h"
-#include "link/ApplyDeviceImage.h"
-#include "link/ProgramSlotLabel.h"
-#include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 FrmCtrl::FrmCtrl(State& s) : ui::Form(s.host, "FrmCtrl", ui::FormKind::MdiChild), s_(s) {
@@ -105,48 +100,6 @@ void FrmCtrl::LoadLabelGraph(int16_t o) {
     for (int j = 0; j < 9; ++j) Label9(static_cast<int16_t>(9 * o + j)).SetVisible(!mag);
 }
 
-void FrmCtrl::Form_Load() {
-    s_.EditBusy = true;
-    s_.CurDev = s_.EditorLoadDev;
-    const int16_t dev = s_.CurDev;
-    s_.FrmCtrlHwnd[dev] = hWnd();
-    Move(Left(), Top(), kWidth, kHeight);
-    ui::Timer& poll = Timer1.Load(dev);
-    s_.OpDone = true;
-    const bool mixer = s_.DevModel[dev] != 0;
-    Frame33.SetVisible(mixer);
-    Frame34.SetVisible(mixer);
-
-    // Filled from the image with nothing sent.
-    s_.OfflineOnError = true;
-    s_.GraphHold = 1;
-    s_.TxBlocked = true;
-    s_.LoadStateWord = 0;
-    ModFun::ApplyDeviceImage(s_);
-    for (int16_t o = 0; o < 8; ++o) {
-        s_.UiUpdating = true;
-        UpDown4(o).SetValue(1);
-        UpDown5(o).SetValue(12);
-        s_.UiUpdating = false;
-        SetOffset(o);
-        ModGraph::RedrawGraphCtrl(s_, static_cast<int16_t>(o + 8));
-    }
-    s_.TxBlocked = false;
-    s_.GraphHold = 0;
-    ProgressBar1.SetVisible(false);
-
-    s_.MeterLevel[s_.CurDev].fill(255.0);
-    poll.SetInterval(2000);
-    poll.SetTimerEnabled(true);
-    s_.PollEnabled = true;
-    for (int16_t o = 0; o < 8; ++o) LoadLabelGraph(o);
-    ModFun::LoadProgramSlotLabel(s_);
-    Label19.SetCaption(s_.DevList[dev].Online == 1 ? "Status: Online" : "Status: Offline");
-    SetCaption(editor::ProgramLoadCaption(s_, dev));
-    s_.EditBusy = false;
-    SSTab1.SetTab(kTabOverview);
-}
-
 void FrmCtrl::Form_Activate() {
     s_.EditBusy = true;
     const int16_t slot = OwnSlot();
@@ -185,7 +138,7 @@ void FrmCtrl::Form_QueryUnload(int16_t& cancel, int16_t) {
     }
     s_.EditorLastIdx = static_cast<int16_t>(s_.EditorLastIdx - 1);
     s_.EditorSlot[dev][0] = 0;
-    FrmDeviceOf(s_, dev).Label2.SetForeColor(ui::vbBlack);
+    if (s_.EditorClosed) s_.EditorClosed(s_, dev);
     s_.FrmCtrlHwnd[dev] = 255;
     s_.OpDone = true;
     EnableOtherWindow(true);

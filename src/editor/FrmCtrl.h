@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "editor/EditorDialogs.h"
 #include "editor/TypedKeys.h"
+#include "state/EditorDialog.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -368,8 +368,6 @@ class FrmCtrl : public ui::Form {
     void Check8_Click(int16_t i);
     void Command16_Click();
     void Command15_Click();
-    // EditBusy around the modal dialog, CurDev from this window.
-    void ShowModalDialog(ui::Form& dialog);
     // A priority edit begins: EditBusy, CurDev from this window, OpDone cleared, the main
     // window's pointer busy; it ends with the pointer back to default, OpDone set, EditBusy
     // cleared.
@@ -396,3 +394,14 @@ class FrmCtrl : public ui::Form {
 
     State& s_;
 };
+
+// The slot's editor window, open or closed: created (not loaded, not shown) only for a slot
+// that never had one. A closed window stays the slot's until its opener makes the next one,
+// so code still running for it (a handler, a dialog, a copy, the image application) finds it
+// closed, sees Finished() and stops; it never gets a fresh window made behind the user's back.
+FrmCtrl& FrmCtrlOf(State& s, int16_t slot);
+// For the opener only: a fresh editor window in place of a closed one, which is released once
+// nothing of it runs.
+FrmCtrl& NewFrmCtrl(State& s, int16_t slot);
+// The slot's editor window when one is loaded, else nullptr; creates nothing.
+FrmCtrl* ExistingFrmCtrl(State& s, int16_t slot);

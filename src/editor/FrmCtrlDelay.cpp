@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/DelaySenders.h"
-#include "link/OutEqUtilities.h"
-#include "processing/ModLink.h"
+#include "editor/senders/DelaySenders.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/OutEqUtilities.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 #include "ui/Types.h"

@@ -2,10 +2,10 @@
 // snapping, and the two bypass buttons.
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/DynamicsSenders.h"
-#include "processing/ModLink.h"
+#include "editor/senders/DynamicsSenders.h"
+#include "editor/senders/ModLink.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 using ModFun::Dyn;

@@ -1,7 +1,7 @@
 // The two protocols every parameter handler of the editor window follows: the change-handler
 // steps of a click, scroll or change, and the key-press steps of a value box.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

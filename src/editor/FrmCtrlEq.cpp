@@ -4,19 +4,19 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/EqEntry.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmSelFilter.h"
 #include "editor/GraphMarkers.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
-#include "link/OutEqBand.h"
-#include "link/OutEqUtilities.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/OutEqBand.h"
+#include "editor/senders/OutEqUtilities.h"
 #include "model/GraphConstants.h"
 #include "model/Snapping.h"
 #include "model/Tables.h"
-#include "processing/ModLink.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

@@ -1,8 +1,8 @@
 // The magnitude scale of each output's response graph: the "Step dB" and "Offset dB" arrows,
 // their captions and the seven scale labels.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 void FrmCtrl::SetOffset(int16_t o) {

@@ -4,15 +4,13 @@
 // and, for an input, repeated on the inputs linked to it.
 #include <string>
 
-#include "app/MDIFrmMain.h"
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/InputSenders.h"
-#include "link/LinkSets.h"
-#include "link/StereoPairs.h"
+#include "editor/senders/InputSenders.h"
+#include "editor/senders/LinkSets.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/StereoPairs.h"
 #include "model/Snapping.h"
-#include "processing/FrmNG.h"
-#include "processing/ModLink.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {
@@ -157,12 +155,7 @@ void FrmCtrl::Combo5_Click(int16_t i) {
 }
 
 void FrmCtrl::Command13_Click(int16_t i) {
-    s_.EditBusy = true;
-    LoadCorrectWindow();
-    s_.CurInCh = i;
-    FrmNG gate(s_);
-    gate.ShowModal();
-    s_.EditBusy = false;
+    OpenDialog(EditorDialog::NoiseGate, i);
 }
 
 void FrmCtrl::Check6_Click() {

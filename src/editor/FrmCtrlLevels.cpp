@@ -1,13 +1,13 @@
 // The level group of every channel (slider, typed level, "0 dB", level bypass, polarity,
 // mute) and the two master levels.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "link/LevelSenders.h"
-#include "link/OutEqUtilities.h"
-#include "link/PolarityMute.h"
+#include "editor/senders/LevelSenders.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/OutEqUtilities.h"
+#include "editor/senders/PolarityMute.h"
 #include "model/Snapping.h"
-#include "processing/ModLink.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // The meter poll of the current device's editor: level meters by the tab shown and the
 // status lamps of the "Overview" tab.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace {

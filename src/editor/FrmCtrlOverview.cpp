@@ -1,32 +1,21 @@
 // The overview's automatic mixer and ducker settings: "Active", the priority input boxes with
 // their "Confirm", and the buttons that open the two dialogs.
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/PriorityInputs.h"
-#include "link/MixerSenders.h"
-#include "processing/FrmAM.h"
-#include "processing/FrmDucker.h"
+#include "editor/senders/MixerSenders.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 void FrmCtrl::Check7_Click() {
     RunChange([&] { ModFun::SendAutoMixerActive(s_); }, {});
 }
 
-void FrmCtrl::ShowModalDialog(ui::Form& dialog) {
-    s_.EditBusy = true;
-    LoadCorrectWindow();
-    dialog.ShowModal();
-    s_.EditBusy = false;
-}
-
 void FrmCtrl::Command14_Click() {
-    FrmAM dialog(s_);
-    ShowModalDialog(dialog);
+    OpenDialog(EditorDialog::AutoMixer);
 }
 
 void FrmCtrl::Command15_Click() {
-    FrmDucker dialog(s_);
-    ShowModalDialog(dialog);
+    OpenDialog(EditorDialog::Ducker);
 }
 
 void FrmCtrl::BeginPriorityEdit() {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/RoutingSenders.h"
+#include "editor/senders/RoutingSenders.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

@@ -1,10 +1,11 @@
 // The tab strip, the overview's jump labels, the graph view options, the link boxes and the
 // buttons that open dialogs.
-#include "app/State.h"
+#include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "link/LinkSets.h"
-#include "link/OutEqUtilities.h"
+#include "editor/senders/LinkSets.h"
+#include "editor/senders/OutEqUtilities.h"
+#include "state/State.h"
 
 void FrmCtrl::SSTab1_Click() {
     s_.EditBusy = true;

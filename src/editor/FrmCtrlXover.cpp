@@ -2,12 +2,12 @@
 // typed corner frequency.
 #include <algorithm>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
-#include "link/XoverSender.h"
-#include "processing/ModLink.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/XoverSender.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace {

@@ -4,9 +4,9 @@
 #include <iterator>
 #include <string>
 
-#include "app/State.h"
-#include "link/ChannelNames.h"
-#include "project/AddDeviceDialog.h"
+#include "editor/senders/ChannelNames.h"
+#include "state/State.h"
+#include "ui/DialogButtons.h"
 #include "ui/Host.h"
 #include "ui/TextEditing.h"
 
@@ -45,7 +45,7 @@ void FrmEditLabel::LayOut() {
         box.Move(left + 960, top, 1080, 315);
         box.SetMaxLength(static_cast<int32_t>(ModFun::kNameLength));
     }
-    ModAddDevice::PlaceOkCancel(Command1, kClientWidth, 180 + 8 * kRowPitch + 120);
+    ui::PlaceOkCancel(Command1, kClientWidth, 180 + 8 * kRowPitch + 120);
 }
 
 void FrmEditLabel::Form_Load() {

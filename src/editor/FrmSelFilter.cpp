@@ -2,17 +2,17 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
-#include "app/State.h"
 #include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/LinkedOutputs.h"
 #include "editor/ModGraph.h"
-#include "link/OutEqBand.h"
+#include "editor/senders/ModLink.h"
+#include "editor/senders/OutEqBand.h"
 #include "model/Tables.h"
-#include "processing/ModEqIn.h"
-#include "processing/ModLink.h"
-#include "project/AddDeviceDialog.h"
+#include "state/State.h"
+#include "ui/DialogButtons.h"
 
 namespace {
 
@@ -24,7 +24,8 @@ bool InputMode(const State& s) {
 
 }  // namespace
 
-FrmSelFilter::FrmSelFilter(State& s) : ui::Form(s.host, "FrmSelFilter"), s_(s) {
+FrmSelFilter::FrmSelFilter(State& s, InputTypeApply applyInputType)
+    : ui::Form(s.host, "FrmSelFilter"), s_(s), applyInputType_(std::move(applyInputType)) {
     LayOut();
     Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
 }
@@ -38,7 +39,7 @@ void FrmSelFilter::LayOut() {
     Combo1.SetStyle(2);
     for (const char* item : {"Peaking_Eq", "Hi-Shelv_Q", "Lo-Shelv_Q"}) Combo1.AddItem(item);
     Combo1.Move(1500, 195, 1560, 315);
-    ModAddDevice::PlaceOkCancel(Command1, kClientWidth, 900);
+    ui::PlaceOkCancel(Command1, kClientWidth, 900);
 }
 
 void FrmSelFilter::Form_Load() {
@@ -56,7 +57,7 @@ void FrmSelFilter::Command1_Click(int16_t index) {
     if (index == 0) {
         const auto type = static_cast<int16_t>(std::clamp<int16_t>(Combo1.ListIndex(), 0, 2));
         if (InputMode(s_)) {
-            ModEqIn::ApplyEqInType(s_, s_.SelFilterBand, type);
+            if (applyInputType_) applyInputType_(s_.SelFilterBand, type);
         } else {
             ApplyToOutputBand(s_.SelFilterBand, type);
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -12,7 +13,10 @@ struct State;
 
 class FrmSelFilter : public ui::Form {
   public:
-    explicit FrmSelFilter(State& s);
+    // What OK does with the type chosen for a band of the input equaliser editor (mode 1).
+    using InputTypeApply = std::function<void(int16_t band, int16_t type)>;
+
+    explicit FrmSelFilter(State& s, InputTypeApply applyInputType = {});
 
     // Index 0 OK: the type is stored, shown on the band's type button, sent, redrawn and
     // repeated on the linked outputs (the redraw and repeat only when the send went through);
@@ -32,4 +36,5 @@ class FrmSelFilter : public ui::Form {
     void ApplyToOutputBand(int16_t n, int16_t type);
 
     State& s_;
+    InputTypeApply applyInputType_;
 };

@@ -19,7 +19,7 @@ using model::GraphWidthTw;
 }  // namespace
 
 float MarkerLeft(double freq) {
-    return static_cast<float>(GraphTwPerDecade * model::Log10(freq / 20) - GraphMarkerOffset);
+    return static_cast<float>(GraphTwPerDecade * sys::Log10(freq / 20) - GraphMarkerOffset);
 }
 
 float MarkerTop(double gain) {

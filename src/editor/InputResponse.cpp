@@ -12,9 +12,9 @@ bool ComputeEqInBand(GraphState& gs, const model::ModelState& ms, int16_t dev, i
     const EqBandResponse band({type, dp.InEqGain()[b], dp.InEqFreq()[b], dp.InEqQ()[b]});
     const bool inverted = InputInverted(ms, dev, inCh);
     InputCurves& in = gs.EqIn;
-    for (int16_t i = 0; i < GraphPoints; ++i) {
+    for (int16_t i = 0; i < model::GraphPoints; ++i) {
         if (band.Known()) {
-            const ResponsePoint p = band.At(GridFreq[i]);
+            const ResponsePoint p = band.At(model::GridFreq[i]);
             in.EqInBandMag[b][i] = p.mag;
             in.EqInBandPhase[b][i] = p.phase;
         }

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "editor/GraphState.h"
 #include "editor/ResponseSweep.h"
+#include "state/GraphState.h"
 
 namespace editor {
 

@@ -1,6 +1,6 @@
 #include "editor/LinkedOutputs.h"
 
-#include "app/State.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace editor {

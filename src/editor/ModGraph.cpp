@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "app/FrmImage.h"
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
+#include "editor/FrmImage.h"
 #include "editor/OutputResponse.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace editor {
@@ -108,7 +108,7 @@ void RedrawGraphCtrl(State& s, int16_t index) {
     FrmCtrl& f = FrmCtrlOf(s, s.CurDev);
     PaintGraphBackground(s, f, c);
     OutputPen pen(s, f, c);
-    for (int16_t i = 0; i < editor::GraphPoints; ++i) {
+    for (int16_t i = 0; i < model::GraphPoints; ++i) {
         if (f.Option3(c).Value()) {
             pen.DrawPointOutMag(i);
         } else {

@@ -43,8 +43,8 @@ template <typename Term>
 void SweepOutput(DeviceCurves& dc, const model::ModelState& ms, int16_t dev, int16_t c,
                  GraphView view, const PointSink& onPoint, Term term) {
     const bool inverted = OutputInverted(ms, dev, c);
-    for (int16_t i = 0; i < GraphPoints; ++i) {
-        term(i, GridFreq[i]);
+    for (int16_t i = 0; i < model::GraphPoints; ++i) {
+        term(i, model::GridFreq[i]);
         StoreOutTotals(dc, c, i, view, inverted);
         if (onPoint) onPoint(i);
     }

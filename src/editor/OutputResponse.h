@@ -12,8 +12,8 @@
 
 #include <cstdint>
 
-#include "editor/GraphState.h"
 #include "editor/ResponseSweep.h"
+#include "state/GraphState.h"
 
 namespace editor {
 

@@ -12,11 +12,11 @@
 #include <sstream>
 
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "project/FrmDevice.h"
 #include "project/FrmSetIP.h"
+#include "state/State.h"
 
 namespace gui {
 
@@ -133,7 +133,7 @@ bool ScriptedRun::StatusSubwindows(int count) const {
     if (area == nullptr) return false;
     const QList<QMdiSubWindow*> subs = area->subWindowList();
     int found = 0;
-    for (const std::unique_ptr<FrmDevice>& w : s_.FrmDeviceWin) {
+    for (const WindowPtr<FrmDevice>& w : s_.FrmDeviceWin) {
         if (!w || !w->Loaded()) continue;
         const FormWindow* window = host_.WindowOf(*w);
         auto* sub = window != nullptr ? qobject_cast<QMdiSubWindow*>(window->Window()) : nullptr;

@@ -7,11 +7,12 @@
 #include <memory>
 
 #include "app/MDIFrmMain.h"
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "app/frmSplash.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "gui/ScriptedRun.h"
+#include "state/State.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velotrix"));
     gui::QtHost host;
-    auto state = std::make_unique<State>(host);
+    auto state = NewState(host);
     frmSplash splash(*state);
     splash.Show();
     const std::unique_ptr<QSocketNotifier> activation = WatchActivation(host, *state);

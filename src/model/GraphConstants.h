@@ -4,8 +4,6 @@
 
 namespace model {
 
-struct ModelState;
-
 inline constexpr double GraphWidthTw = 8655.0;
 inline constexpr double GraphHeightTw = 2895.0;
 inline constexpr double GraphHalfHeightTw = 2895.0 / 2;  // the 0 dB line of the markers
@@ -13,8 +11,5 @@ inline constexpr double GraphMarkerOffset = 60.0;        // marker Left/Top to t
 inline constexpr double GraphDbRange = 60.0;             // twips per dB of the marker scale
 // Twips per frequency decade of the marker scale (2885).
 extern const double GraphTwPerDecade;
-
-// Sets the pixel constants from DpiScale; a scale that is not a positive number counts as 1.
-void InitGraphConstants(ModelState& ms);
 
 }  // namespace model

@@ -73,4 +73,8 @@ struct ModelState {
     double GraphPtsPerDecade = 0;
 };
 
+// Sets the pixel constants of the response graphs from DpiScale; a scale that is not a
+// positive number counts as 1.
+void InitGraphConstants(ModelState& ms);
+
 }  // namespace model

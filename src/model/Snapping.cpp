@@ -106,8 +106,4 @@ int16_t QToIndex(double q) {
     return static_cast<int16_t>(r);
 }
 
-double Log10(double x) {
-    return std::log(x) / std::log(10.0);
-}
-
 }  // namespace model

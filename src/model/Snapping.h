@@ -36,7 +36,4 @@ int16_t SnapQIndex(double x);
 // Q index of a typed Q: (q - 0.4) / 0.1 rounded half to even, kept within 0..96.
 int16_t QToIndex(double q);
 
-// Decimal logarithm as ln(x) / ln(10).
-double Log10(double x);
-
 }  // namespace model

@@ -1,6 +1,6 @@
 #include "processing/DialogClose.h"
 
-#include "app/State.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace processing {

@@ -1,9 +1,9 @@
 #include "processing/EqInGraph.h"
 
-#include "app/State.h"
 #include "editor/InputResponse.h"
 #include "editor/ModGraph.h"
 #include "processing/FrmEqIn.h"
+#include "state/State.h"
 
 namespace ModGraph {
 
@@ -37,14 +37,14 @@ void CalcGraphEqIn(State& s, int16_t b) {
 
 void DrawPointEqInMag(State& s, int16_t i, int16_t p) {
     ui::PictureBox* picture = PictureOf(s, p);
-    if (picture == nullptr || i < 0 || i >= editor::GraphPoints) return;
+    if (picture == nullptr || i < 0 || i >= model::GraphPoints) return;
     const double row = editor::GraphMidRow - kPxPerDb * s.Graph.EqIn.EqInMagTotal[i];
     editor::DrawCurveSegment(s, *picture, i, row, ui::RGB(255, 0, 0));
 }
 
 void DrawPointEqInPhase(State& s, int16_t i, int16_t p) {
     ui::PictureBox* picture = PictureOf(s, p);
-    if (picture == nullptr || i < 0 || i >= editor::GraphPoints) return;
+    if (picture == nullptr || i < 0 || i >= model::GraphPoints) return;
     const double row = editor::GraphMidRow - editor::GraphPxPerDeg * s.Graph.EqIn.EqInPhaseTotal[i];
     editor::DrawCurveSegment(s, *picture, i, row, ui::RGB(0, 0, 255));
 }

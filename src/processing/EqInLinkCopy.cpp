@@ -1,11 +1,11 @@
 // The copy of an input equaliser edit onto the linked inputs, in the image and on the wire.
 #include <vector>
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "processing/ModEqIn.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 
 namespace ModEqIn {
 

@@ -2,11 +2,11 @@
 
 #include <initializer_list>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/MixerSenders.h"
+#include "editor/senders/MixerSenders.h"
 #include "model/AddressTables.h"
 #include "processing/DialogClose.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

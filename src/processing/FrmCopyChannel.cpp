@@ -1,9 +1,9 @@
 #include "processing/FrmCopyChannel.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/ChannelCopy.h"
-#include "link/LinkSets.h"
+#include "editor/senders/ChannelCopy.h"
+#include "editor/senders/LinkSets.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

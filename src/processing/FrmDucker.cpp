@@ -3,13 +3,13 @@
 #include <array>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/PriorityInputs.h"
-#include "link/MixerSenders.h"
+#include "editor/senders/MixerSenders.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
 #include "processing/DialogClose.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

@@ -1,14 +1,12 @@
-// The life of "Inputs EQ": opening on an input, the input tabs, the view and cursor options,
-// the link boxes, "Flat Eq" and closing.
+// The life of "Inputs EQ": opening on an input, the choice of tab, the cursor option, the link
+// boxes and closing (an input's bands, the view and "Flat Eq" are in FrmEqInTab.cpp).
 #include "processing/FrmEqIn.h"
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/LinkSets.h"
+#include "editor/senders/LinkSets.h"
 #include "model/AddressTables.h"
 #include "processing/DialogClose.h"
-#include "processing/EqInGraph.h"
-#include "processing/ModEqIn.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {
@@ -117,35 +115,12 @@ void FrmEqIn::Form_Load() {
     s_.UiUpdating = false;
 }
 
-void FrmEqIn::LoadEqInTab(int16_t i) {
-    if (i < 0 || i > 7) return;
-    const auto& img = s_.DevImage[s_.CurDev].ProgImage;
-    auto& par = s_.DevParam[s_.CurDev];
-    const uint8_t flags = img[model::EqInFlagAddr[i] + s_.EqInBankOfs[i]];
-    for (int16_t b = 0; b < 3; ++b) par.InEqBypass()[b] = (flags >> b & 1) != 0 ? 1.0 : 0.0;
-    for (int16_t b = 0; b < 3; ++b) {
-        const int a = model::EqInBandAddr[3 * i + b] + s_.EqInBankOfs[i];
-        s_.UiUpdating = true;
-        s_.EqInType[b] = ModFun::LoadEqBandRow(s_, BandRow(b), &img[a]);
-        ModEqIn::ConfigButtonEqInByp(s_, b);
-        s_.UiUpdating = false;
-        ModEqIn::CalcSendEqInBand(s_, b);
-        if (s_.TxFailed) return;
-        ModGraph::CalcGraphEqIn(s_, b);
-    }
-}
-
 void FrmEqIn::SSTab1_Click() {
     if (s_.UiUpdating || SSTab1.Tab() == SSTab1.PreviousTab()) return;
     s_.CurInCh = SSTab1.Tab();
     s_.TxBlocked = true;
     LoadEqInTab(s_.CurInCh);
     s_.TxBlocked = false;
-}
-
-void FrmEqIn::Option3_Click() {
-    ModGraph::CalcGraphEqIn(s_, 0);
-    LoadLabelGraph_In(0);
 }
 
 void FrmEqIn::Check3_Click() {
@@ -170,18 +145,6 @@ void FrmEqIn::Check13_Click(int16_t i) {
         s_.UiUpdating = false;
     }
     Check13(i).SetForeColor(editor.Check13(i).Value() == 1 ? ui::vbBlue : ui::vbBlack);
-}
-
-void FrmEqIn::Command1_Click() {
-    if (s_.host.MsgBox("               Are you sure ? ", ui::vbYesNo, "Flat Eq") != ui::vbYes) {
-        return;
-    }
-    SetMousePointer(ui::vbArrowHourglass);
-    s_.OpDone = false;
-    ModEqIn::FlatEqIn(s_);
-    if (!s_.TxFailed) ModEqIn::CopyAllEqInToLinked(s_);
-    SetMousePointer(ui::vbDefault);
-    s_.OpDone = true;
 }
 
 void FrmEqIn::Form_QueryUnload(int16_t& cancel, int16_t) {

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "editor/TypedKeys.h"
-#include "link/EqBandRow.h"
+#include "editor/senders/EqBandRow.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 

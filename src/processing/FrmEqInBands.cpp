@@ -1,6 +1,5 @@
 // The band rows of "Inputs EQ": gain slider and box, frequency box, Q arrows and the Q and
 // bandwidth boxes, bypass, the filter type dialog and the band markers dragged on the graph.
-#include "app/State.h"
 #include "editor/EqEntry.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmSelFilter.h"
@@ -9,6 +8,7 @@
 #include "processing/EqInGraph.h"
 #include "processing/FrmEqIn.h"
 #include "processing/ModEqIn.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 
@@ -112,7 +112,8 @@ void FrmEqIn::Command6_Click(int16_t b) {
 void FrmEqIn::Command3_Click(int16_t b) {
     s_.SelFilterBand = b;
     s_.SelFilterMode = 1;
-    FrmSelFilter dialog(s_);
+    FrmSelFilter dialog(
+        s_, [this](int16_t band, int16_t type) { ModEqIn::ApplyEqInType(s_, band, type); });
     dialog.ShowModal();
     s_.SelFilterMode = 0;
 }

@@ -5,13 +5,13 @@
 #include <cmath>
 #include <string>
 
-#include "app/State.h"
 #include "editor/EditorDialogs.h"
 #include "editor/FrmCtrl.h"
 #include "editor/TypedKeys.h"
-#include "link/DynamicsSenders.h"
+#include "editor/senders/DynamicsSenders.h"
+#include "editor/senders/ModLink.h"
 #include "processing/DialogClose.h"
-#include "processing/ModLink.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

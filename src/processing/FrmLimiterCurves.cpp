@@ -4,10 +4,10 @@
 #include <cmath>
 #include <vector>
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "processing/FrmLimiter.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 
 namespace {

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmCtrlLayout.h"
 #include "editor/TypedKeys.h"
-#include "link/ChannelBlock.h"
-#include "link/InputSenders.h"
+#include "editor/senders/ChannelBlock.h"
+#include "editor/senders/InputSenders.h"
 #include "model/AddressTables.h"
 #include "model/Snapping.h"
 #include "model/Tables.h"
 #include "processing/DialogClose.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

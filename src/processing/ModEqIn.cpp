@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "app/State.h"
 #include "editor/GraphMarkers.h"
-#include "link/Commands.h"
-#include "link/EqBandRow.h"
-#include "link/ModRxTx.h"
+#include "editor/senders/EqBandRow.h"
 #include "model/AddressTables.h"
 #include "model/Tables.h"
 #include "model/ValueBytes.h"
 #include "processing/EqInGraph.h"
 #include "processing/FrmEqIn.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "sys/Numeric.h"
 #include "ui/Host.h"
 

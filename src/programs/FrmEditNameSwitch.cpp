@@ -1,9 +1,8 @@
 #include "programs/FrmEditNameSwitch.h"
 
-#include "app/State.h"
-#include "programs/FrmSwitch.h"
 #include "programs/ProgramSlots.h"
 #include "programs/SwitchNames.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {
@@ -12,8 +11,7 @@ constexpr ui::Twips kClientWidth = 3960;
 
 }  // namespace
 
-FrmEditNameSwitch::FrmEditNameSwitch(State& s, FrmSwitch& owner)
-    : ui::Form(s.host, "FrmEditNameSwitch"), s_(s), owner_(owner) {
+FrmEditNameSwitch::FrmEditNameSwitch(State& s) : ui::Form(s.host, "FrmEditNameSwitch"), s_(s) {
     LayOut();
     Text1.On().KeyDown = [this](int16_t k, int16_t& code, int16_t) { Text1_KeyDown(k, code); };
     Text1.On().KeyPress = [this](int16_t k, int16_t& key) { keys_[k].KeyPress(key); };
@@ -49,7 +47,6 @@ void FrmEditNameSwitch::Command1_Click(int16_t index) {
             s_.host.MsgBox("The switch names could not be written to NameSwitch.ini.",
                            ui::vbOKOnly + ui::vbExclamation, " Error");
         }
-        for (int16_t k = 0; k < 4; ++k) owner_.Check5(k).SetCaption(s_.SwitchNames[k]);
     }
     Unload();
 }

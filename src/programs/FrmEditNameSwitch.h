@@ -10,14 +10,13 @@
 #include "ui/Form.h"
 
 struct State;
-class FrmSwitch;
 
 class FrmEditNameSwitch : public ui::Form {
   public:
-    FrmEditNameSwitch(State& s, FrmSwitch& owner);
+    explicit FrmEditNameSwitch(State& s);
 
-    // Index 0 confirms (names kept, file written, outputs relabelled; a failed write says
-    // so), index 1 cancels. Either closes the editor.
+    // Index 0 confirms (names kept and written to the file; a failed write says so), index 1
+    // cancels. Either closes the editor.
     void Command1_Click(int16_t index);
     void Text1_KeyDown(int16_t index, int16_t& keyCode);
 
@@ -32,6 +31,5 @@ class FrmEditNameSwitch : public ui::Form {
     void LayOut();
 
     State& s_;
-    FrmSwitch& owner_;
     std::array<ModProg::NameKeyFilter, 4> keys_;
 };

@@ -4,15 +4,15 @@
 #include <span>
 #include <vector>
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/RecordFile.h"
 #include "model/Tables.h"
 #include "programs/FrmEditNameSwitch.h"
 #include "programs/ProgramFiles.h"
 #include "programs/ProgramSlots.h"
 #include "programs/SwitchNames.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {
@@ -196,6 +196,7 @@ void FrmSwitch::LoadFromPC() {
 }
 
 void FrmSwitch::Command1_Click() {
-    FrmEditNameSwitch editor(s_, *this);
+    FrmEditNameSwitch editor(s_);
     editor.ShowModal();
+    for (int16_t k = 0; k < 4; ++k) Check5(k).SetCaption(s_.SwitchNames[k]);
 }

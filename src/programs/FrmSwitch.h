@@ -20,7 +20,7 @@ class FrmSwitch : public ui::Form {
     void Check1_Click();
     // 0 store to device, 1 SaveToPC, 2 LoadFromPC.
     void Command3_Click(int16_t index);
-    // Opens the switch name editor.
+    // Opens the switch name editor and labels the outputs with the names it leaves.
     void Command1_Click();
     void Command2_Click() { Unload(); }
 

@@ -6,45 +6,18 @@
 #include "programs/FrmStoreExtra.h"
 #include "programs/FrmSwitch.h"
 #include "programs/ProgramFiles.h"
+#include "state/State.h"
 
 namespace ModProg {
 
-namespace {
-
-template <class Dialog>
-void ShowModal(State& s) {
-    Dialog dialog(s);
-    dialog.ShowModal();
-}
-
-}  // namespace
-
-bool ShowProgramDialog(State& s, EditorDialog dialog) {
-    switch (dialog) {
-        case EditorDialog::LoadProgram:
-            LoadProgramFromPC(s);
-            return true;
-        case EditorDialog::SaveProgram:
-            SaveProgramToPC(s);
-            return true;
-        case EditorDialog::Store:
-            ShowModal<FrmStore>(s);
-            return true;
-        case EditorDialog::Read:
-            ShowModal<FrmRead>(s);
-            return true;
-        case EditorDialog::StoreExtra:
-            ShowModal<FrmStoreExtra>(s);
-            return true;
-        case EditorDialog::ReadExtra:
-            ShowModal<FrmReadExtra>(s);
-            return true;
-        case EditorDialog::Switch:
-            ShowModal<FrmSwitch>(s);
-            return true;
-        default:
-            return false;
-    }
+void RegisterEditorDialogs(State& s) {
+    s.SetEditorDialog(EditorDialog::LoadProgram, [](State& st, int16_t) { LoadProgramFromPC(st); });
+    s.SetEditorDialog(EditorDialog::SaveProgram, [](State& st, int16_t) { SaveProgramToPC(st); });
+    s.SetEditorDialog(EditorDialog::Store, ShowModalDialog<FrmStore>);
+    s.SetEditorDialog(EditorDialog::Read, ShowModalDialog<FrmRead>);
+    s.SetEditorDialog(EditorDialog::StoreExtra, ShowModalDialog<FrmStoreExtra>);
+    s.SetEditorDialog(EditorDialog::ReadExtra, ShowModalDialog<FrmReadExtra>);
+    s.SetEditorDialog(EditorDialog::Switch, ShowModalDialog<FrmSwitch>);
 }
 
 }  // namespace ModProg

@@ -1,12 +1,11 @@
 // The program and switch preset dialogs and program-file actions the editor window opens.
 #pragma once
 
-#include "editor/EditorDialogs.h"
+struct State;
 
 namespace ModProg {
 
-// Shows the dialog modally for CurDev or runs the program-file action; false when dialog is
-// not one of them.
-bool ShowProgramDialog(State& s, EditorDialog dialog);
+// Registers their openers in the state.
+void RegisterEditorDialogs(State& s);
 
 }  // namespace ModProg

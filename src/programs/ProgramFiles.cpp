@@ -4,18 +4,17 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/AppFolders.h"
-#include "app/MDIFrmMain.h"
-#include "app/State.h"
 #include "editor/EditorCaption.h"
 #include "editor/FrmCtrl.h"
-#include "link/ApplyDeviceImage.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "editor/senders/ApplyDeviceImage.h"
+#include "files/AppFolders.h"
 #include "model/MemoryMap.h"
 #include "model/RecordFile.h"
 #include "programs/ProgramRest.h"
 #include "programs/ProgramSlots.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModProg {
@@ -53,7 +52,7 @@ void TakeProgram(State& s, int16_t dev) {
 void EndLoad(State& s) {
     if (FrmCtrl* editor = ExistingFrmCtrl(s, s.CurDev)) editor->ProgressBar1.SetVisible(false);
     s.LoadStateWord = 0;
-    MainForm(s).SetMousePointer(ui::vbDefault);
+    if (s.MainWin) s.MainWin->SetMousePointer(ui::vbDefault);
 }
 
 }  // namespace
@@ -80,7 +79,7 @@ void LoadProgramFromPC(State& s) {
     if (!DeviceReachable(s, kLoadTitle)) return;
     ui::FileDialog d = ProgramFileDialog(s);
     if (!s.host.ShowOpen(d)) return;
-    MainForm(s).SetMousePointer(ui::vbArrowHourglass);
+    if (s.MainWin) s.MainWin->SetMousePointer(ui::vbArrowHourglass);
     std::vector<uint8_t> bytes;
     const model::FileRead read =
         model::ReadFileHead(d.FileName, model::DevImageRecord::Size, bytes);
@@ -88,13 +87,13 @@ void LoadProgramFromPC(State& s) {
         Refuse(s, read == model::FileRead::Missing
                       ? " File not found. Try again."
                       : model::FileReadText(read, d.FileName) + " Nothing was loaded.");
-        MainForm(s).SetMousePointer(ui::vbDefault);
+        if (s.MainWin) s.MainWin->SetMousePointer(ui::vbDefault);
         return;
     }
     if (bytes.size() < model::DevImageRecord::Size) {
         Refuse(s, "The file " + d.FileName + " is not a program file: it holds " +
                       std::to_string(bytes.size()) + " bytes of 1763.");
-        MainForm(s).SetMousePointer(ui::vbDefault);
+        if (s.MainWin) s.MainWin->SetMousePointer(ui::vbDefault);
         return;
     }
     model::RecordReader r(bytes);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 
 namespace ModProg {
 

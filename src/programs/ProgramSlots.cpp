@@ -1,9 +1,9 @@
 #include "programs/ProgramSlots.h"
 
-#include "app/State.h"
 #include "editor/EditorCaption.h"
-#include "link/ModRxTx.h"
-#include "link/ProgramSlotLabel.h"
+#include "editor/ProgramSlotLabel.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModProg {

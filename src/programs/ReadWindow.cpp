@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <array>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "link/ApplyDeviceImage.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
-#include "link/ProgramSlotLabel.h"
+#include "editor/ProgramSlotLabel.h"
+#include "editor/senders/ApplyDeviceImage.h"
 #include "model/MemoryMap.h"
 #include "programs/ProgramSlots.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

@@ -2,14 +2,14 @@
 
 #include <array>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
 #include "programs/ProgramSlots.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "model/RecordIO.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModProg {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/State.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModAddDevice {
@@ -33,19 +33,6 @@ void PlaceOctetLists(ui::Frame& frame, const std::array<ui::ComboBox*, 4>& octet
         dot.SetFont(12, true);
         dot.Move(left + pitch * k + comboWidth, top, pitch - comboWidth, 315);
     }
-}
-
-void PlaceOkCancel(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,
-                   ui::Twips top) {
-    constexpr ui::Twips width = 1095, height = 375, gap = 120;
-    ui::CommandButton& ok = buttons.Load(0);
-    ok.SetCaption("OK");
-    ok.SetDefault(true);
-    ok.Move(clientWidth - 2 * width - gap - 120, top, width, height);
-    ui::CommandButton& cancel = buttons.Load(1);
-    cancel.SetCaption("Cancel");
-    cancel.SetCancel(true);
-    cancel.Move(clientWidth - width - 120, top, width, height);
 }
 
 void Confirm(State& s, ui::Form& dialog, int16_t index, bool duplicate,

@@ -24,10 +24,6 @@ void SkipZero(ui::ComboBox& list);
 void PlaceOctetLists(ui::Frame& frame, const std::array<ui::ComboBox*, 4>& octets,
                      ui::ControlArray<ui::Label>& dots, ui::Twips top);
 
-// Puts the OK and Cancel buttons, Command1(0) and (1), at the bottom right of a dialog.
-void PlaceOkCancel(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,
-                   ui::Twips top);
-
 // The OK or Cancel of a dialog whose choice is already in NewDevIp or NewDevId. OK with a
 // duplicate address shows duplicateMessage and keeps the dialog open; otherwise OK takes the
 // lowest free slot into NewDevSlot (a full list shows fullMessage) and the dialog closes.

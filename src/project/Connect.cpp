@@ -4,15 +4,15 @@
 #include <array>
 #include <string>
 
-#include "app/State.h"
 #include "comm/Status.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
-#include "link/ReadDeviceAtConnect.h"
 #include "model/MemoryMap.h"
 #include "model/ValueBytes.h"
 #include "project/DeviceStatus.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "protocol/ReadDeviceAtConnect.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModProject {
@@ -148,6 +148,11 @@ bool OpenDeviceLink(State& s, int16_t slot) {
     return OpenLink(s, slot, kSilentLinkOpen);
 }
 
+void CommitConnect(State& s, int16_t slot, const Speaker::DeviceReadBack& rb) {
+    Speaker::CommitReadBack(s, slot, rb);
+    if (s.DevList[slot].Used == -1) FrmDeviceOf(s, slot).Label10.SetCaption(rb.NickName);
+}
+
 bool ReadConnectedDevice(State& s, int16_t slot) {
     Speaker::DeviceReadBack rb = Speaker::ReadBackOf(s, slot);
     rb.DevName.clear();
@@ -164,9 +169,9 @@ bool ReadConnectedDevice(State& s, int16_t slot) {
         std::copy_n(s.RxBuf.begin() + 4, 8, rb.Image.ProgImage.begin() + offset);
         StepProgress(s, slot);
     }
-    if (!Speaker::ReadDeviceAtConnect(s, slot, rb)) return false;
+    if (!Speaker::ReadDeviceAtConnect(s, slot, rb, [&] { StepProgress(s, slot); })) return false;
     s.host.Sleep(50);
-    Speaker::CommitReadBack(s, slot, rb);
+    CommitConnect(s, slot, rb);
     s.DevList[slot].Online = 1;
     s.DevOffline[slot] = false;
     return true;

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "protocol/ReadDeviceAtConnect.h"
+
 struct State;
 
 namespace ModProject {
@@ -26,6 +28,10 @@ bool OpenLink(State& s, int16_t slot, const LinkOpenStyle& style);
 
 // The silent open of Connect All.
 bool OpenDeviceLink(State& s, int16_t slot);
+
+// Makes what a connect read the slot's (Speaker::CommitReadBack) and shows the nick name in
+// the slot's status window while the slot is in the project.
+void CommitConnect(State& s, int16_t slot, const Speaker::DeviceReadBack& rb);
 
 // Reads the device's name, working program and read-back into a scratch copy and commits it
 // when every request was answered: the slot is then online and not marked offline.

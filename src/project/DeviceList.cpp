@@ -1,7 +1,7 @@
 #include "project/DeviceList.h"
 
-#include "app/State.h"
 #include "model/DeviceDefaults.h"
+#include "state/State.h"
 
 namespace ModConfig {
 

@@ -1,13 +1,10 @@
 #include "project/DeviceStatus.h"
 
-#include "app/State.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
+#include "sys/Numeric.h"
 
 namespace ModProject {
-
-std::string FormatTwoDigits(int16_t n) {
-    return (n < 10 ? "0" : "") + std::to_string(n);
-}
 
 std::string DeviceCaption(const State& s, int16_t slot, bool online, UsbCaption usb) {
     const std::string tail = online ? " - Online" : " - Offline";
@@ -16,7 +13,7 @@ std::string DeviceCaption(const State& s, int16_t slot, bool online, UsbCaption 
         case 0:
             return usb == UsbCaption::WithProduct ? " USB -" + s.ProductName + tail : " USB" + tail;
         case 1:
-            return " RS485 - ID:" + FormatTwoDigits(rec.DevId) + tail;
+            return " RS485 - ID:" + sys::FormatTwoDigits(rec.DevId) + tail;
         default:
             return " IP:" + rec.IpText + tail;
     }

@@ -9,9 +9,6 @@ struct State;
 
 namespace ModProject {
 
-// The decimal text of n with a "0" in front when n is below 10 (RS485 IDs in captions).
-std::string FormatTwoDigits(int16_t n);
-
 // USB captions name the product after a connect of the whole project and after a failed
 // transaction, and read " USB - ..." in the status window's own connect.
 enum class UsbCaption { Short, WithProduct };

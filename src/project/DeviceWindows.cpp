@@ -1,9 +1,9 @@
 #include "project/DeviceWindows.h"
 
-#include "app/State.h"
-#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
+#include "files/StateFiles.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace ModProject {

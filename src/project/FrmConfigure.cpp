@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <string>
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "project/FrmHelpPriority.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

@@ -44,3 +44,7 @@ class FrmDevice : public ui::Form {
 
     State& s_;
 };
+
+// The slot's status window, created (not loaded, not shown) when the slot holds none or its
+// window was unloaded. The unloaded one is released once nothing of it runs.
+FrmDevice& FrmDeviceOf(State& s, int16_t slot);

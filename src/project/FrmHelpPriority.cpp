@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/State.h"
+#include "state/State.h"
 
 namespace {
 

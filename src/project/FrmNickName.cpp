@@ -1,11 +1,11 @@
 #include "project/FrmNickName.h"
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/ValueBytes.h"
-#include "project/AddDeviceDialog.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
+#include "ui/DialogButtons.h"
 #include "ui/Host.h"
 
 namespace {
@@ -38,7 +38,7 @@ void FrmNickName::LayOut() {
     Label10.Move(120, 120, width - 240, 285);
     Text1.SetMaxLength(kNameLength);
     Text1.Move(120, 480, width - 240, 315);
-    ModAddDevice::PlaceOkCancel(Command1, width, 1080);
+    ui::PlaceOkCancel(Command1, width, 1080);
 }
 
 void FrmNickName::Form_Load() {
@@ -73,7 +73,7 @@ void FrmNickName::Command1_Click(int16_t index) {
     if (index == 0 && slot >= 0 && slot < model::SlotCount) {
         model::DeviceRecord& rec = s_.DevList[slot];
         rec.NickName = Text1.Text();
-        if (const std::unique_ptr<FrmDevice>& w = s_.FrmDeviceWin[slot]; w && w->Loaded()) {
+        if (const WindowPtr<FrmDevice>& w = s_.FrmDeviceWin[slot]; w && w->Loaded()) {
             w->Label10.SetCaption(rec.NickName);
         }
         if (rec.Online == 1) {

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/State.h"
 #include "comm/Ipv4.h"
 #include "comm/Status.h"
-#include "link/Commands.h"
 #include "project/DeviceList.h"
+#include "protocol/Commands.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

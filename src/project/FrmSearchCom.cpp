@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "app/State.h"
 #include "comm/Status.h"
-#include "link/Commands.h"
+#include "protocol/Commands.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 FrmSearchCom::FrmSearchCom(State& s, bool usb)

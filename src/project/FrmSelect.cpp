@@ -2,10 +2,9 @@
 
 #include <string>
 
-#include "app/MDIFrmMain.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "files/StateFiles.h"
 #include "project/FrmSearchCom.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 FrmSelect::FrmSelect(State& s) : ui::Form(s.host, "FrmSelect"), s_(s) {

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "project/ProjectState.h"
+#include "state/ProjectState.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 

@@ -1,8 +1,9 @@
 #include "project/FrmSetID.h"
 
-#include "app/State.h"
 #include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
+#include "ui/DialogButtons.h"
 
 FrmSetID::FrmSetID(State& s) : ui::Form(s.host, "FrmSetID"), s_(s) {
     LayOut();
@@ -20,7 +21,7 @@ void FrmSetID::LayOut() {
     Combo4.SetContainer(&Frame1);
     Combo4.SetStyle(2);
     Combo4.Move(180, 360, 1095, 315);
-    ModAddDevice::PlaceOkCancel(Command1, clientWidth, 1110);
+    ui::PlaceOkCancel(Command1, clientWidth, 1110);
 }
 
 void FrmSetID::Form_Load() {

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "app/State.h"
 #include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
+#include "ui/DialogButtons.h"
 
 FrmSetIP::FrmSetIP(State& s) : ui::Form(s.host, "FrmSetIP"), s_(s) {
     LayOut();
@@ -21,7 +22,7 @@ void FrmSetIP::LayOut() {
     Frame1.SetCaption("IP Address");
     Frame1.Move(120, 60, clientWidth - 240, 900);
     ModAddDevice::PlaceOctetLists(Frame1, {&Combo5, &Combo6, &Combo7, &Combo4}, Label1, 360);
-    ModAddDevice::PlaceOkCancel(Command1, clientWidth, 1110);
+    ui::PlaceOkCancel(Command1, clientWidth, 1110);
 }
 
 void FrmSetIP::Form_Load() {

@@ -1,9 +1,9 @@
 #include "project/FrmWallPanel.h"
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
-#include "project/AddDeviceDialog.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
+#include "ui/DialogButtons.h"
 
 FrmWallPanel::FrmWallPanel(State& s) : ui::Form(s.host, "FrmWallPanel"), s_(s) {
     SetCaption("USB/RS485 Setup");
@@ -14,7 +14,7 @@ FrmWallPanel::FrmWallPanel(State& s) : ui::Form(s.host, "FrmWallPanel"), s_(s) {
     Combo1.Move(120, 180, width - 240, 315);
     Combo1.AddItem("USB/RS485 Manual ");
     Combo1.AddItem("USB/RS485 Automatic");
-    ModAddDevice::PlaceOkCancel(Command1, width, 720);
+    ui::PlaceOkCancel(Command1, width, 720);
     Command1.On().Click = [this](int16_t index) { Command1_Click(index); };
 }
 

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/State.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "project/AddDeviceDialog.h"
 #include "project/DeviceList.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
+#include "state/State.h"
 #include "ui/Host.h"
 
 namespace {

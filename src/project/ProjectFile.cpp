@@ -4,12 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/AppFolders.h"
-#include "app/MDIFrmMain.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "files/AppFolders.h"
+#include "files/StateFiles.h"
 #include "model/RecordFile.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
 #include "ui/FileDialog.h"
 #include "ui/Host.h"
 
@@ -50,7 +49,7 @@ void KeepWindowPositions(State& s) {
     for (int16_t slot = 0; slot < model::SlotCount; ++slot) {
         model::DeviceRecord& rec = s.DevList[slot];
         if (rec.Used != -1 || StateFiles::HoldsOtherLink(s, slot)) continue;
-        const std::unique_ptr<FrmDevice>& w = s.FrmDeviceWin[slot];
+        const WindowPtr<FrmDevice>& w = s.FrmDeviceWin[slot];
         if (w && w->Loaded()) {
             rec.WinLeft = static_cast<float>(w->Left());
             rec.WinTop = static_cast<float>(w->Top());

@@ -152,6 +152,14 @@ static std::string FormatSignificant(double x, int digits, bool decimalComma) {
     return s;
 }
 
+double Log10(double x) {
+    return std::log(x) / std::log(10.0);
+}
+
+std::string FormatTwoDigits(int16_t n) {
+    return (n < 10 ? "0" : "") + std::to_string(n);
+}
+
 std::string NumText(double x, bool decimalComma) {
     return FormatSignificant(x, 15, decimalComma);
 }

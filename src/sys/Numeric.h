@@ -27,6 +27,12 @@ inline char DecimalSeparator(bool decimalComma) {
     return decimalComma ? ',' : '.';
 }
 
+// Decimal logarithm as ln(x) / ln(10).
+double Log10(double x);
+
+// The decimal text of n with a "0" in front when n is below 10 (RS485 IDs in captions).
+std::string FormatTwoDigits(int16_t n);
+
 // Number to text as Basic's CStr does it for a Double (15 significant digits) or a Single
 // (7 significant digits): no trailing zeros, a leading "0" before the separator, the
 // locale's decimal separator.

@@ -18,9 +18,9 @@
 #include "Program.h"
 #include "devsim/Device.h"
 #include "devsim/TcpServer.h"
-#include "link/Commands.h"
 #include "model/DeviceRecord.h"
 #include "model/RecordFile.h"
+#include "protocol/Commands.h"
 #include "support/TempDir.h"
 #include "sys/Sleep.h"
 

@@ -12,9 +12,9 @@
 #include "app/MDIFrmMain.h"
 #include "devsim/Device.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
 #include "model/DevImageRecord.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
 #include "support/DeviceTest.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "app/MDIFrmMain.h"
+#include "app/Wiring.h"
 #include "app/frmSplash.h"
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
@@ -43,7 +44,7 @@ MDIFrmMain* StartProgram(ui::HeadlessHost& host, State& s) {
     host.Advance(2000);
     if (!s.MainWin || !s.MainWin->Loaded()) return nullptr;
     host.Advance(1000);
-    return s.MainWin.get();
+    return &MainForm(s);
 }
 
 MDIFrmMain* StartProgramFor(testsupport::DeviceHarness& h) {
@@ -95,7 +96,7 @@ void ProgramTest::Start(int16_t linkType, int16_t port,
 
 Session::Session() {
     setenv("VELOTRIX_HOME", home.Path().c_str(), 1);
-    state = std::make_unique<State>(host);
+    state = NewState(host);
     state->AppDir = home.Path();
 }
 

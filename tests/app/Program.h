@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/State.h"
 #include "model/DeviceRecord.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 #include "ui/HeadlessHost.h"
 

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "FormLayout.h"
-#include "app/FrmImage.h"
 #include "app/FrmVersion.h"
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "app/frmSplash.h"
+#include "editor/FrmImage.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -17,7 +18,7 @@ using Strings = std::vector<std::string>;
 
 struct SmallForms : ::testing::Test {
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 
     // Opens the About box for the device in the slot and returns its value captions.
     Strings About(int16_t slot) {

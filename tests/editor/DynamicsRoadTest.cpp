@@ -9,9 +9,9 @@
 #include "devsim/Device.h"
 #include "devsim/DeviceState.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmLimiter.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 
 namespace {

@@ -6,10 +6,11 @@
 
 #include <memory>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceWindows.h"
+#include "state/State.h"
 #include "support/Typing.h"
 #include "ui/HeadlessHost.h"
 
@@ -51,5 +52,5 @@ class EditorFixture : public ::testing::Test {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };

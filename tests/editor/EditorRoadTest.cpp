@@ -13,9 +13,9 @@
 #include "devsim/DeviceState.h"
 #include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 
 namespace {

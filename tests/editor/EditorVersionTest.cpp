@@ -11,7 +11,7 @@
 #include "devsim/Device.h"
 #include "devsim/DeviceState.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 
 namespace {

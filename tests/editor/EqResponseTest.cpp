@@ -87,7 +87,7 @@ TEST(InputEqBand, ThePhaseViewShowsTheInputsPolarity) {
     const editor::Curve mag = fx.gs.EqIn.EqInMagTotal;
     editor::ComputeEqInBand(fx.gs, *fx.ms, dev, 6, 2, 2, GraphView::Phase);
     EXPECT_EQ(fx.gs.EqIn.EqInMagTotal, mag);
-    for (int i = 0; i < editor::GraphPoints; ++i) {
+    for (int i = 0; i < model::GraphPoints; ++i) {
         EXPECT_LE(std::abs(fx.gs.EqIn.EqInPhaseTotal[i]), 180);
         EXPECT_LT(reftest::CircleDistance(fx.gs.EqIn.EqInPhaseTotal[i], plain[i] - 180), 1e-9);
     }
@@ -102,7 +102,7 @@ TEST(InputEqBand, FlatBandsGiveAFlatLineInBothViews) {
         fx.SetInBand(0, b, 0, 1000 * (b + 1), 2);
         editor::ComputeEqInBand(fx.gs, *fx.ms, 0, 0, b, 0, GraphView::Phase);
     }
-    for (int i = 0; i < editor::GraphPoints; ++i) {
+    for (int i = 0; i < model::GraphPoints; ++i) {
         EXPECT_EQ(fx.gs.EqIn.EqInMagTotal[i], 0.0);
         EXPECT_EQ(fx.gs.EqIn.EqInPhaseTotal[i], 0.0);
     }
@@ -110,7 +110,7 @@ TEST(InputEqBand, FlatBandsGiveAFlatLineInBothViews) {
 
 TEST(EqBandResponse, HoldsTheBandsSpotValues) {
     const EqBandResponse flat({editor::PeakEq, 0, 1000, 1});
-    for (double f : editor::GridFreq) {
+    for (double f : model::GridFreq) {
         EXPECT_EQ(flat.At(f).mag, 0.0);
         EXPECT_EQ(flat.At(f).phase, 0.0);
     }
@@ -137,8 +137,8 @@ TEST(EqBandResponse, ASteepShelfRunsPast90DegreesAndBack) {
     // With a high Q the shelf's phase leaves -90..+90 near f0; the quadrant carries it on.
     const EqBandResponse shelf({editor::HiShelf, 12, 1000, 10});
     double most = 0;
-    double prev = shelf.At(editor::GridFreq[0]).phase;
-    for (double f : editor::GridFreq) {
+    double prev = shelf.At(model::GridFreq[0]).phase;
+    for (double f : model::GridFreq) {
         const double p = shelf.At(f).phase;
         EXPECT_LT(std::abs(p - prev), 60) << f << " Hz";
         most = std::max(most, p);
@@ -152,7 +152,7 @@ TEST(EqBandResponse, TakesDamagedValuesAtTheEndsOfTheirRanges) {
     const EqBandResponse damaged({editor::LoShelf, 40, 0, 0});
     const EqBandResponse ends({editor::LoShelf, 12, 20, 0.4});
     const EqBandResponse nan({editor::PeakEq, std::nan(""), std::nan(""), std::nan("")});
-    for (double f : editor::GridFreq) {
+    for (double f : model::GridFreq) {
         EXPECT_EQ(damaged.At(f).mag, ends.At(f).mag);
         EXPECT_EQ(damaged.At(f).phase, ends.At(f).phase);
         EXPECT_TRUE(std::isfinite(nan.At(f).mag));

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "EditorFixture.h"
-#include "link/ApplyDeviceImage.h"
+#include "editor/senders/ApplyDeviceImage.h"
 #include "model/AddressTables.h"
 
 namespace {

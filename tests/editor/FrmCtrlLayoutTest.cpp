@@ -12,8 +12,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -91,7 +92,7 @@ int WrappedLines(const std::string& text, ui::Twips width, bool& wordTooWide) {
 class FrmCtrlLayout : public ::testing::Test {
   protected:
     ui::HeadlessHost host;
-    std::unique_ptr<State> state = std::make_unique<State>(host);
+    std::unique_ptr<State> state = NewState(host);
     FrmCtrl& form = FrmCtrlOf(*state, 0);
 
     // Siblings: the controls of one container on one tab page.

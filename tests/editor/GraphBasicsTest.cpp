@@ -6,20 +6,20 @@
 #include "GraphFixture.h"
 #include "editor/EqResponse.h"
 #include "editor/PhaseRule.h"
-#include "editor/ResponseGrid.h"
 #include "editor/XoverResponse.h"
 #include "model/GraphConstants.h"
+#include "model/ResponseGrid.h"
 
 namespace {
 
-using editor::GridFreq;
+using model::GridFreq;
 
 TEST(ResponseGrid, SpansThreeDecadesInLogicalPixelsAtAnyScreenScale) {
     EXPECT_EQ(GridFreq[0], 20.0);
     EXPECT_NEAR(GridFreq[1], 20.24172, 1e-5);
     EXPECT_NEAR(GridFreq[575], 20000.0, 1e-9);
-    EXPECT_NEAR(editor::GridPtsPerDecade, 575.0 / 3, 1e-12);
-    for (int i = 1; i < editor::GraphPoints; ++i) ASSERT_GT(GridFreq[i], GridFreq[i - 1]);
+    EXPECT_NEAR(model::GridPtsPerDecade, 575.0 / 3, 1e-12);
+    for (int i = 1; i < model::GraphPoints; ++i) ASSERT_GT(GridFreq[i], GridFreq[i - 1]);
     // It does not follow the screen scale.
     model::ModelState atHighDpi;
     atHighDpi.DpiScale = 0.8;
@@ -61,7 +61,7 @@ TEST(SecondOrderSection, PassesMinus90AtItsCornerAndGoesOnSmoothly) {
     EXPECT_NEAR(CalcPhase2ndLP(0.707, 1010, 1000), -90.8061, 1e-4);
     EXPECT_NEAR(CalcPhase2ndLP(0.707, 1e11, 1000), -180.000026, 2e-6);
     double prev = 0;
-    for (int i = 0; i < editor::GraphPoints; ++i) {
+    for (int i = 0; i < model::GraphPoints; ++i) {
         const double lp = CalcPhase2ndLP(1.307, GridFreq[i], 450);
         EXPECT_LT(lp, prev) << "falls steadily, point " << i;
         EXPECT_NEAR(CalcPhase2ndHP(1.307, GridFreq[i], 450) - lp, 180.000026, 1e-6);
@@ -152,7 +152,7 @@ TEST(QuadrantPhase, EqualsACarriedCountWhereTheCountIsRight) {
             const editor::XoverResponse bw24(editor::XoButtw24, hp, fc);
             CarriedCounter first;
             CarriedCounter second;
-            for (int i = 0; i < editor::GraphPoints; ++i) {
+            for (int i = 0; i < model::GraphPoints; ++i) {
                 const double f = GridFreq[i];
                 const double p = hp ? first.Hp2(0.707, f, fc) : first.Lp2(0.707, f, fc);
                 ASSERT_EQ(lr24.At(f).phase, p + p) << fc << " Hz, point " << i;
@@ -166,7 +166,7 @@ TEST(QuadrantPhase, EqualsACarriedCountWhereTheCountIsRight) {
         for (double q : {0.4, 2.0, 6.0}) {
             const editor::EqBandResponse shelf({editor::HiShelf, g, 800, q});
             CarriedCounter counter;
-            for (int i = 0; i < editor::GraphPoints; ++i) {
+            for (int i = 0; i < model::GraphPoints; ++i) {
                 double num = 0, den = 0;
                 HighShelfTangent(g, 800, q, GridFreq[i], num, den);
                 ASSERT_EQ(shelf.At(GridFreq[i]).phase, counter.Shelf(num, den))
@@ -185,7 +185,7 @@ TEST(QuadrantPhase, DoesNotTurnALowPassOverAfterAHighPass) {
     counter.StartSweep();
     for (double f : GridFreq) counter.Hp2(0.707, f, 1000);
     counter.StartSweep();
-    for (int i = 0; i < editor::GraphPoints; ++i) {
+    for (int i = 0; i < model::GraphPoints; ++i) {
         const double carried = counter.Lp2(0.707, GridFreq[i], 20);
         EXPECT_NEAR(carried - lp.At(GridFreq[i]).phase, 180.000026, 1e-5) << "point " << i;
     }

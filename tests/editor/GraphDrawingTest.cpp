@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "EditorFixture.h"
-#include "app/FrmImage.h"
+#include "app/Wiring.h"
+#include "editor/FrmImage.h"
 #include "editor/ModGraph.h"
 #include "model/GraphConstants.h"
 #include "sys/Numeric.h"
 
 namespace {
 
-using editor::GraphPoints;
+using model::GraphPoints;
 
 class GraphDrawing : public EditorFixture {
   protected:
@@ -128,7 +129,7 @@ TEST_F(GraphDrawing, TheLevelMovesTheMagnitudeCurveUnlessItIsBypassed) {
 
 TEST_F(GraphDrawing, CurvesAreDrawnInLogicalPixelsAtAnyScreenScale) {
     for (double dpiScale : {1.0, 0.8, 0.5}) {
-        s = std::make_unique<State>(host);
+        s = NewState(host);
         Prepare(kSlot);
         s->DpiScale = dpiScale;
         model::InitGraphConstants(*s);

@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "editor/GraphState.h"
 #include "model/AddressTables.h"
 #include "model/ModelState.h"
+#include "state/GraphState.h"
 
 namespace graphtest {
 

@@ -9,9 +9,9 @@
 #include "devsim/Device.h"
 #include "editor/FrmCtrl.h"
 #include "editor/FrmEditLabel.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmNG.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 
 namespace {

@@ -101,7 +101,7 @@ TEST(OutputTotals, ThePhaseViewShowsThePolarityFolded) {
         ComputeTerms(fx, Speaker, {0, 1, 2, 3, 4, 5, 6}, GraphView::Phase);
         const References ref = OutputReference(Speaker);
         const editor::Curve& shown = fx.Curves(Speaker.dev).OutPhaseTotal[Speaker.c];
-        for (int i = 0; i < editor::GraphPoints; ++i) {
+        for (int i = 0; i < model::GraphPoints; ++i) {
             ASSERT_LE(std::abs(shown[i]), 180.0);
             ASSERT_LT(reftest::CircleDistance(shown[i], ref.phase[i] - (inverted ? 180 : 0)), 0.01)
                 << "point " << i;
@@ -118,7 +118,7 @@ TEST(OutputTotals, TheMagnitudeViewStoresThePlainSum) {
     const editor::DeviceCurves& dc = fx.Curves(Speaker.dev);
     const int c = Speaker.c;
     double beyond = 0;
-    for (int i = 0; i < editor::GraphPoints; ++i) {
+    for (int i = 0; i < model::GraphPoints; ++i) {
         double sum = 0;
         for (int b = 0; b < 5; ++b) sum += dc.EqOutBandPhase[5 * c + b][i];
         sum += dc.XoverPhase[2 * c][i];
@@ -185,7 +185,7 @@ TEST(OutputTotals, ATermNotRecomputedKeepsItsStoredCurve) {
     const editor::DeviceCurves& dc = fx.Curves(Speaker.dev);
     EXPECT_EQ(dc.XoverMag[hp + 1], lowPass);
     EXPECT_NE(dc.XoverMag[hp], highPassBefore);
-    for (int i = 0; i < editor::GraphPoints; ++i) {
+    for (int i = 0; i < model::GraphPoints; ++i) {
         EXPECT_EQ(dc.XoverMag[hp][i], 0.0) << "bypass";
         EXPECT_EQ(dc.XoverPhase[hp][i], 0.0);
         double bands = 0;
@@ -210,7 +210,7 @@ TEST(OutputTotals, AnUnknownTypeCodeKeepsTheStoredCurveButUpdatesTheTotals) {
     EXPECT_EQ(dc.EqOutBandPhase, before.EqOutBandPhase);
     EXPECT_EQ(dc.OutMagTotal, before.OutMagTotal);
     EXPECT_NE(dc.OutPhaseTotal, before.OutPhaseTotal) << "the delay went to 0";
-    for (int i = 0; i < editor::GraphPoints; ++i) EXPECT_EQ(dc.DelayPhase[Speaker.c][i], 0.0);
+    for (int i = 0; i < model::GraphPoints; ++i) EXPECT_EQ(dc.DelayPhase[Speaker.c][i], 0.0);
 }
 
 TEST(DelayPhase, TurnsOnceAKilohertzPerMillisecond) {
@@ -238,7 +238,7 @@ TEST(OutputSweep, HandsOnEachPointInOrderOnceItIsStored) {
     ComputeTerms(fx, Speaker, {0, 1, 2, 3, 4, 6}, GraphView::Mag);
     ASSERT_TRUE(ComputeXover(fx.gs, *fx.ms, Speaker.dev, 2 * Speaker.c, GraphView::Mag, draw));
     ASSERT_EQ(seen.size(), 576u);
-    for (int i = 0; i < editor::GraphPoints; ++i) EXPECT_EQ(seen[i], dc->OutMagTotal[Speaker.c][i]);
+    for (int i = 0; i < model::GraphPoints; ++i) EXPECT_EQ(seen[i], dc->OutMagTotal[Speaker.c][i]);
     seen.clear();
     ASSERT_TRUE(ComputeOutput(fx.gs, *fx.ms, Speaker.dev, Speaker.c, GraphView::Phase, draw));
     EXPECT_EQ(seen.size(), 576u);

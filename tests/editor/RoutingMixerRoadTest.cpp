@@ -8,10 +8,10 @@
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmAM.h"
 #include "processing/FrmDucker.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 #include "ui/HeadlessHost.h"
 

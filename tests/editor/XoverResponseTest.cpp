@@ -5,8 +5,8 @@
 #include "GraphFixture.h"
 #include "ResponseReference.h"
 #include "editor/OutputResponse.h"
-#include "editor/ResponseGrid.h"
 #include "editor/XoverResponse.h"
+#include "model/ResponseGrid.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ TEST(Xover, EveryTypeCodeMatchesItsPrototypeAtEveryPoint) {
     GraphFixture fx;
     const int16_t dev = 11;
     // 20 Hz, 20 kHz and a grid frequency put corners exactly on grid points.
-    for (double fc : {20.0, editor::GridFreq[230], 80.0, 1000.0, 5000.0, 20000.0}) {
+    for (double fc : {20.0, model::GridFreq[230], 80.0, 1000.0, 5000.0, 20000.0}) {
         for (int code = 0; code <= 8; ++code) {
             for (int16_t n : {6, 7}) {  // output 3: high-pass, low-pass
                 const bool hp = n == 6;
@@ -45,8 +45,8 @@ TEST(Xover, RoundedQualityFactorsStayWithinAHundredthOfADegree) {
                 const XoverResponse filter(static_cast<int16_t>(code), hp, fc);
                 const std::vector<double> exact =
                     reftest::PhaseDeg(reftest::XoverMag(code, hp, fc));
-                for (int i = 0; i < editor::GraphPoints; ++i)
-                    EXPECT_NEAR(filter.At(editor::GridFreq[i]).phase, exact[i], 0.01) << code;
+                for (int i = 0; i < model::GraphPoints; ++i)
+                    EXPECT_NEAR(filter.At(model::GridFreq[i]).phase, exact[i], 0.01) << code;
             }
         }
     }
@@ -77,7 +77,7 @@ TEST(Xover, HighAndLowPassMirrorEachOther) {
     // Linkwitz-Riley 24: the high-pass leads the low-pass by two half-turns everywhere.
     const XoverResponse lp(editor::XoLRiley24, false, 2000);
     const XoverResponse hp(editor::XoLRiley24, true, 2000);
-    for (double f : editor::GridFreq)
+    for (double f : model::GridFreq)
         EXPECT_NEAR(hp.At(f).phase - lp.At(f).phase, 2 * 180.000026, 1e-5);
 }
 
@@ -102,7 +102,7 @@ TEST(Xover, BesselPhaseBelongsToTheDrawnMagnitude) {
 TEST(Xover, BypassIsFlatAndUnknownCodesAreNotComputed) {
     const XoverResponse bypass(editor::XoBypass, false, 1000);
     EXPECT_TRUE(bypass.Known());
-    for (double f : editor::GridFreq) {
+    for (double f : model::GridFreq) {
         EXPECT_EQ(bypass.At(f).mag, 0.0);
         EXPECT_EQ(bypass.At(f).phase, 0.0);
     }
@@ -111,7 +111,7 @@ TEST(Xover, BypassIsFlatAndUnknownCodesAreNotComputed) {
     // A corner frequency of 0 from a damaged record is taken as 20 Hz.
     const XoverResponse damaged(editor::XoButtw24, false, 0);
     const XoverResponse lowest(editor::XoButtw24, false, 20);
-    for (double f : editor::GridFreq) EXPECT_EQ(damaged.At(f).mag, lowest.At(f).mag);
+    for (double f : model::GridFreq) EXPECT_EQ(damaged.At(f).mag, lowest.At(f).mag);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@
 #include "editor/FrmCtrl.h"
 #include "editor/FrmEditLabel.h"
 #include "editor/FrmSelFilter.h"
+#include "editor/senders/ChannelNames.h"
 #include "gui/AccessibleNames.h"
-#include "link/ChannelNames.h"
 #include "model/AddressTables.h"
 #include "processing/FrmAM.h"
 #include "processing/FrmCopyChannel.h"
@@ -210,7 +210,7 @@ TEST_F(EveryWindow, ReadsWithoutGapsTwinsOrGlyphs) {
         [&] { return std::make_unique<FrmSetIP>(*s); },
         [&] { return std::make_unique<FrmWallPanel>(*s); },
         [&] { return std::make_unique<Frm_ID_IP>(*s); },
-        [&] { return std::make_unique<FrmEditNameSwitch>(*s, switches); },
+        [&] { return std::make_unique<FrmEditNameSwitch>(*s); },
     };
     switches.Show();
     for (const auto& make : dialogs) {

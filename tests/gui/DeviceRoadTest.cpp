@@ -30,11 +30,11 @@
 #include "editor/FrmCtrl.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "processing/FrmNG.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
+#include "protocol/Commands.h"
 
 namespace guitest {
 namespace {

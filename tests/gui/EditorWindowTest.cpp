@@ -8,7 +8,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/FrmEditLabel.h"
 #include "editor/FrmSelFilter.h"
-#include "link/StereoPairs.h"
+#include "editor/senders/StereoPairs.h"
 #include "processing/FrmLimiter.h"
 #include "processing/FrmNG.h"
 #include "support/Typing.h"

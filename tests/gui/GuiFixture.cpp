@@ -16,8 +16,8 @@
 #include <cstdlib>
 
 #include "app/MDIFrmMain.h"
-#include "app/StateFiles.h"
 #include "editor/FrmCtrl.h"
+#include "files/StateFiles.h"
 #include "model/DeviceDefaults.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"

@@ -10,9 +10,10 @@
 #include <string>
 
 #include "GuiTestForm.h"
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 
 class FrmCtrl;
@@ -50,7 +51,7 @@ class EditorFixture : public ::testing::Test {
 
     static constexpr int16_t kSlot = 0;
     gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
     FrmCtrl* f = nullptr;
 };
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "GuiFixture.h"
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/DeviceDefaults.h"
@@ -21,6 +21,7 @@
 #include "programs/FrmSwitch.h"
 #include "programs/ProgramFiles.h"
 #include "programs/SwitchNames.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 
 namespace guitest {
@@ -42,7 +43,7 @@ class ProgramDialogs : public ::testing::Test {
     }
     testsupport::TempDir home;
     gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
@@ -58,7 +59,7 @@ TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
     FrmSwitch sw(*s);
     sw.Show();
     SettleEvents();
-    FrmEditNameSwitch names(*s, sw);
+    FrmEditNameSwitch names(*s);
     ShootDialog(host, names, "switch-names");
     ShootDialog(host, sw, "switch");
 }

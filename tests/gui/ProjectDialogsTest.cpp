@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "GuiFixture.h"
-#include "app/State.h"
-#include "app/StateFiles.h"
+#include "app/Wiring.h"
+#include "files/StateFiles.h"
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
 #include "model/RecordFile.h"
@@ -23,6 +23,7 @@
 #include "project/FrmSelect.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 
 namespace guitest {
@@ -60,7 +61,7 @@ class ProjectDialogs : public ::testing::Test {
 
     testsupport::TempDir home;
     gui::QtHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(ProjectDialogs, LinkTypeAndComSearch) {

@@ -112,7 +112,7 @@ TEST(GraphConstants, FollowTheScreenScale) {
     // A marker dragged to the right edge stands for 20000 Hz.
     const double left = GraphWidthTw - GraphMarkerOffset;
     EXPECT_NEAR(20 * std::pow(10.0, (left + GraphMarkerOffset) / GraphTwPerDecade), 20000.0, 1e-6);
-    EXPECT_NEAR(Log10(1000), 3.0, 1e-15);
+    EXPECT_NEAR(sys::Log10(1000), 3.0, 1e-15);
 }
 
 }  // namespace

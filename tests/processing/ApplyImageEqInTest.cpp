@@ -4,9 +4,9 @@
 #include "EqInFixture.h"
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
-#include "link/ApplyDeviceImage.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "editor/senders/ApplyDeviceImage.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "support/EditorRoad.h"
 
 namespace {

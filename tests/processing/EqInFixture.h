@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-#include "app/State.h"
 #include "editor/FrmCtrl.h"
 #include "model/AddressTables.h"
 #include "processing/FrmEqIn.h"
+#include "state/State.h"
 #include "support/Typing.h"
 #include "ui/HeadlessHost.h"
 

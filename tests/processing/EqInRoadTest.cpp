@@ -6,8 +6,8 @@
 #include "devsim/Device.h"
 #include "devsim/Faults.h"
 #include "editor/FrmSelFilter.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 #include "support/EditorRoad.h"
 
 namespace {

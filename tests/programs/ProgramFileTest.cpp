@@ -11,9 +11,9 @@
 #include "ProgramsFixture.h"
 #include "app/MDIFrmMain.h"
 #include "devsim/Faults.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "model/RecordFile.h"
+#include "protocol/Commands.h"
 
 namespace programs_test {
 namespace {

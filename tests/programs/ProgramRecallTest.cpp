@@ -5,11 +5,11 @@
 
 #include "ProgramsFixture.h"
 #include "devsim/Faults.h"
-#include "link/Commands.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
 #include "programs/FrmRead.h"
 #include "programs/FrmReadExtra.h"
+#include "protocol/Commands.h"
 
 namespace programs_test {
 namespace {

@@ -5,11 +5,11 @@
 
 #include "ProgramsFixture.h"
 #include "devsim/Faults.h"
-#include "link/Commands.h"
 #include "model/MemoryMap.h"
 #include "programs/FrmRead.h"
 #include "programs/FrmStore.h"
 #include "programs/FrmStoreExtra.h"
+#include "protocol/Commands.h"
 
 namespace programs_test {
 namespace {

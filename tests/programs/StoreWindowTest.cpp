@@ -4,12 +4,13 @@
 
 #include <memory>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "model/DeviceDefaults.h"
 #include "programs/FrmRead.h"
 #include "programs/FrmReadExtra.h"
 #include "programs/FrmStore.h"
 #include "programs/FrmStoreExtra.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -26,7 +27,7 @@ class StoreWindows : public ::testing::Test {
     }
     static constexpr int16_t kSlot = 2;
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(StoreWindows, RowsPositionAndNameFollowEachOtherAndLongNamesAreRefused) {

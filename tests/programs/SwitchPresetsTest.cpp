@@ -8,10 +8,10 @@
 #include <filesystem>
 
 #include "ProgramsFixture.h"
-#include "link/Commands.h"
 #include "model/RecordFile.h"
 #include "programs/FrmEditNameSwitch.h"
 #include "programs/FrmSwitch.h"
+#include "protocol/Commands.h"
 
 namespace programs_test {
 namespace {

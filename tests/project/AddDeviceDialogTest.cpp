@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "FormLayout.h"
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "project/FrmSetID.h"
 #include "project/FrmSetIP.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -19,7 +20,7 @@ using Ip = std::array<uint8_t, 4>;
 
 struct Dialogs : ::testing::Test {
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 
     // Shows the dialog modally while the driver acts on it; the messages it showed.
     template <class Dialog>

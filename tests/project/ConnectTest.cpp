@@ -12,13 +12,13 @@
 
 #include "devsim/Device.h"
 #include "devsim/DeviceState.h"
-#include "link/Commands.h"
-#include "link/ReadDeviceAtConnect.h"
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/FrmDevice.h"
+#include "protocol/Commands.h"
+#include "protocol/ReadDeviceAtConnect.h"
 #include "support/DeviceTest.h"
 
 namespace {

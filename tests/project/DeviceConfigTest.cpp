@@ -14,7 +14,6 @@
 #include "devsim/Faults.h"
 #include "devsim/MemoryMap.h"
 #include "editor/FrmCtrl.h"
-#include "link/Commands.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmConfigure.h"
@@ -23,6 +22,7 @@
 #include "project/FrmNickName.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "protocol/Commands.h"
 #include "support/EditorRoad.h"
 
 namespace {

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "model/DefaultImage.h"
 #include "project/DeviceList.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -13,7 +14,7 @@ namespace {
 class DeviceListTest : public ::testing::Test {
   protected:
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(DeviceListTest, FreeSlotsAreFoundFromTheLowest) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "FormLayout.h"
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "project/FrmConfigure.h"
 #include "project/FrmHelpPriority.h"
 #include "project/FrmNickName.h"
@@ -16,13 +16,14 @@
 #include "project/FrmSelect.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "state/State.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
 
 TEST(DialogLayout, NothingOverlapsAndEveryCaptionFits) {
     ui::HeadlessHost host;
-    auto s = std::make_unique<State>(host);
+    auto s = NewState(host);
     std::vector<std::unique_ptr<ui::Form>> forms;
     forms.push_back(std::make_unique<FrmSelect>(*s));
     forms.push_back(std::make_unique<FrmSearchCom>(*s, true));

@@ -3,12 +3,14 @@
 
 #include <memory>
 
-#include "app/State.h"
+#include "app/Wiring.h"
 #include "editor/FrmCtrl.h"
 #include "project/DeviceList.h"
 #include "project/DeviceStatus.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
+#include "state/State.h"
+#include "sys/Numeric.h"
 #include "ui/HeadlessHost.h"
 
 namespace {
@@ -25,7 +27,7 @@ class FrmDeviceTest : public ::testing::Test {
     }
 
     ui::HeadlessHost host;
-    std::unique_ptr<State> s = std::make_unique<State>(host);
+    std::unique_ptr<State> s = NewState(host);
 };
 
 TEST_F(FrmDeviceTest, ItsControlsShareOneRowWithoutOverlap) {
@@ -181,9 +183,9 @@ TEST_F(FrmDeviceTest, ProgressStopsAtTheMaximum) {
     bar.SetRange(0, 3);
     for (int k = 0; k < 5; ++k) ModProject::StepProgress(*s, slot);
     EXPECT_EQ(bar.Value(), 3);
-    EXPECT_EQ(ModProject::FormatTwoDigits(7), "07");
-    EXPECT_EQ(ModProject::FormatTwoDigits(10), "10");
-    EXPECT_EQ(ModProject::FormatTwoDigits(0), "00");
+    EXPECT_EQ(sys::FormatTwoDigits(7), "07");
+    EXPECT_EQ(sys::FormatTwoDigits(10), "10");
+    EXPECT_EQ(sys::FormatTwoDigits(0), "00");
 }
 
 }  // namespace

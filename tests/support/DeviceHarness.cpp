@@ -5,17 +5,18 @@
 
 #include <algorithm>
 
+#include "app/Wiring.h"
 #include "devsim/Bus.h"
 #include "devsim/Device.h"
 #include "devsim/PtyServer.h"
 #include "devsim/TcpServer.h"
-#include "link/Commands.h"
-#include "link/ModRxTx.h"
 #include "model/DefaultImage.h"
 #include "model/MemoryMap.h"
 #include "project/Connect.h"
 #include "project/DeviceList.h"
 #include "project/DeviceWindows.h"
+#include "protocol/Commands.h"
+#include "protocol/ModRxTx.h"
 
 namespace testsupport {
 
@@ -182,7 +183,7 @@ void DeviceHarness::UseExternal(const std::string& device) {
 }
 
 void DeviceHarness::PrepareState(ui::Host& stateHost) {
-    state = std::make_unique<State>(stateHost);
+    state = NewState(stateHost);
     state->AppDir = home.Path();
     if (state->SerialLink.Init(13, 32) != 0 || state->TcpLink.Init(65) != 0) {
         error_ = "the links did not initialise";

@@ -26,7 +26,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/State.h"
+#include "state/State.h"
 #include "support/TempDir.h"
 #include "ui/HeadlessHost.h"
 
