@@ -139,7 +139,7 @@ void FrmCtrl::Combo1_Click(int16_t i) {
 }
 
 void FrmCtrl::SetBusyPointers(int16_t pointer) {
-    if (s_.MainWin) s_.MainWin->SetMousePointer(pointer);
+    SetMainPointer(s_, pointer);
     SetPointer(pointer);
 }
 

@@ -52,7 +52,7 @@ void TakeProgram(State& s, int16_t dev) {
 void EndLoad(State& s) {
     if (FrmCtrl* editor = ExistingFrmCtrl(s, s.CurDev)) editor->ProgressBar1.SetVisible(false);
     s.LoadStateWord = 0;
-    if (s.MainWin) s.MainWin->SetMousePointer(ui::vbDefault);
+    SetMainPointer(s, ui::vbDefault);
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ void LoadProgramFromPC(State& s) {
     if (!DeviceReachable(s, kLoadTitle)) return;
     ui::FileDialog d = ProgramFileDialog(s);
     if (!s.host.ShowOpen(d)) return;
-    if (s.MainWin) s.MainWin->SetMousePointer(ui::vbArrowHourglass);
+    SetMainPointer(s, ui::vbArrowHourglass);
     std::vector<uint8_t> bytes;
     const model::FileRead read =
         model::ReadFileHead(d.FileName, model::DevImageRecord::Size, bytes);
@@ -87,13 +87,13 @@ void LoadProgramFromPC(State& s) {
         Refuse(s, read == model::FileRead::Missing
                       ? " File not found. Try again."
                       : model::FileReadText(read, d.FileName) + " Nothing was loaded.");
-        if (s.MainWin) s.MainWin->SetMousePointer(ui::vbDefault);
+        SetMainPointer(s, ui::vbDefault);
         return;
     }
     if (bytes.size() < model::DevImageRecord::Size) {
         Refuse(s, "The file " + d.FileName + " is not a program file: it holds " +
                       std::to_string(bytes.size()) + " bytes of 1763.");
-        if (s.MainWin) s.MainWin->SetMousePointer(ui::vbDefault);
+        SetMainPointer(s, ui::vbDefault);
         return;
     }
     model::RecordReader r(bytes);

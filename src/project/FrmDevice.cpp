@@ -48,8 +48,5 @@ void FrmDevice::Form_Activate() {
 
 FrmDevice& FrmDeviceOf(State& s, int16_t slot) {
     WindowPtr<FrmDevice>& w = s.FrmDeviceWin.at(static_cast<size_t>(slot));
-    if (w && !w->Finished()) return *w;
-    if (w) s.RetireWindow(w.Release());
-    w = WindowPtr<FrmDevice>(std::make_unique<FrmDevice>(s));
-    return *w;
+    return w && !w->Finished() ? *w : s.RenewWindow(w);
 }

@@ -28,10 +28,6 @@ ui::FileDialog ProjectDialog(const State& s) {
     return d;
 }
 
-void SetMainPointer(State& s, int16_t pointer) {
-    if (s.MainWin) s.MainWin->SetMousePointer(pointer);
-}
-
 }  // namespace
 
 const char* LinkName(int16_t type) {

@@ -40,3 +40,8 @@ struct AppState {
     std::unique_ptr<MainWindow> MainWin;
     WindowPtr<FrmImage> ImageWin;
 };
+
+// The mouse pointer over the main window, while there is one.
+inline void SetMainPointer(const AppState& s, int16_t pointer) {
+    if (s.MainWin) s.MainWin->SetMousePointer(pointer);
+}

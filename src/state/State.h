@@ -1,6 +1,6 @@
 // The program's one state object: every process-wide variable the system names, as members
 // under those names, and the per-slot windows. The program creates one at start and each
-// test creates a fresh one. It is large: create it on the heap (std::make_unique<State>).
+// test creates a fresh one with NewState (app/Wiring.h), which also fills in its hooks.
 #pragma once
 
 #include <array>
@@ -66,6 +66,14 @@ struct State : model::ModelState,
     // Keeps an unloaded window that was replaced until nothing of it runs any more (a
     // handler of it, or a modal loop one of them opened), then releases it.
     void RetireWindow(std::unique_ptr<ui::Form> form);
+    // A fresh window of type W in w; the one it replaces is retired. Only code that knows W
+    // calls it.
+    template <class W>
+    W& RenewWindow(WindowPtr<W>& w) {
+        if (w) RetireWindow(w.Release());
+        w = WindowPtr<W>(std::make_unique<W>(*this));
+        return *w;
+    }
 
   private:
     void ReleaseIdle(ui::Form* form);
