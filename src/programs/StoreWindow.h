@@ -41,9 +41,10 @@ class StoreWindow : public ui::Form {
     // Writes CurDev's program under the padded name into slot n, then its name and (normal
     // slots) the slot number; the frame with the stored mark goes last, and a slot that held
     // a program has its mark cleared first. The slot's name and status, the program's name
-    // and stored mark, the running slot and the editor caption change on the PC only when
-    // every frame went through. At the first failed frame: false, after a message that the
-    // slot's content on the device is incomplete, with the slot listed as not stored.
+    // and stored mark, the running slot, the editor caption and its running program label
+    // change on the PC only when every frame went through. At the first failed frame: false,
+    // after a message that the slot's content on the device is incomplete, with the slot
+    // listed as not stored.
     bool StoreProgramToDevice(int16_t n, std::string& name);
     // The PC holds slot (0..9) as stored.
     bool StoredSlot(int16_t slot) const;

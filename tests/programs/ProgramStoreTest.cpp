@@ -145,9 +145,10 @@ TEST_F(ProgramStore, AStoredOrRecalledSlotIsTheRunningOneWhenTheEditorOpensAgain
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-// Slot 02 recalled, then a store into the first or last slot of each kind: the editor, opened
-// again and opened after a reconnect, names the same slot, the one the device's current-program
-// register holds: the stored slot for a normal store, 02 still after an extra one.
+// Slot 02 recalled, then a store into the first or last slot of each kind: the open editor,
+// the editor opened again and opened after a reconnect name the same slot, the one the
+// device's current-program register holds: the stored slot for a normal store, 02 still after
+// an extra one.
 class RunningSlot : public ProgramStore, public ::testing::WithParamInterface<Position> {};
 
 TEST_P(RunningSlot, AfterAStoreIsTheOneTheDeviceReports) {
@@ -170,6 +171,7 @@ TEST_P(RunningSlot, AfterAStoreIsTheOneTheDeviceReports) {
     const int running = extra ? kRecalled : k;
     const std::string row = "0" + std::to_string(running + 1) + ": " +
                             (extra ? "ABCDEFGHIJKLMNOP" : "Stored          ");
+    EXPECT_EQ(Editor(slot).Label8.Caption(), row) << "the open editor";
     H().host.Answer(ui::vbYes);
     ASSERT_TRUE(Editor(slot).UserClose());
     EXPECT_EQ(Edit(slot).Label8.Caption(), row);
@@ -239,9 +241,10 @@ INSTANTIATE_TEST_SUITE_P(EmptyOrStoredSlot, FailedStore, ::testing::Bool());
 // A store into the first or last slot of each kind, on TCP/IP and on a serial link, into an
 // empty slot and into one that holds a program, failing at each of its frames in turn: the
 // frames up to the failed one go out as in a whole store and no more; the PC lists the slot as
-// not stored and keeps its running slot; the device changes nowhere but in the slot, the
-// working program's name and the current-program register; after a reconnect the slot is
-// listed as stored only over a whole program.
+// not stored and keeps its running slot, and the open editor the running program it names;
+// the device changes nowhere but in the slot, the working program's name and the
+// current-program register; after a reconnect the slot is listed as stored only over a whole
+// program.
 class StoreFaults : public ProgramStore, public ::testing::WithParamInterface<LinkAndSlot> {};
 
 TEST_P(StoreFaults, StopAtTheFailedFrameAndNeverLeaveAPartialProgramStored) {
@@ -268,6 +271,8 @@ TEST_P(StoreFaults, StopAtTheFailedFrameAndNeverLeaveAPartialProgramStored) {
             whole[kMarkAddr] = 85;
             const Bytes memory = H().Device().Read(0, 0x10000);
             const int16_t running = S().RunningProgSlot[slot];
+            FrmCtrl& open = Editor(slot);
+            const std::string named = open.Label8.Caption();
             FailAt(failed);
             H().Device().ClearLog();
             H().host.TakeMessages();
@@ -285,6 +290,7 @@ TEST_P(StoreFaults, StopAtTheFailedFrameAndNeverLeaveAPartialProgramStored) {
             EXPECT_NE(par.SlotStatus()[k], 85.0);
             EXPECT_EQ(at.extra ? par.ExtraSlotName[at.n] : par.SlotName[at.n], " Program Empty  ");
             EXPECT_EQ(S().RunningProgSlot[slot], running);
+            EXPECT_EQ(open.Label8.Caption(), named);
             Bytes now = H().Device().Read(0, 0x10000);
             std::copy_n(memory.begin() + base, 912, now.begin() + base);
             std::copy_n(memory.begin() + 496, 16, now.begin() + 496);
