@@ -174,6 +174,45 @@ TEST_F(InputsRoad, StereoModeAsksFirstAndWritesTheStereoByte) {
     ExpectClean();
 }
 
+// Every pair's box, ticked in turn while the pairs before it stay ticked, then unticked in
+// turn: each sets and clears its own bit of the stereo byte only, on the device and on the PC,
+// and locks and frees its own inputs' Mic/Line lists only.
+TEST_F(InputsRoad, EveryPairsStereoBoxTurnsItsOwnBitOnly) {
+    FrmCtrl& f = OpenInputs();
+    for (int16_t p = 0; p < 4; ++p) {
+        if (f.Check11(p).Value() == 1) f.Check11(p).UserClick();
+        f.Combo5(static_cast<int16_t>(2 * p)).UserSelect(1);
+        f.Combo5(static_cast<int16_t>(2 * p + 1)).UserSelect(1);
+        ASSERT_TRUE(f.Check11(p).Enabled()) << "pair " << p;
+    }
+    ASSERT_EQ(Byte(model::StereoModeAddr), 0);
+    int bits = 0;
+    const auto expectPairs = [&](int16_t turned) {
+        EXPECT_EQ(Byte(model::StereoModeAddr), bits) << "on the device, pair " << turned;
+        EXPECT_EQ(S().DevImage[slot].ProgImage[model::StereoModeAddr], bits) << "pair " << turned;
+        for (int16_t p = 0; p < 4; ++p) {
+            const bool stereo = (bits >> p & 1) != 0;
+            EXPECT_EQ(S().InPairLink[slot][p], stereo) << "pair " << p << " after " << turned;
+            for (int16_t i : {2 * p, 2 * p + 1}) {
+                EXPECT_EQ(f.Combo5(i).Enabled(), !stereo) << "input " << i << " after " << turned;
+            }
+        }
+    };
+    for (int16_t p = 0; p < 4; ++p) {
+        H().host.Answer(ui::vbYes);
+        f.Check11(p).UserClick();
+        bits |= 1 << p;
+        expectPairs(p);
+    }
+    for (int16_t p = 0; p < 4; ++p) {
+        f.Check11(p).UserClick();  // off, without a question
+        bits &= ~(1 << p);
+        expectPairs(p);
+    }
+    H().host.TakeMessages();
+    ExpectClean();
+}
+
 TEST_F(InputsRoad, AStereoPairOutlivesAReconnect) {
     FrmCtrl& first = OpenInputs();
     if (first.Check11(0).Value() == 1) first.Check11(0).UserClick();
