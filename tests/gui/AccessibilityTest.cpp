@@ -8,13 +8,11 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -331,14 +329,12 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
     EXPECT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
 }
 
-// Once the next message box is up: what a screen reader reads of it (its name and its
-// texts in order) into read; then its last button closes it.
-void ReadNextBox(std::vector<std::string>& read) {
-    read.clear();
-    QTimer::singleShot(50, [&read] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(box);
+// Runs open, which is to show a message box: what a screen reader reads of that box (its name
+// and its texts in order); then its last button closes it.
+std::vector<std::string> ReadBox(const std::function<void()>& open) {
+    std::vector<std::string> read;
+    WithBox(open, [&read](QMessageBox& box) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(&box);
         read.push_back(Name(i));
         std::vector<QAccessibleInterface*> all;
         Walk(i, all);
@@ -347,19 +343,20 @@ void ReadNextBox(std::vector<std::string>& read) {
                 read.push_back(Name(k));
             }
         }
-        box->buttons().constLast()->click();
+        box.buttons().constLast()->click();
     });
+    return read;
 }
 
 TEST_F(Accessibility, AMessageBoxIsReadByItsTitleAndText) {
-    std::vector<std::string> read;
-    ReadNextBox(read);
-    host.MsgBox("                Are you sure?", ui::vbYesNo, "Delete Device");
+    std::vector<std::string> read = ReadBox(
+        [&] { host.MsgBox("                Are you sure?", ui::vbYesNo, "Delete Device"); });
     EXPECT_EQ(read, (std::vector<std::string>{"Delete Device", "Are you sure?"}));
 
-    ReadNextBox(read);
-    host.MsgBox("Please wait the last requested operation to be accomplished",
-                ui::vbOKOnly + ui::vbExclamation, "Exit");
+    read = ReadBox([&] {
+        host.MsgBox("Please wait the last requested operation to be accomplished",
+                    ui::vbOKOnly + ui::vbExclamation, "Exit");
+    });
     EXPECT_EQ(read, (std::vector<std::string>{
                         "Exit", "Warning",
                         "Please wait the last requested operation to be accomplished"}));

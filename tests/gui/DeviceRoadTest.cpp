@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -136,17 +135,16 @@ TEST_F(DeviceRoad, VersionShowsTheAboutBoxOfTheDevice) {
                                  std::to_string((*version)[6]);
     std::vector<std::string> shown;
     QString picture;
-    QTimer::singleShot(200, [&] {
-        auto* box = dynamic_cast<FrmVersion*>(qt.ActiveForm());
-        ASSERT_NE(box, nullptr);
-        SettleEvents();
-        picture = SaveScreenshot(qt.WindowOf(*box)->Window(), "about-box");
-        for (const ui::Label* l : {&box->Label2, &box->Label3, &box->Label4, &box->Label6}) {
-            shown.push_back(qobject_cast<QLabel*>(qt.WidgetOf(*l))->text().toStdString());
-        }
-        QTest::mouseClick(qt.WidgetOf(box->Command1), Qt::LeftButton);
-    });
-    QTest::mouseClick(qt.WidgetOf(f->Command17), Qt::LeftButton);
+    WithModalForm<FrmVersion>(
+        qt, "the About box", [&] { QTest::mouseClick(qt.WidgetOf(f->Command17), Qt::LeftButton); },
+        [&](FrmVersion& box) {
+            SettleEvents();
+            picture = SaveScreenshot(qt.WindowOf(box)->Window(), "about-box");
+            for (const ui::Label* l : {&box.Label2, &box.Label3, &box.Label4, &box.Label6}) {
+                shown.push_back(qobject_cast<QLabel*>(qt.WidgetOf(*l))->text().toStdString());
+            }
+            QTest::mouseClick(qt.WidgetOf(box.Command1), Qt::LeftButton);
+        });
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0], firmware);
     EXPECT_EQ(shown[1], "V" + S().DspVersion[slot]);
@@ -166,33 +164,25 @@ TEST_F(DeviceRoad, ADropWhileTheNoiseGateIsOpenClosesItWithItsEditor) {
     FrmCtrl* f = Open(FrmCtrl::kTabInputs);
     ASSERT_NE(f, nullptr);
     VX_REQUIRE_SIMULATOR(H());
-    QString told;
+    std::string told;
     QString picture;
     bool closedInItsLoop = false;
     bool refused = false;
-    QTimer::singleShot(200, [&] {
-        auto* gate = dynamic_cast<FrmNG*>(qt.ActiveForm());
-        ASSERT_NE(gate, nullptr);
+    const auto openGate = [&] { QTest::mouseClick(qt.WidgetOf(f->Command13(0)), Qt::LeftButton); };
+    WithModalForm<FrmNG>(qt, "the noise gate window", openGate, [&](FrmNG& gate) {
         SettleEvents();
-        picture = SaveScreenshot(qt.WindowOf(*gate)->Window(), "noise-gate-before-a-drop");
+        picture = SaveScreenshot(qt.WindowOf(gate)->Window(), "noise-gate-before-a-drop");
         H().Device().AddFault({.kind = devsim::FaultKind::DropConnection,
                                .fromFrame = H().Device().FrameCount() + 1,
                                .count = 1});
-        QTimer::singleShot(200, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            told = box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-        QTest::mouseClick(qt.WidgetOf(gate->Check5), Qt::LeftButton);
+        told = AnswerBox([&] { QTest::mouseClick(qt.WidgetOf(gate.Check5), Qt::LeftButton); },
+                         QMessageBox::Ok);
         SettleEvents();
-        closedInItsLoop = !gate->Loaded() && f->Finished() && f->InUse();
-        refused = !gate->Slider3.UserScroll(10) && !gate->Check5.UserClick();
+        closedInItsLoop = !gate.Loaded() && f->Finished() && f->InUse();
+        refused = !gate.Slider3.UserScroll(10) && !gate.Check5.UserClick();
     });
-    QTest::mouseClick(qt.WidgetOf(f->Command13(0)), Qt::LeftButton);
     SettleEvents();
-    EXPECT_EQ(told.toStdString(),
-              "Device @ IP:" + S().DevList[slot].IpText + " will be disconnected");
+    EXPECT_EQ(told, "Device @ IP:" + S().DevList[slot].IpText + " will be disconnected");
     EXPECT_TRUE(closedInItsLoop);
     EXPECT_TRUE(refused);
     EXPECT_GT(QFileInfo(picture).size(), 1000);

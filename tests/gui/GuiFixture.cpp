@@ -8,11 +8,9 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 
 #include "app/MDIFrmMain.h"
@@ -133,19 +131,6 @@ void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form) {
         EXPECT_LE(metrics.horizontalAdvance(text), room) << c->Path();
         EXPECT_GE(w->height(), metrics.height()) << c->Path();
     }
-}
-
-void AnswerNextBox(std::string& prompt, QMessageBox::StandardButton answer) {
-    prompt.clear();
-    QTimer::singleShot(50, [&prompt, answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        prompt = box->text().replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
-        QAbstractButton* button =
-            answer == QMessageBox::NoButton ? box->buttons().constLast() : box->button(answer);
-        ASSERT_NE(button, nullptr);
-        button->click();
-    });
 }
 
 QString SaveScreenshot(QWidget* w, const std::string& name) {

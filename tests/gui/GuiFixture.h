@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 #include <memory>
 #include <string>
 
+#include "AwaitModal.h"
 #include "GuiTestForm.h"
 #include "app/Wiring.h"
 #include "gui/FormWindow.h"
@@ -76,10 +76,6 @@ class MainWindowFixture : public EditorFixture {
 // Checks that the text of every widget that shows a control of form fits the widget: labels
 // (unless they wrap), buttons, check and option boxes and frame titles.
 void ExpectTextsFit(const gui::QtHost& host, const ui::Form& form);
-
-// Once the next message box is up: its text (leading blanks kept) goes into prompt and the
-// button answer answers it, by default its last button (No of Yes and No, or OK).
-void AnswerNextBox(std::string& prompt, QMessageBox::StandardButton answer = QMessageBox::NoButton);
 
 // Saves a picture of the widget as <build>/screenshots/<name>.png; returns the path.
 QString SaveScreenshot(QWidget* w, const std::string& name);

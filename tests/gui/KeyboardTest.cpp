@@ -71,10 +71,8 @@ TEST_F(Keyboard, ReachesTheCommandBarAndEverySubwindow) {
     // "Connect All" from inside a status window: nothing answers at the devices' addresses.
     Press(Qt::Key_F6);
     ASSERT_TRUE(TabTo(Bar(MDIFrmMain::CmdConnectAll)));
-    std::string prompt;
-    AnswerNextBox(prompt);
-    Press(Qt::Key_Space);
-    EXPECT_EQ(prompt.rfind("The following devices are not found", 0), 0u) << prompt;
+    const std::string notFound = AnswerBox([&] { Press(Qt::Key_Space); });
+    EXPECT_EQ(notFound.rfind("The following devices are not found", 0), 0u) << notFound;
 
     // The status window's "Edit" opens the editor, and Ctrl+Tab goes through all three.
     Reactivate();
@@ -99,9 +97,7 @@ TEST_F(Keyboard, ReachesTheCommandBarAndEverySubwindow) {
     ASSERT_TRUE(FocusIn(*f));
     Press(Qt::Key_F6);
     ASSERT_TRUE(TabTo(Bar(MDIFrmMain::CmdExit)));
-    AnswerNextBox(prompt);
-    Press(Qt::Key_Space);
-    EXPECT_EQ(prompt, "               Are you sure ? ");
+    EXPECT_EQ(AnswerBox([&] { Press(Qt::Key_Space); }), "               Are you sure ? ");
     EXPECT_TRUE(main->Loaded()) << "No keeps the program";
 }
 
@@ -160,20 +156,14 @@ TEST_F(Keyboard, CtrlF4ClosesTheActiveSubwindowAsItsCloseBoxDoes) {
     for (const auto& [way, close] : ways) {
         OpenEditor();
         ASSERT_EQ(host.ActiveForm(), f) << way;
-        std::string prompt;
+        const auto closeEditor = [&] { close(*f); };
         s->OpDone = false;
-        AnswerNextBox(prompt);
-        close(*f);
-        EXPECT_EQ(prompt, kBusy) << way;
+        EXPECT_EQ(AnswerBox(closeEditor), kBusy) << way;
         EXPECT_TRUE(f->Loaded()) << way;
         s->OpDone = true;
-        AnswerNextBox(prompt);
-        close(*f);
-        EXPECT_EQ(prompt, "            Are you sure ? ") << way;
+        EXPECT_EQ(AnswerBox(closeEditor), "            Are you sure ? ") << way;
         EXPECT_TRUE(f->Loaded()) << way;
-        AnswerNextBox(prompt, QMessageBox::Yes);
-        close(*f);
-        EXPECT_EQ(prompt, "            Are you sure ? ") << way;
+        EXPECT_EQ(AnswerBox(closeEditor, QMessageBox::Yes), "            Are you sure ? ") << way;
         EXPECT_EQ(s->EditorSlot[kSlot][0], 0) << way;
         EXPECT_EQ(ExistingFrmCtrl(*s, kSlot), nullptr) << way;
         f = nullptr;
@@ -182,9 +172,7 @@ TEST_F(Keyboard, CtrlF4ClosesTheActiveSubwindowAsItsCloseBoxDoes) {
         host.WindowOf(status)->Raise();
         SettleEvents();
         ASSERT_EQ(host.ActiveForm(), &status) << way;
-        AnswerNextBox(prompt);
-        close(status);
-        EXPECT_EQ(prompt, "                Are you sure?") << way;
+        EXPECT_EQ(AnswerBox([&] { close(status); }), "                Are you sure?") << way;
         EXPECT_TRUE(status.Loaded()) << way;
         EXPECT_EQ(s->DevList[kSlot].Used, -1) << way;
     }
@@ -205,10 +193,7 @@ class EscapeKey : public Keyboard {
             host.WidgetOf(focus(*dialog))->setFocus();
             SettleEvents();
             s->OpDone = false;
-            std::string prompt;
-            AnswerNextBox(prompt);
-            Press(Qt::Key_Escape);
-            refused = prompt == kBusy && dialog->Loaded();
+            refused = AnswerBox([&] { Press(Qt::Key_Escape); }) == kBusy && dialog->Loaded();
             s->OpDone = true;
             Press(Qt::Key_Escape);
             closed = !dialog->Loaded();

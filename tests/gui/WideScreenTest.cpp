@@ -63,10 +63,9 @@ TEST_F(WideScreen, EditorsOpenWholeInsideTheMainWindowAndCtrlF4ClosesThem) {
         host.WindowOf(*editors[k])->Raise();
         SettleEvents();
         ASSERT_EQ(host.ActiveForm(), editors[k]);
-        std::string prompt;
-        AnswerNextBox(prompt, QMessageBox::Yes);
-        Press(Qt::Key_F4, Qt::ControlModifier);
-        EXPECT_EQ(prompt, "            Are you sure ? ") << k;
+        EXPECT_EQ(AnswerBox([&] { Press(Qt::Key_F4, Qt::ControlModifier); }, QMessageBox::Yes),
+                  "            Are you sure ? ")
+            << k;
         EXPECT_EQ(ExistingFrmCtrl(*s, devices[k]), nullptr) << k;
         EXPECT_EQ(s->EditorSlot[devices[k]][0], 0) << k;
     }

@@ -1,0 +1,83 @@
+#include "AwaitModal.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace guitest {
+
+namespace {
+
+constexpr int kPollMs = 10;
+constexpr qint64 kDeadlineMs = 10000;
+
+// Ends the modal window that is open, if any: a dialog or box as rejected, a form's window as
+// its close box does.
+void CloseModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->done(QDialog::Rejected);
+    } else if (modal != nullptr) {
+        modal->close();
+    }
+}
+
+}  // namespace
+
+void WithModal(const std::string& what, const std::function<QWidget*()>& find,
+               const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
+    bool seen = false;
+    bool late = false;
+    QElapsedTimer since;
+    since.start();
+    QTimer poll;
+    poll.setInterval(kPollMs);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (late) return CloseModal();
+        if (QWidget* w = find()) {
+            poll.stop();
+            seen = true;
+            act(w);
+        } else if (since.elapsed() > kDeadlineMs) {
+            late = true;
+            ADD_FAILURE() << "awaited " << what << ": none was shown within " << kDeadlineMs / 1000
+                          << " s";
+            CloseModal();
+        }
+    });
+    poll.start();
+    open();
+    poll.stop();
+    if (!seen && !late) ADD_FAILURE() << "awaited " << what << ": none was shown";
+}
+
+void WithBox(const std::function<void()>& open, const std::function<void(QMessageBox&)>& act) {
+    const auto find = []() -> QWidget* {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        return box != nullptr && box->isVisible() ? box : nullptr;
+    };
+    WithModal("a message box", find, open,
+              [&](QWidget* box) { act(*static_cast<QMessageBox*>(box)); });
+}
+
+std::string AnswerBox(const std::function<void()>& open, QMessageBox::StandardButton answer) {
+    std::string prompt;
+    WithBox(open, [&](QMessageBox& box) {
+        prompt = box.text().replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
+        QAbstractButton* button =
+            answer == QMessageBox::NoButton ? box.buttons().constLast() : box.button(answer);
+        if (button == nullptr) {
+            ADD_FAILURE() << "the message box \"" << prompt << "\" has no such button";
+            box.done(QDialog::Rejected);
+            return;
+        }
+        button->click();
+    });
+    return prompt;
+}
+
+}  // namespace guitest
