@@ -1,6 +1,7 @@
 #include "programs/ProgramSlots.h"
 
 #include "editor/EditorCaption.h"
+#include "editor/FrmCtrl.h"
 #include "editor/ProgramSlotLabel.h"
 #include "protocol/ModRxTx.h"
 #include "state/State.h"
@@ -64,6 +65,9 @@ void SetRunningSlot(State& s, int16_t k) {
     s.RunningProgSlot[dev] = k;
     s.DevImage[dev].DevExtra[CurProgRegByte] = static_cast<uint8_t>(k);
     s.DevParam[dev].CurProgReg() = k;
+    if (FrmCtrl* editor = ExistingFrmCtrl(s, dev)) {
+        editor->Label8.SetCaption(ModFun::ProgramSlotCaption(k, s.DevParam[dev]));
+    }
 }
 
 bool DeviceReachable(State& s, const std::string& title) {

@@ -40,7 +40,8 @@ void PlaceSlotList(ui::Label& title, ui::ListBox& list, ui::Twips clientWidth, b
 void PlaceButtonPair(ui::ControlArray<ui::CommandButton>& buttons, ui::Twips clientWidth,
                      ui::Twips top, const char* left, const char* right);
 // Program slot k (0..9) is the one CurDev runs, on the PC as the connect read-back would find
-// it: RunningProgSlot, the current-program register of the image record and its mirror.
+// it: RunningProgSlot, the current-program register of the image record and its mirror; the
+// open editor's running program label names it.
 void SetRunningSlot(State& s, int16_t k);
 // False, after a message titled title that says the device is offline, when no exchange with
 // CurDev can be made now; true otherwise.

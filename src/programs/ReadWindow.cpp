@@ -5,7 +5,6 @@
 
 #include "editor/FrmCtrl.h"
 #include "editor/ModGraph.h"
-#include "editor/ProgramSlotLabel.h"
 #include "editor/senders/ApplyDeviceImage.h"
 #include "model/MemoryMap.h"
 #include "programs/ProgramSlots.h"
@@ -121,8 +120,6 @@ bool ReadWindow::ReadProgramFromDevice(int16_t n) {
     s_.TxBlocked = false;
     s_.GraphHold = 0;
     for (int16_t ch = 8; ch < 16; ++ch) ModGraph::RedrawGraphCtrl(s_, ch);
-    FrmCtrl& editor = FrmCtrlOf(s_, dev);
-    editor.Label8.SetCaption(ModFun::ProgramSlotCaption(slot, par));
-    editor.SetCaption(ModProg::SlotCaption(s_, slot));
+    FrmCtrlOf(s_, dev).SetCaption(ModProg::SlotCaption(s_, slot));
     return true;
 }

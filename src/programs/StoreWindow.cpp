@@ -3,7 +3,6 @@
 #include <array>
 
 #include "editor/FrmCtrl.h"
-#include "editor/ProgramSlotLabel.h"
 #include "model/AddressTables.h"
 #include "model/MemoryMap.h"
 #include "model/Tables.h"
@@ -181,11 +180,9 @@ bool StoreWindow::StoreProgramToDevice(int16_t n, std::string& name) {
     slotName = name;
     par.SlotStatus()[slot] = model::StoredProgramMark;
     // The device's current-program register takes the number of a normal slot only; after an
-    // extra store it keeps the slot it had, and so does the PC, and the open editor's running
-    // program label with it.
+    // extra store it keeps the slot it had, and so do the PC and the open editor's label.
     if (!extra_) ModProg::SetRunningSlot(s_, slot);
     if (FrmCtrl* editor = ExistingFrmCtrl(s_, dev)) {
-        if (!extra_) editor->Label8.SetCaption(ModFun::ProgramSlotCaption(slot, par));
         editor->SetCaption(ModProg::SlotCaption(s_, slot));
     }
     return true;
