@@ -87,13 +87,21 @@ void MDIFrmMain::Form_Resize() {
 }
 
 void MDIFrmMain::Timer7_Timer() {
+    RefreshButtonStates();
+    Timer7.SetInterval(1000);
+}
+
+CommandBarInputs MDIFrmMain::ButtonInputs() const {
     CommandBarInputs in;
     in.EditorOpen = s_.EditorLastIdx >= 0;
     in.AnyDevice = AnyCurrentLinkDevice();
     in.LinkType = s_.LinkType;
     in.UsbDeviceOnline = CurrentLinkDevice(0) && s_.DevList[0].Online == 1;
-    ApplyButtonStates(in);
-    Timer7.SetInterval(1000);
+    return in;
+}
+
+void MDIFrmMain::RefreshButtonStates() {
+    ApplyButtonStates(ButtonInputs());
 }
 
 // The slot holds a device of the project for the current link type.
@@ -110,9 +118,7 @@ bool MDIFrmMain::AnyCurrentLinkDevice() const {
 
 void MDIFrmMain::ApplyButtonStates(const CommandBarInputs& in) {
     if (in.EditorOpen) {
-        for (int16_t i : {CmdLoadProject, CmdRemoveDevice, CmdConnectAll, CmdLink}) {
-            Command1(i).SetEnabled(false);
-        }
+        for (int16_t i : kEditorLocked) Command1(i).SetEnabled(false);
         Command1(CmdSaveProject).SetEnabled(true);
     } else {
         Command1(CmdLoadProject).SetEnabled(true);

@@ -4,6 +4,7 @@
 // state; closing it saves the state files, says goodbye to the devices and ends the program.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "model/DeviceRecord.h"
@@ -39,12 +40,22 @@ class MDIFrmMain : public MainWindow {
         CmdIpSearch = 8,
     };
 
-    // The command bar: one command at a time, none while a parameter send is open.
+    // The commands an open editor locks: they would close, replace or connect the devices
+    // of the project under it.
+    static constexpr std::array<int16_t, 4> kEditorLocked = {CmdLoadProject, CmdRemoveDevice,
+                                                             CmdConnectAll, CmdLink};
+
+    // The command bar: one command at a time, none while a parameter send is open, and none
+    // that an open editor locks.
     void Command1_Click(int16_t index);
     // Refreshes the button states from the project.
     void Timer7_Timer();
+    // What the button states depend on, as the program stands now.
+    CommandBarInputs ButtonInputs() const;
     // Enables and shows the buttons as the inputs call for; buttons 2 and 6 are left alone.
     void ApplyButtonStates(const CommandBarInputs& in);
+    // The button states from the program as it stands now.
+    void RefreshButtonStates() override;
     // The link button's caption from InitCfg.
     void ShowLinkButton() override;
     // The project's records of the current link type get their images from StoredImage (as

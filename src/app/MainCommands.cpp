@@ -1,4 +1,5 @@
 // The main window's command bar.
+#include <algorithm>
 #include <string>
 
 #include "app/MDIFrmMain.h"
@@ -15,6 +16,11 @@
 #include "ui/Host.h"
 
 void MDIFrmMain::Command1_Click(int16_t index) {
+    // As its disabled button would, also before the timer's next tick.
+    if (ButtonInputs().EditorOpen &&
+        std::ranges::find(kEditorLocked, index) != kEditorLocked.end()) {
+        return;
+    }
     if (s_.CmdBusy) return;
     if (!s_.OpDone) {
         s_.host.MsgBox("Please wait the last requested operation to be accomplished",

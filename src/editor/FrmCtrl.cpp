@@ -137,6 +137,7 @@ void FrmCtrl::Form_QueryUnload(int16_t& cancel, int16_t) {
         return;
     }
     s_.EditorLastIdx = static_cast<int16_t>(s_.EditorLastIdx - 1);
+    RefreshMainButtons(s_);
     s_.EditorSlot[dev][0] = 0;
     if (s_.EditorClosed) s_.EditorClosed(s_, dev);
     s_.FrmCtrlHwnd[dev] = 255;

@@ -40,6 +40,7 @@ void OpenSpeakerEditor(State& s, int16_t slot) {
     s.EditorSlot[slot] = {-1, s.DevSlot[slot][DevSlotOwn], slot};
     s.EditorLoadDev = slot;
     s.EditorLastIdx = static_cast<int16_t>(s.EditorLastIdx + 1);
+    RefreshMainButtons(s);
     FrmDeviceOf(s, slot).Label2.SetForeColor(ui::RGB(255, 0, 0));
     NewFrmCtrl(s, slot).Show();
     s.EditBusy = false;

@@ -45,3 +45,8 @@ struct AppState {
 inline void SetMainPointer(const AppState& s, int16_t pointer) {
     if (s.MainWin) s.MainWin->SetMousePointer(pointer);
 }
+
+// The command bar's buttons follow the program now, while there is a main window.
+inline void RefreshMainButtons(const AppState& s) {
+    if (s.MainWin) s.MainWin->RefreshButtonStates();
+}

@@ -15,4 +15,7 @@ class MainWindow : public ui::Form {
     virtual void RestoreDeviceWindows() = 0;
     // "Add Device" may be used again (the USB device left the project).
     virtual void EnableAddDevice() = 0;
+    // The command bar's buttons follow the program as it stands now, without waiting for the
+    // next tick of its timer: an editor opened or closed.
+    virtual void RefreshButtonStates() = 0;
 };

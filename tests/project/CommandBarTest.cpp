@@ -5,8 +5,11 @@
 #include "Program.h"
 #include "app/MDIFrmMain.h"
 #include "devsim/Device.h"
+#include "editor/FrmCtrl.h"
+#include "model/AddressTables.h"
 #include "project/FrmDevice.h"
 #include "support/DeviceTest.h"
+#include "support/EditorRoad.h"
 
 namespace {
 
@@ -101,6 +104,79 @@ TEST_F(CommandBarCommands, AnOpenEditorLocksTheProjectCommands) {
     EXPECT_FALSE(main->Command1(MDIFrmMain::CmdLink).Enabled());
     EXPECT_TRUE(main->Command1(MDIFrmMain::CmdSaveProject).Enabled());
     EXPECT_EQ(s.FrmDeviceWin[0]->Label2.ForeColor(), ui::RGB(255, 0, 0));
+}
+
+class EditorLock : public testsupport::EditorRoadTest {};
+
+// The editor opens on a connected device, a second one offline beside it, and the timer does
+// not tick: Load Project (a project whose slot 0 is another address ready in the file
+// dialog), Remove Device, Connect All and the link button, clicked as a user does and through
+// the handler, do nothing. The list, the status window, the editor and its connection stay,
+// and an edit still reaches the device; closing the editor frees the commands at once.
+TEST_F(EditorLock, AnOpenEditorLocksTheProjectCommandsAtOnce) {
+    testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
+    VX_REQUIRE_LINK(h, Link::Tcp);
+    MDIFrmMain* main = apptest::StartProgramFor(h);
+    ASSERT_NE(main, nullptr);
+    h.ShortenTimeouts(0.1);
+    apptest::AddDeviceByIp(h.host, *main, h.Address(0));
+    apptest::AddDeviceByIp(h.host, *main, h.Address(1));
+    FrmDevice& status = *S().FrmDeviceWin[0];
+    status.Label1.UserClick();  // "Connect"
+    ASSERT_EQ(S().DevList[0].Online, 1);
+    model::PerSlot<model::DeviceRecord> other{};
+    other[0] = apptest::TcpRecord(127, 77, 0, 251);
+    const std::string project = h.home.File("other.xpj");
+    apptest::WriteFile(project, apptest::StartIniBytes(other));
+    h.host.Advance(1000);
+
+    status.Label2.UserClick();  // "Edit"
+    FrmCtrl* editor = ExistingFrmCtrl(S(), 0);
+    ASSERT_NE(editor, nullptr);
+    const model::PerSlot<model::DeviceRecord> list = S().DevList;
+    const int offlineFrames = h.Device(1).FrameCount();
+    h.host.ChooseFile(project);
+    const int16_t locked[] = {MDIFrmMain::CmdLoadProject, MDIFrmMain::CmdRemoveDevice,
+                              MDIFrmMain::CmdConnectAll, MDIFrmMain::CmdLink};
+    for (int16_t i : locked) {
+        SCOPED_TRACE(main->Command1(i).Caption());
+        EXPECT_FALSE(main->Command1(i).Enabled());
+        EXPECT_FALSE(main->Command1(i).UserClick());
+        main->Command1_Click(i);
+    }
+    EXPECT_TRUE(main->Command1(MDIFrmMain::CmdSaveProject).Enabled());
+    EXPECT_TRUE(h.host.Messages().empty());
+    EXPECT_TRUE(h.host.Dialogs().empty()) << "no file dialog";
+    EXPECT_TRUE(h.host.Problems().empty()) << "no dialog came up";
+    EXPECT_EQ(S().DevList, list);
+    EXPECT_TRUE(status.Loaded());
+    EXPECT_EQ(status.Caption(), " IP:" + h.Address(0) + " - Online");
+    EXPECT_EQ(ExistingFrmCtrl(S(), 0), editor);
+    EXPECT_TRUE(editor->Visible());
+    EXPECT_NE(S().TcpLink.IsConnected(0), 0);
+    EXPECT_EQ(h.Device(1).FrameCount(), offlineFrames) << "Connect All reached no device";
+    EXPECT_FALSE(S().CmdBusy);
+
+    editor->SSTab1.UserSelectTab(1);
+    const auto level = [this] {
+        return Bytes{static_cast<uint8_t>(Byte(model::GainAddrHi[8])),
+                     static_cast<uint8_t>(Byte(model::GainAddrLo[8]))};
+    };
+    const Bytes before = level();
+    testsupport::Enter(editor->Text1(8), "-7.5");
+    const auto& image = S().DevImage[0].ProgImage;
+    const Bytes sent{image[model::GainAddrHi[8]], image[model::GainAddrLo[8]]};
+    EXPECT_NE(sent, before);
+    EXPECT_EQ(level(), sent) << "the edit reached the device";
+    EXPECT_TRUE(h.host.Messages().empty());
+
+    h.host.Answer(ui::vbYes);
+    ASSERT_TRUE(editor->UserClose());
+    for (int16_t i :
+         {MDIFrmMain::CmdLoadProject, MDIFrmMain::CmdRemoveDevice, MDIFrmMain::CmdConnectAll}) {
+        EXPECT_TRUE(main->Command1(i).Enabled()) << main->Command1(i).Caption();
+    }
+    EXPECT_FALSE(main->Command1(MDIFrmMain::CmdLink).Enabled()) << "the project has devices";
 }
 
 class ConnectAll : public DeviceTest {};
