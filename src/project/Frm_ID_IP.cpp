@@ -1,5 +1,7 @@
 #include "project/Frm_ID_IP.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "project/AddDeviceDialog.h"
@@ -11,8 +13,16 @@
 
 namespace {
 
-uint8_t Index(const ui::ComboBox& list) {
-    return static_cast<uint8_t>(list.ListIndex() < 0 ? 0 : list.ListIndex());
+// The list index that shows a device's value: the value itself when it lies within least and
+// last, else none (-1). A list can't show a value it does not hold, and one it would move
+// (0 where 0 is not usable) is not the device's.
+int16_t Shown(int16_t value, int16_t least, int16_t last) {
+    return value >= least && value <= last ? value : -1;
+}
+
+// The value the user picked from the list; the device's own where the list shows none.
+uint8_t Chosen(const ui::ComboBox& list, int16_t own) {
+    return static_cast<uint8_t>(list.ListIndex() >= 0 ? list.ListIndex() : own);
 }
 
 }  // namespace
@@ -76,11 +86,11 @@ void Frm_ID_IP::Form_Load() {
     ModAddDevice::FillNumberList(Combo7, 255);
     ModAddDevice::FillNumberList(Combo4, 255);
     const std::array<int16_t, 4>& ip = s_.DevNetIp[dev_];
-    Combo5.SetListIndex(ip[0]);
-    Combo6.SetListIndex(ip[1]);
-    Combo7.SetListIndex(ip[2]);
-    Combo4.SetListIndex(ip[3]);
-    Combo1.SetListIndex(s_.DevNetId[dev_]);
+    Combo5.SetListIndex(Shown(ip[0], 1, 223));
+    Combo6.SetListIndex(Shown(ip[1], 0, 255));
+    Combo7.SetListIndex(Shown(ip[2], 0, 255));
+    Combo4.SetListIndex(Shown(ip[3], 1, 255));
+    Combo1.SetListIndex(Shown(s_.DevNetId[dev_], 1, 64));
     Label4.SetCaption("Current ID = " + std::to_string(s_.DevNetId[dev_]));
     Label2.SetCaption("MAC = " + s_.DevInfoText[dev_]);
     Label5.SetCaption("Current IP = " + std::to_string(ip[0]) + "." + std::to_string(ip[1]) + "." +
@@ -106,19 +116,21 @@ bool Frm_ID_IP::Send(uint8_t d0, uint8_t d1, uint8_t d2, uint8_t d3, uint8_t d4,
 void Frm_ID_IP::Command1_Click() {
     if (!Online()) return;
     const int16_t dev = dev_;
-    s_.DevNetId[dev] = Index(Combo1);
+    const uint8_t id = Chosen(Combo1, s_.DevNetId[dev]);
     const ui::ComboBox* octets[] = {&Combo5, &Combo6, &Combo7, &Combo4};
-    for (size_t k = 0; k < 4; ++k) s_.DevNetIp[dev][k] = Index(*octets[k]);
-    const uint8_t id = Index(Combo1);
+    std::array<uint8_t, 4> ip{};
+    for (size_t k = 0; k < 4; ++k) ip[k] = Chosen(*octets[k], s_.DevNetIp[dev][k]);
+    s_.DevNetId[dev] = id;
+    std::copy(ip.begin(), ip.end(), s_.DevNetIp[dev].begin());
     if (!Send(id, 0, 0, 0, 0, 1, 0)) return;
     s_.host.Sleep(30);
     if (!Send(id, 0, 0, 0, 0, 0, 0)) return;
     s_.host.Sleep(1000);
     const uint8_t dhcp = Check1.Value() != 0 ? 1 : 0;
     s_.DevNetMode[dev] = dhcp;
-    if (!Send(Index(Combo5), Index(Combo6), Index(Combo7), Index(Combo4), dhcp, 1, 1)) return;
+    if (!Send(ip[0], ip[1], ip[2], ip[3], dhcp, 1, 1)) return;
     s_.host.Sleep(30);
-    if (!Send(Index(Combo5), Index(Combo6), Index(Combo7), Index(Combo4), dhcp, 0, 1)) return;
+    if (!Send(ip[0], ip[1], ip[2], ip[3], dhcp, 0, 1)) return;
     s_.host.Sleep(1000);
     Unload();
 }

@@ -1,7 +1,9 @@
 // "Configure ID-RS485 and IP Address": shows a connected device's MAC address, IPv4 address
 // and RS485 ID, and writes a new ID, address and DHCP choice into it with four requests. It
 // acts on the device whose status window was active when it opened, and only while that
-// device is online.
+// device is online. A list that can't offer the device's own value (set by another tool)
+// shows no choice, and OK keeps the device's value for it: nothing changes that the user did
+// not pick.
 #pragma once
 
 #include <cstdint>

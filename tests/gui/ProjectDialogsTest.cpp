@@ -121,6 +121,10 @@ TEST_F(ProjectDialogs, NetworkScan) {
 TEST_F(ProjectDialogs, DeviceSettings) {
     Frm_ID_IP idIp(*s);
     Shoot(idIp, "dialog-id-ip");
+    s->DevNetId[0] = 100;  // an ID and a first octet that the lists can't show
+    s->DevNetIp[0] = {240, 0, 0, 9};
+    Frm_ID_IP outside(*s);
+    Shoot(outside, "dialog-id-ip-outside-lists");
     s->NickNameDev = 0;
     FrmNickName nick(*s);
     Shoot(nick, "dialog-nick-name");

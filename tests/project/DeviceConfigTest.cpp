@@ -50,8 +50,15 @@ class DeviceConfig : public testsupport::EditorRoadTest {
                                .fromFrame = H().Device().FrameCount() + 1 + skip,
                                .count = 1});
     }
-    // The device's network settings as it reports them now go back to it afterwards, in the
-    // four requests of the dialog.
+    // The four requests of the dialog that give the device an RS485 ID, an address and the
+    // DHCP choice.
+    static bool SetNetwork(const testsupport::DeviceHarness::Asker& ask, uint8_t id,
+                           const Bytes& ip, uint8_t dhcp) {
+        return ask(CmdSetNetConfig, {id, 0, 0, 0, 0, 0, 1, 0}) && ask(CmdSetNetConfig, {id}) &&
+               ask(CmdSetNetConfig, {ip[0], ip[1], ip[2], ip[3], dhcp, 0, 1, 1}) &&
+               ask(CmdSetNetConfig, {ip[0], ip[1], ip[2], ip[3], dhcp, 0, 0, 1});
+    }
+    // The device's network settings as it reports them now go back to it afterwards.
     void RestoreNetwork(int16_t at) {
         const auto reported = H().Ask(at, CmdReadIp);
         const Bytes mode = H().ReadMemory(at, devsim::kNetModeAddr, 1);
@@ -59,10 +66,36 @@ class DeviceConfig : public testsupport::EditorRoadTest {
         const Bytes ip(reported->begin() + 4, reported->begin() + 8);
         const uint8_t id = (*reported)[8];
         H().Restore([ip, id, dhcp = mode[0]](const testsupport::DeviceHarness::Asker& ask) {
-            return ask(CmdSetNetConfig, {id, 0, 0, 0, 0, 0, 1, 0}) && ask(CmdSetNetConfig, {id}) &&
-                   ask(CmdSetNetConfig, {ip[0], ip[1], ip[2], ip[3], dhcp, 0, 1, 1}) &&
-                   ask(CmdSetNetConfig, {ip[0], ip[1], ip[2], ip[3], dhcp, 0, 0, 1});
+            return SetNetwork(ask, id, ip, dhcp);
         });
+    }
+    // The device holds the ID and address, DHCP off, set as another tool would, and the PC has
+    // read them at a connect.
+    void HoldNetwork(int16_t at, uint8_t id, const Bytes& ip) {
+        const auto ask = [this, at](uint8_t cmd, const Bytes& data) {
+            return H().Ask(at, cmd, data);
+        };
+        ASSERT_TRUE(SetNetwork(ask, id, ip, 0));
+        Reconnect(at);
+        ASSERT_EQ(S().DevNetId[at], id);
+    }
+    // The ID, the address and the DHCP byte as the device reports them over the wire.
+    Bytes Network(int16_t at) {
+        const auto reported = H().Ask(at, CmdReadIp);
+        Bytes held = H().ReadMemory(at, devsim::kNetModeAddr, 1);
+        if (!reported) return {};
+        held.insert(held.begin(), reported->begin() + 4, reported->begin() + 9);
+        return held;
+    }
+    // The program on the harness's link with its one device added and connected from the
+    // command bar; nullptr when no main window came up.
+    MDIFrmMain* ConnectFromTheCommandBar() {
+        MDIFrmMain* main = apptest::StartProgramFor(H());
+        if (main == nullptr) return nullptr;
+        main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
+        H().host.Advance(1000);
+        main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
+        return main;
     }
     // The external-signal settings written into the device and read in again, as the dialog
     // finds them.
@@ -76,11 +109,8 @@ class DeviceConfig : public testsupport::EditorRoadTest {
 TEST_F(DeviceConfig, IdAndIpReachTheDeviceInFourRequests) {
     Start({.link = Link::Usb});
     VX_REQUIRE_LINK(H(), Link::Usb);
-    MDIFrmMain* main = apptest::StartProgramFor(H());
+    MDIFrmMain* main = ConnectFromTheCommandBar();
     ASSERT_NE(main, nullptr);
-    main->Command1(MDIFrmMain::CmdAddDevice).UserClick();
-    H().host.Advance(1000);
-    main->Command1(MDIFrmMain::CmdConnectAll).UserClick();
     H().host.Advance(1000);
     ASSERT_TRUE(main->Command1(MDIFrmMain::CmdIdIp).Visible());
     ASSERT_TRUE(main->Command1(MDIFrmMain::CmdIdIp).Enabled());
@@ -92,7 +122,7 @@ TEST_F(DeviceConfig, IdAndIpReachTheDeviceInFourRequests) {
         auto& d = static_cast<Frm_ID_IP&>(f);
         EXPECT_EQ(d.Label4.Caption(), "Current ID = " + std::to_string(id));
         EXPECT_EQ(d.Label2.Caption(), "MAC = " + S().DevInfoText[0]);
-        EXPECT_EQ(d.Combo1.ListIndex(), std::max<int16_t>(id, 1)) << "ID 0 is not offered";
+        EXPECT_EQ(d.Combo1.ListIndex(), id >= 1 && id <= 64 ? id : -1);
         d.Combo1.UserSelect(0);
         EXPECT_EQ(d.Combo1.ListIndex(), 1) << "ID 0 is not offered";
         d.Combo1.UserSelect(7);
@@ -121,24 +151,95 @@ TEST_F(DeviceConfig, IdAndIpReachTheDeviceInFourRequests) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
-TEST_F(DeviceConfig, IdAndIpWithDhcpSendTheListsAndStopAtAFailure) {
+// A device whose ID and address the lists can't show, on the USB link of the command bar's
+// button: the lists show no choice and OK keeps what the user did not pick, read back from the
+// device. First nothing is picked (ID 100, first octet 240); then only a new ID is, on a device
+// whose ID and first and last octets are 0, values the lists move to 1.
+TEST_F(DeviceConfig, IdAndIpKeepWhatTheListsCannotShow) {
+    Start({.link = Link::Usb});
+    VX_REQUIRE_LINK(H(), Link::Usb);
+    MDIFrmMain* main = ConnectFromTheCommandBar();
+    ASSERT_NE(main, nullptr);
+    RestoreNetwork(0);
+    struct Case {
+        uint8_t id;
+        Bytes ip;
+        std::array<int16_t, 5> shown;  // ID list, then the octet lists from the left
+        int16_t pick;                  // the ID the user picks, or none
+        Bytes after;                   // ID, address, DHCP as the device reports them
+    };
+    const Case cases[] = {
+        {100, {240, 0, 0, 9}, {-1, -1, 0, 0, 9}, -1, {240, 0, 0, 9, 100, 0}},
+        {0, {0, 168, 1, 0}, {-1, -1, 168, 1, -1}, 7, {0, 168, 1, 0, 7, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int{c.id});
+        HoldNetwork(0, c.id, c.ip);
+        H().host.Advance(1000);
+        ClearLog();
+        H().host.DriveModal("Frm_ID_IP", [&](ui::Form& f) {
+            auto& d = static_cast<Frm_ID_IP&>(f);
+            EXPECT_EQ(d.Label4.Caption(), "Current ID = " + std::to_string(c.id));
+            EXPECT_EQ(d.Label5.Caption(),
+                      "Current IP = " + std::to_string(c.ip[0]) + "." + std::to_string(c.ip[1]) +
+                          "." + std::to_string(c.ip[2]) + "." + std::to_string(c.ip[3]));
+            const ui::ComboBox* lists[] = {&d.Combo1, &d.Combo5, &d.Combo6, &d.Combo7, &d.Combo4};
+            for (size_t k = 0; k < 5; ++k) EXPECT_EQ(lists[k]->ListIndex(), c.shown[k]) << k;
+            if (c.pick >= 0) d.Combo1.UserSelect(c.pick);
+            d.Command1.UserClick();
+            EXPECT_FALSE(d.Visible());
+        });
+        main->Command1(MDIFrmMain::CmdIdIp).UserClick();
+        EXPECT_EQ(Network(0), c.after);
+        const uint8_t id = c.after[4];
+        if (Simulated()) {
+            EXPECT_EQ(Requests(CmdSetNetConfig),
+                      (std::vector<Bytes>{
+                          Frame(0, 0x1C, {id, 0, 0, 0, 0, 0, 1, 0}),
+                          Frame(0, 0x1C, {id, 0, 0, 0, 0, 0, 0, 0}),
+                          Frame(0, 0x1C, {c.ip[0], c.ip[1], c.ip[2], c.ip[3], 0, 0, 1, 1}),
+                          Frame(0, 0x1C, {c.ip[0], c.ip[1], c.ip[2], c.ip[3], 0, 0, 0, 1})}));
+        }
+        EXPECT_EQ(S().DevNetId[0], id);
+        EXPECT_EQ(S().DevNetIp[0], (std::array<int16_t, 4>{c.ip[0], c.ip[1], c.ip[2], c.ip[3]}));
+        EXPECT_TRUE(H().host.Problems().empty());
+    }
+}
+
+// The device fails each of the four requests in turn, with "dhcp" checked and the lists
+// showing no choice for an ID and first octet they can't show: nothing follows the failed
+// request, the dialog stays open, the DHCP choice is stored only once the ID pair went through,
+// and the device holds its own ID and address whatever landed.
+TEST_F(DeviceConfig, IdAndIpWithDhcpSendTheListsAndStopAtEachFailure) {
     Connect({.link = Link::Tcp});
     VX_REQUIRE_SIMULATOR(H());
-    S().CurDevWin = slot;
-    const int16_t mode = S().DevNetMode[slot];
-    FailRequest(CmdSetNetConfig, 1);
-    H().host.DriveModal("Frm_ID_IP", [&](ui::Form& f) {
-        auto& d = static_cast<Frm_ID_IP&>(f);
-        d.Check1.UserClick();
-        EXPECT_FALSE(d.Frame14.Enabled());
-        d.Command1.UserClick();
-        EXPECT_TRUE(d.Visible()) << "a failed request keeps the dialog open";
-        d.Command2.UserClick();
-    });
-    Frm_ID_IP dialog(S());
-    dialog.ShowModal();
-    EXPECT_EQ(Requests(CmdSetNetConfig).size(), 2u);
-    EXPECT_EQ(S().DevNetMode[slot], mode) << "the failure came before the DHCP choice";
+    HoldNetwork(slot, 100, {240, 0, 0, 9});
+    for (int failing = 0; failing < 4; ++failing) {
+        SCOPED_TRACE(failing);
+        if (S().DevList[slot].Online != 1) ModProject::ConnectDevice(S(), slot);
+        S().CurDevWin = slot;
+        const int16_t mode = S().DevNetMode[slot];
+        ClearLog();
+        FailRequest(CmdSetNetConfig, failing);
+        H().host.DriveModal("Frm_ID_IP", [&](ui::Form& f) {
+            auto& d = static_cast<Frm_ID_IP&>(f);
+            if (d.Check1.Value() == 0) d.Check1.UserClick();
+            EXPECT_FALSE(d.Frame14.Enabled());
+            d.Command1.UserClick();
+            EXPECT_TRUE(d.Visible()) << "a failed request keeps the dialog open";
+            d.Command2.UserClick();
+        });
+        Frm_ID_IP dialog(S());
+        dialog.ShowModal();
+        EXPECT_EQ(Requests(CmdSetNetConfig).size(), static_cast<size_t>(failing + 1));
+        EXPECT_EQ(S().DevNetMode[slot], failing < 2 ? mode : 1);
+        EXPECT_EQ(S().DevNetId[slot], 100);
+        EXPECT_EQ(S().DevNetIp[slot], (std::array<int16_t, 4>{240, 0, 0, 9}));
+        H().Device().ClearFaults();
+        if (S().DevList[slot].Online != 1) ModProject::ConnectDevice(S(), slot);
+        EXPECT_EQ(Network(slot), (Bytes{240, 0, 0, 9, 100, failing < 2 ? uint8_t{0} : uint8_t{1}}));
+        H().host.TakeMessages();
+    }
 }
 
 // A dialog opened for an offline device sends nothing and says nothing went well.
