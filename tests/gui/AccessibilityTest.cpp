@@ -53,6 +53,8 @@
 #include "project/FrmSetIP.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "support/TempDir.h"
+#include "support/Typing.h"
 
 namespace guitest {
 namespace {
@@ -83,6 +85,16 @@ void Do(QAccessibleInterface* i, const QString& action) {
 
 std::string Name(QAccessibleInterface* i) {
     return i->text(QAccessible::Name).toStdString();
+}
+
+// The widget that a screen reader reads by name in the window; nullptr when none is.
+QWidget* Named(QWidget* window, const std::string& name) {
+    std::vector<QAccessibleInterface*> all;
+    Walk(QAccessible::queryAccessibleInterface(window), all);
+    for (QAccessibleInterface* i : all) {
+        if (Name(i) == name) return qobject_cast<QWidget*>(i->object());
+    }
+    return nullptr;
 }
 
 class Accessibility : public EditorFixture {
@@ -282,6 +294,64 @@ TEST_F(Accessibility, NamesFollowTheCaptionsTheyAreMadeOf) {
     EXPECT_EQ(Name(Of(f->Text14(2))), "Inputs Vox Filter 1st ord");
 }
 
+// A repeated control whose caption shows a value or a user's name keeps its own number when
+// captions change: band 2's type button stays band 2 after band 1's type changed, the preset
+// and group buttons read their own numbers, and the box read as switch 3 after outputs 1 and 3
+// were named switches output 3.
+TEST_F(Accessibility, RepeatedControlsKeepTheirOwnNumbersWhenCaptionsChange) {
+    OpenEditor();
+    FrmEqIn eq(*s);
+    eq.Show();
+    SettleEvents();
+    WithModalForm<FrmSelFilter>(
+        host, "the filter type dialog", [&] { eq.Command3(0).UserClick(); },
+        [](FrmSelFilter& types) {
+            types.Combo1.SetListIndex(1);
+            types.Command1(0).UserClick();
+        });
+    SettleEvents();
+    EXPECT_EQ(eq.Command3(0).Caption(), "HiSHF Q");
+    EXPECT_EQ(Name(Of(eq.Command3(0))), "Band 1 type HiSHF Q");
+    EXPECT_EQ(Name(Of(eq.Command3(1))), "Band 2 type PEAK EQ");
+    EXPECT_EQ(Name(Of(eq.Command3(2))), "Band 3 type PEAK EQ");
+    eq.Unload();
+    FrmAM mixer(*s);
+    mixer.Show();
+    SettleEvents();
+    EXPECT_EQ(Name(Of(mixer.Check2)), "Group 1");
+    EXPECT_EQ(Name(Of(mixer.Check3)), "Group 2");
+    mixer.Unload();
+
+    testsupport::TempDir home;
+    s->AppDir = home.Path();
+    FrmSwitch switches(*s);
+    switches.Show();
+    SettleEvents();
+    EXPECT_EQ(Name(Of(switches.Option1(3))), "Preset 4");
+    WithModalForm<FrmEditNameSwitch>(
+        host, "the switch name editor", [&] { switches.Command1.UserClick(); },
+        [](FrmEditNameSwitch& names) {
+            testsupport::Retype(names.Text1(0), "Fan");
+            testsupport::Retype(names.Text1(2), "Pump");
+            names.Command1(0).UserClick();
+        });
+    SettleEvents();
+    std::vector<std::string> read;
+    for (int16_t k = 0; k < 4; ++k) read.push_back(Name(Of(switches.Check5(k))));
+    EXPECT_EQ(read,
+              (std::vector<std::string>{"Switch 1 Fan", "Switch 2", "Switch 3 Pump", "Switch 4"}));
+    QWidget* third = Named(host.WindowOf(switches)->Window(), "Switch 3 Pump");
+    ASSERT_NE(third, nullptr);
+    third->setFocus();
+    QTest::keyClick(third, Qt::Key_Space);
+    SettleEvents();
+    EXPECT_EQ(switches.Check5(2).Value(), 1);
+    EXPECT_EQ(s->DevParam[kSlot].SwitchPresetMask[0], 4.0);
+    ExpectPicture(host, switches, "switch-named");
+    switches.Unload();
+    SettleEvents();
+}
+
 TEST_F(Accessibility, JumpLabelsAndOptionButtonsActOnTheirPress) {
     OpenEditor();
     f->SSTab1.SetTab(FrmCtrl::kTabOverview);
@@ -314,7 +384,17 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
     EXPECT_EQ(Name(edit), "Edit");
     EXPECT_EQ(Name(Of(w.Label1)), "Connect");
     EXPECT_TRUE(Offers(Of(w.Label1), QAccessibleActionInterface::pressAction()));
-    EXPECT_TRUE(Offers(Of(w.Label10), QAccessibleActionInterface::pressAction()));
+    // The nick name is read as such, and its hint names the key that edits it.
+    QAccessibleInterface* nick = Of(w.Label10);
+    EXPECT_EQ(Name(nick), "Nick name no-name");
+    EXPECT_EQ(nick->text(QAccessible::Description).toStdString(),
+              "double click or press Enter to edit a nick name");
+    EXPECT_TRUE(Offers(nick, QAccessibleActionInterface::pressAction()));
+    QWidget* nickLabel = host.WidgetOf(w.Label10);
+    nickLabel->setFocus();
+    WithModalForm<FrmNickName>(
+        host, "the nick-name dialog", [&] { QTest::keyClick(nickLabel, Qt::Key_Return); },
+        [](FrmNickName& dialog) { dialog.Command1(1).UserClick(); });
     Do(edit, QAccessibleActionInterface::pressAction());
     ASSERT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
     EXPECT_NE(s->EditorSlot[kSlot][0], 0);
