@@ -352,6 +352,30 @@ TEST_F(Accessibility, RepeatedControlsKeepTheirOwnNumbersWhenCaptionsChange) {
     SettleEvents();
 }
 
+// Enter on the tab that has the focus does what a double click on the tab strip does: on an
+// output tab it opens "Edit Names", with the editor busy while it is open.
+TEST_F(Accessibility, EnterOnAFocusedTabOpensEditNames) {
+    OpenEditor();
+    f->SSTab1.SetTab(FrmCtrl::kTabInputs);
+    SettleEvents();
+    QTabBar* bar = host.WidgetOf(f->SSTab1)->findChild<QTabBar*>();
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    SettleEvents();
+    EXPECT_EQ(f->SSTab1.Tab(), 1);
+    bool busy = false;
+    WithModalForm<FrmEditLabel>(
+        host, "Edit Names", [&] { QTest::keyClick(bar, Qt::Key_Return); },
+        [&](FrmEditLabel& names) {
+            EXPECT_EQ(names.Caption(), "Edit Names");
+            busy = s->EditBusy;
+            names.Command1(1).UserClick();
+        });
+    EXPECT_TRUE(busy);
+    EXPECT_FALSE(s->EditBusy);
+    EXPECT_EQ(f->SSTab1.Tab(), 1);
+}
+
 TEST_F(Accessibility, JumpLabelsAndOptionButtonsActOnTheirPress) {
     OpenEditor();
     f->SSTab1.SetTab(FrmCtrl::kTabOverview);
