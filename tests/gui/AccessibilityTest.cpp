@@ -10,6 +10,7 @@
 #include <QAccessibleActionInterface>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
@@ -431,6 +432,36 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
     QTest::keyClick(label, Qt::Key_Return);
     SettleEvents();
     EXPECT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
+}
+
+// The ducker's value boxes show what their sliders stand for: a screen reader reads them as
+// texts that cannot be edited, they keep the focus and take no typing.
+TEST_F(Accessibility, TheDuckerValueBoxesAreReadOnly) {
+    OpenEditor();
+    FrmDucker ducker(*s);
+    ducker.Show();
+    SettleEvents();
+    const std::string shown = ducker.Text1(0).Text();
+    QWidget* box = host.WidgetOf(ducker.Text1(0));
+    QAccessibleInterface* i = Of(ducker.Text1(0));
+    EXPECT_EQ(Name(i), "Hold Time [ms]");
+    EXPECT_EQ(i->text(QAccessible::Value).toStdString(), shown);
+    ASSERT_NE(i->textInterface(), nullptr);
+    EXPECT_EQ(i->textInterface()->text(0, i->textInterface()->characterCount()).toStdString(),
+              shown);
+    EXPECT_TRUE(i->state().readOnly);
+    EXPECT_FALSE(i->state().editable);
+    EXPECT_TRUE(box->focusPolicy() & Qt::TabFocus);
+    box->setFocus();
+    QTest::keyClicks(box, "5");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    SettleEvents();
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(ducker.Text1(0).Text(), shown);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(box)->text().toStdString(), shown);
+    ducker.Unload();
+    SettleEvents();
 }
 
 // Runs open, which is to show a message box: what a screen reader reads of that box (its name
