@@ -101,9 +101,77 @@ class ComboInterface : public QAccessibleWidget {
     QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// A read-only line editor: its text can be read, selected and stepped through, not edited.
+class ReadOnlyLineInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit ReadOnlyLineInterface(QLineEdit* w)
+        : QAccessibleWidget(w, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Line()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.editable = false;
+        s.selectable = true;
+        s.selected = Line()->hasSelectedText();
+        return s;
+    }
+
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !Line()->hasSelectedText()) return;
+        *start = Line()->selectionStart();
+        *end = Line()->selectionEnd();
+    }
+    int selectionCount() const override { return Line()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override {
+        if (index == 0) Line()->deselect();
+    }
+    void setSelection(int index, int start, int end) override {
+        if (index == 0) Line()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return Line()->cursorPosition(); }
+    void setCursorPosition(int position) override { Line()->setCursorPosition(position); }
+    QString text(int start, int end) const override {
+        return Line()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(Line()->text().size()); }
+    QRect characterRect(int offset) const override {
+        (void)offset;
+        return {};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Line()->cursorPositionAt(Line()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int end) override {
+        (void)end;
+        Line()->setCursorPosition(start);
+    }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QLineEdit* Line() const { return static_cast<QLineEdit*>(widget()); }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     (void)className;
     if (auto* combo = dynamic_cast<NamedComboBox*>(object)) return new ComboInterface(combo);
+    if (auto* line = dynamic_cast<ReadOnlyLineEdit*>(object)) {
+        return new ReadOnlyLineInterface(line);
+    }
     auto* widget = qobject_cast<QWidget*>(object);
     auto* pressable = dynamic_cast<Pressable*>(object);
     if (widget == nullptr || pressable == nullptr) return nullptr;

@@ -193,6 +193,7 @@ class Neighbours {
 std::string ComposeName(const AccessibleName& name, const std::string& caption) {
     std::string out = name.prefix;
     Append(out, name.ownCaption ? Clean(caption) : name.base);
+    if (name.captionAfter) Append(out, Clean(caption));
     Append(out, name.suffix);
     return out;
 }
@@ -210,7 +211,9 @@ FormNames AccessibleNames(ui::Form& form) {
         groups[{c->Container(), c->TabPage()}].push_back(c);
         const std::string caption = Clean(CaptionOf(*c));
         const bool named = c->GetKind() != ui::Kind::Label || ClickableLabel(*c);
-        if (named && CaptionedKind(c->GetKind()) && !caption.empty()) ++captions[caption];
+        if (named && c->Purpose().empty() && CaptionedKind(c->GetKind()) && !caption.empty()) {
+            ++captions[caption];
+        }
     }
 
     FormNames out;
@@ -223,7 +226,10 @@ FormNames AccessibleNames(ui::Form& form) {
             if (!NamedKind(c->GetKind()) && !clickable) continue;
             AccessibleName n;
             const std::string caption = Clean(CaptionOf(*c));
-            if (CaptionedKind(c->GetKind()) && !caption.empty()) {
+            if (!c->Purpose().empty()) {
+                n.base = Clean(c->Purpose());
+                n.captionAfter = c->PurposeWithCaption();
+            } else if (CaptionedKind(c->GetKind()) && !caption.empty()) {
                 n.ownCaption = true;
                 if (captions[caption] > 1) n.prefix = Context(*c);
             } else {

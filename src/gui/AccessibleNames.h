@@ -4,8 +4,11 @@
 // the dots between address boxes, names nothing); a control nothing around names takes the
 // window's caption. A name that would repeat within the window is told apart, first by the
 // frames and tab around the control, then by a number in order of place, column by column
-// (band 1 to 5 of an equaliser row). Captions are read up to their first NUL byte. Labels that
-// only show a text keep their text; the labels that act on a click are named like buttons.
+// (band 1 to 5 of an equaliser row). A control whose caption shows a value, a user's name or a
+// bare number is named by the purpose its form gives it instead ("Switch 3", followed by its
+// caption where that is a value or a name), so its number is its own whatever the captions
+// around it show. Captions are read up to their first NUL byte. Labels that only show a text
+// keep their text; the labels that act on a click are named like buttons.
 #pragma once
 
 #include <string>
@@ -20,10 +23,11 @@ class Form;
 namespace gui {
 
 struct AccessibleName {
-    std::string prefix;       // frames and tab, when the caption alone would repeat
-    std::string base;         // the labels found for a control without a caption
-    std::string suffix;       // the number that tells repeated names apart
-    bool ownCaption = false;  // the control's caption takes the place of base
+    std::string prefix;         // frames and tab, when the caption alone would repeat
+    std::string base;           // its purpose, or the labels found for one without a caption
+    std::string suffix;         // the number that tells repeated names apart
+    bool ownCaption = false;    // the control's caption takes the place of base
+    bool captionAfter = false;  // the control's caption follows base
 };
 
 // The name, with the control's caption where the name follows it.

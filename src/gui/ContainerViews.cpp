@@ -1,8 +1,11 @@
 #include "gui/ContainerViews.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTabBar>
+#include <functional>
+#include <utility>
 
 #include "gui/Cp1252.h"
 #include "gui/Look.h"
@@ -43,11 +46,30 @@ class FrameWidget : public QGroupBox {
     bool border_ = true;
 };
 
+// The tab bar: Enter on the focused tab is given to enter, which returns whether it took it.
+class TabBar : public QTabBar {
+  public:
+    TabBar(QWidget* parent, std::function<bool()> enter)
+        : QTabBar(parent), enter_(std::move(enter)) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool isEnter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        const bool plain = (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (isEnter && plain && enter_()) return;
+        QTabBar::keyPressEvent(e);
+    }
+
+  private:
+    std::function<bool()> enter_;
+};
+
 // The tab strip: the tab bar along the top, a panel below it, and one page per tab that
 // covers the whole strip (children keep the strip's coordinates) under the bar.
 class TabStripWidget : public QWidget {
   public:
-    TabStripWidget() : bar_(new QTabBar(this)) {
+    explicit TabStripWidget(std::function<bool()> enter)
+        : bar_(new TabBar(this, std::move(enter))) {
         bar_->setExpanding(true);
         bar_->setUsesScrollButtons(true);
         bar_->setDrawBase(false);
@@ -122,15 +144,23 @@ QWidget* ToolbarView::ChildArea(int16_t page) {
 }
 
 TabStripView::TabStripView(FormWindow& owner, ui::TabStrip& tabs) : ControlView(owner, tabs) {
-    auto* w = new TabStripWidget;
+    // Enter on the current tab does what a double click on it does, where that does anything.
+    auto* w = new TabStripWidget([this] {
+        if (Control() == nullptr || !Control()->On().DblClick) return false;
+        DoubleClick();
+        return true;
+    });
     SetWidget(w);
     QTabBar* bar = w->Bar();
     QObject::connect(bar, &QTabBar::currentChanged, bar, [this](int t) {
         if (Syncing() || t < 0) return;
         Act([this, t] { Model().UserSelectTab(static_cast<int16_t>(t)); }, ui::Prop::Tab);
     });
-    QObject::connect(bar, &QTabBar::tabBarDoubleClicked, bar,
-                     [this] { Act([this] { Model().UserDblClick(); }, ui::Prop::Tab); });
+    QObject::connect(bar, &QTabBar::tabBarDoubleClicked, bar, [this] { DoubleClick(); });
+}
+
+void TabStripView::DoubleClick() {
+    Act([this] { Model().UserDblClick(); }, ui::Prop::Tab);
 }
 
 QTabBar* TabStripView::Bar() const {

@@ -1,6 +1,7 @@
 // Controls that hold other controls: frames (a captioned group box, or a plain area without
 // border), toolbars, and tab strips with one page per tab, of which only the current one is
-// shown. Children are placed in twips relative to the container's top-left corner.
+// shown. Children are placed in twips relative to the container's top-left corner. Enter on
+// the focused tab acts as a double click on the tab strip.
 #pragma once
 
 #include <vector>
@@ -42,6 +43,7 @@ class TabStripView : public ControlView {
 
   private:
     ui::TabStrip& Model() const { return *static_cast<ui::TabStrip*>(Control()); }
+    void DoubleClick();
     void ApplyTabs();
     void ShowCurrentPage();
 };

@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include "gui/Accessibility.h"
 #include "gui/Cp1252.h"
 #include "gui/FormWindow.h"
 #include "gui/Input.h"
@@ -49,16 +50,22 @@ class Editor : public Base {
 
 TextBoxView::TextBoxView(FormWindow& owner, ui::TextBox& box) : ControlView(owner, box) {
     multiLine_ = box.MultiLine();
-    SetWidget(MakeEditor(multiLine_));
+    locked_ = box.Locked();
+    SetWidget(MakeEditor());
 }
 
-QWidget* TextBoxView::MakeEditor(bool multiLine) {
-    if (multiLine) {
+QWidget* TextBoxView::MakeEditor() {
+    if (multiLine_) {
         auto* e = new Editor<QPlainTextEdit>(*this);
         e->setTabChangesFocus(true);
         return e;
     }
-    auto* e = new Editor<QLineEdit>(*this);
+    QLineEdit* e = nullptr;
+    if (locked_) {
+        e = new Editor<ReadOnlyLineEdit>(*this);
+    } else {
+        e = new Editor<QLineEdit>(*this);
+    }
     e->setDragEnabled(false);
     return e;
 }
@@ -159,9 +166,10 @@ void TextBoxView::ApplyText() {
 
 void TextBoxView::ApplyStyle() {
     const ui::TextBox& box = Model();
-    if (box.MultiLine() != multiLine_) {
+    if (box.MultiLine() != multiLine_ || box.Locked() != locked_) {
         multiLine_ = box.MultiLine();
-        ReplaceWidget(MakeEditor(multiLine_));
+        locked_ = box.Locked();
+        ReplaceWidget(MakeEditor());
         return;
     }
     Qt::Alignment a = Qt::AlignLeft;

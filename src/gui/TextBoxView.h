@@ -1,7 +1,8 @@
 // Text boxes: a one-line or a multi-line editor whose text belongs to the control. Every
 // typed character, Backspace, Enter and the clipboard keys go through the control's UserKey
 // (so KeyPress may replace or cancel them), Delete through UserKeyCode; the editor then shows
-// the control's text and caret. Caret moves and mouse selections are copied back.
+// the control's text and caret. Caret moves and mouse selections are copied back. A locked
+// one-line box is read as a text that cannot be edited.
 #pragma once
 
 #include <QString>
@@ -29,10 +30,12 @@ class TextBoxView : public ControlView {
 
   private:
     ui::TextBox& Model() const { return *static_cast<ui::TextBox*>(Control()); }
-    QWidget* MakeEditor(bool multiLine);
+    // The editor for multiLine_ and locked_.
+    QWidget* MakeEditor();
     void ApplyText();
     void ApplyStyle();
     bool multiLine_ = false;
+    bool locked_ = false;
 };
 
 }  // namespace gui

@@ -68,6 +68,8 @@ void FrmAM::LayOut() {
     Place(Check1, FrameAm, 120, 660, 1200, 255).SetCaption("Automix");
     Place(Check2, FrameAm, 1560, 660, 600, 255).SetCaption("1");
     Place(Check3, FrameAm, 2280, 660, 600, 255).SetCaption("2");
+    Check2.SetPurpose("Group 1", false);
+    Check3.SetPurpose("Group 2", false);
 
     FrameMode.SetCaption("Mode");
     FrameMode.Move(4680, 120, 3000, 1140);

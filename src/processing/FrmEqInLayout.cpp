@@ -116,8 +116,9 @@ void FrmEqIn::LayOutBandRows() {
         const ui::Twips mid = top + 390;
         Put(LabelBand.Load(b), Frame5, 150, mid - 285, 1080, 210)
             .SetCaption("Band " + std::to_string(b + 1));
-        Put(Command3.Load(b), Frame5, 150, mid - 45, 1080, 330)
-            .SetCaption(std::string(model::EqTypeText[0]));
+        ui::CommandButton& type = Put(Command3.Load(b), Frame5, 150, mid - 45, 1080, 330);
+        type.SetCaption(std::string(model::EqTypeText[0]));
+        type.SetPurpose("Band " + std::to_string(b + 1) + " type", true);
         Put(Text4.Load(b), Frame5, 1350, mid, 900, 285).SetText("20000");
         ui::Slider& gain = Put(Slider2.Load(b), Frame5, 2400, top, 390, 1080);
         editor::SetupSlider(gain, 48, true);

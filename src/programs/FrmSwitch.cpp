@@ -55,6 +55,7 @@ void FrmSwitch::LayOut() {
         ui::CheckBox& box = Check5.Load(k);
         box.SetContainer(&Frame20);
         box.SetCaption("S" + std::to_string(k + 1));
+        box.SetPurpose("Switch " + std::to_string(k + 1), true);
         box.Move(180, 300 + 330 * k, 2160, 315);
     }
     Command1.SetContainer(&Frame20);
@@ -66,6 +67,7 @@ void FrmSwitch::LayOut() {
         ui::OptionButton& option = Option1.Load(p);
         option.SetContainer(&Frame1);
         option.SetCaption(std::to_string(p + 1));
+        option.SetPurpose("Preset " + std::to_string(p + 1), false);
         option.Move(240 + 1200 * (p / 5), 300 + 360 * (p % 5), 900, 315);
     }
     Frame2.SetCaption(PresetCaption(0));

@@ -11,7 +11,8 @@ FrmDevice::FrmDevice(State& s) : ui::Form(s.host, "FrmDevice", ui::FormKind::Mdi
     Label1.SetCaption("Connect");
     Label2.SetCaption("Edit");
     Label10.SetCaption("nick name");
-    Label10.SetToolTipText("double click to edit a nick name");
+    Label10.SetToolTipText("double click or press Enter to edit a nick name");
+    Label10.SetPurpose("Nick name", true);
     ProgressBar1.SetVisible(false);
     Layout();
     Label1.On().Click = [this](int16_t) { Label1_Click(); };

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "ui/Peer.h"
 #include "ui/Types.h"
@@ -93,6 +94,15 @@ class Control {
     void SetFont(float size, bool bold);
     const std::string& Tag() const { return tag_; }
     void SetTag(const std::string& t) { tag_ = t; }
+    // What a screen reader calls a control whose caption does not say what it is (a value, a
+    // user's name, a bare number): its own number and purpose ("Band 2 type", "Switch 3"),
+    // followed by the caption when withCaption is set. Set in the form's layout.
+    void SetPurpose(std::string purpose, bool withCaption) {
+        purpose_ = std::move(purpose);
+        purposeWithCaption_ = withCaption;
+    }
+    const std::string& Purpose() const { return purpose_; }
+    bool PurposeWithCaption() const { return purposeWithCaption_; }
 
     // The frame, picture box, toolbar or tab control that holds this control (nullptr: the
     // form itself) and, inside a tab control, the tab it sits on. Positions are relative to
@@ -159,6 +169,8 @@ class Control {
     float fontSize_ = 8.0f;
     bool fontBold_ = false;
     std::string tag_;
+    std::string purpose_;
+    bool purposeWithCaption_ = false;
     Control* container_ = nullptr;
     std::unordered_set<Control*> held_;  // controls whose container this one is
     int16_t tabPage_ = -1;

@@ -10,6 +10,7 @@
 #include <QAccessibleActionInterface>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTabBar>
 #include <QTest>
@@ -53,6 +54,8 @@
 #include "project/FrmSetIP.h"
 #include "project/FrmWallPanel.h"
 #include "project/Frm_ID_IP.h"
+#include "support/TempDir.h"
+#include "support/Typing.h"
 
 namespace guitest {
 namespace {
@@ -83,6 +86,16 @@ void Do(QAccessibleInterface* i, const QString& action) {
 
 std::string Name(QAccessibleInterface* i) {
     return i->text(QAccessible::Name).toStdString();
+}
+
+// The widget that a screen reader reads by name in the window; nullptr when none is.
+QWidget* Named(QWidget* window, const std::string& name) {
+    std::vector<QAccessibleInterface*> all;
+    Walk(QAccessible::queryAccessibleInterface(window), all);
+    for (QAccessibleInterface* i : all) {
+        if (Name(i) == name) return qobject_cast<QWidget*>(i->object());
+    }
+    return nullptr;
 }
 
 class Accessibility : public EditorFixture {
@@ -282,6 +295,88 @@ TEST_F(Accessibility, NamesFollowTheCaptionsTheyAreMadeOf) {
     EXPECT_EQ(Name(Of(f->Text14(2))), "Inputs Vox Filter 1st ord");
 }
 
+// A repeated control whose caption shows a value or a user's name keeps its own number when
+// captions change: band 2's type button stays band 2 after band 1's type changed, the preset
+// and group buttons read their own numbers, and the box read as switch 3 after outputs 1 and 3
+// were named switches output 3.
+TEST_F(Accessibility, RepeatedControlsKeepTheirOwnNumbersWhenCaptionsChange) {
+    OpenEditor();
+    FrmEqIn eq(*s);
+    eq.Show();
+    SettleEvents();
+    WithModalForm<FrmSelFilter>(
+        host, "the filter type dialog", [&] { eq.Command3(0).UserClick(); },
+        [](FrmSelFilter& types) {
+            types.Combo1.SetListIndex(1);
+            types.Command1(0).UserClick();
+        });
+    SettleEvents();
+    EXPECT_EQ(eq.Command3(0).Caption(), "HiSHF Q");
+    EXPECT_EQ(Name(Of(eq.Command3(0))), "Band 1 type HiSHF Q");
+    EXPECT_EQ(Name(Of(eq.Command3(1))), "Band 2 type PEAK EQ");
+    EXPECT_EQ(Name(Of(eq.Command3(2))), "Band 3 type PEAK EQ");
+    eq.Unload();
+    FrmAM mixer(*s);
+    mixer.Show();
+    SettleEvents();
+    EXPECT_EQ(Name(Of(mixer.Check2)), "Group 1");
+    EXPECT_EQ(Name(Of(mixer.Check3)), "Group 2");
+    mixer.Unload();
+
+    testsupport::TempDir home;
+    s->AppDir = home.Path();
+    FrmSwitch switches(*s);
+    switches.Show();
+    SettleEvents();
+    EXPECT_EQ(Name(Of(switches.Option1(3))), "Preset 4");
+    WithModalForm<FrmEditNameSwitch>(
+        host, "the switch name editor", [&] { switches.Command1.UserClick(); },
+        [](FrmEditNameSwitch& names) {
+            testsupport::Retype(names.Text1(0), "Fan");
+            testsupport::Retype(names.Text1(2), "Pump");
+            names.Command1(0).UserClick();
+        });
+    SettleEvents();
+    std::vector<std::string> read;
+    for (int16_t k = 0; k < 4; ++k) read.push_back(Name(Of(switches.Check5(k))));
+    EXPECT_EQ(read,
+              (std::vector<std::string>{"Switch 1 Fan", "Switch 2", "Switch 3 Pump", "Switch 4"}));
+    QWidget* third = Named(host.WindowOf(switches)->Window(), "Switch 3 Pump");
+    ASSERT_NE(third, nullptr);
+    third->setFocus();
+    QTest::keyClick(third, Qt::Key_Space);
+    SettleEvents();
+    EXPECT_EQ(switches.Check5(2).Value(), 1);
+    EXPECT_EQ(s->DevParam[kSlot].SwitchPresetMask[0], 4.0);
+    ExpectPicture(host, switches, "switch-named");
+    switches.Unload();
+    SettleEvents();
+}
+
+// Enter on the tab that has the focus does what a double click on the tab strip does: on an
+// output tab it opens "Edit Names", with the editor busy while it is open.
+TEST_F(Accessibility, EnterOnAFocusedTabOpensEditNames) {
+    OpenEditor();
+    f->SSTab1.SetTab(FrmCtrl::kTabInputs);
+    SettleEvents();
+    QTabBar* bar = host.WidgetOf(f->SSTab1)->findChild<QTabBar*>();
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Right);
+    SettleEvents();
+    EXPECT_EQ(f->SSTab1.Tab(), 1);
+    bool busy = false;
+    WithModalForm<FrmEditLabel>(
+        host, "Edit Names", [&] { QTest::keyClick(bar, Qt::Key_Return); },
+        [&](FrmEditLabel& names) {
+            EXPECT_EQ(names.Caption(), "Edit Names");
+            busy = s->EditBusy;
+            names.Command1(1).UserClick();
+        });
+    EXPECT_TRUE(busy);
+    EXPECT_FALSE(s->EditBusy);
+    EXPECT_EQ(f->SSTab1.Tab(), 1);
+}
+
 TEST_F(Accessibility, JumpLabelsAndOptionButtonsActOnTheirPress) {
     OpenEditor();
     f->SSTab1.SetTab(FrmCtrl::kTabOverview);
@@ -314,7 +409,17 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
     EXPECT_EQ(Name(edit), "Edit");
     EXPECT_EQ(Name(Of(w.Label1)), "Connect");
     EXPECT_TRUE(Offers(Of(w.Label1), QAccessibleActionInterface::pressAction()));
-    EXPECT_TRUE(Offers(Of(w.Label10), QAccessibleActionInterface::pressAction()));
+    // The nick name is read as such, and its hint names the key that edits it.
+    QAccessibleInterface* nick = Of(w.Label10);
+    EXPECT_EQ(Name(nick), "Nick name no-name");
+    EXPECT_EQ(nick->text(QAccessible::Description).toStdString(),
+              "double click or press Enter to edit a nick name");
+    EXPECT_TRUE(Offers(nick, QAccessibleActionInterface::pressAction()));
+    QWidget* nickLabel = host.WidgetOf(w.Label10);
+    nickLabel->setFocus();
+    WithModalForm<FrmNickName>(
+        host, "the nick-name dialog", [&] { QTest::keyClick(nickLabel, Qt::Key_Return); },
+        [](FrmNickName& dialog) { dialog.Command1(1).UserClick(); });
     Do(edit, QAccessibleActionInterface::pressAction());
     ASSERT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
     EXPECT_NE(s->EditorSlot[kSlot][0], 0);
@@ -327,6 +432,36 @@ TEST_F(Accessibility, TheStatusWindowOpensTheEditorFromTheKeyboardAndByItsPress)
     QTest::keyClick(label, Qt::Key_Return);
     SettleEvents();
     EXPECT_NE(ExistingFrmCtrl(*s, kSlot), nullptr);
+}
+
+// The ducker's value boxes show what their sliders stand for: a screen reader reads them as
+// texts that cannot be edited, they keep the focus and take no typing.
+TEST_F(Accessibility, TheDuckerValueBoxesAreReadOnly) {
+    OpenEditor();
+    FrmDucker ducker(*s);
+    ducker.Show();
+    SettleEvents();
+    const std::string shown = ducker.Text1(0).Text();
+    QWidget* box = host.WidgetOf(ducker.Text1(0));
+    QAccessibleInterface* i = Of(ducker.Text1(0));
+    EXPECT_EQ(Name(i), "Hold Time [ms]");
+    EXPECT_EQ(i->text(QAccessible::Value).toStdString(), shown);
+    ASSERT_NE(i->textInterface(), nullptr);
+    EXPECT_EQ(i->textInterface()->text(0, i->textInterface()->characterCount()).toStdString(),
+              shown);
+    EXPECT_TRUE(i->state().readOnly);
+    EXPECT_FALSE(i->state().editable);
+    EXPECT_TRUE(box->focusPolicy() & Qt::TabFocus);
+    box->setFocus();
+    QTest::keyClicks(box, "5");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Delete);
+    SettleEvents();
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(ducker.Text1(0).Text(), shown);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(box)->text().toStdString(), shown);
+    ducker.Unload();
+    SettleEvents();
 }
 
 // Runs open, which is to show a message box: what a screen reader reads of that box (its name

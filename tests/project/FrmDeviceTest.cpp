@@ -37,7 +37,7 @@ TEST_F(FrmDeviceTest, ItsControlsShareOneRowWithoutOverlap) {
     EXPECT_EQ(w.Height(), 665);
     EXPECT_EQ(w.Label1.Caption(), "Connect");
     EXPECT_EQ(w.Label2.Caption(), "Edit");
-    EXPECT_EQ(w.Label10.ToolTipText(), "double click to edit a nick name");
+    EXPECT_EQ(w.Label10.ToolTipText(), "double click or press Enter to edit a nick name");
     EXPECT_FALSE(w.ProgressBar1.Visible());
     const ui::Control* row[] = {&w.Label1, &w.Label2, &w.Label10, &w.ProgressBar1};
     for (size_t k = 0; k < 4; ++k) {
