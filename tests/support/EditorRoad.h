@@ -53,10 +53,7 @@ class EditorRoadTest : public DeviceTest {
     // status window as a user does, so the PC reads the device afresh; the questions it answered
     // are taken.
     void Reconnect(int16_t at) {
-        if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
-            H().host.Answer(ui::vbYes);
-            EXPECT_TRUE(f->UserClose());
-        }
+        CloseEditor(at);
         FrmDevice& w = FrmDeviceOf(S(), at);
         if (S().DevList[at].Online == 1) {
             H().host.Answer(ui::vbYes);
@@ -65,6 +62,13 @@ class EditorRoadTest : public DeviceTest {
         w.Label1.UserClick();
         EXPECT_EQ(S().DevList[at].Online, 1);
         H().host.TakeMessages();
+    }
+    // The slot's editor, when open, closed by its close box, the question answered Yes.
+    void CloseEditor(int16_t at) {
+        if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
+            H().host.Answer(ui::vbYes);
+            EXPECT_TRUE(f->UserClose());
+        }
     }
     // One device connected and its editor open on tab.
     FrmCtrl& ConnectAndEdit(int16_t tab = -1) {
@@ -129,8 +133,7 @@ class EditorRoadTest : public DeviceTest {
         std::array<bool, 8> phase{};
         for (int16_t o = 0; o < 8; ++o) phase[o] = !f->Option3(o).Value();
         const std::array<Curve, 8> drawn = DrawnCurves(*f);
-        H().host.Answer(ui::vbYes);
-        EXPECT_TRUE(f->UserClose());
+        CloseEditor(at);
         FrmCtrl& fresh = Edit(at);
         for (int16_t o = 0; o < 8; ++o) {
             if (!phase[o]) continue;
