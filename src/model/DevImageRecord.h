@@ -31,6 +31,10 @@ static_assert(std::tuple_size_v<decltype(DevImageRecord::ProgImage)> +
                   DevImageRecord::Size,
               "a device image record is 1763 bytes in files");
 
+// DevExtra index of record byte 930: the unit the device's delays are shown in (0 time,
+// 1 distance).
+inline constexpr size_t DelayUnitExtra = 930 - DevImageRecord::DevExtraOffset;
+
 void WriteDevImageRecord(RecordWriter& w, const DevImageRecord& rec);
 void ReadDevImageRecord(RecordReader& r, DevImageRecord& rec);
 

@@ -8,6 +8,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/senders/ApplyDeviceImage.h"
 #include "files/AppFolders.h"
+#include "model/DevImageRecord.h"
 #include "model/MemoryMap.h"
 #include "model/RecordFile.h"
 #include "programs/ProgramRest.h"
@@ -21,8 +22,6 @@ namespace ModProg {
 
 namespace {
 
-// Record byte 930, the delay display unit, in DevExtra.
-constexpr size_t kDelayUnitByte = 930 - model::DevImageRecord::DevExtraOffset;
 // The progress bar of the editor while a program file is applied.
 constexpr float kProgressMax = 289;
 // The title of the load's messages.
@@ -42,7 +41,7 @@ void TakeProgram(State& s, int16_t dev) {
     model::DevImageRecord& image = s.DevImage[dev];
     std::copy_n(s.ProgTemp.ProgImage.begin(), model::ProgramBytes, image.ProgImage.begin());
     image.DevExtra[CurProgRegByte] = s.ProgTemp.DevExtra[CurProgRegByte];
-    image.DevExtra[kDelayUnitByte] = s.ProgTemp.DevExtra[kDelayUnitByte];
+    image.DevExtra[model::DelayUnitExtra] = s.ProgTemp.DevExtra[model::DelayUnitExtra];
     image.PanelState = s.ProgTemp.PanelState;
     s.OutLinkMask[dev] = 0;
     s.InLinkMask[dev] = 0;

@@ -96,6 +96,39 @@ TEST_F(DynamicsRoad, DelaysTypedInMillisecondsAndMetresAndStepped) {
     ExpectIdle();
 }
 
+// The unit chosen stays with its device: its editor opened anew shows every delay in metres,
+// while the other device, whose editor was open beside it, keeps milliseconds. Both devices
+// show time to begin with; choosing sends nothing.
+TEST_F(DynamicsRoad, TheDelayUnitStaysWithItsDevice) {
+    testsupport::DeviceOptions options;
+    options.tcpDevices = 2;
+    const std::vector<int16_t> slots = Connect(options);
+    for (int16_t at : slots) {
+        ASSERT_TRUE(H().ChangeMemory(at, 17, {0}));
+        Reconnect(at);
+    }
+    Edit(slots[1]);
+    FrmCtrl& f = Edit(slots[0], 3);
+    Enter(f.Text2(2), "10.5");
+    f.SSTab1.UserSelectTab(FrmCtrl::kTabOverview);
+    ClearLog();
+    f.Option1(1).UserClick();
+    ExpectRequests({});
+    for (int16_t at : slots) CloseEditor(at);
+
+    FrmCtrl& metres = Edit(slots[0]);
+    EXPECT_TRUE(metres.Option1(1).Value());
+    for (int16_t o = 0; o < 8; ++o) EXPECT_EQ(metres.Frame3(o).Caption(), "Delay [ m ]") << o;
+    EXPECT_EQ(metres.Text2(2).Text(), "3.56");
+    EXPECT_EQ(metres.Label100(222).Caption(), "3.56 m");
+    EXPECT_EQ(metres.Label100(220).Caption(), "0 m");
+    FrmCtrl& time = Edit(slots[1]);
+    EXPECT_TRUE(time.Option1(0).Value());
+    for (int16_t o = 0; o < 8; ++o) EXPECT_EQ(time.Frame3(o).Caption(), "Delay [ ms ]") << o;
+    EXPECT_EQ(time.Label100(220).Caption(), "0 ms");
+    EXPECT_TRUE(H().host.Problems().empty());
+}
+
 TEST_F(DynamicsRoad, CompressorAndLimiterByTypingBySlidersAndTheirBypasses) {
     FrmCtrl& f = OpenOutput(2);
     const int c = model::CompAddr[2];

@@ -163,6 +163,27 @@ TEST_F(ProgramFile, ALoadTakesTheProgramBytes930And931AndThePanelStateOnly) {
     EXPECT_TRUE(H().host.Problems().empty());
 }
 
+// Loaded while every other output shows "Phase": each output is drawn, in its view, as a fresh
+// editor on the loaded image draws it, with the file's delays (the second output's is 259 ms and
+// 21 fine steps, where the factory program has none).
+TEST_F(ProgramFile, EveryOutputIsDrawnWithTheLoadedProgram) {
+    const int16_t slot = EditAll().at(0);
+    FrmCtrl& f = Editor(slot);
+    for (int16_t o = 1; o < 8; o += 2) {
+        f.SSTab1.UserSelectTab(static_cast<int16_t>(o + 1));
+        f.Option4(o).UserClick();
+    }
+    model::DevImageRecord file = S().DevImage[slot];
+    std::copy_n(Program(1).begin(), 912, file.ProgImage.begin());
+    const std::string path = PresetPath("delays.XPG");
+    WriteBytes(path, RecordBytes(file));
+    LoadInto(slot, path);
+    EXPECT_TRUE(H().host.Problems().empty());
+    ExpectDrawnAsFresh(slot);
+    EXPECT_NEAR(S().Graph.Curves(slot).DelayPhase[1][0],
+                -(20 * 3.1415926535 * (259 * 48 + 21) / 24000) * 57.2957877855694, 1e-9);
+}
+
 TEST_F(ProgramFile, AShortMissingOrUnwritableFileIsRefusedAndNothingChanges) {
     const std::vector<int16_t> slots = EditAll(1);
     const model::DevImageRecord before = S().DevImage[slots[0]];

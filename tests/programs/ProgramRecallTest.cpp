@@ -124,6 +124,23 @@ TEST_P(SlotRecall, TheSlotReplacesTheProgramWithExactly115Frames) {
 
 INSTANTIATE_TEST_SUITE_P(FirstAndLast, SlotRecall, kFirstAndLastSlots);
 
+// Recalled while every other output shows "Phase": each output is drawn, in its view, as a
+// fresh editor on the recalled image draws it, with the recalled delays (the second output's is
+// on in the slot and off before, 259 ms and 21 fine steps).
+TEST_F(ProgramRecall, EveryOutputIsDrawnWithTheRecalledProgram) {
+    PrepareSlot(2);
+    FrmCtrl& f = Editor(slot);
+    for (int16_t o = 1; o < 8; o += 2) {
+        f.SSTab1.UserSelectTab(static_cast<int16_t>(o + 1));
+        f.Option4(o).UserClick();
+    }
+    Recall(slot, {false, 2});
+    EXPECT_TRUE(H().host.Problems().empty());
+    ExpectDrawnAsFresh(slot);
+    EXPECT_NEAR(S().Graph.Curves(slot).DelayPhase[1][0],
+                -(20 * 3.1415926535 * (259 * 48 + 21) / 24000) * 57.2957877855694, 1e-9);
+}
+
 TEST_F(ProgramRecall, AnEmptySlotOrAnOfflineDeviceIsRefusedWithAMessage) {
     PrepareAndEdit([&] {
         KeepSlots({4});

@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "editor/FrmCtrl.h"
+#include "editor/FrmImage.h"
 #include "model/MemoryMap.h"
+#include "model/ResponseGrid.h"
 #include "project/Connect.h"
 #include "project/DeviceWindows.h"
 #include "project/FrmDevice.h"
@@ -48,10 +53,7 @@ class EditorRoadTest : public DeviceTest {
     // status window as a user does, so the PC reads the device afresh; the questions it answered
     // are taken.
     void Reconnect(int16_t at) {
-        if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
-            H().host.Answer(ui::vbYes);
-            EXPECT_TRUE(f->UserClose());
-        }
+        CloseEditor(at);
         FrmDevice& w = FrmDeviceOf(S(), at);
         if (S().DevList[at].Online == 1) {
             H().host.Answer(ui::vbYes);
@@ -60,6 +62,13 @@ class EditorRoadTest : public DeviceTest {
         w.Label1.UserClick();
         EXPECT_EQ(S().DevList[at].Online, 1);
         H().host.TakeMessages();
+    }
+    // The slot's editor, when open, closed by its close box, the question answered Yes.
+    void CloseEditor(int16_t at) {
+        if (FrmCtrl* f = ExistingFrmCtrl(S(), at)) {
+            H().host.Answer(ui::vbYes);
+            EXPECT_TRUE(f->UserClose());
+        }
     }
     // One device connected and its editor open on tab.
     FrmCtrl& ConnectAndEdit(int16_t tab = -1) {
@@ -98,6 +107,60 @@ class EditorRoadTest : public DeviceTest {
     int DeviceByte(int deviceAddr) {
         const Bytes b = H().ReadMemory(slot, deviceAddr, 1);
         return b.empty() ? -1 : b[0];
+    }
+    // Each output's curve as the editor's picture shows it, in the view the output shows: the
+    // end of every segment drawn after the view's background.
+    using Curve = std::vector<std::pair<float, float>>;
+    std::array<Curve, 8> DrawnCurves(FrmCtrl& f) {
+        std::array<Curve, 8> curves;
+        const FrmImage& images = FrmImageOf(S());
+        for (int16_t o = 0; o < 8; ++o) {
+            const auto& drawn = f.Picture1(o).DisplayList();
+            const auto& background = f.Option3(o).Value() ? images.Picture1 : images.Picture2;
+            for (size_t k = std::min(background.DisplayList().size(), drawn.size());
+                 k < drawn.size(); ++k) {
+                curves[o].emplace_back(drawn[k].x2, drawn[k].y2);
+            }
+        }
+        return curves;
+    }
+    // Every output of the slot's editor is drawn, point by point, as a fresh editor on the same
+    // image draws it in the same view: the editor is closed and opened again, and each output
+    // that showed "Phase" is switched to it. The fresh editor stays open.
+    FrmCtrl& ExpectDrawnAsFresh(int16_t at) {
+        FrmCtrl* f = ExistingFrmCtrl(S(), at);
+        EXPECT_NE(f, nullptr);
+        std::array<bool, 8> phase{};
+        for (int16_t o = 0; o < 8; ++o) phase[o] = !f->Option3(o).Value();
+        const std::array<Curve, 8> drawn = DrawnCurves(*f);
+        CloseEditor(at);
+        FrmCtrl& fresh = Edit(at);
+        for (int16_t o = 0; o < 8; ++o) {
+            if (!phase[o]) continue;
+            fresh.SSTab1.UserSelectTab(static_cast<int16_t>(o + 1));
+            EXPECT_TRUE(fresh.Option4(o).UserClick());
+        }
+        const std::array<Curve, 8> expected = DrawnCurves(fresh);
+        for (int16_t o = 0; o < 8; ++o) {
+            EXPECT_TRUE(SameCurve(drawn[o], expected[o]))
+                << "output " << o << (phase[o] ? ", phase" : ", magnitude");
+        }
+        return fresh;
+    }
+    // Both curves have a point in every column and end them on the same rows.
+    static ::testing::AssertionResult SameCurve(const Curve& mine, const Curve& fresh) {
+        if (mine.size() != model::GraphPoints || fresh.size() != model::GraphPoints) {
+            return ::testing::AssertionFailure()
+                   << mine.size() << " and " << fresh.size() << " points";
+        }
+        for (size_t i = 0; i < mine.size(); ++i) {
+            if (mine[i] != fresh[i]) {
+                return ::testing::AssertionFailure()
+                       << "point " << i << " on row " << mine[i].second << ", not "
+                       << fresh[i].second;
+            }
+        }
+        return ::testing::AssertionSuccess();
     }
     // No edit is running.
     void ExpectIdle() {

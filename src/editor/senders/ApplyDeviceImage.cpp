@@ -220,7 +220,9 @@ void ApplyDeviceImage(State& s) {
     if (f.Finished()) return;
     ClearLinkBoxes(s, f);
     s.GraphHold = 0;
-    for (int16_t o = 0; o < 8; ++o) ModGraph::RedrawGraphCtrl(s, static_cast<int16_t>(o + 8));
+    // The bands were worked out before the delays were loaded: every output's response again,
+    // from all it now holds.
+    for (int16_t o = 0; o < 8; ++o) CalcGraphEqCh(s, o);
     ApplyChannelNames(s, f);
     if (f.Finished()) return;
     ApplyGraphCursors(s, f);

@@ -16,11 +16,11 @@ namespace ModFun {
 // loaded and sent with its bypass button coloured; each input's source is sent; the master
 // levels (the input gain's one byte, the output volume's 16-bit word) are loaded and sent; the
 // equalisers, crossovers and routing; phantom power; all link boxes are cleared and stored; every
-// output's graph is repainted; the channel names are sent and shown; the front-panel lock and the
-// stereo pairs are set; the tab is shown again. The progress bar steps once per feedback switch,
-// processing type, channel, source, master level, band, filter, crosspoint and the phantom switch
-// while LoadStateWord is set. The sequence stops when the editor window it fills is closed by a
-// failed transaction.
+// output's response is worked out again from all it now holds and drawn; the channel names are
+// sent and shown; the front-panel lock and the stereo pairs are set; the tab is shown again. The
+// progress bar steps once per feedback switch, processing type, channel, source, master level,
+// band, filter, crosspoint and the phantom switch while LoadStateWord is set. The sequence stops
+// when the editor window it fills is closed by a failed transaction.
 void ApplyDeviceImage(State& s);
 
 }  // namespace ModFun

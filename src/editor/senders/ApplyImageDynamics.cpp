@@ -8,14 +8,12 @@
 #include "editor/senders/DynamicsSenders.h"
 #include "editor/senders/LinkSets.h"
 #include "model/AddressTables.h"
+#include "model/DevImageRecord.h"
 #include "state/State.h"
 
 namespace ModFun {
 
 namespace {
-
-// The delay unit's byte among the device settings.
-constexpr int kDelayUnitExtra = 17;
 
 int16_t BitOf(uint8_t byte, int k) {
     return static_cast<int16_t>(byte >> k & 1);
@@ -34,7 +32,7 @@ void ApplyDelays(State& s, FrmCtrl& f) {
     const int16_t dev = s.CurDev;
     const uint8_t bits = s.DevImage[dev].ProgImage[model::DelayBypAddr];
     for (int o = 0; o < 8; ++o) s.DelayByp[dev][o] = BitOf(bits, o);
-    const int16_t unit = s.DevImage[dev].DevExtra[kDelayUnitExtra] == 1 ? 1 : 0;
+    const int16_t unit = s.DevImage[dev].DevExtra[model::DelayUnitExtra] == 1 ? 1 : 0;
     s.DevParam[dev].DelayUnit() = unit;
     for (int16_t o = 0; o < 8; ++o) {
         const auto& img = s.DevImage[dev].ProgImage;

@@ -212,6 +212,8 @@ void CopyOutputChannel(State& s, int16_t source, int16_t destination) {
                         });
                         SendDelay(s, b);
                     },
+                    // The bands were drawn before the level bypass, polarity and delay came.
+                    [&] { CalcGraphEqCh(s, b); },
                 });
 }
 

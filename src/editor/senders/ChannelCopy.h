@@ -15,7 +15,8 @@ namespace ModFun {
 // mode, processing type, then the equaliser bands of the source's active bank.
 void CopyInputChannel(State& s, int16_t source, int16_t destination);
 // Outputs 0..7: level, compressor, limiter, crossovers, equaliser bands, level bypass,
-// polarity, delay bypass and delay; the destination's response is redrawn.
+// polarity, delay bypass and delay; then the destination's response is worked out again from
+// all it took and drawn.
 void CopyOutputChannel(State& s, int16_t source, int16_t destination);
 
 }  // namespace ModFun

@@ -5,6 +5,7 @@
 #include "editor/FrmCtrl.h"
 #include "editor/senders/ChannelBlock.h"
 #include "model/AddressTables.h"
+#include "model/DevImageRecord.h"
 #include "model/Tables.h"
 #include "model/ValueBytes.h"
 #include "protocol/Commands.h"
@@ -108,6 +109,8 @@ void LoadLabelDelay(State& s, int16_t unit) {
     const int16_t dev = s.CurDev;
     s.DevParam[dev].DelayUnit() = unit;
     const int16_t shown = UnitOf(unit);
+    // Kept in the image, so the editor shows it again when it is opened anew.
+    s.DevImage[dev].DevExtra[model::DelayUnitExtra] = static_cast<uint8_t>(shown);
     FrmCtrl& f = FrmCtrlOf(s, dev);
     for (int16_t o = 0; o < 8; ++o) {
         ShowDelay(s, f, o, shown);

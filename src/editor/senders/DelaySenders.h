@@ -26,8 +26,8 @@ void SendDelay(State& s, int16_t o);
 void SendDelayByp(State& s, int16_t o);
 // Command8(o) red while the delay of output o is bypassed, else the button face.
 void ConfigButtonDelayByp(State& s, int16_t o);
-// Stores the display unit (0 time, 1 distance) and shows every output's delay in it; sends
-// nothing.
+// Stores the display unit (0 time, 1 distance) in the record and in the device's image, where
+// the editor takes it from when it opens, and shows every output's delay in it; sends nothing.
 void LoadLabelDelay(State& s, int16_t unit);
 
 }  // namespace ModFun

@@ -38,13 +38,18 @@ void StoreBand(State& s, FrmCtrl& f, int16_t b, double freq, double q) {
     f.Label100(static_cast<int16_t>(200 + k)).SetToolTipText(flat ? "Flat" : "~~~~~~");
 }
 
-// The band the image holds back into its controls, the record and the marker, without
-// running any handler.
+// The band the image holds back into its controls, bypass, button colour and enabled state,
+// the record and the marker, without running any handler, so the curve shows what the device
+// has.
 void RestoreBand(State& s, FrmCtrl& f, int16_t b) {
     const int16_t dev = s.CurDev;
+    const auto& img = s.DevImage[dev].ProgImage;
     s.UiUpdating = true;
-    s.EqOutType[dev][b] =
-        LoadEqBandRow(s, EqOutBandRow(f, b), &s.DevImage[dev].ProgImage[model::EqOutBandAddr[b]]);
+    s.EqOutType[dev][b] = LoadEqBandRow(s, EqOutBandRow(f, b), &img[model::EqOutBandAddr[b]]);
+    const bool bypassed = (img[model::EqOutFlagAddr[b / 5]] >> (b % 5) & 1) != 0;
+    s.DevParam[dev].OutEqBypass()[b] = bypassed ? 1.0 : 0.0;
+    ConfigButtonEqByp(s, b);
+    EnableEqBandRow(EqOutBandRow(f, b), bypassed);
     double freq = 0;
     double q = 0;
     if (Normalise(s, f, b, freq, q)) StoreBand(s, f, b, freq, q);

@@ -5,6 +5,7 @@
 // of every channel at a value of its own, the copy sends its frames in their fixed order.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <ostream>
 #include <set>
 #include <vector>
@@ -116,6 +117,30 @@ TEST_F(ChannelCopy, AnOutputCopyCarriesEveryFieldOntoTheDestinationOnly) {
     OnlyChanged(before, after, allowed);
     for (int16_t o = 8; o < 16; ++o) EXPECT_EQ(f.Check13(o).Value(), 0) << o;
     EXPECT_EQ(f.Text4(26).Text(), "1200");
+}
+
+// The copy gives the bands before the level bypass, polarity and delay, and still draws the
+// destination with all of them, in either view, as a fresh editor on the image draws it.
+TEST_F(ChannelCopy, AnOutputCopyDrawsTheDestinationWithAllItGave) {
+    FrmCtrl& f = ConnectAndEdit(2);
+    Enter(f.Text1(9), "-6");
+    f.Command90(9).UserClick();                         // level bypass
+    f.Check2(9).UserClick();                            // polarity
+    for (int k = 0; k < 3; ++k) f.UpDown2(1).UserUp();  // 3 ms, 144 samples
+    f.SSTab1.UserSelectTab(6);
+    f.Option4(5).UserClick();
+    CopyWith(f, 9, "FrmCopyOut", 1, 5);
+    CopyWith(f, 9, "FrmCopyOut", 1, 6);
+    EXPECT_TRUE(H().host.Problems().empty());
+
+    // Flat bands, no crossover: output 6 shows the delay's phase turned by the polarity, output 7
+    // the middle row without the bypassed level.
+    const auto drawn = DrawnCurves(f);
+    const double phase = -(20 * 3.1415926535 * 144 / 24000) * 57.2957877855694 - 180 + 360;
+    EXPECT_EQ(drawn[5].at(0).second, std::nearbyint(95.4 - 0.5305555555555556 * phase));
+    EXPECT_TRUE(std::all_of(drawn[6].begin(), drawn[6].end(),
+                            [](const auto& point) { return point.second == 95; }));
+    ExpectDrawnAsFresh(slot);
 }
 
 TEST_F(ChannelCopy, RefusalsTellWhyAndSendNothing) {

@@ -87,6 +87,27 @@ TEST_F(ChannelLink, MembersTakeTheBandAndFilterInTheSamePlaceOfTheirOutput) {
     EXPECT_EQ(Memory(model::XoverAddr[13], 2), (Bytes{0x13, 0x88}));
 }
 
+// Members that take a band, and then a delay, are drawn, in either view, as a fresh editor on
+// the image draws them: the third output, inverted and showing "Phase", with the band and then
+// the 2 ms delay it took. Opening the fresh editor dissolves the link, so it is linked again.
+TEST_F(ChannelLink, MembersAreDrawnWithWhatTheyTook) {
+    FrmCtrl& f = ConnectAndEdit(3);
+    f.Check2(10).UserClick();
+    f.Option4(2).UserClick();
+    LinkOutputs(f, {0, 1, 2});
+    f.SSTab1.UserSelectTab(1);
+    Enter(f.Text4(1), "2500");
+    Enter(f.Text12(1), "6");
+    FrmCtrl& fresh = ExpectDrawnAsFresh(slot);
+    LinkOutputs(fresh, {0, 1, 2});
+    fresh.SSTab1.UserSelectTab(1);
+    for (int k = 0; k < 2; ++k) fresh.UpDown2(0).UserUp();
+    EXPECT_TRUE(H().host.Problems().empty());
+    ExpectDrawnAsFresh(slot);
+    EXPECT_NEAR(S().Graph.Curves(slot).DelayPhase[2][0],
+                -(20 * 3.1415926535 * 96 / 24000) * 57.2957877855694, 1e-9);
+}
+
 TEST_F(ChannelLink, InputsFollowTheirLinkSetByMicLineModeOrElseTheirStereoPartner) {
     FrmCtrl& f = ConnectAndEdit();
     const int16_t dev = S().CurDev;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editor/senders/ApplyDeviceImage.h"
+#include "editor/senders/ChannelCopy.h"
 #include "editor/senders/EqBandRow.h"
 #include "editor/senders/OutEqBand.h"
 #include "editor/senders/OutEqUtilities.h"
@@ -99,6 +100,64 @@ TEST_F(OutEqSendersTest, APeakingBandTooWideIsRefusedWithoutAFrame) {
     ModFun::CalcSendEqOutBand(S(), 1);
     EXPECT_EQ(ImgBytes(24, 5), (Bytes{2, 0x4E, 0x20, 0, 24}));
     EXPECT_TRUE(H().host.Messages().empty());
+}
+
+// A band this editor would not take, from the device's memory: clicking its bypass is refused,
+// and so are its copies onto a linked output and by the output copy, each over a bypassed band
+// (the copy's one of the same kind, refused already when the editor opened). Every band then
+// stands as the image and the device hold it: its record, button, row and curve.
+TEST_F(OutEqSendersTest, ARefusedBandKeepsTheBypassTheDeviceHolds) {
+    const Bytes wide{0, 0x4E, 0x20, 0, 36};   // peaking, 20000 Hz, Q 0.4, +6 dB
+    const Bytes held{0, 0x03, 0xE8, 24, 30};  // 1000 Hz, +3 dB, bypassed
+    const std::pair<int, Bytes> seeds[] = {{model::EqOutBandAddr[7], wide},
+                                           {model::EqOutBandAddr[17], held},
+                                           {model::EqOutFlagAddr[3], {0x04}},
+                                           {model::EqOutBandAddr[27], wide},
+                                           {model::EqOutFlagAddr[5], {0x04}}};
+    for (const auto& [addr, bytes] : seeds) {
+        ASSERT_TRUE(H().WriteMemory(slot, model::WorkingProgramAddr + addr, bytes));
+    }
+    Reconnect(slot);
+    FrmCtrl& f = Edit(slot, 2);
+    EXPECT_EQ(H().host.TakeMessages().size(), 2u) << "refused as the image is applied";
+    f.Check13(9).UserClick();
+    f.Check13(11).UserClick();
+    ClearLog();
+
+    f.Command6(7).UserClick();
+    ExpectSent({});
+    const auto messages = H().host.TakeMessages();
+    ASSERT_EQ(messages.size(), 2u) << "the band and its copy on the linked output";
+    for (const auto& m : messages) {
+        EXPECT_EQ(m.prompt, "Error: Parameter Q non admited. Please change Q or Frequency");
+    }
+    ModFun::CopyOutputChannel(S(), 1, 5);
+    if (Simulated()) {
+        for (const Bytes& frame : Sent()) {
+            EXPECT_FALSE(frame[0] == CmdEqBand && frame[1] == 13 && frame[2] == 2);
+        }
+    }
+
+    const auto& curves = S().Graph.Curves(slot);
+    for (int16_t b : {7, 17, 27}) {
+        SCOPED_TRACE(b);
+        const int a = model::EqOutBandAddr[b];
+        const bool bypassed = (Img(model::EqOutFlagAddr[b / 5]) >> (b % 5) & 1) != 0;
+        EXPECT_EQ(bypassed, b != 7);
+        EXPECT_EQ(Memory(a, 5), ImgBytes(a, 5));
+        EXPECT_EQ(Memory(model::EqOutFlagAddr[b / 5], 1), ImgBytes(model::EqOutFlagAddr[b / 5], 1));
+        EXPECT_EQ(Par().OutEqBypass()[b], bypassed ? 1.0 : 0.0);
+        EXPECT_EQ(Par().OutEqGain()[b], bypassed ? 0.0 : Img(a + 4) / 2.0 - 12);
+        EXPECT_EQ(Par().OutEqFreq()[b], Img(a + 1) * 256 + Img(a + 2));
+        EXPECT_EQ(F().Command6(b).BackColor(), bypassed ? ui::vbRed : ui::vbButtonFace);
+        EXPECT_EQ(F().Slider2(b).Enabled(), !bypassed);
+        EXPECT_EQ(F().Text4(b).Enabled(), !bypassed);
+        EXPECT_EQ(F().Label5(b).Enabled(), !bypassed);
+        // The wide band lifts 20 kHz by its 6 dB; a bypassed band is flat.
+        EXPECT_NEAR(curves.EqOutBandMag[b][575], bypassed ? 0.0 : 6.0, 1e-6);
+        EXPECT_EQ(*std::max_element(curves.EqOutBandMag[b].begin(), curves.EqOutBandMag[b].end()),
+                  bypassed ? 0.0 : curves.EqOutBandMag[b][575]);
+    }
 }
 
 TEST_F(OutEqSendersTest, AFailedBandSendKeepsTheValuesButNotTheControlStates) {
