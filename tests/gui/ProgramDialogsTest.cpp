@@ -1,11 +1,13 @@
 // The program and switch preset windows shown by the Qt front end: every text fits its
-// widget, pictures of the store, read, switch and switch name windows are saved, and the
-// program file dialog opens inside the "preset" folder with no file name.
+// widget, pictures of the store, read, switch and switch name windows are saved, the store
+// window's name box refuses a symbol in its widget, and the program file dialog opens inside
+// the "preset" folder with no file name.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
 
 #include "GuiFixture.h"
@@ -62,6 +64,23 @@ TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
     FrmEditNameSwitch names(*s);
     ShootDialog(host, names, "switch-names");
     ShootDialog(host, sw, "switch");
+}
+
+// The store window's name box: a punctuation key typed into its widget shows one message and
+// reaches neither the box nor the widget.
+TEST_F(ProgramDialogs, TheStoreWindowsNameBoxRefusesASymbolOnce) {
+    FrmStore store(*s);
+    store.Show();
+    SettleEvents();
+    auto* edit = qobject_cast<QLineEdit*>(host.WidgetOf(store.Text1));
+    ASSERT_NE(edit, nullptr);
+    store.Text1.SetText("");
+    QTest::keyClicks(edit, "Stage");
+    const auto prompts = AnswerEveryBox([&] { QTest::keyClick(edit, ','); });
+    EXPECT_EQ(prompts, std::vector<std::string>{"Symbol not admited"});
+    EXPECT_EQ(store.Text1.Text(), "Stage");
+    EXPECT_EQ(edit->text(), QStringLiteral("Stage"));
+    store.Unload();
 }
 
 TEST_F(ProgramDialogs, TheProgramFileDialogOpensInsideThePresetFolder) {
