@@ -58,6 +58,9 @@ TEST_F(StoreWindows, RowsPositionAndNameFollowEachOtherAndLongNamesAreRefused) {
     w.Combo1.UserSelect(3);
     EXPECT_EQ(w.List1.ListIndex(), 3);
     EXPECT_EQ(w.Text1.Text(), "Stage") << "a name can go to another position";
+    w.List1.UserSelect(3);  // a click on the row the position selected
+    EXPECT_EQ(w.Text1.Text(), "Choir");
+    EXPECT_EQ(w.Combo1.ListIndex(), 3);
     w.List1.UserSelect(5);
     EXPECT_EQ(w.Text1.Text(), "Last");
     EXPECT_EQ(w.Combo1.ListIndex(), 5);
