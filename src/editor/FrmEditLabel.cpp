@@ -64,30 +64,19 @@ bool FrmEditLabel::NameCharacter(char c) {
     return code >= 32 && code < 127 && ui::VirtualKeyOf(c, shift) <= 127;
 }
 
-void FrmEditLabel::Refuse() {
-    s_.host.MsgBox("Symbol not admited", ui::vbOKOnly + ui::vbInformation, "Warning");
-}
-
 void FrmEditLabel::Text1_KeyDown(int16_t, int16_t& keyCode) {
-    keyRefused_ = keyCode < 0 || keyCode > 127;
-    if (!keyRefused_) return;
-    Refuse();
-    keyCode = 0;
+    keys_.KeyDown(s_.host, keyCode);
 }
 
 void FrmEditLabel::Text1_KeyPress(int16_t index, int16_t& key) {
-    if (keyRefused_) {
-        keyRefused_ = false;
-        key = 0;
-        return;
-    }
+    if (keys_.KeyPress(key)) return;
     if (key == ui::vbKeyCtrlV) {
         key = 0;
         PasteName(index);
         return;
     }
     if ((key < 0 || key >= 32) && !NameCharacter(static_cast<char>(key))) {
-        Refuse();
+        ui::RefuseSymbol(s_.host);
         key = 0;
     }
 }
@@ -96,7 +85,7 @@ void FrmEditLabel::PasteName(int16_t k) {
     const std::string clip = s_.host.ClipboardText();
     std::string accepted;
     std::copy_if(clip.begin(), clip.end(), std::back_inserter(accepted), NameCharacter);
-    if (accepted.size() != clip.size()) Refuse();
+    if (accepted.size() != clip.size()) ui::RefuseSymbol(s_.host);
     ui::TextBox& box = Text1(k);
     std::string text = box.Text();
     const auto start = static_cast<size_t>(box.SelStart());

@@ -10,6 +10,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/NameKeyFilter.h"
 
 struct State;
 
@@ -40,8 +41,7 @@ class FrmEditLabel : public ui::Form {
     void Text1_KeyPress(int16_t index, int16_t& key);
     // Pastes the clipboard's name characters into box k in place of its selection.
     void PasteName(int16_t k);
-    void Refuse();
 
     State& s_;
-    bool keyRefused_ = false;  // the key now going down was refused
+    ui::NameKeyFilter keys_;
 };

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 
 #include "gui/Accessibility.h"
 #include "gui/Cp1252.h"
@@ -52,6 +53,27 @@ class ComboEditor : public QLineEdit {
 
   private:
     ComboBoxView& view_;
+};
+
+// The widget of a list box: a left press on the row already selected, which changes nothing
+// in the widget, and the keys that pick the current row go to the view.
+class ListWidget : public QListWidget {
+  public:
+    explicit ListWidget(ListBoxView& view) : view_(view) {}
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        const int row = indexAt(e->position().toPoint()).row();
+        const bool again = e->button() == Qt::LeftButton && view_.HoldsRow(row);
+        QListWidget::mousePressEvent(e);
+        if (again) view_.Pick(row);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!view_.Key(*e)) QListWidget::keyPressEvent(e);
+    }
+
+  private:
+    ListBoxView& view_;
 };
 
 }  // namespace
@@ -133,12 +155,12 @@ void ComboBoxView::ApplyColors() {
 }
 
 ListBoxView::ListBoxView(FormWindow& owner, ui::ListBox& list) : ControlView(owner, list) {
-    auto* w = new QListWidget;
+    auto* w = new ListWidget(*this);
     SetWidget(w);
     ApplyMode();
     QObject::connect(w, &QListWidget::currentRowChanged, w, [this](int row) {
         if (Syncing() || row < 0) return;
-        Act([this, row] { Model().UserSelect(static_cast<int16_t>(row)); }, ui::Prop::ListIndex);
+        Pick(row);
     });
     QObject::connect(w, &QListWidget::itemSelectionChanged, w, [this, w] {
         if (Syncing() || Model().MultiSelect() == 0) return;
@@ -154,6 +176,25 @@ ListBoxView::ListBoxView(FormWindow& owner, ui::ListBox& list) : ControlView(own
     });
     QObject::connect(w, &QListWidget::itemDoubleClicked, w,
                      [this] { Act([this] { Model().UserDblClick(); }, ui::Prop::ListIndex); });
+}
+
+bool ListBoxView::HoldsRow(int row) const {
+    return Control() != nullptr && Model().MultiSelect() == 0 && row >= 0 &&
+           row == Model().ListIndex();
+}
+
+void ListBoxView::Pick(int row) {
+    Act([this, row] { Model().UserSelect(static_cast<int16_t>(row)); }, ui::Prop::ListIndex);
+}
+
+bool ListBoxView::Key(const QKeyEvent& e) {
+    const bool space = e.key() == Qt::Key_Space && e.modifiers() == Qt::NoModifier;
+    const bool enter = e.key() == Qt::Key_Return || e.key() == Qt::Key_Enter;
+    if (Control() == nullptr || Model().MultiSelect() != 0 || (!space && !enter)) return false;
+    if (enter && Owner().PressDefault(false)) return true;
+    const int row = static_cast<QListWidget*>(Widget())->currentRow();
+    if (row >= 0) Pick(row);
+    return true;
 }
 
 void ListBoxView::ApplyMode() {

@@ -52,5 +52,5 @@ void FrmEditNameSwitch::Command1_Click(int16_t index) {
 }
 
 void FrmEditNameSwitch::Text1_KeyDown(int16_t index, int16_t& keyCode) {
-    keys_[index].KeyDown(s_.host, Text1(index), keyCode);
+    keys_[index].KeyDown(s_.host, keyCode);
 }

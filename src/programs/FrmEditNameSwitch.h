@@ -5,9 +5,9 @@
 #include <array>
 #include <cstdint>
 
-#include "programs/NameKeyFilter.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/NameKeyFilter.h"
 
 struct State;
 
@@ -31,5 +31,5 @@ class FrmEditNameSwitch : public ui::Form {
     void LayOut();
 
     State& s_;
-    std::array<ModProg::NameKeyFilter, 4> keys_;
+    std::array<ui::NameKeyFilter, 4> keys_;
 };

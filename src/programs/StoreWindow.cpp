@@ -97,7 +97,7 @@ void StoreWindow::Text1_Change() {
 }
 
 void StoreWindow::Text1_KeyDown(int16_t& keyCode) {
-    keys_.KeyDown(s_.host, Text1, keyCode);
+    keys_.KeyDown(s_.host, keyCode);
 }
 
 void StoreWindow::Command1_Click(int16_t index) {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "programs/NameKeyFilter.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/NameKeyFilter.h"
 
 struct State;
 
@@ -54,5 +54,5 @@ class StoreWindow : public ui::Form {
     State& s_;
     bool extra_;
     std::string title_;
-    ModProg::NameKeyFilter keys_;
+    ui::NameKeyFilter keys_;
 };

@@ -6,7 +6,6 @@
 #include "protocol/ModRxTx.h"
 #include "state/State.h"
 #include "ui/DialogButtons.h"
-#include "ui/Host.h"
 
 namespace {
 
@@ -47,20 +46,11 @@ void FrmNickName::Form_Load() {
 }
 
 void FrmNickName::Text1_KeyDown(int16_t& keyCode, int16_t) {
-    if (keyCode >= 0 && keyCode <= 127) return;
-    s_.host.MsgBox("Symbol not admited", ui::vbOKOnly + ui::vbInformation, "Warning");
-    keyCode = 0;
-    refused_ = true;
-    const std::string& text = Text1.Text();
-    if (text.empty()) return;
-    Text1.SetText(text.substr(0, text.size() - 1));
-    Text1.SetSelection(static_cast<int32_t>(Text1.Text().size()), 0);
+    keys_.KeyDown(s_.host, keyCode);
 }
 
 void FrmNickName::Text1_KeyPress(int16_t& keyAscii) {
-    if (!refused_) return;
-    refused_ = false;
-    keyAscii = 0;
+    keys_.KeyPress(keyAscii);
 }
 
 void FrmNickName::PadName(std::string& text) {

@@ -8,6 +8,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/NameKeyFilter.h"
 
 struct State;
 
@@ -16,7 +17,7 @@ class FrmNickName : public ui::Form {
     explicit FrmNickName(State& s);
 
     // A key code outside 0..127 (punctuation keys among them) is refused with a warning and
-    // takes the last character of the box with it; the refused character is not typed.
+    // dropped; what the box holds stays.
     void Text1_KeyDown(int16_t& keyCode, int16_t shift);
     void Text1_KeyPress(int16_t& keyAscii);
     // Index 0 OK, 1 Cancel.
@@ -39,5 +40,5 @@ class FrmNickName : public ui::Form {
 
     State& s_;
     std::array<uint8_t, kNameLength> codes_{};
-    bool refused_ = false;
+    ui::NameKeyFilter keys_;
 };

@@ -71,7 +71,11 @@ void ListControl::SetListIndex(int16_t i) {
 bool ListControl::UserSelect(int16_t i) {
     if (!Usable() || i < 0 || i >= ListCount()) return false;
     SetFocus();
-    SetListIndex(i);
+    if (i == listIndex_) {
+        PickedAgain();
+    } else {
+        SetListIndex(i);
+    }
     return true;
 }
 
@@ -132,14 +136,15 @@ void ListBox::SetSelected(int16_t i, bool v) {
 }
 
 bool ListBox::UserSetSelected(int16_t i, bool v) {
+    if (multiSelect_ == 0 && v) return UserSelect(i);
     if (!Usable() || i < 0 || i >= ListCount()) return false;
     SetFocus();
-    if (multiSelect_ == 0) {
-        if (v) SetListIndex(i);
-    } else {
-        SetSelected(i, v);
-    }
+    SetSelected(i, v);
     return true;
+}
+
+void ListBox::PickedAgain() {
+    Fire(&Events::Click);
 }
 
 void ListBox::ItemInserted(size_t pos) {

@@ -21,16 +21,19 @@ class ListControl : public Control {
     void Clear();
     int32_t ItemData(int16_t i) const;
     void SetItemData(int16_t i, int32_t v);
-    // -1: nothing selected. Setting a different index (from code or by the user) fires Click;
-    // an index outside the list is brought into it.
+    // -1: nothing selected. Setting a different index fires Click, setting the one it holds
+    // runs nothing; an index outside the list is brought into it.
     int16_t ListIndex() const { return listIndex_; }
     void SetListIndex(int16_t i);
-    // A person picks item i.
+    // A person picks item i: a different one is selected as SetListIndex does; picking the
+    // selected one again runs the list box's Click, and nothing in a combo box.
     bool UserSelect(int16_t i);
 
   protected:
     ListControl(Form& form, Kind kind, std::string name, int16_t index, Events* shared);
     virtual void IndexChanged() {}
+    // A person picked the item that is already selected.
+    virtual void PickedAgain() {}
     // An item was inserted at or removed from pos; all items were removed.
     virtual void ItemInserted(size_t pos) { (void)pos; }
     virtual void ItemRemoved(size_t pos) { (void)pos; }
@@ -78,6 +81,7 @@ class ListBox : public ListControl {
     bool UserSetSelected(int16_t i, bool v);
 
   private:
+    void PickedAgain() override;
     void ItemInserted(size_t pos) override;
     void ItemRemoved(size_t pos) override;
     void ItemsCleared() override;

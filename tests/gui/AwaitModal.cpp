@@ -26,6 +26,11 @@ void CloseModal() {
     }
 }
 
+// The box's text, leading blanks kept.
+std::string TextOf(const QMessageBox& box) {
+    return box.text().replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
+}
+
 }  // namespace
 
 void WithModal(const std::string& what, const std::function<QWidget*()>& find,
@@ -67,7 +72,7 @@ void WithBox(const std::function<void()>& open, const std::function<void(QMessag
 std::string AnswerBox(const std::function<void()>& open, QMessageBox::StandardButton answer) {
     std::string prompt;
     WithBox(open, [&](QMessageBox& box) {
-        prompt = box.text().replace(QChar(0x00A0), QLatin1Char(' ')).toStdString();
+        prompt = TextOf(box);
         QAbstractButton* button =
             answer == QMessageBox::NoButton ? box.buttons().constLast() : box.button(answer);
         if (button == nullptr) {
@@ -78,6 +83,21 @@ std::string AnswerBox(const std::function<void()>& open, QMessageBox::StandardBu
         button->click();
     });
     return prompt;
+}
+
+std::vector<std::string> AnswerEveryBox(const std::function<void()>& open) {
+    std::vector<std::string> prompts;
+    QTimer poll;
+    poll.setInterval(kPollMs);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        prompts.push_back(TextOf(*box));
+        box->buttons().constLast()->click();
+    });
+    poll.start();
+    open();
+    return prompts;
 }
 
 }  // namespace guitest

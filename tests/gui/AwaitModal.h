@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "gui/FormWindow.h"
 #include "gui/QtHost.h"
@@ -26,6 +27,10 @@ void WithBox(const std::function<void()>& open, const std::function<void(QMessag
 // button: No of Yes and No, or OK); the box's text, leading blanks kept.
 std::string AnswerBox(const std::function<void()>& open,
                       QMessageBox::StandardButton answer = QMessageBox::NoButton);
+
+// Runs open, answering every message box it shows with the box's last button; the boxes'
+// texts in the order shown. Open returns once it has had its answers.
+std::vector<std::string> AnswerEveryBox(const std::function<void()>& open);
 
 // Runs open, which is to show a window of Form modally, and act on it.
 template <class Form>

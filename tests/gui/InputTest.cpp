@@ -108,15 +108,21 @@ TEST_F(Input, EditableComboTypesThroughKeyPressAndPicksWithArrows) {
                    "Combo2.KeyPress 8", "Combo2.Change", "Combo2.Click"}));
 }
 
-TEST_F(Input, ListPicksAndDoubleClicksAndTabStripDoubleClick) {
+// A click on the row already selected, and Space or Enter on it, click it again.
+TEST_F(Input, ListPicksRepeatedPicksAndDoubleClicksAndTabStripDoubleClick) {
     QListWidget* list = W<QListWidget>(form.List1);
     const QPoint second = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
     EXPECT_EQ(form.List1.ListIndex(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(form.List1.ListIndex(), 1);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
     QTabBar* bar = host.WidgetOf(form.SSTab1)->findChild<QTabBar*>();
     QTest::mouseDClick(bar, Qt::LeftButton, {}, bar->tabRect(0).center());
-    EXPECT_EQ(form.log, (Log{"List1.Click", "List1.DblClick", "SSTab1.DblClick"}));
+    EXPECT_EQ(form.log, (Log{"List1.Click", "List1.Click", "List1.Click", "List1.Click",
+                             "List1.DblClick", "SSTab1.DblClick"}));
 }
 
 TEST_F(Input, LabelAndPictureMouseEventsInTheirUnits) {

@@ -1,11 +1,14 @@
 // The program and switch preset windows shown by the Qt front end: every text fits its
-// widget, pictures of the store, read, switch and switch name windows are saved, and the
-// program file dialog opens inside the "preset" folder with no file name.
+// widget, pictures of the store, read, switch and switch name windows are saved, the store
+// window's name box and slot list answer the person in their widgets, and the program file
+// dialog opens inside the "preset" folder with no file name.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 #include <memory>
 
 #include "GuiFixture.h"
@@ -62,6 +65,36 @@ TEST_F(ProgramDialogs, StoreReadAndSwitchWindows) {
     FrmEditNameSwitch names(*s);
     ShootDialog(host, names, "switch-names");
     ShootDialog(host, sw, "switch");
+}
+
+// The store window's widgets: a punctuation key typed into the name box shows one message and
+// reaches neither the box nor its widget; a click on the row the position selected copies the
+// row's name.
+TEST_F(ProgramDialogs, TheStoreWindowRefusesASymbolOnceAndTakesAClickOnTheSelectedRow) {
+    s->DevParam[0].SlotName[3] = "Choir           ";
+    FrmStore store(*s);
+    store.Show();
+    SettleEvents();
+    auto* edit = qobject_cast<QLineEdit*>(host.WidgetOf(store.Text1));
+    auto* list = qobject_cast<QListWidget*>(host.WidgetOf(store.List1));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_NE(list, nullptr);
+    store.Text1.SetText("");
+    QTest::keyClicks(edit, "Stage");
+    const auto prompts = AnswerEveryBox([&] { QTest::keyClick(edit, ','); });
+    EXPECT_EQ(prompts, std::vector<std::string>{"Symbol not admited"});
+    EXPECT_EQ(store.Text1.Text(), "Stage");
+    EXPECT_EQ(edit->text(), QStringLiteral("Stage"));
+
+    store.Combo1.UserSelect(3);
+    EXPECT_EQ(list->currentRow(), 3);
+    EXPECT_EQ(edit->text(), QStringLiteral("Stage"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(3)).center());
+    EXPECT_EQ(store.Text1.Text(), "Choir");
+    EXPECT_EQ(edit->text(), QStringLiteral("Choir"));
+    EXPECT_EQ(store.Combo1.ListIndex(), 3);
+    store.Unload();
 }
 
 TEST_F(ProgramDialogs, TheProgramFileDialogOpensInsideThePresetFolder) {

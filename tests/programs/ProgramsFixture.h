@@ -166,11 +166,13 @@ class ProgramsFixture : public testsupport::EditorRoadTest {
         });
         Editor(slot).Command2(button).UserClick();
     }
-    // Opens the recall window from the editor's button, picks row and answers answer.
+    // Opens the recall window from the editor's button, picks row (clicking it twice, which
+    // must recall nothing and ask nothing) and answers answer.
     template <class Window>
     void RecallWith(int16_t slot, int16_t button, const char* form, int16_t row,
                     int answer = ui::vbYes) {
         Drive<Window>(form, [=, this](Window& w) {
+            w.List1.UserSelect(row);
             w.List1.UserSelect(row);
             H().host.Answer(answer);
             w.Command1(1).UserClick();

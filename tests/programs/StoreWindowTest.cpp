@@ -1,5 +1,5 @@
 // The store and read windows before anything is sent: the slot rows of the current device,
-// the position and the name they keep in step, and the name rule.
+// the position and the name they keep in step, the name's key filter and the name rule.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -44,9 +44,23 @@ TEST_F(StoreWindows, RowsPositionAndNameFollowEachOtherAndLongNamesAreRefused) {
     w.List1.UserSelect(1);
     EXPECT_EQ(w.Text1.Text(), "Band") << "trimmed on both sides";
     EXPECT_EQ(w.Combo1.ListIndex(), 1);
+
+    // A punctuation key is refused once and dropped; what was typed stays.
+    w.Text1.SetSelection(0, 4);
+    w.Text1.UserType("Stage,");
+    EXPECT_EQ(w.Text1.Text(), "Stage");
+    const auto refused = host.TakeMessages();
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_EQ(refused[0].prompt, "Symbol not admited");
+    EXPECT_EQ(refused[0].title, "Warning");
+    EXPECT_EQ(refused[0].style, ui::vbOKOnly + ui::vbInformation);
+
     w.Combo1.UserSelect(3);
     EXPECT_EQ(w.List1.ListIndex(), 3);
-    EXPECT_EQ(w.Text1.Text(), "Band") << "a name can go to another position";
+    EXPECT_EQ(w.Text1.Text(), "Stage") << "a name can go to another position";
+    w.List1.UserSelect(3);  // a click on the row the position selected
+    EXPECT_EQ(w.Text1.Text(), "Choir");
+    EXPECT_EQ(w.Combo1.ListIndex(), 3);
     w.List1.UserSelect(5);
     EXPECT_EQ(w.Text1.Text(), "Last");
     EXPECT_EQ(w.Combo1.ListIndex(), 5);

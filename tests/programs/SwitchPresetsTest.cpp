@@ -310,8 +310,9 @@ TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
     });
     EXPECT_EQ(captions, (std::vector<std::string>{"", "", "", ""}));
 
-    // A punctuation key is refused and takes the last character with it.
+    // A punctuation key is refused and dropped; what was typed stays.
     std::string text;
+    H().host.TakeMessages();
     InSwitch(slot, [&](FrmSwitch& w) {
         Drive<FrmEditNameSwitch>("FrmEditNameSwitch", [&](FrmEditNameSwitch& e) {
             Retype(e.Text1(2), "Fan,");
@@ -320,8 +321,10 @@ TEST_F(SwitchPresets, ADamagedRecordReadsAsEmptyNamesAndPunctuationIsRefused) {
         });
         w.Command1.UserClick();
     });
-    EXPECT_EQ(text, "Fa");
-    EXPECT_EQ(H().host.Messages().back().prompt, "Symbol not admited");
+    EXPECT_EQ(text, "Fan");
+    const auto message = OneMessage();
+    EXPECT_EQ(message.prompt, "Symbol not admited");
+    EXPECT_EQ(message.title, "Warning");
 }
 
 // Of a huge switch preset file only the first byte is read, and a save replaces just that

@@ -331,10 +331,10 @@ TEST_F(DeviceConfig, NickNameOfAnOfflineDeviceStaysInTheProject) {
     H().host.DriveModal("FrmNickName", [](ui::Form& f) {
         auto& d = static_cast<FrmNickName&>(f);
         d.Text1.SetSelection(0, 16);
-        d.Text1.UserType("Ab");
-        d.Text1.UserKey('.');  // a punctuation key: key code 190
-        EXPECT_EQ(d.Text1.Text(), "A");
-        d.Text1.UserType("cd");
+        d.Text1.UserType("Stage");
+        d.Text1.UserKey(',');  // a punctuation key: key code 188, refused and dropped
+        EXPECT_EQ(d.Text1.Text(), "Stage");
+        d.Text1.UserType("12");
         d.Command1(0).UserClick();
     });
     FrmNickName dialog(S());
@@ -342,7 +342,7 @@ TEST_F(DeviceConfig, NickNameOfAnOfflineDeviceStaysInTheProject) {
     ASSERT_EQ(H().host.Messages().size(), 1u);
     EXPECT_EQ(H().host.Messages()[0].prompt, "Symbol not admited");
     EXPECT_EQ(H().host.Messages()[0].title, "Warning");
-    EXPECT_EQ(S().DevList[slot].NickName, "Acd");
+    EXPECT_EQ(S().DevList[slot].NickName, "Stage12");
     ExpectRequests({});
 }
 
