@@ -98,7 +98,8 @@ TEST_F(DynamicsRoad, DelaysTypedInMillisecondsAndMetresAndStepped) {
 
 // The unit chosen stays with its device: its editor opened anew shows every delay in metres,
 // while the other device, whose editor was open beside it, keeps milliseconds. Both devices
-// show time to begin with; choosing sends nothing.
+// show time to begin with; choosing sends nothing. Two devices on TCP/IP: beside an outside
+// device the second is simulated, an outside device on USB cannot serve it.
 TEST_F(DynamicsRoad, TheDelayUnitStaysWithItsDevice) {
     testsupport::DeviceOptions options;
     options.tcpDevices = 2;

@@ -33,6 +33,18 @@ std::vector<std::string> LoopbackAddresses(const DeviceOptions& options) {
     return addresses;
 }
 
+size_t AskedCount(const DeviceOptions& options) {
+    switch (options.link) {
+        case Link::Usb:
+            return 1;
+        case Link::Rs485:
+            return options.rs485Ids.size();
+        case Link::Tcp:
+            break;
+    }
+    return LoopbackAddresses(options).size();
+}
+
 int16_t LinkTypeOf(Link link) {
     switch (link) {
         case Link::Usb:
@@ -101,7 +113,8 @@ DeviceHarness::Asker AskerOf(State& s, int16_t slot) {
 
 }  // namespace
 
-DeviceHarness::DeviceHarness(const DeviceOptions& options) : link_(options.link) {
+DeviceHarness::DeviceHarness(const DeviceOptions& options)
+    : link_(options.link), asked_(AskedCount(options)) {
     setenv("VELOTRIX_HOME", home.Path().c_str(), 1);
     if (const char* device = std::getenv("VELOTRIX_TEST_DEVICE");
         device != nullptr && *device != 0) {

@@ -9,9 +9,10 @@
 // a path for a USB serial device) that device is used instead as device 0: External() is then
 // true, Device(0) and Server(0) are not available, and tests that need the simulator skip
 // themselves (see DeviceTest.h). A test that asks for more TCP devices gets simulated ones
-// beside it, on its port. The outside device is given the factory working program first (written
-// where it differs), the ground every test starts from on a fresh simulated device; settings
-// and program slots are left to the tests that rely on them.
+// beside it, on its port; one that asks for more devices than the outside device's link gives
+// (a USB link gives one) is skipped when it starts the harness. The outside device is given the
+// factory working program first (written where it differs), the ground every test starts from on a
+// fresh simulated device; settings and program slots are left to the tests that rely on them.
 //
 // Environment variables are process-wide: keep one harness per test process (each CTest case
 // is its own process).
@@ -69,6 +70,9 @@ class DeviceHarness {
     bool External() const { return external_; }
     Link GetLink() const { return link_; }
     size_t DeviceCount() const;
+    // The devices the options asked for on the link they named. An outside device's link gives
+    // only what it has (one device on USB), so DeviceCount() can be fewer.
+    size_t Asked() const { return asked_; }
 
     // The simulated device k (0 = first) and, over TCP, its server.
     devsim::Device& Device(size_t k = 0);
@@ -124,6 +128,7 @@ class DeviceHarness {
 
     Link link_ = Link::Tcp;
     bool external_ = false;
+    size_t asked_ = 1;
     std::string error_;
     std::string externalHost_;
     uint16_t externalPort_ = 0;

@@ -21,12 +21,32 @@ inline void PrintTo(Link link, std::ostream* os) {
     *os << (link == Link::Tcp ? "TCP/IP" : link == Link::Usb ? "USB" : "RS485");
 }
 
+// Why the harness gives the test fewer devices than it asked for, or nothing when it gives them
+// all: an outside device's link gives what it has, one device on USB.
+inline std::optional<std::string> Unserved(const DeviceHarness& h) {
+    if (h.DeviceCount() >= h.Asked()) return std::nullopt;
+    std::ostringstream why;
+    why << "another link: the test needs " << h.Asked() << " devices, the device on ";
+    PrintTo(h.GetLink(), &why);
+    why << " gives " << h.DeviceCount();
+    return why.str();
+}
+
 class DeviceTest : public ::testing::Test {
   protected:
-    // Creates the harness; fails the test when the devices could not be set up.
+    // Creates the harness. The test ends here when the devices could not be set up (failed) or
+    // are fewer than the options asked for (skipped), so that no test goes on to use a device
+    // that is not there: every device k < options' count exists when Start returns.
     DeviceHarness& Start(const DeviceOptions& options = {}) {
         harness_ = std::make_unique<DeviceHarness>(options);
-        EXPECT_TRUE(harness_->Ok()) << harness_->Error();
+        if (!harness_->Ok()) {
+            Fail(harness_->Error());
+            LeaveTest();
+        }
+        if (const auto why = Unserved(*harness_)) {
+            Skip(*why);
+            LeaveTest();
+        }
         return *harness_;
     }
     DeviceHarness& H() { return *harness_; }
@@ -54,6 +74,16 @@ class DeviceTest : public ::testing::Test {
     }
 
     std::unique_ptr<DeviceHarness> harness_;
+
+  private:
+    static void Fail(const std::string& why) { GTEST_FAIL() << why; }
+    static void Skip(const std::string& why) { GTEST_SKIP() << why; }
+    // Leaves the test from wherever it is, its result recorded: GoogleTest takes an
+    // AssertionException as a result it has already been told of, and still runs the tear-down.
+    [[noreturn]] static void LeaveTest() {
+        throw ::testing::AssertionException(
+            ::testing::TestPartResult(::testing::TestPartResult::kSuccess, __FILE__, __LINE__, ""));
+    }
 };
 
 // What a test needs that its device may not give.
