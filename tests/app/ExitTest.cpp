@@ -122,7 +122,6 @@ class ExitWithDevices : public DeviceTest {};
 // Two devices on TCP/IP: beside an outside device the second is simulated.
 TEST_F(ExitWithDevices, WritesTheStateFilesByteExactAndClosesTheTcpSessions) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
-    VX_REQUIRE_LINK(h, Link::Tcp);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
@@ -304,7 +303,6 @@ TEST_F(ExitWithDevices, TheSerialClosingCommandIsOneFrameAnsweredOrNot) {
 
 TEST_F(ExitWithDevices, OnRs485OnlyTheFirstOnlineDeviceIsTold) {
     testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {3, 7, 9}});
-    VX_REQUIRE_LINK(h, Link::Rs485);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     for (int16_t id : {9, 3, 7}) apptest::AddDeviceById(h.host, *main, id);

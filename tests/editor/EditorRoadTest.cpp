@@ -306,7 +306,6 @@ TEST_F(EditorRoad, TheMeterPollFollowsTheTab) {
 // Two devices on TCP/IP: beside an outside device the second is simulated.
 TEST_F(EditorRoad, OnlyTheCurrentEditorPolls) {
     Start({.tcpDevices = 2});
-    VX_REQUIRE_LINK(H(), Link::Tcp);
     const auto slots = Connect();
     FrmCtrl& first = Edit(slots[0]);
     FrmCtrl& second = Edit(slots[1]);

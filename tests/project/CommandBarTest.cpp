@@ -115,7 +115,6 @@ class EditorLock : public testsupport::EditorRoadTest {};
 // and an edit still reaches the device; closing the editor frees the commands at once.
 TEST_F(EditorLock, AnOpenEditorLocksTheProjectCommandsAtOnce) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
-    VX_REQUIRE_LINK(h, Link::Tcp);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     h.ShortenTimeouts(0.1);
@@ -184,7 +183,6 @@ class ConnectAll : public DeviceTest {};
 // Two devices on TCP/IP: beside an outside device the second is simulated.
 TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
     testsupport::DeviceHarness& h = Start({.link = Link::Tcp, .tcpDevices = 2});
-    VX_REQUIRE_LINK(h, Link::Tcp);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceByIp(h.host, *main, h.Address(0));
@@ -214,7 +212,6 @@ TEST_F(ConnectAll, ListsTheDevicesThatDidNotAnswer) {
 
 TEST_F(ConnectAll, SaysNothingWhenEveryDeviceAnswers) {
     testsupport::DeviceHarness& h = Start({.link = Link::Rs485, .rs485Ids = {2, 7}});
-    VX_REQUIRE_LINK(h, Link::Rs485);
     MDIFrmMain* main = apptest::StartProgramFor(h);
     ASSERT_NE(main, nullptr);
     apptest::AddDeviceById(h.host, *main, 7);
